@@ -1,0 +1,32 @@
+#pragma once
+
+#include "TInfoKoord.h"
+
+// Catalogue keys the framework raises under. The texts live in the catalogue data file of zam/.
+inline const TInfoKoord CZAM_Info_Fehler_Standard_IllegalerParameter{"STANDARD", 1};
+inline const TInfoKoord CZAM_Info_Fehler_Standard_LeseFehler{"STANDARD", 2};
+inline const TInfoKoord CZAM_Info_Fehler_Standard_FktNichtImplementiert{"STANDARD", 3};
+inline const TInfoKoord CZAM_Info_Fehler_Standard_ModulNichtVerfuegbar{"STANDARD", 4};
+inline const TInfoKoord CZAM_Info_Fehler_Standard_Konvertierung{"STANDARD", 5};
+inline const TInfoKoord CZAM_Info_Fehler_Standard_ParameterUnbekannt{"STANDARD", 6};
+inline const TInfoKoord CZAM_Info_Fehler_Standard_PlatzinfoNichtLesbar{"STANDARD", 11};
+inline const TInfoKoord CZAM_Info_Fehler_Datei_Lesen{"STANDARD", 20};
+inline const TInfoKoord CZAM_Info_Fehler_Datei_Schreiben{"STANDARD", 21};
+inline const TInfoKoord CZAM_Info_Fehler_Standard_UnmoeglicherZustand{"STANDARD", 52};
+inline const TInfoKoord CZAM_Info_Standard_Text994{"STANDARD", 994};
+inline const TInfoKoord CZAM_Info_Standard_Text997{"STANDARD", 997};
+inline const TInfoKoord CZAM_Info_Standard_Text981{"STANDARD", 981};
+inline const TInfoKoord CZAM_Info_Standard_KeinLagerKonfiguriert{"STANDARD", 1001};
+
+// Database and booking bracket.
+inline const TInfoKoord CZAM_Info_Fehler_DB_NichtVerfuegbar{"DBCONNEC", 1101};
+inline const TInfoKoord CZAM_Info_Fehler_DB_Oeffnen{"DBCONNEC", 1102};
+inline const TInfoKoord CZAM_Info_Fehler_DB_Anweisung{"DBCONNEC", 1103};
+inline const TInfoKoord CZAM_Info_Fehler_DB_Verbindung_Verloren{"DBCONNEC", 1104};
+inline const TInfoKoord CZAM_Info_Fehler_DB_Schema{"DBCONNEC", 1105};
+inline const TInfoKoord CZAM_Info_Fehler_DB_Belegt{"DBCONNEC", 1106};
+inline const TInfoKoord CZAM_Info_Fehler_Buchung_KlammerFalsch{"DBCONNEC", 1110};
+inline const TInfoKoord CZAM_Info_Fehler_Buchung_Aufgegeben{"DBCONNEC", 1111};
+inline const TInfoKoord CZAM_Info_Fehler_Buchung_NichtOffen{"DBCONNEC", 1112};
+inline const TInfoKoord CZAM_Info_Fehler_Buchung_Abgebrochen{"DBCONNEC", 1113};
+inline const TInfoKoord CZAM_Info_Fehler_Sperre{"DBCONNEC", 1120};

@@ -1,0 +1,68 @@
+#include "ZAMUtils.h"
+
+#include "EZAM_Exception.h"
+
+namespace {
+constexpr int CTrioBreiten[3] = {5, 6, 6};
+constexpr int CPairBreiten[2] = {5, 8};
+} // namespace
+
+QString zam_inttostr(qint64 AWert) { return QString::number(AWert); }
+
+int zam_StrToInt(const QString& AText)
+{
+    bool ok = false;
+    const int v = AText.trimmed().toInt(&ok);
+    if (!ok)
+        throw EZAM_KonvertFehler(QStringLiteral("'%1' ist keine ganze Zahl").arg(AText));
+    return v;
+}
+
+QString zam_TIntTrio2String(const TIntTrio& AKey)
+{
+    const auto t = AKey.Teile();
+    return ZAMSchluesselText::FesteBreite(t.data(), CTrioBreiten, 3);
+}
+
+TIntTrio zam_String2TIntTrio(const QString& AText)
+{
+    TIntTrio::TTeile t{};
+    ZAMSchluesselText::LesenFesteBreite(AText, t.data(), CTrioBreiten, 3);
+    TIntTrio k;
+    k.SetTeile(t);
+    return k;
+}
+
+QString zam_TIntPair2String(const TIntPair& AKey)
+{
+    const auto t = AKey.Teile();
+    return ZAMSchluesselText::FesteBreite(t.data(), CPairBreiten, 2);
+}
+
+TIntPair zam_String2TIntPair(const QString& AText)
+{
+    TIntPair::TTeile t{};
+    ZAMSchluesselText::LesenFesteBreite(AText, t.data(), CPairBreiten, 2);
+    TIntPair k;
+    k.SetTeile(t);
+    return k;
+}
+
+QString zam_FormatProtNr(const TIntTrio& AProtId)
+{
+    return QStringLiteral("%1/%2/%3")
+        .arg(AProtId.Id1)
+        .arg(AProtId.Id2, 6, 10, QLatin1Char('0'))
+        .arg(AProtId.Id3, 6, 10, QLatin1Char('0'));
+}
+
+QString zam_padright_char(const QString& AText, int ALaenge, QChar AZeichen)
+{
+    return AText.leftJustified(ALaenge, AZeichen, false);
+}
+
+QDateTime zam_Now() { return QDateTime::currentDateTime(); }
+QDate zam_Date() { return QDate::currentDate(); }
+
+QString BoolToJN(bool AWert) { return AWert ? QStringLiteral("J") : QStringLiteral("N"); }
+bool JNToBool(const QString& AText) { return AText == QLatin1String("J"); }

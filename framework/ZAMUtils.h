@@ -1,0 +1,31 @@
+#pragma once
+
+#include "TIntTrio.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+QString zam_inttostr(qint64 AWert);
+// Raises the conversion error for anything but an optionally signed decimal integer.
+int zam_StrToInt(const QString& AText);
+
+// Barcode text form of a three-part key: 17 digits, the parts zero-padded to 5, 6 and 6.
+QString zam_TIntTrio2String(const TIntTrio& AKey);
+// Accepts exactly the 17 digits of zam_TIntTrio2String; raises the conversion error otherwise.
+TIntTrio zam_String2TIntTrio(const QString& AText);
+// Barcode text form of a pair (document keys on slips): 13 digits, the parts padded to 5 and 8.
+QString zam_TIntPair2String(const TIntPair& AKey);
+TIntPair zam_String2TIntPair(const QString& AText);
+
+// Protocol keys as people read them: "1/000042/000017".
+QString zam_FormatProtNr(const TIntTrio& AProtId);
+// AText filled on the right with AZeichen up to ALaenge characters (longer texts stay as they are).
+QString zam_padright_char(const QString& AText, int ALaenge, QChar AZeichen);
+
+QDateTime zam_Now();
+QDate zam_Date();
+
+QString BoolToJN(bool AWert);
+// "J" is true, anything else false.
+bool JNToBool(const QString& AText);
