@@ -1,0 +1,15 @@
+# Two commands for a fresh Debian machine (see README.md).
+.PHONY: test build clean
+
+BUILD ?= build
+
+test:
+	scripts/run-tests.sh
+
+build:
+	scripts/install-deps.sh
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	cmake --build $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

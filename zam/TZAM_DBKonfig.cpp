@@ -1,0 +1,41 @@
+#include "TZAM_DBKonfig.h"
+
+#include "TZAM_IniDatei.h"
+
+namespace {
+const QString CSektion = QStringLiteral("Datenbank");
+}
+
+bool TZAM_DBKonfig::IstKonfiguriert(const TZAM_IniDatei& AIni)
+{
+    return !AIni.Wert(CSektion, QStringLiteral("Treiber")).isEmpty() ||
+           !AIni.Wert(CSektion, QStringLiteral("Datei")).isEmpty();
+}
+
+TZAM_DBKonfig TZAM_DBKonfig::AusIni(const TZAM_IniDatei& AIni)
+{
+    TZAM_DBKonfig k;
+    k.Treiber = AIni.Wert(CSektion, QStringLiteral("Treiber"), k.Treiber).toUpper();
+    k.Datei = AIni.Wert(CSektion, QStringLiteral("Datei"));
+    k.Host = AIni.Wert(CSektion, QStringLiteral("Host"), k.Host);
+    k.Port = AIni.Wert(CSektion, QStringLiteral("Port"), QString::number(k.Port)).toInt();
+    k.Name = AIni.Wert(CSektion, QStringLiteral("Name"));
+    k.Benutzer = AIni.Wert(CSektion, QStringLiteral("Benutzer"));
+    k.Passwort = AIni.Wert(CSektion, QStringLiteral("Passwort"));
+    return k;
+}
+
+TZAM_DBKonfig TZAM_DBKonfig::FuerSperren() const
+{
+    TZAM_DBKonfig k = *this;
+    if (IstSQLite())
+        k.Datei = Datei + QStringLiteral(".sperren");
+    return k;
+}
+
+QString TZAM_DBKonfig::Beschreibung() const
+{
+    if (IstSQLite())
+        return QStringLiteral("SQLite %1").arg(Datei);
+    return QStringLiteral("PostgreSQL %1@%2:%3/%4").arg(Benutzer, Host).arg(Port).arg(Name);
+}

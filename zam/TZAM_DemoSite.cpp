@@ -1,0 +1,34 @@
+#include "TZAM_DemoSite.h"
+
+#include "TZAM_Datenbank.h"
+#include "TZAM_Migrationen.h"
+#include "TZAM_ParameterService.h"
+
+namespace {
+
+void Parameter(TZAM_ParameterService& P)
+{
+    P.Speichern(QStringLiteral("LAGERANZ"), QStringLiteral("1"), QStringLiteral("Anzahl der Lager"));
+    P.Speichern(QStringLiteral("PWSCHUTZ"), QStringLiteral("J"), QStringLiteral("Anmeldung mit Passwort"));
+    P.Speichern(QStringLiteral("ANMEFORC"), QStringLiteral("N"), QStringLiteral("Anmeldung erzwingen"));
+    P.Speichern(QStringLiteral("EWABELEG"), QStringLiteral("J"), QStringLiteral("Warenannahmescheine"));
+    P.Speichern(QStringLiteral("WEPLUS"), QStringLiteral("J"), QStringLiteral("Wareneingang PLUS"));
+    P.Speichern(QStringLiteral("ZPSVOWBS"), QStringLiteral("N"), QStringLiteral("Sofortvollzug ohne WBS"));
+    P.Speichern(QStringLiteral("RESBELDR"), QStringLiteral("N"), QStringLiteral("Reservierungsbeleg drucken"));
+    P.Speichern(QStringLiteral("WEMODE_PARAM"), QStringLiteral("0"), QStringLiteral("Wareneingangsmodus"));
+}
+
+} // namespace
+
+QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
+{
+    TZAM_ParameterService* p = &AParameter;
+    return {
+        {1, QStringLiteral("Parameter"), {}, {}, [p](TZAM_Datenbank&) { Parameter(*p); }},
+    };
+}
+
+void TZAM_DemoSite::Aktualisieren(TZAM_Datenbank& ADb, TZAM_ParameterService& AParameter)
+{
+    TZAM_Migrationen::Anwenden(ADb, QStringLiteral("demo"), Schritte(AParameter));
+}

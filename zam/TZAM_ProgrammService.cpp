@@ -1,0 +1,107 @@
+#include "TZAM_ProgrammService.h"
+
+#include "EZAM_Exception.h"
+#include "TZAM_Backend.h"
+#include "TZAM_IniDatei.h"
+#include "ZAMGlobal.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QSysInfo>
+#include <QWidget>
+
+namespace {
+const QString CUserExtern = QStringLiteral("USEREXTERN=");
+}
+
+TZAM_ProgrammService::TZAM_ProgrammService(TZAM_Backend& ABackend, const QStringList& AArgumente)
+    : FBackend(ABackend)
+{
+    for (const QString& a : AArgumente)
+        if (a.startsWith(CUserExtern, Qt::CaseInsensitive))
+            FAngemeldet = TIntPair::FromTextSecure(a.mid(CUserExtern.size()));
+    FLeerlauf.setSingleShot(true);
+    connect(&FLeerlauf, &QTimer::timeout, this, &TZAM_ProgrammService::Leerlauf);
+}
+
+void TZAM_ProgrammService::Init(const QString& AProgrammCode, int AProzessTyp, int AInstanzModus, int AWert, bool AFlag)
+{
+    // Instance-count mode 0 lets a second instance run beside the first: nothing to check.
+    FProgrammCode = AProgrammCode;
+    FBackend.DatenbankOeffnen();
+    FInitialisiert = true;
+    bool ok = false;
+    const int intervall = FBackend.Ini().Wert(QStringLiteral("AUTOTERMINATE"), QStringLiteral("INTERVALL")).toInt(&ok);
+    SetAutoTerminate(ok ? intervall : 1200);
+}
+
+void TZAM_ProgrammService::ShowException(const std::exception& E)
+{
+    ZAMInfo().RegisterException(FProgrammCode.isEmpty() ? QStringLiteral("ZAMProgramm") : FProgrammCode, E, true);
+}
+
+void TZAM_ProgrammService::PreventAutoTermination()
+{
+    if (FAutoTerminate > 0)
+        FLeerlauf.start(FAutoTerminate * 1000);
+}
+
+void TZAM_ProgrammService::SetAutoTerminate(int ASekunden)
+{
+    FAutoTerminate = qMax(0, ASekunden);
+    if (FAutoTerminate > 0)
+        FLeerlauf.start(FAutoTerminate * 1000);
+    else
+        FLeerlauf.stop();
+}
+
+void TZAM_ProgrammService::Leerlauf()
+{
+    try {
+        ZAMInfo().WriteStamp(QStringLiteral("Programm nach %1 s ohne Eingabe beendet").arg(FAutoTerminate), 1);
+    } catch (const std::exception&) {
+    }
+    FAutomatischBeendet = true;
+    Beenden();
+}
+
+void TZAM_ProgrammService::Beenden()
+{
+    // Modal forms first, innermost first, so every exec() returns and its caller frees the form.
+    for (int i = 0; i < 100; ++i) {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!modal || !modal->isVisible())
+            break;
+        modal->done(QDialog::Rejected);
+    }
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+}
+
+bool TZAM_ProgrammService::WorkStartTry(const void* AOwner, const QString& AName, int AWert)
+{
+    if (FWorkOwner && FWorkOwner != AOwner)
+        return false;
+    FWorkOwner = AOwner;
+    FWorkName = AName;
+    return true;
+}
+
+void TZAM_ProgrammService::WorkDone(const void* AOwner)
+{
+    if (FWorkOwner == AOwner) {
+        FWorkOwner = nullptr;
+        FWorkName.clear();
+    }
+}
+
+QString TZAM_ProgrammService::TerminalID() const
+{
+    const QString id = FBackend.Ini().Wert(QStringLiteral("Terminal"), QStringLiteral("ID"));
+    return id.isEmpty() ? QSysInfo::machineHostName() : id;
+}
+
+QString TZAM_ProgrammService::IniWert(const QString& ASektion, const QString& ASchluessel, const QString& ADefault) const
+{
+    return FBackend.Ini().Wert(ASektion, ASchluessel, ADefault);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "IZAM_Programm.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+class TZAM_Backend;
+
+// Program object: start of the framework, idle termination, guarded timer work.
+class TZAM_ProgrammService : public QObject, public IZAM_Programm
+{
+    Q_OBJECT
+public:
+    TZAM_ProgrammService(TZAM_Backend& ABackend, const QStringList& AArgumente);
+
+    void Init(const QString& AProgrammCode, int AProzessTyp, int AInstanzModus, int AWert, bool AFlag) override;
+    bool IstInitialisiert() const override { return FInitialisiert; }
+    void ShowException(const std::exception& E) override;
+    void PreventAutoTermination() override;
+    void SetAutoTerminate(int ASekunden) override;
+    int GetAutoTerminate() const override { return FAutoTerminate; }
+    void Beenden() override;
+    bool WorkStartTry(const void* AOwner, const QString& AName, int AWert) override;
+    void WorkDone(const void* AOwner) override;
+    TIntPair GetAngemBenutzer_GepNr() const override { return FAngemeldet; }
+    QString TerminalID() const override;
+    QString IniWert(const QString& ASektion, const QString& ASchluessel, const QString& ADefault) const override;
+
+    const QString& ProgrammCode() const { return FProgrammCode; }
+    // True once the idle termination has ended the program.
+    bool AutomatischBeendet() const { return FAutomatischBeendet; }
+
+private:
+    void Leerlauf();
+
+    TZAM_Backend& FBackend;
+    QString FProgrammCode;
+    bool FInitialisiert = false;
+    int FAutoTerminate = 1200;
+    QTimer FLeerlauf;
+    const void* FWorkOwner = nullptr;
+    QString FWorkName;
+    TIntPair FAngemeldet;
+    bool FAutomatischBeendet = false;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "TZAM_Migration.h"
+
+// The numbered schema steps of our framework. New steps are appended, never changed.
+class TZAM_Schema
+{
+public:
+    // The data database: parameters, booking protocol, and everything the services store.
+    static const QList<TZAM_Migration>& Daten();
+    // The lock database: sessions and locks (on SQLite a file of its own).
+    static const QList<TZAM_Migration>& Sperren();
+};
