@@ -1,0 +1,212 @@
+// Locks between two programs on one database, on both engines.
+#include "TZAM_Datenbank.h"
+#include "TZAM_SperrService.h"
+#include "TZAM_TestUmgebung.h"
+#include "ZAMGlobal.h"
+
+#include <QProcess>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+// The second program (tests/support/helfer), driven line by line.
+class THelfer
+{
+public:
+    THelfer(const QString& AIni, const QStringList& AOptionen = {}, const QProcessEnvironment& AUmgebung = {})
+    {
+        if (!AUmgebung.isEmpty())
+            FProzess.setProcessEnvironment(AUmgebung);
+        FProzess.start(QStringLiteral(ZAM_SPERRHELFER), QStringList{QStringLiteral("--ini"), AIni} + AOptionen);
+        FGestartet = FProzess.waitForStarted(10000) && Zeile() == QLatin1String("bereit");
+    }
+    ~THelfer()
+    {
+        if (FProzess.state() != QProcess::NotRunning) {
+            FProzess.write("ende\n");
+            if (!FProzess.waitForFinished(10000))
+                FProzess.kill();
+            FProzess.waitForFinished(5000);
+        }
+    }
+    bool Gestartet() const { return FGestartet; }
+    QString Befehl(const QString& ABefehl)
+    {
+        FProzess.write(ABefehl.toUtf8() + '\n');
+        return Zeile();
+    }
+    void Beenden()
+    {
+        FProzess.write("ende\n");
+        FProzess.waitForFinished(10000);
+    }
+    void Toeten()
+    {
+        FProzess.kill();
+        FProzess.waitForFinished(5000);
+    }
+
+private:
+    QString Zeile()
+    {
+        while (!FProzess.canReadLine())
+            if (!FProzess.waitForReadyRead(20000))
+                return QStringLiteral("(keine Antwort: %1)").arg(QString::fromUtf8(FProzess.readAllStandardError()));
+        return QString::fromUtf8(FProzess.readLine()).trimmed();
+    }
+
+    QProcess FProzess;
+    bool FGestartet = false;
+};
+
+} // namespace
+
+class TestSperren : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TZAM_TestUmgebung> FUmg;
+
+    void Starten(TZAM_TestUmgebung::TMotor AMotor, int ATimeout = 120)
+    {
+        TZAM_Backend::TOptionen opt;
+        opt.SperrTimeoutSekunden = ATimeout;
+        FUmg = std::make_unique<TZAM_TestUmgebung>(AMotor, opt);
+        CommonLock().SetBenutzer(TIntPair(7, 8), QStringLiteral("Tester"));
+    }
+
+private Q_SLOTS:
+    void cleanup() { FUmg.reset(); }
+
+    void zweiProgrammeSchliessenSichAus_data() { ZAM_MotorenDaten(); }
+    void zweiProgrammeSchliessenSichAus()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        THelfer helfer(FUmg->IniPfad());
+        QVERIFY(helfer.Gestartet());
+
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Zephran_Auftrag"), QStringLiteral("K1")));
+        QCOMPARE(helfer.Befehl(QStringLiteral("lock Zephran_Auftrag K1")), QStringLiteral("0 Tester"));
+
+        QCOMPARE(helfer.Befehl(QStringLiteral("lock Zephran_Dispo K2")), QStringLiteral("1"));
+        QVERIFY(!CommonLock().LockObjekt(QStringLiteral("Zephran_Dispo"), QStringLiteral("K2")));
+        QString halter;
+        QVERIFY(CommonLock().IsLockedOtherObjekt(QStringLiteral("Zephran_Dispo"), QStringLiteral("K2"), &halter));
+        QCOMPARE(halter, QStringLiteral("Helfer"));
+        // Releasing someone else's lock by accident does nothing.
+        CommonLock().UnlockObjekt(QStringLiteral("Zephran_Dispo"), QStringLiteral("K2"));
+        QVERIFY(!CommonLock().LockObjekt(QStringLiteral("Zephran_Dispo"), QStringLiteral("K2")));
+
+        QCOMPARE(helfer.Befehl(QStringLiteral("unlock Zephran_Dispo K2")), QStringLiteral("ok"));
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Zephran_Dispo"), QStringLiteral("K2")));
+
+        // A program that ends releases its locks.
+        QCOMPARE(helfer.Befehl(QStringLiteral("lock EWA K3")), QStringLiteral("1"));
+        helfer.Beenden();
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("EWA"), QStringLiteral("K3")));
+    }
+
+    void sperreWaehrendOffenerBuchungSofortSichtbar_data() { ZAM_MotorenDaten(); }
+    void sperreWaehrendOffenerBuchungSofortSichtbar()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        THelfer helfer(FUmg->IniPfad());
+        QVERIFY(helfer.Gestartet());
+
+        ZAMBuchung().Oeffnen(69, QStringLiteral("b"));
+        FUmg->Backend().Datenbank().Schreiben(QStringLiteral("INSERT INTO zam_parameter (name, wert) VALUES ('X', '1')"));
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("P1")));
+        QCOMPARE(helfer.Befehl(QStringLiteral("fremd Platz P1")), QStringLiteral("1 Tester"));
+        CommonLock().UnlockObjekt(QStringLiteral("Platz"), QStringLiteral("P1"));
+        QCOMPARE(helfer.Befehl(QStringLiteral("fremd Platz P1")), QStringLiteral("0"));
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("P2")));
+        ZAMBuchung().Schliessen(QStringLiteral("b"));
+        QCOMPARE(helfer.Befehl(QStringLiteral("lock Platz P2")), QStringLiteral("0 Tester"));
+    }
+
+    void gestorbenerHalterWirdUebernommen_data() { ZAM_MotorenDaten(); }
+    void gestorbenerHalterWirdUebernommen()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        THelfer helfer(FUmg->IniPfad());
+        QVERIFY(helfer.Gestartet());
+        QCOMPARE(helfer.Befehl(QStringLiteral("lock Platz P9")), QStringLiteral("1"));
+        QVERIFY(!CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("P9")));
+        helfer.Toeten();
+        // Same host, process gone: no need to wait for the timeout.
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("P9")));
+    }
+
+    void stummerHalterNachTimeoutUebernommen_data() { ZAM_MotorenDaten(); }
+    void stummerHalterNachTimeoutUebernommen()
+    {
+        ZAM_MOTOR(m);
+        Starten(m, 2);
+        THelfer stumm(FUmg->IniPfad(), {QStringLiteral("--ohne-herzschlag")});
+        THelfer lebendig(FUmg->IniPfad(), {QStringLiteral("--herzschlag"), QStringLiteral("200")});
+        QVERIFY(stumm.Gestartet());
+        QVERIFY(lebendig.Gestartet());
+        QCOMPARE(stumm.Befehl(QStringLiteral("lock Platz S1")), QStringLiteral("1"));
+        QCOMPARE(lebendig.Befehl(QStringLiteral("lock Platz L1")), QStringLiteral("1"));
+        QVERIFY(!CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("S1")));
+        QThread::msleep(3500);
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("S1")));
+        QVERIFY(!CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("L1")));
+    }
+
+    void eigeneSperrenNieFremd_data() { ZAM_MotorenDaten(); }
+    void eigeneSperrenNieFremd()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("E1")));
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("E1")));
+        QVERIFY(!CommonLock().IsLockedOtherObjekt(QStringLiteral("Platz"), QStringLiteral("E1")));
+        QVERIFY(CommonLock().GPLockBeleg(QStringLiteral("EWA"), TIntPair(3, 4)));
+        QVERIFY(CommonLock().GPLockBeleg(QStringLiteral("EWA"), TIntPair(3, 4)));
+        QVERIFY(!CommonLock().IsLockedOtherGPBeleg(QStringLiteral("EWA"), TIntPair(3, 4)));
+        QVERIFY(CommonLock().LockAbsort(5, QStringLiteral("U1"), TIntPair(7, 8)));
+        QVERIFY(!CommonLock().IsLockedOtherAbsort(5, QStringLiteral("U1"), TIntPair(7, 8)));
+
+        // The urgent-request instance counts as this program's session, both ways.
+        auto& sperren = FUmg->Backend().Sperren();
+        QProcessEnvironment umg = QProcessEnvironment::systemEnvironment();
+        umg.insert(QStringLiteral("ZAM_ELTERN_SITZUNG"), QString::number(sperren.Sitzung()));
+        THelfer kind(FUmg->IniPfad(), {}, umg);
+        QVERIFY(kind.Gestartet());
+        QCOMPARE(kind.Befehl(QStringLiteral("lock Platz E1")), QStringLiteral("1"));
+        QCOMPARE(kind.Befehl(QStringLiteral("lock Platz K7")), QStringLiteral("1"));
+        QVERIFY(!CommonLock().IsLockedOtherObjekt(QStringLiteral("Platz"), QStringLiteral("K7")));
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("K7")));
+    }
+
+    void absortGeteiltMitHalterNamen_data() { ZAM_MotorenDaten(); }
+    void absortGeteiltMitHalterNamen()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        THelfer helfer(FUmg->IniPfad());
+        QVERIFY(helfer.Gestartet());
+        QVERIFY(CommonLock().LockAbsort(5, QStringLiteral("_12"), TIntPair(7, 8)));
+        QCOMPARE(helfer.Befehl(QStringLiteral("absort 5 _12")), QStringLiteral("1"));
+        QCOMPARE(helfer.Befehl(QStringLiteral("absort 5 U12")), QStringLiteral("1"));
+        QList<TIntPair> halter;
+        QStringList namen;
+        QVERIFY(CommonLock().IsLockedOtherAbsort(5, QStringLiteral("_12"), TIntPair(7, 8), &halter, &namen));
+        QCOMPARE(halter, QList<TIntPair>{TIntPair(1, 2)});
+        QCOMPARE(namen, QStringList{QStringLiteral("Helfer")});
+        // A key that merely starts alike is another lock.
+        QVERIFY(!CommonLock().IsLockedOtherAbsort(5, QStringLiteral("_1"), TIntPair(7, 8)));
+        QVERIFY(!CommonLock().IsLockedOtherAbsort(50, QStringLiteral("_12"), TIntPair(7, 8)));
+        CommonLock().UnlockAbsort(5, QStringLiteral("_12"), TIntPair(7, 8));
+        helfer.Beenden();
+        QVERIFY(!CommonLock().IsLockedOtherAbsort(5, QStringLiteral("_12"), TIntPair(7, 8)));
+    }
+};
+
+QTEST_MAIN(TestSperren)
+#include "tst_sperren.moc"
