@@ -24,7 +24,7 @@ public:
     virtual void SetAutoTerminate(int ASekunden) = 0;
     virtual int GetAutoTerminate() const = 0;
     // Ends the program through its normal shutdown: windows closed, destroy handlers run.
-    virtual void Beenden() = 0;
+    virtual void Beenden(int AExitCode = 0) = 0;
 
     // False while another guarded work runs.
     virtual bool WorkStartTry(const void* AOwner, const QString& AName, int AWert) = 0;

@@ -65,7 +65,7 @@ void TZAM_ProgrammService::Leerlauf()
     Beenden();
 }
 
-void TZAM_ProgrammService::Beenden()
+void TZAM_ProgrammService::Beenden(int AExitCode)
 {
     // Modal forms first, innermost first, so every exec() returns and its caller frees the form.
     for (int i = 0; i < 100; ++i) {
@@ -75,7 +75,7 @@ void TZAM_ProgrammService::Beenden()
         modal->done(QDialog::Rejected);
     }
     QApplication::closeAllWindows();
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(AExitCode);
 }
 
 bool TZAM_ProgrammService::WorkStartTry(const void* AOwner, const QString& AName, int AWert)

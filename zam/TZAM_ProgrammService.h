@@ -21,7 +21,7 @@ public:
     void PreventAutoTermination() override;
     void SetAutoTerminate(int ASekunden) override;
     int GetAutoTerminate() const override { return FAutoTerminate; }
-    void Beenden() override;
+    void Beenden(int AExitCode = 0) override;
     bool WorkStartTry(const void* AOwner, const QString& AName, int AWert) override;
     void WorkDone(const void* AOwner) override;
     TIntPair GetAngemBenutzer_GepNr() const override { return FAngemeldet; }

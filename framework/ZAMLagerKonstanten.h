@@ -1,0 +1,9 @@
+#pragma once
+
+#include "TIntPair.h"
+
+// Special places of a warehouse: TrioAusPair(constant, warehouse number).
+inline const TIntPair CZAM_Lagerverwaltung_Halle{99999, 1};
+inline const TIntPair CZAM_Lagerverwaltung_DefaultKube{99999, 2};
+inline const TIntPair CZAM_Lagerverwaltung_DefaultWEFR{99999, 3};
+inline const TIntPair CZAM_Lagerverwaltung_DefaultWERE{99999, 4};
