@@ -1,10 +1,13 @@
 # Two commands for a fresh Debian machine (see README.md).
-.PHONY: test build clean
+.PHONY: test run build clean
 
 BUILD ?= build
 
 test:
 	scripts/run-tests.sh
+
+run:
+	scripts/run.sh $(ARGS)
 
 build:
 	scripts/install-deps.sh

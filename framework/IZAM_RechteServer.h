@@ -22,6 +22,8 @@ public:
     virtual void SetAktBenutzer(const TIntPair& ABenutzer) = 0;
     // Checks name and password; on success the user becomes the current user.
     virtual bool Anmelden(const QString& AName, const QString& APasswort, TIntPair& ABenutzer) = 0;
+    // The user's name (the log-on name text of the user file); empty for an unknown user.
+    virtual QString BenutzerName(const TIntPair& ABenutzer) = 0;
     // No user is current any more.
     virtual void Abmelden() = 0;
     // True when the user holds every right of the array for the function type (1: execute).

@@ -37,6 +37,15 @@ public:
         return r;
     }
 
+    // Ergebnis without the busy test, for operations that call each other (the data module's).
+    template <class R, class F>
+    static R ErgebnisOhneBusy(const char* AName, R ANeutral, F&& ABody)
+    {
+        R r = ANeutral;
+        Kern(nullptr, AName, hrZeigen, [&] { r = ABody(); });
+        return r;
+    }
+
     // Without the busy test: timers that must run while the form is busy, answers under IgnoreBusy.
     static bool OhneBusy(const char* AName, const std::function<void()>& ABody, bool APrevent = true)
     {

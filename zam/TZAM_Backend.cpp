@@ -1,9 +1,11 @@
 #include "TZAM_Backend.h"
 
 #include "EZAM_Exception.h"
+#include "Glob_WWSServerFactoryClass.h"
 #include "TZAM_BuchungService.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_DemoSite.h"
+#include "TZAM_DienstRegistrierung.h"
 #include "TZAM_InfoService.h"
 #include "TZAM_Migrationen.h"
 #include "TZAM_ParameterService.h"
@@ -46,6 +48,7 @@ TZAM_Backend::TZAM_Backend(const TOptionen& AOptionen)
 TZAM_Backend::~TZAM_Backend()
 {
     ZAMDienste_Setzen({});
+    Glob_WWSServerFactoryClass().Leeren();
     FSperren.reset(); // releases the own locks and ends the session
     FBuchung.reset(); // rolls an open bracket back
     FParameter.reset();
@@ -92,6 +95,7 @@ void TZAM_Backend::DatenbankOeffnen()
     FParameter = std::move(parameter);
     FDb = std::move(db);
     Installieren();
+    TZAM_DienstRegistrierung::Registrieren();
 }
 
 bool TZAM_Backend::DatenbankOffen() const { return FDb != nullptr; }

@@ -1,6 +1,7 @@
 #include "TZAM_DemoSite.h"
 
 #include "TZAM_Datenbank.h"
+#include "TZAM_DemoStamm.h"
 #include "TZAM_Migrationen.h"
 #include "TZAM_ParameterService.h"
 
@@ -16,6 +17,7 @@ void Parameter(TZAM_ParameterService& P)
     P.Speichern(QStringLiteral("ZPSVOWBS"), QStringLiteral("N"), QStringLiteral("Sofortvollzug ohne WBS"));
     P.Speichern(QStringLiteral("RESBELDR"), QStringLiteral("N"), QStringLiteral("Reservierungsbeleg drucken"));
     P.Speichern(QStringLiteral("WEMODE_PARAM"), QStringLiteral("0"), QStringLiteral("Wareneingangsmodus"));
+    P.Speichern(QStringLiteral("ARTMERKM"), QStringLiteral("201-202"), QStringLiteral("Merkmalsfelder der Artikel"));
 }
 
 } // namespace
@@ -25,6 +27,8 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
     TZAM_ParameterService* p = &AParameter;
     return {
         {1, QStringLiteral("Parameter"), {}, {}, [p](TZAM_Datenbank&) { Parameter(*p); }},
+        {2, QStringLiteral("Lager, Filialen, Partner, Benutzer, Drucker, Lagerorte, Aufgaben"), {}, {},
+         [](TZAM_Datenbank& ADb) { TZAM_DemoStamm::Anlegen(ADb); }},
     };
 }
 

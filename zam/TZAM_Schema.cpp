@@ -12,6 +12,82 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
                             "name TEXT NOT NULL, terminal TEXT NOT NULL, zeit {INT64} NOT NULL)"),
          },
          {}},
+        {2,
+         QStringLiteral("Stammdaten, Rechte, Formularablage, Lagerorte und Aufgaben"),
+         {
+             QStringLiteral("CREATE TABLE zam_lagergruppe (nummer INTEGER PRIMARY KEY, name TEXT NOT NULL, "
+                            "reihenfolge INTEGER NOT NULL DEFAULT 0)"),
+             QStringLiteral("CREATE TABLE zam_lagergruppe_filiale (lager INTEGER NOT NULL "
+                            "REFERENCES zam_lagergruppe (nummer) ON DELETE CASCADE, filiale INTEGER NOT NULL, "
+                            "reihenfolge INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (lager, filiale))"),
+             QStringLiteral("CREATE TABLE zam_filiale (nummer INTEGER PRIMARY KEY, name TEXT NOT NULL, "
+                            "teamsport_plus INTEGER NOT NULL DEFAULT 0, "
+                            "orge_id1 INTEGER NOT NULL DEFAULT 0, orge_id2 INTEGER NOT NULL DEFAULT 0, "
+                            "orge_ebene1 INTEGER NOT NULL DEFAULT 0, orge_ebene2 INTEGER NOT NULL DEFAULT 0)"),
+             QStringLiteral("CREATE INDEX zam_filiale_orge ON zam_filiale (orge_id1, orge_id2)"),
+             // One row per pair; the service asks both ways round.
+             QStringLiteral("CREATE TABLE zam_filiale_nachbar (filiale1 INTEGER NOT NULL, filiale2 INTEGER NOT NULL, "
+                            "PRIMARY KEY (filiale1, filiale2))"),
+             // suchname: the name case-folded by the program, so both engines search alike.
+             QStringLiteral("CREATE TABLE zam_gp (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, art INTEGER NOT NULL, "
+                            "nummer INTEGER NOT NULL, name TEXT NOT NULL, suchname TEXT NOT NULL, "
+                            "PRIMARY KEY (id1, id2))"),
+             QStringLiteral("CREATE INDEX zam_gp_art_nummer ON zam_gp (art, nummer)"),
+             // login as entered; login_norm case-folded, for the log-on without letter case.
+             QStringLiteral("CREATE TABLE zam_benutzer (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, "
+                            "login VARCHAR(40) NOT NULL, login_norm VARCHAR(40) NOT NULL UNIQUE, "
+                            "hash TEXT NOT NULL, salz TEXT NOT NULL, "
+                            "mita_id1 INTEGER NOT NULL DEFAULT 0, mita_id2 INTEGER NOT NULL DEFAULT 0, "
+                            "PRIMARY KEY (id1, id2))"),
+             QStringLiteral("CREATE INDEX zam_benutzer_mita ON zam_benutzer (mita_id1, mita_id2)"),
+             QStringLiteral("CREATE TABLE zam_benutzer_recht (benutzer_id1 INTEGER NOT NULL, "
+                            "benutzer_id2 INTEGER NOT NULL, recht INTEGER NOT NULL, "
+                            "funktionstyp INTEGER NOT NULL DEFAULT 1, "
+                            "PRIMARY KEY (benutzer_id1, benutzer_id2, recht, funktionstyp), "
+                            "FOREIGN KEY (benutzer_id1, benutzer_id2) REFERENCES zam_benutzer (id1, id2) "
+                            "ON DELETE CASCADE)"),
+             QStringLiteral("CREATE TABLE zam_recht_offen (recht INTEGER NOT NULL, "
+                            "funktionstyp INTEGER NOT NULL DEFAULT 1, PRIMARY KEY (recht, funktionstyp))"),
+             QStringLiteral("CREATE TABLE zam_formstore (maske VARCHAR(40) NOT NULL, programm VARCHAR(40) NOT NULL, "
+                            "sprache VARCHAR(10) NOT NULL, schluessel VARCHAR(100) NOT NULL, "
+                            "name TEXT NOT NULL DEFAULT '', idx VARCHAR(40) NOT NULL, zeile INTEGER NOT NULL, "
+                            "text TEXT NOT NULL, PRIMARY KEY (maske, programm, sprache, schluessel, idx, zeile))"),
+             QStringLiteral("CREATE TABLE zam_drucker (id {ID}, typ INTEGER NOT NULL, name TEXT NOT NULL, "
+                            "UNIQUE (typ, name))"),
+             QStringLiteral("CREATE TABLE zam_lagerort (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, "
+                            "id3 INTEGER NOT NULL, lager INTEGER NOT NULL, art INTEGER NOT NULL DEFAULT 0, "
+                            "name TEXT NOT NULL, kurz TEXT NOT NULL DEFAULT '', "
+                            "gesperrt INTEGER NOT NULL DEFAULT 0, bereich INTEGER NOT NULL DEFAULT 0, "
+                            "klasse INTEGER NOT NULL DEFAULT 0, in_betrieb INTEGER NOT NULL DEFAULT 0, "
+                            "zaehldatum DATE, PRIMARY KEY (id1, id2, id3))"),
+             QStringLiteral("CREATE INDEX zam_lagerort_lager ON zam_lagerort (lager, name)"),
+             // vorgangstyp: the code of the transaction-type character, 0 for none.
+             QStringLiteral("CREATE TABLE zam_aufgabe (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, "
+                            "id3 INTEGER NOT NULL, art INTEGER NOT NULL, status INTEGER NOT NULL, "
+                            "lager INTEGER NOT NULL, quell_filiale INTEGER NOT NULL DEFAULT -1, "
+                            "ziel_filiale INTEGER NOT NULL DEFAULT -1, "
+                            "geschaeftsvorfall INTEGER NOT NULL DEFAULT 0, "
+                            "ext_kennung INTEGER NOT NULL DEFAULT 0, ext_id1 INTEGER NOT NULL DEFAULT 0, "
+                            "ext_id2 INTEGER NOT NULL DEFAULT 0, ext_id3 INTEGER NOT NULL DEFAULT 0, "
+                            "ext_nummer INTEGER NOT NULL DEFAULT 0, bezahlt INTEGER NOT NULL DEFAULT 0, "
+                            "herkunft VARCHAR(1) NOT NULL DEFAULT '', buch_filiale INTEGER NOT NULL DEFAULT -1, "
+                            "teamsport INTEGER NOT NULL DEFAULT 0, bearbeitung DATE, erstellt DATE, "
+                            "prod_id1 INTEGER NOT NULL DEFAULT 0, prod_id2 INTEGER NOT NULL DEFAULT 0, "
+                            "prod_id3 INTEGER NOT NULL DEFAULT 0, groesse INTEGER NOT NULL DEFAULT 0, "
+                            "ziel_lo_id1 INTEGER NOT NULL DEFAULT 0, ziel_lo_id2 INTEGER NOT NULL DEFAULT 0, "
+                            "ziel_lo_id3 INTEGER NOT NULL DEFAULT 0, vorgangstyp INTEGER NOT NULL DEFAULT 0, "
+                            "menge INTEGER NOT NULL DEFAULT 0, grund_id1 INTEGER NOT NULL DEFAULT 0, "
+                            "grund_id2 INTEGER NOT NULL DEFAULT 0, grund_id3 INTEGER NOT NULL DEFAULT 0, "
+                            "beleg_id1 INTEGER NOT NULL DEFAULT 0, beleg_id2 INTEGER NOT NULL DEFAULT 0, "
+                            "beleg_id3 INTEGER NOT NULL DEFAULT 0, ext_auftrag TEXT NOT NULL DEFAULT '', "
+                            "PRIMARY KEY (id1, id2, id3))"),
+             QStringLiteral("CREATE INDEX zam_aufgabe_lager ON zam_aufgabe (lager, status, art)"),
+             QStringLiteral("CREATE INDEX zam_aufgabe_ziel ON zam_aufgabe (ziel_filiale)"),
+             QStringLiteral("CREATE INDEX zam_aufgabe_beleg ON zam_aufgabe (beleg_id1, beleg_id2, beleg_id3)"),
+             QStringLiteral("CREATE INDEX zam_aufgabe_produkt ON zam_aufgabe (prod_id1, prod_id2, prod_id3)"),
+         },
+         {},
+         {}},
     };
     return GDaten;
 }

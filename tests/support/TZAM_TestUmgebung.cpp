@@ -1,5 +1,7 @@
 #include "TZAM_TestUmgebung.h"
 
+#include "TZAM_DemoSite.h"
+#include "TZAM_ParameterService.h"
 #include "TZAM_ProgrammService.h"
 
 #include <QCoreApplication>
@@ -137,3 +139,13 @@ void TZAM_TestUmgebung::Neustart(TZAM_Backend::TOptionen AOptionen)
 }
 
 void TZAM_TestUmgebung::Beenden() { FBackend.reset(); }
+
+void TZAM_TestUmgebung::DemoAnlegen()
+{
+    TZAM_DemoSite::Aktualisieren(FBackend->Datenbank(), FBackend->Parameter());
+}
+
+void TZAM_TestUmgebung::ParameterSetzen(const QString& AName, const QString& AWert)
+{
+    FBackend->Parameter().Speichern(AName, AWert);
+}

@@ -30,6 +30,10 @@ public:
     // Ends the framework (as a program end does) and starts it again on the same database.
     void Neustart(TZAM_Backend::TOptionen AOptionen = {});
     void Beenden();
+    // Fills the database with the demo site.
+    void DemoAnlegen();
+    // Sets a parameter for every device.
+    void ParameterSetzen(const QString& AName, const QString& AWert);
 
 private:
     void Starten(TZAM_Backend::TOptionen AOptionen, bool AOeffnen);

@@ -1,0 +1,103 @@
+#include "TMandDialog.h"
+
+#include "Glob_WWSServerFactoryClass.h"
+#include "IZAM_Info.h"
+#include "TZAM_Hausregel.h"
+#include "ZAMFarben.h"
+#include "ZAMFormMitte.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int CSchrift = -16;
+constexpr int CRolleMandant = Qt::UserRole;
+} // namespace
+
+TMandDialog::TMandDialog(QWidget* AParent) : TZAMForm(AParent, QStringLiteral("MandDialog"))
+{
+    setWindowTitle(QStringLiteral("Mandant"));
+    setModal(true);
+    QFont f = font();
+    ZAMSchriftHoeheSetzen(f, CSchrift);
+    setFont(f);
+
+    auto* layout = new QVBoxLayout(this);
+    FlvMandanten = new QTreeWidget;
+    FlvMandanten->setObjectName(QStringLiteral("lvMandanten"));
+    FlvMandanten->setColumnCount(2);
+    FlvMandanten->setHeaderLabels({QStringLiteral("Nummer"), QStringLiteral("Mandant")});
+    FlvMandanten->setRootIsDecorated(false);
+    FlvMandanten->setSelectionMode(QAbstractItemView::SingleSelection);
+    FlvMandanten->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    layout->addWidget(FlvMandanten, 1);
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    FbtnOK = new QPushButton(QStringLiteral("OK"));
+    FbtnOK->setObjectName(QStringLiteral("btnOK"));
+    FbtnAbbrechen = new QPushButton(QStringLiteral("Abbrechen"));
+    FbtnAbbrechen->setObjectName(QStringLiteral("btnAbbrechen"));
+    for (QPushButton* b : {FbtnOK, FbtnAbbrechen}) {
+        b->setAutoDefault(false);
+        b->setMinimumHeight(40);
+        knoepfe->addWidget(b);
+    }
+    layout->addLayout(knoepfe);
+
+    connect(FlvMandanten, &QTreeWidget::activated, this, [this](const QModelIndex& AIndex) {
+        FlvMandanten->setCurrentIndex(AIndex);
+        btnOKClick();
+    });
+    connect(FlvMandanten, &QTreeWidget::itemSelectionChanged, this,
+            [this] { FbtnOK->setEnabled(!FlvMandanten->selectedItems().isEmpty()); });
+    connect(FbtnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
+    connect(FbtnAbbrechen, &QPushButton::clicked, this,
+            [this] { TZAM_Hausregel::Ausfuehren(FBusy, "TMandDialog.btnAbbrechenClick", [&] { done(mrCancel); }); });
+    resize(400, 320);
+}
+
+TMandDialog::~TMandDialog() = default;
+
+bool TMandDialog::Execute(QWidget* AOwner)
+{
+    const bool bereit = TZAM_Hausregel::Ausfuehren(FBusy, "TMandDialog.Execute", [&] {
+        if (!FServer)
+            FServer = Glob_WWSServerFactoryClass().Create<IZAM_MandListeServer>();
+        const QList<TZAM_GPEintrag> mandanten = FServer->Mandanten();
+        FlvMandanten->clear();
+        for (const TZAM_GPEintrag& m : mandanten) {
+            auto* item = new QTreeWidgetItem(FlvMandanten, {QString::number(m.Nummer), m.Name});
+            item->setData(0, CRolleMandant, QVariant::fromValue(QPoint(m.GepNr.Id1, m.GepNr.Id2)));
+            if (!FMandant.IsNull() && m.GepNr == FMandant)
+                FlvMandanten->setCurrentItem(item);
+        }
+        FbtnOK->setEnabled(!FlvMandanten->selectedItems().isEmpty());
+    });
+    if (!bereit || !FServer)
+        return false;
+    ZAMFormMitte(this, AOwner);
+    FlvMandanten->setFocus();
+    return exec() == mrOk;
+}
+
+void TMandDialog::btnOKClick()
+{
+    TZAM_Hausregel::Ausfuehren(FBusy, "TMandDialog.btnOKClick", [&] {
+        const QList<QTreeWidgetItem*> auswahl = FlvMandanten->selectedItems();
+        if (auswahl.isEmpty())
+            return;
+        const QPoint k = auswahl.first()->data(0, CRolleMandant).toPoint();
+        FMandant = TIntPair(k.x(), k.y());
+        done(mrOk);
+    });
+}
+
+void TMandDialog::reject()
+{
+    if (!FBusy)
+        FbtnAbbrechen->click();
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "IZAM_MandListeServer.h"
+#include "TZAMForm.h"
+
+#include <memory>
+
+class QPushButton;
+class QTreeWidget;
+
+// Choice of a client (Mandant) from the clients of the merchandise-management system.
+class TMandDialog : public TZAMForm
+{
+    Q_OBJECT
+public:
+    explicit TMandDialog(QWidget* AParent = nullptr);
+    ~TMandDialog() override;
+
+    // Options of the callers; kept, the choice itself does not depend on them.
+    bool ShowOneMand() const { return FShowOneMand; }
+    void SetShowOneMand(bool AWert) { FShowOneMand = AWert; }
+    bool MandIndependent() const { return FMandIndependent; }
+    void SetMandIndependent(bool AWert) { FMandIndependent = AWert; }
+    bool SetZAMProgrammAktMandant() const { return FSetZAMProgrammAktMandant; }
+    void SetSetZAMProgrammAktMandant(bool AWert) { FSetZAMProgrammAktMandant = AWert; }
+
+    // The client chosen last; it is preselected at the next Execute.
+    TIntPair Mandant() const { return FMandant; }
+    void SetMandant(const TIntPair& AMandant) { FMandant = AMandant; }
+
+    // Shows the list modally, centred on AOwner (which does not own it); true when a client was chosen.
+    bool Execute(QWidget* AOwner = nullptr);
+
+public Q_SLOTS:
+    void reject() override;
+
+private:
+    void btnOKClick();
+
+    bool FBusy = false;
+    bool FShowOneMand = true;
+    bool FMandIndependent = true;
+    bool FSetZAMProgrammAktMandant = true;
+    TIntPair FMandant;
+    std::unique_ptr<IZAM_MandListeServer> FServer;
+
+    QTreeWidget* FlvMandanten;
+    QPushButton* FbtnOK;
+    QPushButton* FbtnAbbrechen;
+};

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "TZAM_BildschirmText.h"
+#include "TZAM_SkriptZeile.h"
+
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <functional>
+
+inline constexpr int CSkriptExit_Ok = 0;
+inline constexpr int CSkriptExit_Fehler = 1; // failed expect, unknown line, missing widget
+inline constexpr int CSkriptExit_Datei = 2;  // the script file cannot be read
+
+// Scripted operation ("--script FILE"): feeds the lines of a text file to the running program.
+// Each line runs from a fresh single-shot timer that schedules the next line first, so the lines go
+// on inside the event loop of a modal form that a line opened.
+class TZAM_SkriptLaeufer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TZAM_SkriptLaeufer(QObject* AParent = nullptr);
+    ~TZAM_SkriptLaeufer() override;
+
+    // The runner created last, or null.
+    static TZAM_SkriptLaeufer* Instanz();
+    // For the program entry right after the QApplication: with "--script FILE" (or "--script=FILE")
+    // creates the runner as a child of the application and starts it. True without the option too;
+    // false when the file cannot be read (message on standard error): the entry ends with
+    // CSkriptExit_Datei.
+    static bool AusArgumentenStarten(const QStringList& AArgumente);
+    static int DumpErweiterungRegistrieren(TZAM_BildschirmText::TErweiterung AErweiterung)
+    {
+        return TZAM_BildschirmText::DumpErweiterungRegistrieren(std::move(AErweiterung));
+    }
+
+    // False with the reason in AFehler when the file cannot be read (UTF-8 text).
+    bool DateiLaden(const QString& ADatei, QString* AFehler = nullptr);
+    void ZeilenSetzen(const QStringList& AZeilen);
+    // The lines run from the event loop once a window is visible. A line that cannot run fails the
+    // script before the first line.
+    void Starten();
+
+    // Pause between lines in milliseconds (default 30).
+    void SetPause(int AMillisekunden) { FPause = qMax(0, AMillisekunden); }
+    // The scanner's prefix key (default F11; empty for none) and terminator (default Enter, or Tab).
+    void SetScanPraefix(const QKeySequence& APraefix) { FScanPraefix = APraefix; }
+    void SetScanEnde(Qt::Key AEnde) { FScanEnde = AEnde; }
+    // Ends the run with the exit code instead of the program; for tests.
+    void SetBeenden(std::function<void(int)> ABeenden) { FBeenden = std::move(ABeenden); }
+    // Receives the dumps and failures instead of standard output.
+    void SetAusgabe(std::function<void(const QString&)> AAusgabe) { FAusgabe = std::move(AAusgabe); }
+
+    bool Laeuft() const { return FGestartet && FExitCode < 0; }
+    // -1 while the script runs.
+    int ExitCode() const { return FExitCode; }
+
+private:
+    void Planen(int AMillisekunden);
+    void NaechsteZeile();
+    // Empty when the line ran, else the reason of the failure.
+    QString Ausfuehren(const TZAM_SkriptZeile& AZeile);
+    void Scheitern(const QString& AGrund);
+    void Ende(int AExitCode);
+    void Schreiben(const QStringList& AZeilen);
+
+    QList<TZAM_SkriptZeile> FZeilen;
+    qsizetype FNaechste = 0;
+    int FPause = 30;
+    QKeySequence FScanPraefix{Qt::Key_F11};
+    Qt::Key FScanEnde = Qt::Key_Return;
+    std::function<void(int)> FBeenden;
+    std::function<void(const QString&)> FAusgabe;
+    bool FGestartet = false;
+    bool FErsteZeileLief = false;
+    int FExitCode = -1;
+};

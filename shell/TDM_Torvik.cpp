@@ -1,0 +1,317 @@
+#include "TDM_Torvik.h"
+
+#include "Glob_WWSServerFactoryClass.h"
+#include "TZAMFormStore.h"
+#include "TZAMWarteForm.h"
+#include "TZAM_Hausregel.h"
+#include "TZAM_Klang.h"
+#include "ZAMFehler.h"
+#include "ZAMGlobal.h"
+#include "ZAMGlobaleInstanzen.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QTreeView>
+
+TDM_Torvik* DM_Torvik = nullptr;
+
+namespace {
+
+// "-MDE", "/mde", ...: the switch character and the name in any letter case.
+bool SchalterGesetzt(const QStringList& AArgumente, const QString& AName)
+{
+    for (int i = 1; i < AArgumente.size(); ++i) {
+        const QString& a = AArgumente.at(i);
+        if ((a.startsWith(u'-') || a.startsWith(u'/')) && a.mid(1).compare(AName, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TDM_Torvik::TDM_Torvik(const QStringList& AArgumente, QObject* AParent) : QObject(AParent)
+{
+    setObjectName(QStringLiteral("DM_Torvik"));
+    DM_Torvik = this;
+    FAktBewFiliale = -1;
+    FAnzeigeFelder = CAnzeigeFelder();
+    TZAM_Hausregel::OhneBusy(
+        "TDM_Torvik.DataModuleCreate",
+        [&] {
+            // Entries 10 and 11 show the article features the framework settings name.
+            const TIntPair merkmale = ZAMArtikelMerkmal_FeldIds();
+            FAnzeigeFelder[10].FeldId = qint16(merkmale.Id2);
+            FAnzeigeFelder[11].FeldId = qint16(merkmale.Id1);
+        },
+        false);
+    FMDEModus = SchalterGesetzt(AArgumente, QStringLiteral("MDE"));
+    FUmlagHLPrioModus = SchalterGesetzt(AArgumente, QStringLiteral("UmlagHLPrio"));
+    Optionen_laden();
+}
+
+TDM_Torvik::~TDM_Torvik()
+{
+    // Each release in its own guard: one failure must not keep the others from running.
+    auto freigeben = [](const char* AName, const std::function<void()>& AFreigabe) {
+        TZAM_Hausregel::Kern(nullptr, AName, 0, AFreigabe);
+    };
+    freigeben("TDM_Torvik.Wartemaske", [&] {
+        delete FWartemaske;
+        FWartemaske = nullptr;
+    });
+    freigeben("TDM_Torvik.FormStore", [&] {
+        delete FFormStore;
+        FFormStore = nullptr;
+    });
+    freigeben("TDM_Torvik.Rechteserver", [&] { FRechteserver.reset(); });
+    freigeben("TDM_Torvik.MandListeServer", [&] { FMandListeServer.reset(); });
+    freigeben("TDM_Torvik.LagerInventurServer", [&] { FLagerInventurServer.reset(); });
+    freigeben("TDM_Torvik.GPListenServer", [&] { FGPListenServer.reset(); });
+    freigeben("TDM_Torvik.AufgabenEditServer_Temp", [&] { FAufgabenEditServer_Temp.reset(); });
+    freigeben("TDM_Torvik.LagerEditServer", [&] { FLagerEditServer.reset(); });
+    freigeben("TDM_Torvik.FGSystems", [&] {
+        if (FFGSystems)
+            GlobFGSystems_ReleaseInstance();
+        FFGSystems = nullptr;
+    });
+    freigeben("TDM_Torvik.FilialTabelle", [&] {
+        if (FFilialTabelle)
+            GlobFilialTabelle_ReleaseInstance();
+        FFilialTabelle = nullptr;
+    });
+    if (DM_Torvik == this)
+        DM_Torvik = nullptr;
+    FehlerTerminate(QStringLiteral("TDM_Torvik.DataModuleDestroy"), 0);
+}
+
+template <class I>
+I* TDM_Torvik::Dienst_GoC(std::unique_ptr<I>& AFeld, const char* AName)
+{
+    if (!AFeld)
+        TZAM_Hausregel::OhneBusy(AName, [&] { AFeld = Glob_WWSServerFactoryClass().Create<I>(); }, false);
+    return AFeld.get();
+}
+
+IZAM_LagerEditServer* TDM_Torvik::LagerEditServer_GoC()
+{
+    return Dienst_GoC(FLagerEditServer, "TDM_Torvik.LagerEditServer_GoC");
+}
+
+IZAM_AufgabenEditServer* TDM_Torvik::AufgabenEditServer_Temp_GoC()
+{
+    return Dienst_GoC(FAufgabenEditServer_Temp, "TDM_Torvik.AufgabenEditServer_Temp_GoC");
+}
+
+IZAM_GPListenServer* TDM_Torvik::GPListenServer_GoC()
+{
+    return Dienst_GoC(FGPListenServer, "TDM_Torvik.GPListenServer_GoC");
+}
+
+IZAM_LagerInventurServer* TDM_Torvik::LagerInventurServer_GoC()
+{
+    return Dienst_GoC(FLagerInventurServer, "TDM_Torvik.LagerInventurServer_GoC");
+}
+
+IZAM_MandListeServer* TDM_Torvik::MandListeServer_GoC()
+{
+    return Dienst_GoC(FMandListeServer, "TDM_Torvik.MandListeServer_GoC");
+}
+
+IZAM_RechteServer* TDM_Torvik::Rechteserver_GoC() { return Dienst_GoC(FRechteserver, "TDM_Torvik.Rechteserver_GoC"); }
+
+IZAM_FilialTabelle* TDM_Torvik::FilialTabelle_GoC()
+{
+    if (!FFilialTabelle)
+        TZAM_Hausregel::OhneBusy("TDM_Torvik.FilialTabelle_GoC", [&] { FFilialTabelle = GlobFilialTabelle_GetInstance(); },
+                                 false);
+    return FFilialTabelle;
+}
+
+IZAM_FGSystems* TDM_Torvik::FGSystems_GoC()
+{
+    if (!FFGSystems)
+        TZAM_Hausregel::OhneBusy("TDM_Torvik.FGSystems_GoC", [&] { FFGSystems = GlobFGSystems_GetInstance(); }, false);
+    return FFGSystems;
+}
+
+void TDM_Torvik::SetAktLager(int ALager)
+{
+    if (ALager == FAktLager)
+        return;
+    // The wormhole supply cache belongs to the warehouse; it is built with the movement services.
+    FAktLager = ALager;
+}
+
+void TDM_Torvik::SetAktFiliale(qint16 AFiliale)
+{
+    if (AFiliale == FAktBewFiliale)
+        return;
+    FAktBewFiliale = AFiliale;
+}
+
+void TDM_Torvik::LaegerHolen(QList<int>& ALaeger)
+{
+    ALaeger.clear();
+    TZAM_Hausregel::OhneBusy(
+        "TDM_Torvik.LaegerHolen",
+        [&] {
+            IZAM_LagerEditServer* server = LagerEditServer_GoC();
+            if (!server)
+                return;
+            for (const TZAM_Lagergruppe& g : server->Lagergruppen())
+                if (g.Name != QLatin1String("OhneLager"))
+                    ALaeger << g.Nummer;
+        },
+        false);
+}
+
+void TDM_Torvik::AktLagerFilialen_Aus_AktLager()
+{
+    FAktLagerFilialen.clear();
+    FAktLagerIstRezeVudazPlusLager.SetUnDefined();
+    TZAM_Hausregel::OhneBusy(
+        "TDM_Torvik.AktLagerFilialen_Aus_AktLager",
+        [&] {
+            TZAM_Lagergruppe gruppe;
+            IZAM_LagerEditServer* server = LagerEditServer_GoC();
+            if (FAktLager > 0 && server && server->Lagergruppe(FAktLager, gruppe))
+                FAktLagerFilialen = gruppe.Filialen;
+        },
+        false);
+}
+
+bool TDM_Torvik::LagerExistiert_Und_IstEinFilialLager(int ALager)
+{
+    return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.LagerExistiert_Und_IstEinFilialLager", false, [&] {
+        TZAM_Lagergruppe gruppe;
+        IZAM_LagerEditServer* server = LagerEditServer_GoC();
+        return server && server->Lagergruppe(ALager, gruppe) && gruppe.Filialen.size() == 1;
+    });
+}
+
+bool TDM_Torvik::FilialeBenachbartZuLager(int AFiliale)
+{
+    return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.FilialeBenachbartZuLager", false, [&] {
+        IZAM_FGSystems* systeme = FGSystems_GoC();
+        if (!systeme)
+            return false;
+        for (int lagerFiliale : FAktLagerFilialen)
+            if (systeme->AreStoresAdjacent(lagerFiliale, AFiliale))
+                return true;
+        return false;
+    });
+}
+
+bool TDM_Torvik::FilialeIstRezeVudazPlusFiliale(int AFiliale)
+{
+    return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.FilialeIstRezeVudazPlusFiliale", false, [&] {
+        const auto it = FFilIstTSPlusFilDict.constFind(AFiliale);
+        if (it != FFilIstTSPlusFilDict.constEnd())
+            return it.value();
+        TZAM_Filiale f;
+        IZAM_FilialTabelle* tabelle = FilialTabelle_GoC();
+        if (!tabelle || !tabelle->Filiale(AFiliale, f))
+            return false; // unknown branches are not cached
+        FFilIstTSPlusFilDict.insert(AFiliale, f.TeamsportPlus);
+        return f.TeamsportPlus;
+    });
+}
+
+bool TDM_Torvik::AktLagerIstRezeVudazPlusLager()
+{
+    return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.AktLagerIstRezeVudazPlusLager", false, [&] {
+        if (FAktLagerIstRezeVudazPlusLager.IsUnDefined()) {
+            FAktLagerIstRezeVudazPlusLager = false;
+            if (!FAktLagerFilialen.isEmpty()) {
+                IZAM_FilialTabelle* tabelle = FilialTabelle_GoC();
+                bool alle = tabelle != nullptr;
+                for (int nr : FAktLagerFilialen) {
+                    TZAM_Filiale f;
+                    alle = alle && tabelle->Filiale(nr, f) && f.TeamsportPlus;
+                }
+                FAktLagerIstRezeVudazPlusLager = alle;
+            }
+        }
+        return FAktLagerIstRezeVudazPlusLager.IsTrue();
+    });
+}
+
+int TDM_Torvik::OrgeID2Filiale(const TOrgeIdKompl& AOrgeId)
+{
+    return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.OrgeID2Filiale", -1, [&] {
+        IZAM_FilialTabelle* tabelle = FilialTabelle_GoC();
+        if (tabelle)
+            for (const TZAM_Filiale& f : tabelle->Filialen())
+                if (f.OrgeId == AOrgeId)
+                    return f.Nummer;
+        return -1;
+    });
+}
+
+bool TDM_Torvik::GetMandFuerEWA()
+{
+    return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.GetMandFuerEWA", false, [&] {
+        if (FMandFuerEWA.IsUnDefined())
+            FMandFuerEWA = ZAMParameter().GetIntegerValueByName(QStringLiteral("WEMode_Param")) == 5;
+        return FMandFuerEWA.IsTrue();
+    });
+}
+
+void TDM_Torvik::UserDataByUserId(TGepData& AUserData, const TIntPair& ABenutzer)
+{
+    AUserData = TGepData();
+    TZAM_Hausregel::OhneBusy(
+        "TDM_Torvik.UserDataByUserId",
+        [&] {
+            IZAM_RechteServer* rechte = Rechteserver_GoC();
+            if (!rechte)
+                return;
+            const QString name = rechte->BenutzerName(ABenutzer);
+            if (name.isEmpty())
+                return;
+            AUserData.GepNr = ABenutzer;
+            AUserData.Name = name;
+        },
+        false);
+}
+
+int TDM_Torvik::Manuell_Scroll_Weite_Get(QAbstractItemView* AListe)
+{
+    if (!AListe)
+        return 0;
+    int offset = 0;
+    if (auto* baum = qobject_cast<QTreeView*>(AListe))
+        offset = baum->header()->offset();
+    return AListe->width() - offset - 50;
+}
+
+void TDM_Torvik::PlayHintSound(const QString& AName) { TZAM_Klang::Spielen(AName); }
+
+void TDM_Torvik::Wartemaske_Zeigen(QWidget* ASender, const QString& AZusatzCaption, const QString& AMeldung)
+{
+    TZAM_Hausregel::OhneBusy(
+        "TDM_Torvik.Wartemaske_Zeigen",
+        [&] {
+            if (!FWartemaske)
+                FWartemaske = new TZAMWarteForm(ASender);
+            if (!AMeldung.trimmed().isEmpty()) {
+                FWartemaske->SetText(AMeldung);
+                QCoreApplication::processEvents();
+            }
+            const QString bitte = QStringLiteral("Bitte warten ...");
+            FWartemaske->SetCaption(AZusatzCaption.isEmpty() ? bitte : AZusatzCaption + u' ' + bitte);
+            FWartemaske->show();
+        },
+        false);
+}
+
+void TDM_Torvik::Wartemaske_Verstecken(QWidget* ASender)
+{
+    if (FWartemaske) {
+        FWartemaske->hide();
+        FWartemaske->close();
+    }
+}

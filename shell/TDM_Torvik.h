@@ -1,0 +1,118 @@
+#pragma once
+
+#include "IZAM_AufgabenEditServer.h"
+#include "IZAM_FGSystems.h"
+#include "IZAM_FilialTabelle.h"
+#include "IZAM_GPListenServer.h"
+#include "IZAM_LagerEditServer.h"
+#include "IZAM_LagerInventurServer.h"
+#include "IZAM_MandListeServer.h"
+#include "IZAM_RechteServer.h"
+#include "TQIV_VELTOB_Optionen.h"
+#include "TZAM_TriState.h"
+#include "TZAM_Workflow_Modus.h"
+#include "ZAMAnzeigeFelder.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+class QAbstractItemView;
+class QWidget;
+class TZAMFormStore;
+class TZAMWarteForm;
+
+// What the user file knows of a user.
+struct TGepData
+{
+    TIntPair GepNr;
+    QString Name;
+};
+
+// The central data module: one instance for the program run (DM_Torvik). It keeps the run-time
+// context, the terminal options and every framework service the workflows need, each created
+// on first use and released when the module is destroyed.
+class TDM_Torvik : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TDM_Torvik(const QStringList& AArgumente, QObject* AParent = nullptr);
+    ~TDM_Torvik() override;
+
+    // Context.
+    bool FMDEModus = false;
+    bool FUmlagHLPrioModus = false;
+    int FAktLager = 0;
+    qint16 FAktBewFiliale = -1;
+    TIntPair FMitarbeiter;
+    TIntPair FBenutzer;
+    TQIV_VELTOB_Optionen FOptionen;
+    TZAM_AnzeigeFelder FAnzeigeFelder;
+
+    void SetAktLager(int ALager);
+    void SetAktFiliale(qint16 AFiliale);
+    void LaegerHolen(QList<int>& ALaeger);
+    void AktLagerFilialen_Aus_AktLager();
+    const QList<int>& GetAktLagerFilialen() const { return FAktLagerFilialen; }
+    bool LagerExistiert_Und_IstEinFilialLager(int ALager);
+    bool FilialeBenachbartZuLager(int AFiliale);
+    bool FilialeIstRezeVudazPlusFiliale(int AFiliale);
+    bool AktLagerIstRezeVudazPlusLager();
+    int OrgeID2Filiale(const TOrgeIdKompl& AOrgeId);
+    bool GetMandFuerEWA();
+    void UserDataByUserId(TGepData& AUserData, const TIntPair& ABenutzer);
+    int Manuell_Scroll_Weite_Get(QAbstractItemView* AListe);
+    void PlayHintSound(const QString& AName = {});
+    void Wartemaske_Zeigen(QWidget* ASender, const QString& AZusatzCaption, const QString& AMeldung);
+    void Wartemaske_Verstecken(QWidget* ASender);
+
+    // Terminal options.
+    void Optionen_laden();
+    void Optionen_laden_FallerSTD();
+    void Optionen_Uebernehmen_u_Buchen(const TQIV_VELTOB_Optionen& AOptionen);
+    void Optionen_2_StringList();
+    void Stringlist_2_Optionen();
+    static QString NachSortAnzInfo_2_String(const TQIV_AnzeigeInfosNachsortfrm& AInfo);
+    static void String_2_NachSortAnzInfo(const QString& AText, TQIV_AnzeigeInfosNachsortfrm& AInfo);
+    static QString Spalten_2_String(const QList<TZAM_AufgabenListe_Spalte>& ASpalten);
+    static QList<TZAM_AufgabenListe_Spalte> String_2_Spalten(const QString& AText);
+    QStringList& strlvconfig() { return Fstrlvconfig; }
+
+    // Services, created on first use; nil after a registered failure.
+    IZAM_LagerEditServer* LagerEditServer_GoC();
+    IZAM_AufgabenEditServer* AufgabenEditServer_Temp_GoC();
+    IZAM_GPListenServer* GPListenServer_GoC();
+    IZAM_LagerInventurServer* LagerInventurServer_GoC();
+    IZAM_MandListeServer* MandListeServer_GoC();
+    IZAM_RechteServer* Rechteserver_GoC();
+    IZAM_FilialTabelle* FilialTabelle_GoC();
+    IZAM_FGSystems* FGSystems_GoC();
+    TZAMFormStore* FormStore_CIN();
+
+private:
+    void Buchungsfiliale_Aus_AktLager();
+    template <class I>
+    I* Dienst_GoC(std::unique_ptr<I>& AFeld, const char* AName);
+
+    QList<int> FAktLagerFilialen;
+    TZAM_TriState FAktLagerIstRezeVudazPlusLager;
+    TZAM_TriState FMandFuerEWA;
+    QHash<int, bool> FFilIstTSPlusFilDict;
+    QStringList Fstrlvconfig;
+
+    std::unique_ptr<IZAM_LagerEditServer> FLagerEditServer;
+    std::unique_ptr<IZAM_AufgabenEditServer> FAufgabenEditServer_Temp;
+    std::unique_ptr<IZAM_GPListenServer> FGPListenServer;
+    std::unique_ptr<IZAM_LagerInventurServer> FLagerInventurServer;
+    std::unique_ptr<IZAM_MandListeServer> FMandListeServer;
+    std::unique_ptr<IZAM_RechteServer> FRechteserver;
+    IZAM_FilialTabelle* FFilialTabelle = nullptr;
+    IZAM_FGSystems* FFGSystems = nullptr;
+    TZAMFormStore* FFormStore = nullptr;
+    TZAMWarteForm* FWartemaske = nullptr;
+};
+
+// The data module of the program run; null before it is created and after it is destroyed.
+extern TDM_Torvik* DM_Torvik;

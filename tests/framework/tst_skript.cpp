@@ -1,0 +1,554 @@
+// Scripted operation: keys, typing, scans, clicks and expects reach the real widgets, the lines go on
+// inside modal dialogs, failures end with code 1 and the screen, and the screen text is stable.
+#include "IZAM_Programm.h"
+#include "TZAMMeldungDialog.h"
+#include "TZAM_BildschirmText.h"
+#include "TZAM_SkriptLaeufer.h"
+#include "ZAMGlobal.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTemporaryFile>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+namespace {
+struct TLauf
+{
+    int Code = -1;
+    QString Ausgabe;
+};
+
+// Runs the lines like the program would, but reports the exit code instead of ending.
+TLauf Laufen(const QStringList& AZeilen, const std::function<void(TZAM_SkriptLaeufer&)>& AVorher = {})
+{
+    TLauf lauf;
+    QEventLoop schleife;
+    TZAM_SkriptLaeufer laeufer;
+    laeufer.SetPause(5);
+    laeufer.SetAusgabe([&](const QString& AText) { lauf.Ausgabe += AText; });
+    laeufer.SetBeenden([&](int ACode) {
+        lauf.Code = ACode;
+        // A failure inside a dialog leaves it open; its exec() must return for the loop to end.
+        for (int i = 0; i < 10 && QApplication::activeModalWidget(); ++i)
+            QApplication::activeModalWidget()->close();
+        schleife.quit();
+    });
+    if (AVorher)
+        AVorher(laeufer);
+    laeufer.ZeilenSetzen(AZeilen);
+    laeufer.Starten();
+    QTimer::singleShot(10000, &schleife, &QEventLoop::quit);
+    schleife.exec();
+    return lauf;
+}
+
+struct TTaste
+{
+    int Taste;
+    Qt::KeyboardModifiers Mods;
+    QString Text;
+    bool operator==(const TTaste&) const = default;
+};
+
+// Notes every key press and release before the widget acts on it (Tab would move the focus).
+class TTastenProtokoll : public QWidget
+{
+public:
+    QList<TTaste> Gedrueckt;
+    int Losgelassen = 0;
+
+protected:
+    bool event(QEvent* AEreignis) override
+    {
+        if (AEreignis->type() == QEvent::KeyPress) {
+            auto* k = static_cast<QKeyEvent*>(AEreignis);
+            Gedrueckt.append({k->key(), k->modifiers(), k->text()});
+            return true;
+        }
+        if (AEreignis->type() == QEvent::KeyRelease) {
+            ++Losgelassen;
+            return true;
+        }
+        return QWidget::event(AEreignis);
+    }
+};
+
+// A form with a name field, a button with an accelerator, and a label the button fills.
+struct TMaske
+{
+    QWidget Fenster;
+    QLineEdit* Name = new QLineEdit(&Fenster);
+    QPushButton* Uebernehmen = new QPushButton(QStringLiteral("&Übernehmen"), &Fenster);
+    QPushButton* Frage = new QPushButton(QStringLiteral("&Frage"), &Fenster);
+    QPushButton* Gesperrt = new QPushButton(QStringLiteral("Fish && Chips"), &Fenster);
+    QLabel* Ergebnis = new QLabel(QStringLiteral("leer"), &Fenster);
+    int Klicks = 0;
+
+    TMaske()
+    {
+        Fenster.setObjectName(QStringLiteral("frmMaske"));
+        Fenster.setWindowTitle(QStringLiteral("Maske"));
+        Fenster.resize(300, 200);
+        Name->setObjectName(QStringLiteral("edtName"));
+        Name->setGeometry(10, 10, 150, 24);
+        Uebernehmen->setGeometry(10, 40, 100, 24);
+        Frage->setGeometry(120, 40, 80, 24);
+        Gesperrt->setGeometry(210, 40, 80, 24);
+        Gesperrt->setEnabled(false);
+        Ergebnis->setObjectName(QStringLiteral("lblErgebnis"));
+        Ergebnis->setGeometry(10, 80, 250, 24);
+        QObject::connect(Uebernehmen, &QPushButton::clicked, &Fenster, [this] {
+            ++Klicks;
+            Ergebnis->setText(QStringLiteral("Hallo ") + Name->text());
+        });
+        QObject::connect(Gesperrt, &QPushButton::clicked, &Fenster, [this] { ++Klicks; });
+        QObject::connect(Frage, &QPushButton::clicked, &Fenster, [this] {
+            const int antwort = TZAMMeldungDialog::Zeigen(TZAMMeldungDialog::maFrage, QStringLiteral("Frage"),
+                                                          QStringLiteral("Wirklich buchen?"));
+            Ergebnis->setText(antwort == mrYes ? QStringLiteral("Antwort: Ja") : QStringLiteral("Antwort: Nein"));
+        });
+        Fenster.show();
+        Name->setFocus();
+    }
+};
+
+class TProgrammAttrappe : public IZAM_Programm
+{
+public:
+    std::function<void(int)> BeiBeenden;
+    void Init(const QString&, int, int, int, bool) override {}
+    bool IstInitialisiert() const override { return true; }
+    void ShowException(const std::exception&) override {}
+    void PreventAutoTermination() override {}
+    void SetAutoTerminate(int) override {}
+    int GetAutoTerminate() const override { return 0; }
+    void Beenden(int AExitCode) override { BeiBeenden(AExitCode); }
+    bool WorkStartTry(const void*, const QString&, int) override { return true; }
+    void WorkDone(const void*) override {}
+    TIntPair GetAngemBenutzer_GepNr() const override { return {}; }
+    QString TerminalID() const override { return QStringLiteral("T1"); }
+    QString IniWert(const QString&, const QString&, const QString& ADefault) const override { return ADefault; }
+};
+} // namespace
+
+class TestSkript : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QGuiApplication::setQuitOnLastWindowClosed(false); }
+
+    void tastenKommenAlsRichtigeEreignisse()
+    {
+        TTastenProtokoll w;
+        w.setFocusPolicy(Qt::StrongFocus);
+        w.show();
+        w.setFocus();
+        const TLauf lauf = Laufen({QStringLiteral("key F5"), QStringLiteral("key Esc"), QStringLiteral("key Ctrl+A"),
+                                   QStringLiteral("key 7"), QStringLiteral("key x"), QStringLiteral("key Shift+X"),
+                                   QStringLiteral("key Enter"), QStringLiteral("key Ctrl+Alt+Z"),
+                                   QStringLiteral("key Shift+Tab"), QStringLiteral("key F24")});
+        QCOMPARE(lauf.Code, CSkriptExit_Ok);
+        const QList<TTaste> erwartet{
+            {Qt::Key_F5, Qt::NoModifier, QString()},
+            {Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b")},
+            {Qt::Key_A, Qt::ControlModifier, QString()},
+            {Qt::Key_7, Qt::NoModifier, QStringLiteral("7")},
+            {Qt::Key_X, Qt::NoModifier, QStringLiteral("x")},
+            {Qt::Key_X, Qt::ShiftModifier, QStringLiteral("X")},
+            {Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")},
+            {Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier, QString()},
+            {Qt::Key_Backtab, Qt::ShiftModifier, QString()},
+            {Qt::Key_F24, Qt::NoModifier, QString()},
+        };
+        QCOMPARE(w.Gedrueckt, erwartet);
+        QCOMPARE(w.Losgelassen, erwartet.size());
+        // A held Ctrl left behind would turn later clicks into Ctrl+clicks.
+        QCOMPARE(QGuiApplication::keyboardModifiers(), Qt::KeyboardModifiers(Qt::NoModifier));
+    }
+
+    void tastenLaufenUeberDieKurzbefehle()
+    {
+        TMaske m;
+        QVERIFY(QTest::qWaitForWindowActive(&m.Fenster));
+        int aktualisiert = 0;
+        QShortcut f5(QKeySequence(Qt::Key_F5), &m.Fenster);
+        connect(&f5, &QShortcut::activated, &m.Fenster, [&] { ++aktualisiert; });
+        m.Name->setText(QStringLiteral("alt"));
+        // Ctrl+A selects in the field, F5 reaches the window's shortcut, Alt+Ü the button's mnemonic
+        // (which clicks after Qt's click animation).
+        const TLauf lauf = Laufen({QStringLiteral("key Ctrl+A"), QStringLiteral("type neu"), QStringLiteral("key F5"),
+                                   QStringLiteral("key Alt+Ü"), QStringLiteral("wait 200")});
+        QCOMPARE(lauf.Code, CSkriptExit_Ok);
+        QCOMPARE(m.Name->text(), QStringLiteral("neu"));
+        QCOMPARE(aktualisiert, 1);
+        QCOMPARE(m.Ergebnis->text(), QStringLiteral("Hallo neu"));
+    }
+
+    void scanSendetPraefixZeichenUndEnde()
+    {
+        TTastenProtokoll w;
+        w.setFocusPolicy(Qt::StrongFocus);
+        w.show();
+        w.setFocus();
+        QCOMPARE(Laufen({QStringLiteral("scan Ab1")}).Code, CSkriptExit_Ok);
+        QCOMPARE(w.Gedrueckt, (QList<TTaste>{{Qt::Key_F11, Qt::NoModifier, QString()},
+                                             {Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A")},
+                                             {Qt::Key_B, Qt::NoModifier, QStringLiteral("b")},
+                                             {Qt::Key_1, Qt::NoModifier, QStringLiteral("1")},
+                                             {Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")}}));
+
+        w.Gedrueckt.clear();
+        const TLauf lauf = Laufen({QStringLiteral("scan 9")}, [](TZAM_SkriptLaeufer& ALaeufer) {
+            ALaeufer.SetScanPraefix(QKeySequence(QStringLiteral("Ctrl+F12")));
+            ALaeufer.SetScanEnde(Qt::Key_Tab);
+        });
+        QCOMPARE(lauf.Code, CSkriptExit_Ok);
+        QCOMPARE(w.Gedrueckt, (QList<TTaste>{{Qt::Key_F12, Qt::ControlModifier, QString()},
+                                             {Qt::Key_9, Qt::NoModifier, QStringLiteral("9")},
+                                             {Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t")}}));
+
+        w.Gedrueckt.clear();
+        QCOMPARE(Laufen({QStringLiteral("scan 9")},
+                        [](TZAM_SkriptLaeufer& ALaeufer) { ALaeufer.SetScanPraefix(QKeySequence()); })
+                     .Code,
+                 CSkriptExit_Ok);
+        QCOMPARE(w.Gedrueckt, (QList<TTaste>{{Qt::Key_9, Qt::NoModifier, QStringLiteral("9")},
+                                             {Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")}}));
+    }
+
+    void tippenKlickenUndErwarten()
+    {
+        TMaske m;
+        const TLauf lauf = Laufen({QStringLiteral("# Name eingeben"), QString(), QStringLiteral("type Grüße, Anna €"),
+                                   QStringLiteral("click Übernehmen"),
+                                   QStringLiteral("expect Label: Hallo Grüße, Anna €"), QStringLiteral("dump")});
+        QCOMPARE(lauf.Code, CSkriptExit_Ok);
+        QCOMPARE(m.Klicks, 1);
+        QVERIFY2(lauf.Ausgabe.contains(QStringLiteral("Feld edtName: Grüße, Anna €")), qPrintable(lauf.Ausgabe));
+    }
+
+    void klickNachNameCaptionUndReiter()
+    {
+        QWidget w;
+        w.resize(300, 300);
+        auto* tabs = new QTabWidget(&w);
+        tabs->setGeometry(0, 0, 300, 300);
+        auto* kopf = new QWidget;
+        auto* details = new QWidget;
+        auto* frei = new QPushButton(QStringLiteral("Frei"), details);
+        frei->setObjectName(QStringLiteral("btnFrei"));
+        new QLabel(QStringLiteral("Seite Details"), details);
+        tabs->addTab(kopf, QStringLiteral("&Kopf"));
+        tabs->addTab(details, QStringLiteral("&Details"));
+        auto* und = new QPushButton(QStringLiteral("Fisch && Chips"), kopf);
+        int und_klicks = 0;
+        int frei_klicks = 0;
+        connect(und, &QPushButton::clicked, &w, [&] { ++und_klicks; });
+        connect(frei, &QPushButton::clicked, &w, [&] { ++frei_klicks; });
+        w.show();
+
+        // btnFrei lies on the hidden page until its tab is chosen.
+        QCOMPARE(Laufen({QStringLiteral("click btnFrei")}).Code, CSkriptExit_Fehler);
+        QCOMPARE(frei_klicks, 0);
+        const TLauf lauf = Laufen({QStringLiteral("click Fisch & Chips"), QStringLiteral("click Details"),
+                                   QStringLiteral("expect Reiter: Details"),
+                                   QStringLiteral("expect Label: Seite Details"), QStringLiteral("click btnFrei")});
+        QCOMPARE(lauf.Code, CSkriptExit_Ok);
+        QCOMPARE(und_klicks, 1);
+        QCOMPARE(frei_klicks, 1);
+        QCOMPARE(tabs->currentIndex(), 1);
+    }
+
+    void zeilenLaufenImModalenDialogWeiter()
+    {
+        TMaske m;
+        const TLauf ja = Laufen({QStringLiteral("click Frage"), QStringLiteral("expect Wirklich buchen?"),
+                                 QStringLiteral("expect Fenster: TZAMMeldungDialog"), QStringLiteral("click Ja"),
+                                 QStringLiteral("expect Antwort: Ja")});
+        QVERIFY2(ja.Code == CSkriptExit_Ok, qPrintable(ja.Ausgabe));
+        QCOMPARE(m.Ergebnis->text(), QStringLiteral("Antwort: Ja"));
+
+        // A dialog opened outside a line (the mnemonic clicks from a timer) gets the lines too; Esc goes
+        // to the dialog, the keys after it to the form below again, mnemonics included.
+        m.Name->clear();
+        const TLauf nein =
+            Laufen({QStringLiteral("key Alt+F"), QStringLiteral("wait 200"), QStringLiteral("key Esc"),
+                    QStringLiteral("expect Antwort: Nein"), QStringLiteral("type weiter"), QStringLiteral("key Alt+Ü"),
+                    QStringLiteral("wait 200"), QStringLiteral("expect Label: Hallo weiter")});
+        QVERIFY2(nein.Code == CSkriptExit_Ok, qPrintable(nein.Ausgabe));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void wartenLaesstDieSchleifeLaufen()
+    {
+        TMaske m;
+        QTimer::singleShot(150, m.Ergebnis, [&] { m.Ergebnis->setText(QStringLiteral("spät")); });
+        QCOMPARE(Laufen({QStringLiteral("wait 300"), QStringLiteral("expect Label: spät")}).Code, CSkriptExit_Ok);
+    }
+
+    void ersteZeileWartetAufDasErsteFenster()
+    {
+        QLineEdit feld;
+        QTimer::singleShot(150, &feld, [&] {
+            feld.show();
+            feld.setFocus();
+        });
+        QCOMPARE(Laufen({QStringLiteral("type da")}).Code, CSkriptExit_Ok);
+        QCOMPARE(feld.text(), QStringLiteral("da"));
+    }
+
+    void fehlschlagEndetMitEinsUndBildschirm()
+    {
+        TMaske m;
+        const TLauf lauf = Laufen({QStringLiteral("expect Gibt es nicht"), QStringLiteral("click Übernehmen")});
+        QCOMPARE(lauf.Code, CSkriptExit_Fehler);
+        const QStringList zeilen = lauf.Ausgabe.split(u'\n');
+        QCOMPARE(zeilen.value(0), QStringLiteral("expect fehlgeschlagen: Gibt es nicht (Zeile 1)"));
+        QCOMPARE(zeilen.value(1), QStringLiteral("Fenster: QWidget frmMaske \"Maske\""));
+        QVERIFY(zeilen.contains(QStringLiteral("Label: leer")));
+        QTest::qWait(50);
+        QCOMPARE(m.Klicks, 0);
+    }
+
+    void fehlendesOderGesperrtesElementScheitert()
+    {
+        TMaske m;
+        const TLauf fehlt = Laufen({QStringLiteral("click Nichtda")});
+        QCOMPARE(fehlt.Code, CSkriptExit_Fehler);
+        QVERIFY2(fehlt.Ausgabe.startsWith(QStringLiteral("click fehlgeschlagen: kein sichtbares, freigegebenes Element "
+                                                         "\"Nichtda\"")),
+                 qPrintable(fehlt.Ausgabe));
+
+        const TLauf gesperrt = Laufen({QStringLiteral("click Fish & Chips")});
+        QCOMPARE(gesperrt.Code, CSkriptExit_Fehler);
+        QVERIFY(gesperrt.Ausgabe.contains(QStringLiteral("(gesperrt)")));
+        QCOMPARE(m.Klicks, 0);
+    }
+
+    void ungueltigeZeilenScheiternVorDemLauf()
+    {
+        TMaske m;
+        const QStringList falsch[] = {{QStringLiteral("type vorher"), QStringLiteral("tanz Polka")},
+                                      {QStringLiteral("type vorher"), QStringLiteral("key F99")},
+                                      {QStringLiteral("type vorher"), QStringLiteral("wait bald")},
+                                      {QStringLiteral("type vorher"), QStringLiteral("key Hyper+A")}};
+        for (const QStringList& skript : falsch) {
+            const TLauf lauf = Laufen(skript);
+            QCOMPARE(lauf.Code, CSkriptExit_Fehler);
+            QVERIFY2(lauf.Ausgabe.contains(QStringLiteral("(Zeile 2: %1)").arg(skript[1])), qPrintable(lauf.Ausgabe));
+            QCOMPARE(m.Name->text(), QString());
+        }
+    }
+
+    void dateiUndKommandozeile()
+    {
+        TMaske m;
+        QTemporaryFile datei;
+        QVERIFY(datei.open());
+        datei.write("\xEF\xBB\xBFtype Zeile\r\n  # eingerückt\r\n\r\n  click Übernehmen\r\nexpect Hallo Zeile\r\n");
+        datei.close();
+        TLauf lauf;
+        QEventLoop schleife;
+        {
+            TZAM_SkriptLaeufer laeufer;
+            QCOMPARE(TZAM_SkriptLaeufer::Instanz(), &laeufer);
+            QVERIFY(laeufer.DateiLaden(datei.fileName()));
+            laeufer.SetPause(5);
+            laeufer.SetAusgabe([&](const QString& AText) { lauf.Ausgabe += AText; });
+            laeufer.SetBeenden([&](int ACode) {
+                lauf.Code = ACode;
+                schleife.quit();
+            });
+            laeufer.Starten();
+            QTimer::singleShot(5000, &schleife, &QEventLoop::quit);
+            schleife.exec();
+        }
+        QVERIFY2(lauf.Code == CSkriptExit_Ok, qPrintable(lauf.Ausgabe));
+        QCOMPARE(TZAM_SkriptLaeufer::Instanz(), nullptr);
+
+        QString fehler;
+        TZAM_SkriptLaeufer laeufer;
+        QVERIFY(!laeufer.DateiLaden(QStringLiteral("/gibt/es/nicht.script"), &fehler));
+        QVERIFY(fehler.contains(QStringLiteral("/gibt/es/nicht.script")));
+    }
+
+    void argumente()
+    {
+        QVERIFY(TZAM_SkriptLaeufer::AusArgumentenStarten(
+            {QStringLiteral("prog"), QStringLiteral("--ini"), QStringLiteral("x.ini")}));
+        QCOMPARE(TZAM_SkriptLaeufer::Instanz(), nullptr);
+        QVERIFY(!TZAM_SkriptLaeufer::AusArgumentenStarten(
+            {QStringLiteral("prog"), QStringLiteral("--script"), QStringLiteral("/gibt/es/nicht.script")}));
+        QVERIFY(!TZAM_SkriptLaeufer::AusArgumentenStarten({QStringLiteral("prog"), QStringLiteral("--script")}));
+        QCOMPARE(TZAM_SkriptLaeufer::Instanz(), nullptr);
+    }
+
+    void dumpOrdnungUndElemente()
+    {
+        QWidget w;
+        w.setObjectName(QStringLiteral("frmTest"));
+        w.setWindowTitle(QStringLiteral("Testfenster"));
+        w.resize(420, 420);
+        // Created bottom up: the order on screen must not depend on the creation order.
+        auto* gruppe = new QGroupBox(QStringLiteral("Position"), &w);
+        gruppe->setGeometry(10, 170, 400, 240);
+        auto* baum = new QTreeView(gruppe);
+        baum->setObjectName(QStringLiteral("lvListe"));
+        baum->setGeometry(10, 50, 380, 180);
+        QStandardItemModel modell(0, 2);
+        modell.setHorizontalHeaderLabels({QStringLiteral("ArtNr"), QStringLiteral("Bez")});
+        auto zeile = [](const QString& A, const QString& B) {
+            return QList<QStandardItem*>{new QStandardItem(A), new QStandardItem(B)};
+        };
+        modell.appendRow(zeile(QStringLiteral("100"), QStringLiteral("Hemd")));
+        modell.item(0)->appendRow(zeile(QStringLiteral("100-1"), QStringLiteral("Größe\nM")));
+        modell.appendRow(zeile(QStringLiteral("200"), QStringLiteral("Hose")));
+        modell.item(1)->appendRow(zeile(QStringLiteral("200-1"), QStringLiteral("zugeklappt")));
+        baum->setModel(&modell);
+        baum->expand(modell.index(0, 0));
+        baum->selectionModel()->select(modell.index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        (new QLabel(QStringLiteral("Im\r\nRahmen"), gruppe))->setGeometry(10, 20, 100, 20);
+        auto* lager = new QComboBox(&w);
+        lager->setObjectName(QStringLiteral("cmbLager"));
+        lager->addItems({QStringLiteral("Lager 1"), QStringLiteral("Lager 2")});
+        lager->setCurrentIndex(1);
+        lager->setGeometry(10, 130, 100, 24);
+        auto* druck = new QCheckBox(QStringLiteral("&Drucken"), &w);
+        druck->setChecked(true);
+        druck->setGeometry(200, 90, 100, 24);
+        auto* menge = new QSpinBox(&w);
+        menge->setObjectName(QStringLiteral("spnMenge"));
+        menge->setValue(7);
+        menge->setGeometry(10, 90, 100, 24);
+        auto* pass = new QLineEdit(QStringLiteral("geheim"), &w);
+        pass->setObjectName(QStringLiteral("edtPass"));
+        pass->setEchoMode(QLineEdit::Password);
+        pass->setGeometry(200, 50, 100, 24);
+        auto* name = new QLineEdit(QStringLiteral("Anna"), &w);
+        name->setObjectName(QStringLiteral("edtName"));
+        name->setGeometry(10, 50, 100, 24);
+        auto* versteckt = new QLabel(QStringLiteral("versteckt"), &w);
+        versteckt->setGeometry(10, 10, 50, 20);
+        versteckt->hide();
+        auto* buchen = new QPushButton(QStringLiteral("&Buchen"), &w);
+        buchen->setEnabled(false);
+        buchen->setGeometry(200, 10, 100, 24);
+        (new QLabel(QStringLiteral("Menge:"), &w))->setGeometry(10, 10, 100, 24);
+        (new QLabel(QStringLiteral("gleich 1"), &w))->setGeometry(320, 10, 50, 24);
+        (new QLabel(QStringLiteral("gleich 2"), &w))->setGeometry(320, 10, 50, 24);
+        w.show();
+
+        const QStringList erwartet{
+            QStringLiteral("Fenster: QWidget frmTest \"Testfenster\""),
+            QStringLiteral("Label: Menge:"),
+            QStringLiteral("Knopf: Buchen [aus]"),
+            QStringLiteral("Label: gleich 1"),
+            QStringLiteral("Label: gleich 2"),
+            QStringLiteral("Feld edtName: Anna"),
+            QStringLiteral("Feld edtPass: ******"),
+            QStringLiteral("Feld spnMenge: 7"),
+            QStringLiteral("Haken: [x] Drucken"),
+            QStringLiteral("Auswahl cmbLager: Lager 2"),
+            QStringLiteral("Gruppe: Position"),
+            QStringLiteral("Label: Im Rahmen"),
+            QStringLiteral("Liste lvListe:"),
+            QStringLiteral("  Kopf: ArtNr | Bez"),
+            QStringLiteral("  Zeile: 100 | Hemd"),
+            QStringLiteral("    Zeile: 100-1 | Größe M"),
+            QStringLiteral("  Zeile: 200 | Hose [gewählt]"),
+        };
+        QCOMPARE(TZAM_BildschirmText::Zeilen(&w), erwartet);
+
+        // Column order follows the screen; hidden columns and rows are not on it.
+        baum->header()->moveSection(1, 0);
+        baum->setRowHidden(0, QModelIndex(), true);
+        QCOMPARE(TZAM_BildschirmText::Zeilen(&w).mid(13),
+                 (QStringList{QStringLiteral("  Kopf: Bez | ArtNr"), QStringLiteral("  Zeile: Hose | 200 [gewählt]")}));
+        baum->setColumnHidden(0, true);
+        QCOMPARE(TZAM_BildschirmText::Zeilen(&w).mid(13),
+                 (QStringList{QStringLiteral("  Kopf: Bez"), QStringLiteral("  Zeile: Hose [gewählt]")}));
+    }
+
+    void dumpErweiterung()
+    {
+        QWidget sonder;
+        sonder.setObjectName(QStringLiteral("frmMDE"));
+        new QLabel(QStringLiteral("Standard"), &sonder);
+        QWidget normal;
+        new QLabel(QStringLiteral("Standard"), &normal);
+        const int id = TZAM_SkriptLaeufer::DumpErweiterungRegistrieren([](QWidget* AFenster, QStringList& AZeilen) {
+            if (AFenster->objectName() != QLatin1String("frmMDE"))
+                return false;
+            AZeilen.append(QStringLiteral("Zustand: Start"));
+            return true;
+        });
+        QCOMPARE(TZAM_BildschirmText::Zeilen(&sonder),
+                 (QStringList{QStringLiteral("Fenster: QWidget frmMDE \"\""), QStringLiteral("Zustand: Start")}));
+        QCOMPARE(TZAM_BildschirmText::Zeilen(&normal).value(1), QStringLiteral("Label: Standard"));
+        TZAM_BildschirmText::DumpErweiterungEntfernen(id);
+        QCOMPARE(TZAM_BildschirmText::Zeilen(&sonder).value(1), QStringLiteral("Label: Standard"));
+    }
+
+    void programmdienstBeendet()
+    {
+        TMaske m;
+        TProgrammAttrappe programm;
+        QEventLoop schleife;
+        int code = -1;
+        programm.BeiBeenden = [&](int ACode) {
+            code = ACode;
+            schleife.quit();
+        };
+        TZAM_Dienste dienste;
+        dienste.Programm = &programm;
+        ZAMDienste_Setzen(dienste);
+        TZAM_SkriptLaeufer laeufer;
+        laeufer.SetPause(5);
+        laeufer.SetAusgabe([](const QString&) {});
+        laeufer.ZeilenSetzen({QStringLiteral("expect nie")});
+        laeufer.Starten();
+        QTimer::singleShot(5000, &schleife, &QEventLoop::quit);
+        schleife.exec();
+        ZAMDienste_Setzen({});
+        QCOMPARE(code, CSkriptExit_Fehler);
+        QCOMPARE(laeufer.ExitCode(), CSkriptExit_Fehler);
+    }
+
+    // Last: QCoreApplication::exit stops every later event loop of this process.
+    void ohneProgrammdienstEndetDieSchleifeMitDemCode()
+    {
+        TMaske m;
+        TZAM_SkriptLaeufer laeufer;
+        laeufer.SetPause(5);
+        laeufer.SetAusgabe([](const QString&) {});
+        laeufer.ZeilenSetzen({QStringLiteral("click Frage"), QStringLiteral("expect nie")});
+        laeufer.Starten();
+        QEventLoop schleife;
+        QTimer::singleShot(5000, &schleife, [&] { schleife.exit(99); });
+        QCOMPARE(schleife.exec(), CSkriptExit_Fehler);
+        QVERIFY(!m.Fenster.isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+
+        // The program entry may still reach its main loop (the end came in a start-up dialog).
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), CSkriptExit_Fehler);
+    }
+};
+
+QTEST_MAIN(TestSkript)
+#include "tst_skript.moc"

@@ -1,0 +1,48 @@
+#include "TZAM_DienstRegistrierung.h"
+
+#include "EZAM_Exception.h"
+#include "Glob_WWSServerFactoryClass.h"
+#include "TZAM_AufgabenEditServerSql.h"
+#include "TZAM_Backend.h"
+#include "TZAM_DruckerKonfigSql.h"
+#include "TZAM_FGSystemsSql.h"
+#include "TZAM_FilialTabelleSql.h"
+#include "TZAM_FormStoreServerSql.h"
+#include "TZAM_GPListenServerSql.h"
+#include "TZAM_LagerEditServerSql.h"
+#include "TZAM_LagerInventurServerSql.h"
+#include "TZAM_MandListeServerSql.h"
+#include "TZAM_RechteServerSql.h"
+#include "ZAMInfoKoords.h"
+
+namespace {
+
+TZAM_Datenbank& Db()
+{
+    TZAM_Backend* backend = TZAM_Backend::Instanz();
+    if (!backend)
+        throw EZAM_Exception(CZAM_Info_Fehler_Standard_ModulNichtVerfuegbar, QStringLiteral("Datenbank"));
+    return backend->Datenbank();
+}
+
+template <class I, class S> void Dienst()
+{
+    Glob_WWSServerFactoryClass().Registrieren<I>([]() -> std::unique_ptr<I> { return std::make_unique<S>(Db()); });
+}
+
+} // namespace
+
+void TZAM_DienstRegistrierung::Registrieren()
+{
+    TZAM_RechteServerSql::AktBenutzerZuruecksetzen();
+    Dienst<IZAM_LagerEditServer, TZAM_LagerEditServerSql>();
+    Dienst<IZAM_FilialTabelle, TZAM_FilialTabelleSql>();
+    Dienst<IZAM_FGSystems, TZAM_FGSystemsSql>();
+    Dienst<IZAM_RechteServer, TZAM_RechteServerSql>();
+    Dienst<IZAM_GPListenServer, TZAM_GPListenServerSql>();
+    Dienst<IZAM_MandListeServer, TZAM_MandListeServerSql>();
+    Dienst<IZAM_FormStoreServer, TZAM_FormStoreServerSql>();
+    Dienst<IZAM_DruckerKonfig, TZAM_DruckerKonfigSql>();
+    Dienst<IZAM_LagerInventurServer, TZAM_LagerInventurServerSql>();
+    Dienst<IZAM_AufgabenEditServer, TZAM_AufgabenEditServerSql>();
+}
