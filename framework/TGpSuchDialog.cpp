@@ -128,8 +128,12 @@ void TGpSuchDialog::btnSuchenClick()
 {
     TZAM_Hausregel::Ausfuehren(FBusy, "TGpSuchDialog.btnSuchenClick", [&] {
         Suchen(FedtSuche->text().trimmed(), TIntPair());
-        if (FlvErgebnis->topLevelItemCount() > 0)
+        // The first hit is chosen, so Enter or OK takes it at once.
+        if (FlvErgebnis->topLevelItemCount() > 0) {
+            FlvErgebnis->setCurrentItem(FlvErgebnis->topLevelItem(0));
             FlvErgebnis->setFocus();
+        }
+        KnoepfeSchalten();
     });
 }
 

@@ -160,9 +160,7 @@ void Tfrmmain::Kundenbestellungen_Lesen()
             const int farbe = offen ? 32768 : 2101432;
             b->setStyleSheet(KnopfStil(farbe, 16, offen));
             b->setProperty("zamFarbe", farbe);
-            QFont f = b->font();
-            f.setBold(offen);
-            b->setFont(f);
+            b->ensurePolished();
         },
         false);
 }

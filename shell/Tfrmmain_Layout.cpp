@@ -73,7 +73,7 @@ void Tfrmmain::LayoutErstellen()
         auto* b = new QPushButton(ACaption, pnlKnoepfe);
         b->setObjectName(AName);
         b->setFixedSize(89, 75);
-        b->setStyleSheet(KnopfStil(CKnopfFarbe, 13, true));
+        b->setStyleSheet(KnopfStil(CKnopfFarbe, 12, false));
         connect(b, &QPushButton::clicked, this, AHandler);
         links->addWidget(b);
     };

@@ -68,5 +68,8 @@ int main(int argc, char** argv)
     }
     frmmain.reset();
     dm.reset();
+    // A script that ended (or failed) before the message loop ran still decides the exit code.
+    if (const TZAM_SkriptLaeufer* laeufer = TZAM_SkriptLaeufer::Instanz(); laeufer && laeufer->ExitCode() >= 0)
+        return laeufer->ExitCode();
     return ergebnis;
 }
