@@ -2,7 +2,8 @@
 # Runs one end-to-end script against the program on a fresh demo database.
 #   scripts/e2e.sh PROGRAM SCRIPT
 # A file SCRIPT with the ending .ini instead of .script, when present, is the ini file of the run
-# (it must not name a database: the run uses the fresh demo database).
+# (it must not name a database: the run uses the fresh demo database); one with the ending .args
+# holds further arguments of the program.
 set -uo pipefail
 PROGRAMM="$1"
 SKRIPT="$2"
@@ -18,6 +19,11 @@ if [ -f "$INI" ]; then
     cp "$INI" "$TMP/zam.ini"
     printf '\n[Protokoll]\nDatei=%s\n' "$TMP/protokoll.log" >> "$TMP/zam.ini"
     ARGS=(--ini "$TMP/zam.ini")
+fi
+ARGDATEI="${SKRIPT%.script}.args"
+if [ -f "$ARGDATEI" ]; then
+    read -r -a WEITERE < "$ARGDATEI"
+    ARGS+=("${WEITERE[@]}")
 fi
 timeout 120 "$PROGRAMM" "${ARGS[@]}" --script "$SKRIPT" > "$TMP/ausgabe.txt" 2>&1
 CODE=$?

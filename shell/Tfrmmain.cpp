@@ -67,6 +67,16 @@ void Tfrmmain::FormCreate()
         false);
 }
 
+void Tfrmmain::Starten()
+{
+    if (DM_Torvik->FMDEModus) {
+        FFormShowGelaufen = true;
+        FormShow();
+        return;
+    }
+    show();
+}
+
 void Tfrmmain::showEvent(QShowEvent* AEvent)
 {
     TZAMForm::showEvent(AEvent);

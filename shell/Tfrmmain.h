@@ -35,6 +35,9 @@ public:
     void MDE();
     TMandDialog* MandDialog_CiN();
 
+    // Shows the menu; in handheld mode it hands over to the handheld screen without showing.
+    void Starten();
+
     // Buttons by their object names, for the layout and the tests.
     QPushButton* Knopf(const QString& AName) const;
     QTimer* Timer() const { return FTimer; }

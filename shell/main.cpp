@@ -63,8 +63,9 @@ int main(int argc, char** argv)
     int ergebnis = 0;
     if (!TZAM_Anwendung::Terminated() && frmmain) {
         frmmain->setWindowTitle(QApplication::applicationDisplayName());
-        frmmain->show();
-        ergebnis = QApplication::exec();
+        frmmain->Starten();
+        if (!TZAM_Anwendung::Terminated())
+            ergebnis = QApplication::exec();
     }
     frmmain.reset();
     dm.reset();
