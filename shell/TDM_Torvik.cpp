@@ -6,6 +6,7 @@
 #include "TZAM_Hausregel.h"
 #include "TZAM_Klang.h"
 #include "ZAMFehler.h"
+#include "ZAMFormMitte.h"
 #include "ZAMGlobal.h"
 #include "ZAMGlobaleInstanzen.h"
 
@@ -295,8 +296,9 @@ void TDM_Torvik::Wartemaske_Zeigen(QWidget* ASender, const QString& AZusatzCapti
     TZAM_Hausregel::OhneBusy(
         "TDM_Torvik.Wartemaske_Zeigen",
         [&] {
+            // Owned by the module: the form that asked may be gone before the module.
             if (!FWartemaske)
-                FWartemaske = new TZAMWarteForm(ASender);
+                FWartemaske = new TZAMWarteForm(nullptr);
             if (!AMeldung.trimmed().isEmpty()) {
                 FWartemaske->SetText(AMeldung);
                 QCoreApplication::processEvents();
@@ -304,6 +306,7 @@ void TDM_Torvik::Wartemaske_Zeigen(QWidget* ASender, const QString& AZusatzCapti
             const QString bitte = QStringLiteral("Bitte warten ...");
             FWartemaske->SetCaption(AZusatzCaption.isEmpty() ? bitte : AZusatzCaption + u' ' + bitte);
             FWartemaske->show();
+            ZAMFormMitte(FWartemaske, ASender);
         },
         false);
 }

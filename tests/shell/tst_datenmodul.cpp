@@ -6,12 +6,15 @@
 #include "TDM_Torvik.h"
 #include "TQIV_Aufgaben_Suchkriterien_Options.h"
 #include "TZAMFormStore.h"
+#include "TZAMWarteForm.h"
+#include "TZAM_Klang.h"
 #include "TZAM_InfoService.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMFormStoreListe.h"
 #include "ZAMGlobal.h"
 #include "ZAMInfoKoords.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -219,6 +222,53 @@ private Q_SLOTS:
         dm.SetAktLager(8);
         dm.AktLagerFilialen_Aus_AktLager();
         QVERIFY(!dm.AktLagerIstRezeVudazPlusLager());
+    }
+
+    void nachbarnOrganisationBenutzerUndHilfen()
+    {
+        // The demo: warehouse 1 with branches 1, 12, 14, 17; 12-14, 17-21 and 14-25 adjacent.
+        TDM_Torvik dm({QStringLiteral("prog")});
+        QCOMPARE(dm.FAktLager, 1);
+        QVERIFY(dm.FilialeBenachbartZuLager(21));
+        QVERIFY(dm.FilialeBenachbartZuLager(25));
+        QVERIFY(!dm.FilialeBenachbartZuLager(99));
+
+        TZAM_Filiale f;
+        QVERIFY(dm.FilialTabelle_GoC()->Filiale(14, f));
+        QCOMPARE(dm.OrgeID2Filiale(f.OrgeId), 14);
+        QCOMPARE(dm.OrgeID2Filiale(TOrgeIdKompl{TIntPair(9, 9), TIntPair(9, 9)}), -1);
+
+        TGepData user;
+        dm.UserDataByUserId(user, TIntPair(2, 1));
+        QCOMPARE(user.Name, QStringLiteral("anna"));
+        dm.UserDataByUserId(user, TIntPair(2, 99));
+        QVERIFY(user.Name.isEmpty());
+
+        QVERIFY(!dm.GetMandFuerEWA());
+        FUmg->ParameterSetzen(QStringLiteral("WEMODE_PARAM"), QStringLiteral("5"));
+        QVERIFY(!dm.GetMandFuerEWA()); // answered once per run
+        QVERIFY(TDM_Torvik({QStringLiteral("prog")}).GetMandFuerEWA());
+
+        TZAM_Klang::GespielteHolen();
+        dm.PlayHintSound();
+        dm.PlayHintSound(QStringLiteral("MAILBEEP"));
+        QCOMPARE(TZAM_Klang::GespielteHolen(), (QStringList{QStringLiteral("SYSTEMEXCLAMATION"), QStringLiteral("MAILBEEP")}));
+
+        QWidget form;
+        dm.Wartemaske_Zeigen(&form, QStringLiteral("Aufgaben laden."), QStringLiteral("Einen Moment"));
+        TZAMWarteForm* warte = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* t = qobject_cast<TZAMWarteForm*>(w))
+                warte = t;
+        QVERIFY(warte && warte->isVisible());
+        QCOMPARE(warte->Caption(), QStringLiteral("Aufgaben laden. Bitte warten ..."));
+        QCOMPARE(warte->Text(), QStringLiteral("Einen Moment"));
+        dm.Wartemaske_Verstecken(&form);
+        QVERIFY(!warte->isVisible());
+        dm.Wartemaske_Zeigen(&form, QString(), QStringLiteral(" "));
+        QCOMPARE(warte->Caption(), QStringLiteral("Bitte warten ..."));
+        QCOMPARE(warte->Text(), QStringLiteral("Einen Moment")); // a blank message keeps the text
+        dm.Wartemaske_Verstecken(&form);
     }
 
     void kommandozeile()
