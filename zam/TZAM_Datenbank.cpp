@@ -128,14 +128,21 @@ TZAM_Zeilen TZAM_Datenbank::Ausfuehren(TArt AArt, const QString& ASql, const QVa
 
     if (AArt == daSchreiben && FSchreibenGesperrt)
         throw EZAM_Exception(CZAM_Info_Fehler_Buchung_Aufgegeben, QStringLiteral("Schreiben ohne offene Transaktion"));
+    Wiederholt(ASql, [&](QSqlError* AFehler) { return Einmal(ASql, AWerte, AErgebnis, &zeilen, AGeaendert, AFehler); });
+    return zeilen;
+}
+
+void TZAM_Datenbank::Wiederholt(const QString& ASql, const std::function<bool(QSqlError*)>& AVersuch)
+{
     bool neuVerbunden = false;
     for (int versuch = 0;; ++versuch) {
         if (!IstOffen()) {
             Wiederverbinden();
             neuVerbunden = true;
         }
-        if (Einmal(ASql, AWerte, AErgebnis, &zeilen, AGeaendert, &fehler))
-            return zeilen;
+        QSqlError fehler;
+        if (AVersuch(&fehler))
+            return;
         if (IstBelegt(fehler) && versuch < FWiederholungen) {
             QThread::msleep(10 + 10 * qMin(versuch, 10));
             continue;
@@ -226,28 +233,8 @@ void TZAM_Datenbank::TransaktionBeginnen()
     if (FInTransaktion)
         throw EZAM_Exception(CZAM_Info_Fehler_Buchung_KlammerFalsch, QStringLiteral("Transaktion ist schon offen"));
     const QString begin = IstSQLite() ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN");
-    bool neuVerbunden = false;
-    for (int versuch = 0;; ++versuch) {
-        if (!IstOffen()) {
-            Wiederverbinden();
-            neuVerbunden = true;
-        }
-        QSqlError fehler;
-        if (Einmal(begin, {}, false, nullptr, nullptr, &fehler)) {
-            FInTransaktion = true;
-            return;
-        }
-        if (IstBelegt(fehler) && versuch < FWiederholungen) {
-            QThread::msleep(10 + 10 * qMin(versuch, 10));
-            continue;
-        }
-        if (IstVerbindungWeg(fehler) && !neuVerbunden) {
-            Wiederverbinden();
-            neuVerbunden = true;
-            continue;
-        }
-        Fehler(fehler, begin);
-    }
+    Wiederholt(begin, [&](QSqlError* AFehler) { return Einmal(begin, {}, false, nullptr, nullptr, AFehler); });
+    FInTransaktion = true;
 }
 
 void TZAM_Datenbank::TransaktionFestschreiben()

@@ -61,6 +61,8 @@ private:
                 int* AGeaendert, QSqlError* AFehler);
     static bool Ergebnis(QSqlQuery& q, bool AErgebnis, TZAM_Zeilen* AZeilen, int* AGeaendert, QSqlError* AFehler);
     void Direkt(const QString& ASql);
+    // Retries while the database is busy, and once after reconnecting a lost connection.
+    void Wiederholt(const QString& ASql, const std::function<bool(QSqlError*)>& AVersuch);
     bool IstBelegt(const QSqlError& AFehler) const;
     bool IstVerbindungWeg(const QSqlError& AFehler) const;
     [[noreturn]] void Fehler(const QSqlError& AFehler, const QString& ASql) const;
