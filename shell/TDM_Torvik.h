@@ -52,6 +52,9 @@ public:
     TZAM_AnzeigeFelder FAnzeigeFelder;
 
     void SetAktLager(int ALager);
+    // A chosen warehouse (above 0) becomes current; its single branch becomes the booking branch,
+    // otherwise (several branches, or an unknown group) there is none.
+    void AktLagerMitBuchungsfiliale_Setzen(int ALager);
     void SetAktFiliale(qint16 AFiliale);
     void LaegerHolen(QList<int>& ALaeger);
     void AktLagerFilialen_Aus_AktLager();
@@ -92,7 +95,6 @@ public:
     TZAMFormStore* FormStore_CIN();
 
 private:
-    void Buchungsfiliale_Aus_AktLager();
     template <class I>
     I* Dienst_GoC(std::unique_ptr<I>& AFeld, const char* AName);
 

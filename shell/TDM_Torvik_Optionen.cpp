@@ -90,20 +90,18 @@ void TDM_Torvik::Optionen_laden_FallerSTD()
     LaegerHolen(laeger);
     if (laeger.size() == 1)
         FOptionen.AktLager = laeger.first();
-    Buchungsfiliale_Aus_AktLager();
+    AktLagerMitBuchungsfiliale_Setzen(FOptionen.AktLager);
     AktLagerFilialen_Aus_AktLager();
 }
 
-// With a warehouse chosen: make it current; its single branch becomes the booking branch,
-// otherwise (several branches, or an unknown group) there is none.
-void TDM_Torvik::Buchungsfiliale_Aus_AktLager()
+void TDM_Torvik::AktLagerMitBuchungsfiliale_Setzen(int ALager)
 {
-    if (FOptionen.AktLager <= 0)
+    if (ALager <= 0)
         return;
-    SetAktLager(FOptionen.AktLager);
+    SetAktLager(ALager);
     TZAM_Lagergruppe gruppe;
     IZAM_LagerEditServer* server = LagerEditServer_GoC();
-    if (server && server->Lagergruppe(FOptionen.AktLager, gruppe) && gruppe.Filialen.size() == 1)
+    if (server && server->Lagergruppe(ALager, gruppe) && gruppe.Filialen.size() == 1)
         SetAktFiliale(qint16(gruppe.Filialen.first()));
     else
         SetAktFiliale(-1);
@@ -137,7 +135,7 @@ void TDM_Torvik::Optionen_2_StringList()
     FormStoreStringListItemAdd(l, QStringLiteral("DruckWBS"), FOptionen.DruckerWBS);
     FormStoreStringListItemAdd(l, QStringLiteral("NurLPImLW"), BoolToJN(FOptionen.NurLPImLaufweg));
     FormStoreStringListItemAdd(l, QStringLiteral("AktFili"), FOptionen.AktLager);
-    Buchungsfiliale_Aus_AktLager();
+    AktLagerMitBuchungsfiliale_Setzen(FOptionen.AktLager);
     FormStoreStringListItemAdd(l, QStringLiteral("WBSZeitraum"), FOptionen.ZeitFuerWBS);
     AktLagerFilialen_Aus_AktLager();
 }
@@ -197,7 +195,7 @@ void TDM_Torvik::Stringlist_2_Optionen()
                 if (laeger.size() == 1)
                     FOptionen.AktLager = laeger.first();
             }
-            Buchungsfiliale_Aus_AktLager();
+            AktLagerMitBuchungsfiliale_Setzen(FOptionen.AktLager);
             t = Text(l, QStringLiteral("WBSZeitraum"), &da);
             if (da)
                 FOptionen.ZeitFuerWBS = Zahl(t, 0);

@@ -131,10 +131,20 @@ QPushButton* Tfrmmain::Knopf(const QString& AName) const { return findChild<QPus
 
 void Tfrmmain::reject() { rbtnAbbrClick(); }
 
+namespace {
+Tfrmmain::TMDEFabrik GMDEFabrik;
+}
+
+void Tfrmmain::SetMDEFabrik(TMDEFabrik AFabrik) { GMDEFabrik = std::move(AFabrik); }
+
 void Tfrmmain::MDE()
 {
-    // The handheld screen comes with its own part of the program.
-    TZAM_Hausregel::OhneBusy("Tfrmmain.MDE", [] { NichtImplementiert("Tfrmmain.MDE", QStringLiteral("TfrmMDE")); });
+    TZAM_Hausregel::OhneBusy("Tfrmmain.MDE", [] {
+        if (!GMDEFabrik)
+            NichtImplementiert("Tfrmmain.MDE", QStringLiteral("TfrmMDE"));
+        std::unique_ptr<TZAMForm> mde = GMDEFabrik();
+        mde->exec();
+    });
 }
 
 void Tfrmmain::ClickBtnOptionen()

@@ -29,6 +29,11 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
         {1, QStringLiteral("Parameter"), {}, {}, [p](TZAM_Datenbank&) { Parameter(*p); }},
         {2, QStringLiteral("Lager, Filialen, Partner, Benutzer, Drucker, Lagerorte, Aufgaben"), {}, {},
          [](TZAM_Datenbank& ADb) { TZAM_DemoStamm::Anlegen(ADb); }},
+        {3, QStringLiteral("Parameter des Handgeräts"), {}, {},
+         [p](TZAM_Datenbank&) {
+             // Stock reserved on customer staging places: the demo keeps it off.
+             p->Speichern(QStringLiteral("RESAUFKUBELP"), QStringLiteral("N"), QStringLiteral("Reservierung auf KuBe-LP"));
+         }},
     };
 }
 

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "TAbstractState.h"
+
+// A state on the multipurpose panel: seven stacked text rows.
+class TAbstractMultipurposePanelState : public TAbstractState
+{
+public:
+    static constexpr const char* CKlassenName = "TAbstractMultipurposePanelState";
+    using TAbstractState::TAbstractState;
+
+    QWidget* ActivePanel() override;
+    // The painting defaults a subclass starts from.
+    void StateAnfangMaskeMalen() override;
+};

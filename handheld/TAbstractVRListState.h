@@ -1,0 +1,26 @@
+#pragma once
+
+#include "TAbstractState.h"
+
+#include <memory>
+
+// A state on the single list.
+class TAbstractVRListState : public TAbstractState
+{
+public:
+    static constexpr const char* CKlassenName = "TAbstractVRListState";
+    explicit TAbstractVRListState(TfrmMDE* AMaske);
+    ~TAbstractVRListState() override;
+
+    QWidget* ActivePanel() override;
+    // Numeric entry into the value column of a node: the first digit replaces the value, the
+    // following ones append.
+    virtual void NummernBlockEingabe_2_Liste(int AZiffer, int AWertSpalte, int AEditiertSpalte, const TVTVRKnoten& ANode);
+    int NummernBlockEingabe_2_Liste_NeuerWert(int AZiffer, int AWertSpalte, int AEditiertSpalte,
+                                             const TVTVRKnoten& ANode);
+    void KeyBackSpace_2_Liste(int AWertSpalte, int AEditiertSpalte, const TVTVRKnoten& ANode);
+    void TVTVRList_GroesseAnpassen(int AFontSize);
+
+protected:
+    std::unique_ptr<TVRList> FVRListe;
+};

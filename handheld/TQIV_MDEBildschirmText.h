@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+
+// The handheld screen as text for the script runner's dump: size, active state and panel, header,
+// button menu, list rows with their colour kind, multipurpose rows, logical buttons and footer.
+class TQIV_MDEBildschirmText
+{
+public:
+    // Registers the dump once per program run.
+    static void Registrieren();
+    static bool Zeilen(QWidget* AFenster, QStringList& AZeilen);
+};
