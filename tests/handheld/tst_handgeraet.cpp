@@ -322,6 +322,40 @@ private Q_SLOTS:
         QCOMPARE(FMaske->FOptionen.Fenster.FensterGroesse, fgr320x320);
     }
 
+    void gespeicherteGroesseBeimOeffnen()
+    {
+        TQIV_Optionen_OBMDE o = FMaske->FOptionen;
+        o.Fenster.FensterGroesse = fgr480x800;
+        FMaske->Optionen_Uebernehmen_u_Buchen(o);
+        FMaske.reset();
+        TfrmMDE neu;
+        QCOMPARE(neu.size(), QSize(480, 800));
+        neu.show();
+        QTRY_COMPARE(neu.AktStateName(), QStringLiteral("TState_Menue"));
+        QVERIFY(neu.pnlButtonsHeader->isVisible()); // above 427 pixels
+    }
+
+    void alternativeScanErkennung()
+    {
+        TQIV_Optionen_OBMDE o = FMaske->FOptionen;
+        o.Scanner.WMCharAuswerten = true;
+        o.Scanner.MessageDebugAusgabe = true;
+        FMaske->Optionen_Uebernehmen_u_Buchen(o);
+        FMaske->ChangeState<TGescanntState>();
+        GProtokoll = {};
+        // A digit arrives once, not through the filter and the short cut both.
+        Taste(Qt::Key_4);
+        QCOMPARE(GProtokoll.Aufrufe, QStringList{QStringLiteral("ziffer 4")});
+        Scannen(QStringLiteral("815"));
+        QCOMPARE(GProtokoll.Aufrufe.last(), QStringLiteral("scan [815]"));
+        QVERIFY(Protokolldatei().contains(QStringLiteral("TfrmMDE.KeyPress: Taste")));
+        o.Scanner.WMCharAuswerten = false;
+        o.Scanner.MessageDebugAusgabe = false;
+        FMaske->Optionen_Uebernehmen_u_Buchen(o);
+        Taste(Qt::Key_5);
+        QCOMPARE(GProtokoll.Aufrufe.last(), QStringLiteral("ziffer 5"));
+    }
+
     void knopfmenueUndZiffern()
     {
         FMaske->ChangeState<TMenueState>();
