@@ -16,7 +16,10 @@ QString ErsteZeile(const QString& AText)
 
 } // namespace
 
-QWidget* TAbstractBTNListState::ActivePanel() { return FMaske->pnlBtnMenu; }
+QWidget* TAbstractBTNListState::ActivePanel()
+{
+    return FMaske->pnlBtnMenu;
+}
 
 bool TAbstractBTNListState::FontSizeEinstellen(int AMaxBreite, int AMinGroesse)
 {

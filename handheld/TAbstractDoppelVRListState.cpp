@@ -19,7 +19,10 @@ TAbstractDoppelVRListState::~TAbstractDoppelVRListState()
     });
 }
 
-QWidget* TAbstractDoppelVRListState::ActivePanel() { return FMaske->pnlDoppelVRList; }
+QWidget* TAbstractDoppelVRListState::ActivePanel()
+{
+    return FMaske->pnlDoppelVRList;
+}
 
 void TAbstractDoppelVRListState::NummernBlockEingabe_2_Liste(TVTVRList* AListe, int AZiffer, int AWertSpalte,
                                                              int AEditiertSpalte, const TVTVRKnoten& ANode)

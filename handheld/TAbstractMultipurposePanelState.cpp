@@ -2,7 +2,10 @@
 
 #include "TfrmMDE.h"
 
-QWidget* TAbstractMultipurposePanelState::ActivePanel() { return FMaske->pnlMultipurpose; }
+QWidget* TAbstractMultipurposePanelState::ActivePanel()
+{
+    return FMaske->pnlMultipurpose;
+}
 
 void TAbstractMultipurposePanelState::StateAnfangMaskeMalen()
 {

@@ -96,15 +96,20 @@ void TAbstractState::StateAnfang()
 
 void TAbstractState::ChangeState(const TStateKlasse* AStateKlasse)
 {
-    TZAM_Hausregel::OhneBusy("TAbstractState.ChangeState", [&] { FMaske->ChangeState(AStateKlasse); }, false);
+    TZAM_Hausregel::OhneBusy(
+        "TAbstractState.ChangeState", [&] { FMaske->ChangeState(AStateKlasse); }, false);
 }
 
 void TAbstractState::FussTipSet(const QString& ATip, bool ALang, bool AWarnung)
 {
-    TZAM_Hausregel::OhneBusy("TAbstractState.FussTipSet", [&] { FMaske->FussTipSetzen(ATip, ALang, AWarnung); }, false);
+    TZAM_Hausregel::OhneBusy(
+        "TAbstractState.FussTipSet", [&] { FMaske->FussTipSetzen(ATip, ALang, AWarnung); }, false);
 }
 
-QString TAbstractState::FussTipGet(bool& ALang, bool& AWarnung) { return FMaske->FussTipLesen(ALang, AWarnung); }
+QString TAbstractState::FussTipGet(bool& ALang, bool& AWarnung)
+{
+    return FMaske->FussTipLesen(ALang, AWarnung);
+}
 
 QString TAbstractState::FussTipGet()
 {
@@ -112,9 +117,15 @@ QString TAbstractState::FussTipGet()
     return FMaske->FussTipLesen(lang, warnung);
 }
 
-void TAbstractState::Warnung_Anzeigen() { FMaske->Warnung_Anzeigen(); }
+void TAbstractState::Warnung_Anzeigen()
+{
+    FMaske->Warnung_Anzeigen();
+}
 
-void TAbstractState::Warnung_Ruecksetzen() { FMaske->Warnung_Ruecksetzen(); }
+void TAbstractState::Warnung_Ruecksetzen()
+{
+    FMaske->Warnung_Ruecksetzen();
+}
 
 void TAbstractState::ButtonsSchalten()
 {
@@ -167,8 +178,8 @@ void TAbstractState::Initialize_MultipurposePanel_Color()
     FMaske->pnlMultipurpose->setStyleSheet(QString());
     for (size_t i = 0; i < FMaske->FMultipurposeZeilen.size(); ++i) {
         const bool farbig = i < 2 || i >= 5;
-        FMaske->FMultipurposeZeilen[i]->setStyleSheet(farbig ? QStringLiteral("background-color: %1; color: white;").arg(rot)
-                                                             : QStringLiteral("color: black;"));
+        FMaske->FMultipurposeZeilen[i]->setStyleSheet(
+            farbig ? QStringLiteral("background-color: %1; color: white;").arg(rot) : QStringLiteral("color: black;"));
     }
 }
 
@@ -183,11 +194,26 @@ void TAbstractState::Initialize_MultipurposePanel_Font()
 
 void TAbstractState::PnlHeaderClick()
 {
-    // The message panel that shows the whole caption comes with the dialog panels.
-    TZAM_Hausregel::Ausfuehren(FBusy, "TAbstractState.PnlHeaderClick", [] {});
+    TZAM_Hausregel::Ausfuehren(FBusy, "TAbstractState.PnlHeaderClick", [&] {
+        // A cut caption is shown whole.
+        if (FMaske->HeaderCaption_Angezeigt().mid(30, 3) == QLatin1String("..."))
+            FMaske->MeldungAn(TQIV_Meldung_Options::Kurz(FMaske->HeaderCaption_Get()));
+    });
 }
 
-TZAM_BtnMenu* TAbstractState::btnmButtons_Get() { return FMaske->btnmButtons; }
-TVTVRList* TAbstractState::vtVRList_Get() { return FMaske->vtVRList; }
-TVTVRList* TAbstractState::vtVRListOben_Get() { return FMaske->vtVRListOben; }
-TVTVRList* TAbstractState::vtVRListUnten_Get() { return FMaske->vtVRListUnten; }
+TZAM_BtnMenu* TAbstractState::btnmButtons_Get()
+{
+    return FMaske->btnmButtons;
+}
+TVTVRList* TAbstractState::vtVRList_Get()
+{
+    return FMaske->vtVRList;
+}
+TVTVRList* TAbstractState::vtVRListOben_Get()
+{
+    return FMaske->vtVRListOben;
+}
+TVTVRList* TAbstractState::vtVRListUnten_Get()
+{
+    return FMaske->vtVRListUnten;
+}

@@ -15,7 +15,12 @@ class TZAM_BtnMenu;
 class TfrmMDE;
 
 // How a row of the single list is painted (see TfrmMDE's row colours).
-enum TQIV_ZeilenArt { zaNormal, zaMarkiert, zaKomplett };
+enum TQIV_ZeilenArt
+{
+    zaNormal,
+    zaMarkiert,
+    zaKomplett
+};
 
 // A step of a handheld workflow. The screen keeps one object per class and forwards every scan,
 // key and click of the active state to these operations (declared in slot order).

@@ -17,7 +17,10 @@ TAbstractVRListState::~TAbstractVRListState()
     });
 }
 
-QWidget* TAbstractVRListState::ActivePanel() { return FMaske->pnlVRList; }
+QWidget* TAbstractVRListState::ActivePanel()
+{
+    return FMaske->pnlVRList;
+}
 
 void TAbstractVRListState::NummernBlockEingabe_2_Liste(int AZiffer, int AWertSpalte, int AEditiertSpalte,
                                                        const TVTVRKnoten& ANode)

@@ -15,9 +15,10 @@ public:
     QWidget* ActivePanel() override;
     // Numeric entry into the value column of a node: the first digit replaces the value, the
     // following ones append.
-    virtual void NummernBlockEingabe_2_Liste(int AZiffer, int AWertSpalte, int AEditiertSpalte, const TVTVRKnoten& ANode);
-    int NummernBlockEingabe_2_Liste_NeuerWert(int AZiffer, int AWertSpalte, int AEditiertSpalte,
+    virtual void NummernBlockEingabe_2_Liste(int AZiffer, int AWertSpalte, int AEditiertSpalte,
                                              const TVTVRKnoten& ANode);
+    int NummernBlockEingabe_2_Liste_NeuerWert(int AZiffer, int AWertSpalte, int AEditiertSpalte,
+                                              const TVTVRKnoten& ANode);
     void KeyBackSpace_2_Liste(int AWertSpalte, int AEditiertSpalte, const TVTVRKnoten& ANode);
     void TVTVRList_GroesseAnpassen(int AFontSize);
 

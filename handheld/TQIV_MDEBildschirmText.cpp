@@ -15,9 +15,12 @@ namespace {
 QString Art(TQIV_ZeilenArt AArt)
 {
     switch (AArt) {
-    case zaMarkiert: return QStringLiteral("markiert");
-    case zaKomplett: return QStringLiteral("komplett");
-    case zaNormal: break;
+    case zaMarkiert:
+        return QStringLiteral("markiert");
+    case zaKomplett:
+        return QStringLiteral("komplett");
+    case zaNormal:
+        break;
     }
     return QStringLiteral("normal");
 }
@@ -79,18 +82,22 @@ bool TQIV_MDEBildschirmText::Zeilen(QWidget* AFenster, QStringList& AZeilen)
     } else if (panel == maske->pnlMultipurpose) {
         for (QLabel* z : maske->FMultipurposeZeilen)
             if (z->isVisibleTo(maske))
-                AZeilen << QStringLiteral("Zeile %1: %2").arg(z->objectName(), TZAM_BildschirmText::EineZeile(z->text()));
+                AZeilen
+                    << QStringLiteral("Zeile %1: %2").arg(z->objectName(), TZAM_BildschirmText::EineZeile(z->text()));
     } else if (panel) {
         TZAM_BildschirmText::ElementZeilen(panel, AZeilen);
     }
 
     QStringList knoepfe;
     const std::pair<const char*, bool> sichtbar[] = {
-        {"Zurück", maske->BtnZurueckVisible()}, {"Buchen", maske->BtnBuchenVisible()},
-        {"WBS Drucken", maske->BtnWBSDruckVisible()}, {"Artikelnummer-Handeingabe", maske->BtnArtNrHandEinVisible()},
+        {"Zurück", maske->BtnZurueckVisible()},
+        {"Buchen", maske->BtnBuchenVisible()},
+        {"WBS Drucken", maske->BtnWBSDruckVisible()},
+        {"Artikelnummer-Handeingabe", maske->BtnArtNrHandEinVisible()},
         {"Benutzer abmelden", maske->BtnBenutzerAbmeldenVisible()},
         {"Artikel nicht gefunden", maske->BtnArtikelNichtGefundenVisible()},
-        {"Artikelbild anzeigen", maske->BtnArtikelbildAnzVisible()}, {"Etikettendruck", maske->BtnEtikDruckVisible()},
+        {"Artikelbild anzeigen", maske->BtnArtikelbildAnzVisible()},
+        {"Etikettendruck", maske->BtnEtikDruckVisible()},
         {"Anderer Lagerplatz für Artikel", maske->BtnLPSkippenVisible()},
         {"Behälter/VBS wechseln", maske->BtnBehaelterWechselVisible()},
         {"Behälter/VBS-Info", maske->BtnBehaelterInfoVisible()}};
@@ -100,7 +107,7 @@ bool TQIV_MDEBildschirmText::Zeilen(QWidget* AFenster, QStringList& AZeilen)
     AZeilen << QStringLiteral("Knöpfe: %1").arg(knoepfe.join(QStringLiteral(", ")));
     bool lang = false, warnung = false;
     const QString tip = maske->FussTipLesen(lang, warnung);
-    AZeilen << QStringLiteral("Fuß%1: %2").arg(warnung ? QStringLiteral(" [Warnung]") : QString(),
-                                              TZAM_BildschirmText::EineZeile(tip));
+    AZeilen << QStringLiteral("Fuß%1: %2")
+                   .arg(warnung ? QStringLiteral(" [Warnung]") : QString(), TZAM_BildschirmText::EineZeile(tip));
     return true;
 }

@@ -8,9 +8,15 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-TQIV_MDEEreignisFilter::TQIV_MDEEreignisFilter(TfrmMDE* AMaske) : FMaske(AMaske) { qApp->installEventFilter(this); }
+TQIV_MDEEreignisFilter::TQIV_MDEEreignisFilter(TfrmMDE* AMaske) : FMaske(AMaske)
+{
+    qApp->installEventFilter(this);
+}
 
-TQIV_MDEEreignisFilter::~TQIV_MDEEreignisFilter() { qApp->removeEventFilter(this); }
+TQIV_MDEEreignisFilter::~TQIV_MDEEreignisFilter()
+{
+    qApp->removeEventFilter(this);
+}
 
 bool TQIV_MDEEreignisFilter::eventFilter(QObject* AObjekt, QEvent* AEvent)
 {

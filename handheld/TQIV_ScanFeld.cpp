@@ -2,9 +2,15 @@
 
 #include <QKeyEvent>
 
-TQIV_ScanFeld::TQIV_ScanFeld(QWidget* AParent) : QLineEdit(AParent) { setFocusPolicy(Qt::ClickFocus); }
+TQIV_ScanFeld::TQIV_ScanFeld(QWidget* AParent) : QLineEdit(AParent)
+{
+    setFocusPolicy(Qt::ClickFocus);
+}
 
-void TQIV_ScanFeld::Starten() { FAktiv = true; }
+void TQIV_ScanFeld::Starten()
+{
+    FAktiv = true;
+}
 
 void TQIV_ScanFeld::keyPressEvent(QKeyEvent* AEvent)
 {

@@ -15,12 +15,10 @@ struct TStateKlasse
     std::unique_ptr<TAbstractState> (*Erzeugen)(TfrmMDE*) = nullptr;
 };
 
-template <class S>
-const TStateKlasse* StateKlasse()
+template <class S> const TStateKlasse* StateKlasse()
 {
     static const TStateKlasse GKlasse{
-        S::CKlassenName,
-        [](const TAbstractState* AState) { return dynamic_cast<const S*>(AState) != nullptr; },
+        S::CKlassenName, [](const TAbstractState* AState) { return dynamic_cast<const S*>(AState) != nullptr; },
         []() -> std::unique_ptr<TAbstractState> (*)(TfrmMDE*) {
             if constexpr (std::is_abstract_v<S>)
                 return nullptr;

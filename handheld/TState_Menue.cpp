@@ -35,7 +35,10 @@ const QList<TQIV_MenueEintrag>& TState_Menue::Menuetabelle()
     return GTabelle;
 }
 
-void TState_Menue::StateAnfangVariablenClear() { FMaske->FModus = CZPMDEM_Null; }
+void TState_Menue::StateAnfangVariablenClear()
+{
+    FMaske->FModus = CZPMDEM_Null;
+}
 
 void TState_Menue::StateAnfangMaskeMalen()
 {
@@ -75,8 +78,13 @@ void TState_Menue::ButtonsSchalten_Speziell()
 
 void TState_Menue::btnZurueckClick()
 {
-    // The question before closing comes with the dialog panels.
-    TZAM_Hausregel::Ausfuehren(FBusy, "TState_Menue.btnZurueckClick", [&] { FMaske->Schliessen(1); });
+    TZAM_Hausregel::Ausfuehren(FBusy, "TState_Menue.btnZurueckClick", [&] {
+        FMaske->SicherheitsAbfrageAn(TQIV_SicherheitsAbfrage_Options::Kurz(
+            QStringLiteral("Möchten Sie das Programm wirklich beenden?"), [this](TZAM_TriState_Enum AAntwort, bool) {
+                if (AAntwort == tsTrue)
+                    FMaske->Schliessen(1);
+            }));
+    });
 }
 
 void TState_Menue::btnmButtonsClick(int AButtonIndex)

@@ -3,7 +3,8 @@
 #include <QtGlobal>
 
 // The handheld mode chosen in the menu; workflow states read it.
-enum TZPMDEModus_erw : quint8 {
+enum TZPMDEModus_erw : quint8
+{
     CZPMDEM_Null = 0,
     CZPMDEM_Nachsort = 1,
     CZPMDEM_FilNachsort = 2,

@@ -11,6 +11,7 @@
 #include "TZAMWarteForm.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Hausregel.h"
+#include "TZAM_InfoMeldungListe.h"
 #include "ZAMFarben.h"
 #include "ZAMFehler.h"
 #include "ZAMGlobal.h"
@@ -75,8 +76,8 @@ void TfrmMDE::FormCreate()
             GrosseButtonsSchalten(true);
 
             bool ok = false;
-            const QString intervall = ZAMProgramm().IniWert(QStringLiteral("AUTOTERMINATE"), QStringLiteral("INTERVALL"),
-                                                            QStringLiteral("??????"));
+            const QString intervall = ZAMProgramm().IniWert(QStringLiteral("AUTOTERMINATE"),
+                                                            QStringLiteral("INTERVALL"), QStringLiteral("??????"));
             const int sekunden = intervall == QLatin1String("??????") ? 1200 : intervall.toInt(&ok);
             ZAMProgramm().SetAutoTerminate(intervall == QLatin1String("??????") || !ok ? 1200 : sekunden);
 
@@ -125,6 +126,8 @@ void TfrmMDE::FormShow()
     });
     // Outside the busy bracket: the menu state handles its own input from here on.
     ChangeState(StateKlasse<TState_Menue>());
+    if (!IntPairDefined(DM_Torvik->FBenutzer))
+        BenutzerAnmeldungAn([this](bool AErfolg) { BenutzerAnmeldungErgebnis(AErfolg); }, {380, 381}, false);
     FFensterGrFrageErlaubt = true;
     GrosseButtonsSchalten(false);
 }
@@ -248,7 +251,10 @@ void TfrmMDE::Warnung_Ruecksetzen()
     pnlFooter->setProperty("zamFarbe", QVariant());
 }
 
-bool TfrmMDE::WarnungAktiv() const { return pnlFooter->property("zamFarbe").toInt() == CFarbeRot; }
+bool TfrmMDE::WarnungAktiv() const
+{
+    return pnlFooter->property("zamFarbe").toInt() == CFarbeRot;
+}
 
 void TfrmMDE::FussTipSetzen(const QString& ATip, bool ALang, bool AWarnung)
 {
@@ -315,8 +321,8 @@ void TfrmMDE::keyPressEvent(QKeyEvent* AEvent)
         return;
     }
     // With the numeric actions off, a digit still presses the menu button that carries it.
-    if (AEvent->key() >= Qt::Key_0 && AEvent->key() <= Qt::Key_9 && AEvent->modifiers() == Qt::NoModifier &&
-        !FBusy && !FScanning && pnlBtnMenu->isVisible()) {
+    if (AEvent->key() >= Qt::Key_0 && AEvent->key() <= Qt::Key_9 && AEvent->modifiers() == Qt::NoModifier && !FBusy &&
+        !FScanning && pnlBtnMenu->isVisible()) {
         btnmButtons->ZifferDruecken(AEvent->key() - Qt::Key_0);
         AEvent->accept();
         return;
@@ -341,7 +347,10 @@ void TfrmMDE::Schliessen(int AModalResult)
     done(AModalResult);
 }
 
-void TfrmMDE::pnlHeaderClick() { AnState("TfrmMDE.pnlHeaderClick", [](TAbstractState& S) { S.PnlHeaderClick(); }); }
+void TfrmMDE::pnlHeaderClick()
+{
+    AnState("TfrmMDE.pnlHeaderClick", [](TAbstractState& S) { S.PnlHeaderClick(); });
+}
 
 void TfrmMDE::AnState(const char* AName, const std::function<void(TAbstractState&)>& AAktion)
 {

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "IZAM_RechteServer.h"
+#include "TQIV_DialogCallbacks.h"
+#include "TQIV_IgnoreScanType.h"
+#include "TQIV_MDE_ButtonProperties.h"
+#include "TQIV_Meldung_Options.h"
 #include "TQIV_Optionen_OBMDE.h"
+#include "TQIV_SicherheitsAbfrage_Options.h"
 #include "TQIV_ZPMDE_Datentraeger.h"
 #include "TStateKlasse.h"
 #include "TVTVRList.h"
@@ -17,6 +23,8 @@ class QAction;
 class QAbstractButton;
 class QFrame;
 class QLabel;
+class QLayout;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -29,20 +37,40 @@ class TZAMWarteForm;
 class TZAM_BtnMenu;
 class TZAM_InfoMeldungListe;
 
-// How a scan is treated while a message is open.
-enum TQIV_IgnoreScanType { istUnbekannt = 0, istJa = 1, istNeinOhneCallback = 2, istNeinMitCallback = 3 };
-
 // The logical buttons of the header and footer bars: each drives an icon button and a large one.
-enum TQIV_LogKnopf : int {
-    lkZurueck, lkBuchen, lkWBSDruck, lkArtNrHandEin, lkBenutzerAbmelden, lkArtikelNichtGefunden,
-    lkArtikelbildAnz, lkEtikDruck, lkLPSkippen, lkBehaelterWechsel, lkBehaelterInfo, lkAnzahl
+enum TQIV_LogKnopf : int
+{
+    lkZurueck,
+    lkBuchen,
+    lkWBSDruck,
+    lkArtNrHandEin,
+    lkBenutzerAbmelden,
+    lkArtikelNichtGefunden,
+    lkArtikelbildAnz,
+    lkEtikDruck,
+    lkLPSkippen,
+    lkBehaelterWechsel,
+    lkBehaelterInfo,
+    lkAnzahl
 };
 
-#define ZAM_LOGISCHER_KNOPF(NAME, ID)                                                                  \
-    void NAME##Visible_Set(bool AWert) { KnopfVisible_Set(ID, AWert); }                                \
-    void NAME##Enabled_Set(bool AWert) { KnopfEnabled_Set(ID, AWert); }                                \
-    bool NAME##Visible() const { return FKnoepfe[ID].Visible; }                                        \
-    bool NAME##Enabled() const { return FKnoepfe[ID].Enabled; }
+#define ZAM_LOGISCHER_KNOPF(NAME, ID)                                                                                  \
+    void NAME##Visible_Set(bool AWert)                                                                                 \
+    {                                                                                                                  \
+        KnopfVisible_Set(ID, AWert);                                                                                   \
+    }                                                                                                                  \
+    void NAME##Enabled_Set(bool AWert)                                                                                 \
+    {                                                                                                                  \
+        KnopfEnabled_Set(ID, AWert);                                                                                   \
+    }                                                                                                                  \
+    bool NAME##Visible() const                                                                                         \
+    {                                                                                                                  \
+        return FKnoepfe[ID].Visible;                                                                                   \
+    }                                                                                                                  \
+    bool NAME##Enabled() const                                                                                         \
+    {                                                                                                                  \
+        return FKnoepfe[ID].Enabled;                                                                                   \
+    }
 
 // The full-screen handheld form: a fixed set of panels, a scan field, header and footer bars and a
 // footer tip. It implements no workflow itself; every scan, key and click goes to the active state.
@@ -56,11 +84,7 @@ public:
     // States.
     void ChangeState(const TStateKlasse* AStateKlasse);
     TAbstractState* GiveState(const TStateKlasse* AStateKlasse);
-    template <class S>
-    void ChangeState()
-    {
-        ChangeState(StateKlasse<S>());
-    }
+    template <class S> void ChangeState() { ChangeState(StateKlasse<S>()); }
     TAbstractState* AktState() const { return FAktState; }
     TAbstractState* LastState() const { return FLastState; }
     // The class name of the active state ("" before the first ChangeState).
@@ -136,8 +160,30 @@ public:
     QString HeaderCaption_Get() const { return FHeaderCaption; }
     QString HeaderCaption_Angezeigt() const;
 
-    // The log-on panel comes with the dialog panels; log-off asks the rights server.
-    void Benutzer_abmelden();
+    // Dialog panels: the opening call returns at once, the answer comes through the callback.
+    void MeldungAn(const TQIV_Meldung_Options& AOptionen);
+    void SicherheitsAbfrageAn(const TQIV_SicherheitsAbfrage_Options& AOptionen);
+    void FrageButtonsUntereinanderAn(const QString& AText, TQIV_FrageButtonsUntereinander_Callback ACallback,
+                                     const QList<TQIV_MDE_InfoButtonProperties>& AButtons, int ASize,
+                                     const QString& ACaption);
+    // AEditMyFeldTyp: 0, 1 text of AEditLength characters; 3 ten characters; 6, 7 a number of
+    // AEditLength digits.
+    void EingabeAn(int AEditMyFeldTyp, int AEditLength, const QString& AText, TQIV_Eingabe_callback ACallback,
+                   const TQIV_MDE_ButtonProperties& ALeftButton, const TQIV_MDE_ButtonProperties& ARightButton,
+                   const TQIV_MDE_ComboboxProperties& ACombobox, const QString& AEditText, int ASize);
+    void BenutzerAnmeldungAn(TQIV_BenutzerAnmeldung_Callback ACallback, const QList<TQIV_WPF_Recht>& ARecht,
+                             bool AForce);
+    void ButtonHilfeAn(bool AFuss);
+    void BildAn(const TInt32Trio& AProduktID, TQIV_Bildanzeige_Callback ACallback);
+    // Presses OK of an open message.
+    void MeldungBtnOKClick();
+    TZAM_InfoMeldungListe* InfoMeldungListe_AufbauenWennNichtDa();
+    // Log-off at the rights server; the data module's employee and user are cleared.
+    bool Benutzer_abmelden();
+    // The handheld's rights check: allowed without password protection, for a current user with
+    // the rights, or after a log-on with the fields of the log-on panel (not with ANurPruefen).
+    bool Recht_Pruefen(const QList<TQIV_WPF_Recht>& ARechte, bool ANurPruefen, bool AForce, TIntPair& ABenutzer);
+    bool DialogOffen() const;
 
     // Window size and position.
     bool FensterGroesseEinstellen();
@@ -246,6 +292,18 @@ private Q_SLOTS:
     void actScanUeberspringenExecute();
     void btnmButtonsClick(int AIndex);
     void pnlHeaderClick();
+    void btnJaNeinClick();
+    void btnFrageButtonsUntereinanderClick();
+    void btnOkCancelClick();
+    void btnEingabeAuswahlClick();
+    void btnAuswahlOkCancelClick();
+    void btnmEingabeAuswahlClick(int AIndex);
+    void btnAnmeldenClick();
+    void btnAnmeldungAbbrechenClick();
+    void btnHilfeClick();
+    void btnHilfeObenClick();
+    void btnHilfeUntenClick();
+    void lblBildClick();
 
 private:
     struct TLogischerKnopf
@@ -257,6 +315,36 @@ private:
     };
     void FormCreate();
     void LayoutErstellen();
+    void DialogPanelsErstellen();
+    void FrageOderMeldungAn(bool AFrage, const QString& AText, int AFontSize, const QString& ACaptionJa,
+                            const QString& ACaptionNein, const QString& ACaptionOK, const QString& ACaptionAbbrechen,
+                            bool AMitOK, bool AMitAbbrechen, const QString& ACaption, bool AFussTipLeeren,
+                            bool AZurueckEnabled, TQIV_IgnoreScanType AIgnoreScan,
+                            TQIV_Sicherheitsabfrage_callback ACallback, bool AIgnoreBusy);
+    void ClickBtnJaNein(const QString& ACaption, TZAM_TriState_Enum AAntwort);
+    // The common closing of a dialog panel: the state's panel back, numeric actions as the state
+    // says, header and footer texts back, the back button's own handler back.
+    void DialogSchliessen(QWidget* APanel, bool ATexteZurueck);
+    void DialogOeffnen(QWidget* APanel);
+    void TexteMerkenUndLeeren(bool AFussLeeren);
+    void ZurueckBinden(THandler AHandler);
+    // The visible and enabled states of the header and footer buttons, kept while the log-on or
+    // the help view is open.
+    struct TKnopfZustaende
+    {
+        std::array<TLogischerKnopf, lkAnzahl> Knoepfe;
+        bool BuchenFussVisible = false;
+        bool BuchenFussEnabled = true;
+        bool HilfeObenEnabled = true;
+        bool HilfeUntenEnabled = true;
+    };
+    void KnopfZustaendeMerken();
+    void KnopfZustaendeWiederherstellen();
+    void AnmeldungSchliessen();
+    void AnmeldungAbbrechen(); // "Abbrechen", the back button and F15
+    void BenutzerAnmeldungErgebnis(bool AErfolg);
+    bool Benutzer_anmelden(QString& AFehler);
+    QList<QAbstractButton*> GrosseKnoepfe(bool AFuss) const;
     void AktionenErstellen();
     void KnoepfeErstellen();
     void KnopfVisible_Set(TQIV_LogKnopf AKnopf, bool AWert);
@@ -289,6 +377,34 @@ private:
     QString FMerkCaption, FMerkFussText;
     bool FMerkFussLang = false, FMerkFussWarnung = false;
     QList<QWidget*> FAnzeigePanels;
+    // Dialog panels.
+    QLabel* lblSicherheitsAbfrage = nullptr;
+    QPushButton *btnJa = nullptr, *btnNein = nullptr, *btnOK = nullptr, *btnAbbrechen = nullptr;
+    QLabel* lblFrageButtonsUntereinander = nullptr;
+    QLayout* gplFrageButtonsUntereinander = nullptr;
+    QList<QPushButton*> FFrageKnoepfe;
+    QLabel* lblEingabe = nullptr;
+    QLineEdit* edtEingabe = nullptr;
+    QPushButton *btnEingabeLinks = nullptr, *btnEingabeRechts = nullptr, *btnEingabeAuswahl = nullptr;
+    QPushButton *btnEingabeOK = nullptr, *btnEingabeAbbrechen = nullptr, *btnAuswahlAbbrechen = nullptr;
+    TZAM_BtnMenu* btnmEingabeAuswahl = nullptr;
+    QLineEdit *edtBenutzer = nullptr, *edtPasswort = nullptr;
+    QLabel* lblBild = nullptr;
+    std::array<QPushButton*, 4> FHilfeKnoepfe{};
+    std::array<QAbstractButton*, 4> FHilfeZiele{};
+    TQIV_Sicherheitsabfrage_callback FSicherheitsabfrageCallback;
+    TQIV_FrageButtonsUntereinander_Callback FFrageButtonsCallback;
+    TQIV_Eingabe_callback FEingabeCallback;
+    TQIV_BenutzerAnmeldung_Callback FBenutzerAnmeldungCallback;
+    TQIV_Bildanzeige_Callback FBildCallback;
+    THandler FBtnZurueckOnClickMerk;
+    bool FZurueckGebunden = false; // a dialog panel holds the back button
+    THandler FEingabeLinksOnClick, FEingabeRechtsOnClick;
+    QString FEingabeItemsCommaText;
+    QList<TQIV_WPF_Recht> FBenutzerbfrageRecht;
+    std::unique_ptr<TZAM_InfoMeldungListe> FInfoMeldungListe;
+    std::unique_ptr<TKnopfZustaende> FMerkKnoepfe;
+    bool FHilfeFuss = false;
     QAction* actScan = nullptr;
     QList<QAction*> FZiffern;
     QAction* actEnter = nullptr;

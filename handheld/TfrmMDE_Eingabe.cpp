@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -35,12 +36,13 @@ void TfrmMDE::AktionenErstellen()
     };
     actScan = aktion(QStringLiteral("actScan"), ZAMShortCut2KeySequence(122), &TfrmMDE::DoActScanExecute);
     for (int i = 0; i <= 9; ++i)
-        FZiffern << aktion(QStringLiteral("act%1").arg(i), QKeySequence(Qt::Key(Qt::Key_0 + i)), &TfrmMDE::actZifferExecute,
-                           CGruppeNumpad, i);
-    actEnter = aktion(QStringLiteral("actEnter"), QKeySequence(Qt::Key_Return), &TfrmMDE::actEnterExecute, CGruppeNumpad, 10);
+        FZiffern << aktion(QStringLiteral("act%1").arg(i), QKeySequence(Qt::Key(Qt::Key_0 + i)),
+                           &TfrmMDE::actZifferExecute, CGruppeNumpad, i);
+    actEnter =
+        aktion(QStringLiteral("actEnter"), QKeySequence(Qt::Key_Return), &TfrmMDE::actEnterExecute, CGruppeNumpad, 10);
     actEnter->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    actBackspace = aktion(QStringLiteral("actBackspace"), QKeySequence(Qt::Key_Backspace), &TfrmMDE::actBackspaceExecute,
-                          CGruppeNumpad);
+    actBackspace = aktion(QStringLiteral("actBackspace"), QKeySequence(Qt::Key_Backspace),
+                          &TfrmMDE::actBackspaceExecute, CGruppeNumpad);
     aktion(QStringLiteral("actF14"), QKeySequence(Qt::Key_F14), &TfrmMDE::actF14Execute);
     aktion(QStringLiteral("actF15"), QKeySequence(Qt::Key_F15), &TfrmMDE::actF15Execute);
     aktion(QStringLiteral("actAufgOhneLP"), QKeySequence(Qt::CTRL | Qt::Key_A), &TfrmMDE::actAufgOhneLPExecute);
@@ -55,24 +57,27 @@ void TfrmMDE::AktionenErstellen()
     // Lists: cell clicks, header clicks and Enter on a node.
     const std::tuple<TVTVRList*, void (TAbstractState::*)(int, const TVTVRKnoten&), void (TAbstractState::*)(int),
                      const char*>
-        listen[] = {{vtVRList, &TAbstractState::vtVRListColumnNodeClick, &TAbstractState::vtVRListHeaderClick, "vtVRList"},
-                    {vtVRListOben, &TAbstractState::vtVRListObenColumnNodeClick,
-                     &TAbstractState::vtVRListObenHeaderClick, "vtVRListOben"},
-                    {vtVRListUnten, &TAbstractState::vtVRListUntenColumnNodeClick,
-                     &TAbstractState::vtVRListUntenHeaderClick, "vtVRListUnten"}};
+        listen[] = {
+            {vtVRList, &TAbstractState::vtVRListColumnNodeClick, &TAbstractState::vtVRListHeaderClick, "vtVRList"},
+            {vtVRListOben, &TAbstractState::vtVRListObenColumnNodeClick, &TAbstractState::vtVRListObenHeaderClick,
+             "vtVRListOben"},
+            {vtVRListUnten, &TAbstractState::vtVRListUntenColumnNodeClick, &TAbstractState::vtVRListUntenHeaderClick,
+             "vtVRListUnten"}};
     for (const auto& [liste, knoten, kopf, name] : listen) {
         auto knotenOp = knoten;
         auto kopfOp = kopf;
         connect(liste, &TVTVRList::ColumnNodeClick, this, [this, knotenOp](int AZeile, int AKind, int ASpalte) {
-            AnState("TfrmMDE.vtVRListColumnNodeClick",
-                    [&](TAbstractState& S) { (S.*knotenOp)(ASpalte, TVTVRKnoten{AZeile, AKind}); });
+            AnState("TfrmMDE.vtVRListColumnNodeClick", [&](TAbstractState& S) {
+                (S.*knotenOp)(ASpalte, TVTVRKnoten{AZeile, AKind});
+            });
         });
         connect(liste, &TVTVRList::HeaderClick, this, [this, kopfOp](int ASpalte) {
             AnState("TfrmMDE.vtVRListHeaderClick", [&](TAbstractState& S) { (S.*kopfOp)(ASpalte); });
         });
         connect(liste, &TVTVRList::KeyEnter, this, [this, knotenOp](int AZeile, int AKind) {
-            AnState("TfrmMDE.vtVRListKeyAction",
-                    [&](TAbstractState& S) { (S.*knotenOp)(-1, TVTVRKnoten{AZeile, AKind}); });
+            AnState("TfrmMDE.vtVRListKeyAction", [&](TAbstractState& S) {
+                (S.*knotenOp)(-1, TVTVRKnoten{AZeile, AKind});
+            });
         });
     }
     vtVRList->Hintergrund_Set(
@@ -109,6 +114,10 @@ bool TfrmMDE::eventFilter(QObject* AObjekt, QEvent* AEvent)
         pnlHeaderClick();
         return true;
     }
+    if (AObjekt == lblBild && AEvent->type() == QEvent::MouseButtonRelease) {
+        lblBildClick();
+        return true;
+    }
     for (QLabel* zelle : FDetailZellen) {
         if (AObjekt != zelle)
             continue;
@@ -141,7 +150,10 @@ void TfrmMDE::NumpadActions_Enabled(bool AEnabled)
             a->setEnabled(AEnabled);
 }
 
-bool TfrmMDE::NumpadActions_Enabled_Get() const { return actEnter->isEnabled(); }
+bool TfrmMDE::NumpadActions_Enabled_Get() const
+{
+    return actEnter->isEnabled();
+}
 
 void TfrmMDE::DoActScanExecute()
 {
@@ -175,7 +187,18 @@ void TfrmMDE::edtScannFeldExit()
         return;
     const QString text = edtScannFeld->text();
     TZAM_Hausregel::Ausfuehren(FBusy, "TfrmMDE.edtScannFeldExit", [&] {
-        // The message, article and quantity panels take their scans with their own parts.
+        if (pnlSicherheitsAbfrage->isVisibleTo(this)) {
+            // The message's callback reads the scan field itself.
+            if (FIgnoreScanBeiMeldung == istNeinMitCallback) {
+                MeldungBtnOKClick();
+                return;
+            }
+            if (FIgnoreScanBeiMeldung == istNeinOhneCallback) {
+                FSicherheitsabfrageCallback = nullptr;
+                MeldungBtnOKClick();
+            }
+        }
+        // The article and quantity panels take their scans with their own parts.
         if (text.trimmed().isEmpty()) {
             ZAMInfo().WriteStamp(QStringLiteral("TfrmMDE.edtScannFeldExit: Leerer Scan abgefangen"), 1);
             return;
@@ -214,6 +237,13 @@ void TfrmMDE::actBackspaceExecute()
 void TfrmMDE::actF14Execute()
 {
     AnState("TfrmMDE.actF14Execute", [&](TAbstractState& S) {
+        if (pnlSicherheitsAbfrage->isVisibleTo(this)) {
+            if (btnJa->isVisibleTo(this))
+                ClickBtnJaNein(btnJa->text(), tsTrue);
+            else if (btnOK->isVisibleTo(this))
+                ClickBtnJaNein(btnOK->text(), tsTrue);
+            return;
+        }
         if (BtnArtNrHandEinVisible() && BtnArtNrHandEinEnabled())
             S.ArtNrHandEin_An();
     });
@@ -224,10 +254,17 @@ void TfrmMDE::actF15Execute()
     TZAM_Hausregel::Ausfuehren(FBusy, "TfrmMDE.actF15Execute", [&] {
         if (!FAktState)
             return;
+        // With a question open only its "Nein" answers; with a message F15 does nothing.
+        if (pnlSicherheitsAbfrage->isVisibleTo(this)) {
+            if (btnNein->isVisibleTo(this))
+                ClickBtnJaNein(btnNein->text(), tsFalse);
+            return;
+        }
         if (BtnZurueckVisible() && BtnZurueckEnabled()) {
-            if (FBtnZurueckOnClick)
-                FBtnZurueckOnClick();
-            else
+            if (FBtnZurueckOnClick) {
+                const THandler h = FBtnZurueckOnClick; // a copy: the handler may replace itself
+                h();
+            } else
                 FAktState->btnZurueckClick();
         } else if (BtnArtikelNichtGefundenVisible() && BtnArtikelNichtGefundenEnabled()) {
             FAktState->BtnArtNichtGefundenClick();
@@ -254,9 +291,10 @@ void TfrmMDE::actESCExecute()
     TZAM_Hausregel::Ausfuehren(FBusy, "TfrmMDE.actESCExecute", [&] {
         if (!FAktState || !BtnZurueckVisible() || !BtnZurueckEnabled())
             return;
-        if (FBtnZurueckOnClick)
-            FBtnZurueckOnClick();
-        else
+        if (FBtnZurueckOnClick) {
+            const THandler h = FBtnZurueckOnClick; // a copy: the handler may replace itself
+            h();
+        } else
             FAktState->btnZurueckClick();
     });
 }
@@ -272,9 +310,10 @@ void TfrmMDE::actF5Execute()
 void TfrmMDE::btnBuchenClick()
 {
     TZAM_Hausregel::Ausfuehren(FBusy, "TfrmMDE.btnBuchenClick", [&] {
-        if (FBtnBuchenOnClick)
-            FBtnBuchenOnClick();
-        else if (FAktState)
+        if (FBtnBuchenOnClick) {
+            const THandler h = FBtnBuchenOnClick; // a copy: the handler may replace itself
+            h();
+        } else if (FAktState)
             FAktState->btnBuchenClick();
     });
 }

@@ -14,7 +14,10 @@ constexpr int CGrosseLeistenAb = 427; // client height from which the large bars
 constexpr int CLeistenHoehe = 54;
 } // namespace
 
-bool TfrmMDE::GrosseLeistenSichtbar() const { return height() > CGrosseLeistenAb; }
+bool TfrmMDE::GrosseLeistenSichtbar() const
+{
+    return height() > CGrosseLeistenAb;
+}
 
 bool TfrmMDE::FensterGroesseEinstellen()
 {
@@ -42,8 +45,8 @@ bool TfrmMDE::GrosseButtonsSchalten(bool AGroesseGeaendert)
 {
     const bool gross = GrosseLeistenSichtbar();
     const bool fussSichtbar = pnlFuss->isVisibleTo(this);
-    const bool geaendert = pnlButtonsHeader->isVisibleTo(this) != gross ||
-                           pnlButtonsFooter->isVisibleTo(this) != (gross && fussSichtbar);
+    const bool geaendert =
+        pnlButtonsHeader->isVisibleTo(this) != gross || pnlButtonsFooter->isVisibleTo(this) != (gross && fussSichtbar);
     pnlButtonsHeader->setVisible(gross);
     pnlButtonsFooter->setVisible(gross && fussSichtbar);
     pnlKopf->layout()->setContentsMargins(0, 0, 0, gross ? 0 : 4);

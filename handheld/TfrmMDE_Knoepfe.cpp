@@ -44,14 +44,21 @@ void TfrmMDE::KnoepfeErstellen()
     verbinden(lkBuchen, &TfrmMDE::btnBuchenClick);
     verbinden(lkWBSDruck, &TfrmMDE::btnWBSDruckClick);
     verbinden(lkArtNrHandEin, anState("TfrmMDE.btnArtNrHandEinClick", &TAbstractState::ArtNrHandEin_An));
-    verbinden(lkBenutzerAbmelden,
-              [this] { TZAM_Hausregel::Ausfuehren(FBusy, "TfrmMDE.btnBenutzerAbmeldenClick", [&] { Benutzer_abmelden(); }); });
+    verbinden(lkBenutzerAbmelden, [this] {
+        TZAM_Hausregel::Ausfuehren(FBusy, "TfrmMDE.btnBenutzerAbmeldenClick", [&] {
+            if (Benutzer_abmelden()) {
+                FussTipSetzen(QString(), false, false);
+                BtnBenutzerAbmeldenVisible_Set(false);
+            }
+        });
+    });
     verbinden(lkArtikelNichtGefunden,
               anState("TfrmMDE.btnArtikelNichtGefundenClick", &TAbstractState::BtnArtNichtGefundenClick));
     verbinden(lkArtikelbildAnz, anState("TfrmMDE.btnArtikelbildAnzClick", &TAbstractState::ArtikelbildAnz_An));
     verbinden(lkEtikDruck, anState("TfrmMDE.btnEtikDruckClick", &TAbstractState::btnEtikDruckClick));
     verbinden(lkLPSkippen, anState("TfrmMDE.btnLPSkippenClick", &TAbstractState::BtnLPSkippenClick));
-    verbinden(lkBehaelterWechsel, anState("TfrmMDE.btnBehaelterWechselClick", &TAbstractState::btnBehaelterWechselClick));
+    verbinden(lkBehaelterWechsel,
+              anState("TfrmMDE.btnBehaelterWechselClick", &TAbstractState::btnBehaelterWechselClick));
     verbinden(lkBehaelterInfo, anState("TfrmMDE.btnBehaelterInfoClick", &TAbstractState::btnBehaelterInfoClick));
     connect(btnBuchenFuss, &QAbstractButton::clicked, this, &TfrmMDE::btnBuchenFussClick);
 
@@ -70,8 +77,8 @@ void TfrmMDE::KnoepfeErstellen()
 
     // List scrolling, one step.
     const std::pair<const char*, std::pair<TVTVRList*, int>> schritte[] = {
-        {"btnVRListUp", {vtVRList, -1}},        {"btnVRListDown", {vtVRList, 1}},
-        {"vtVRListObenUp", {vtVRListOben, -1}}, {"vtVRListObenDown", {vtVRListOben, 1}},
+        {"btnVRListUp", {vtVRList, -1}},          {"btnVRListDown", {vtVRList, 1}},
+        {"vtVRListObenUp", {vtVRListOben, -1}},   {"vtVRListObenDown", {vtVRListOben, 1}},
         {"vtVRListUntenUp", {vtVRListUnten, -1}}, {"vtVRListUntenDown", {vtVRListUnten, 1}}};
     for (const auto& [name, ziel] : schritte) {
         TVTVRList* liste = ziel.first;
@@ -188,9 +195,15 @@ void TfrmMDE::TexteKopfUndFussWiederherstellen()
     FussTipSetzen(FMerkFussText, FMerkFussLang, FMerkFussWarnung);
 }
 
-void TfrmMDE::TexteKopfLeeren() { HeaderCaption_Set(QString()); }
+void TfrmMDE::TexteKopfLeeren()
+{
+    HeaderCaption_Set(QString());
+}
 
-void TfrmMDE::TexteFussLeeren() { FussTipSetzen(QString(), false, false); }
+void TfrmMDE::TexteFussLeeren()
+{
+    FussTipSetzen(QString(), false, false);
+}
 
 void TfrmMDE::FussTipLeftAndWithEinstellen()
 {
@@ -199,9 +212,29 @@ void TfrmMDE::FussTipLeftAndWithEinstellen()
     pnlFooter->layout()->invalidate();
 }
 
-void TfrmMDE::BtnHilfeObenSchalten() { btnHilfeOben->setVisible(pnlButtonsHeader->isVisibleTo(this)); }
+// A help button is shown exactly when another large button of its bar is visible.
+void TfrmMDE::BtnHilfeObenSchalten()
+{
+    btnHilfeOben->setVisible(!GrosseKnoepfe(false).isEmpty());
+}
 
-void TfrmMDE::BtnHilfeUntenSchalten() { btnHilfeUnten->setVisible(pnlButtonsFooter->isVisibleTo(this)); }
+void TfrmMDE::BtnHilfeUntenSchalten()
+{
+    btnHilfeUnten->setVisible(!GrosseKnoepfe(true).isEmpty());
+}
+
+QList<QAbstractButton*> TfrmMDE::GrosseKnoepfe(bool AFuss) const
+{
+    QWidget* leiste = AFuss ? pnlButtonsFooter : pnlButtonsHeader;
+    QList<QAbstractButton*> knoepfe;
+    if (!leiste->isVisibleTo(this))
+        return knoepfe;
+    for (QAbstractButton* b : leiste->findChildren<QAbstractButton*>())
+        if (b != btnHilfeOben && b != btnHilfeUnten && b->isVisibleTo(this))
+            knoepfe << b;
+    std::sort(knoepfe.begin(), knoepfe.end(), [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
+    return knoepfe;
+}
 
 void TfrmMDE::BtnMenu_BlaetterbtnsSchalten()
 {
@@ -254,12 +287,4 @@ void TfrmMDE::BtnMenu_Hoch(int AZeilen)
     btnBtnMenuPgUp->setEnabled(weiter);
     btnBtnMenuDown->setEnabled(true);
     btnBtnMenuPgDown->setEnabled(true);
-}
-
-void TfrmMDE::Benutzer_abmelden()
-{
-    if (IZAM_RechteServer* rechte = DM_Torvik->Rechteserver_GoC())
-        rechte->Abmelden();
-    DM_Torvik->FBenutzer = TIntPair();
-    DM_Torvik->FMitarbeiter = TIntPair();
 }

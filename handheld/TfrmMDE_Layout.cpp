@@ -91,7 +91,8 @@ void TfrmMDE::LayoutErstellen()
     pnlHeader->setMinimumHeight(26);
     pnlHeader->installEventFilter(this);
     auto* buchen = IconKnopf(QStringLiteral("btnBuchen"), QStringLiteral("✔"), QStringLiteral("Buchen"), icon24);
-    auto* wbsDruck = IconKnopf(QStringLiteral("btnWBSDruck"), QStringLiteral("W"), QStringLiteral("WBS Drucken"), icon24);
+    auto* wbsDruck =
+        IconKnopf(QStringLiteral("btnWBSDruck"), QStringLiteral("W"), QStringLiteral("WBS Drucken"), icon24);
     headerZeile->addWidget(zurueck);
     headerZeile->addWidget(pnlHeader, 1);
     headerZeile->addWidget(buchen);
@@ -109,8 +110,8 @@ void TfrmMDE::LayoutErstellen()
     auto* wbsGross = GrosserKnopf(QStringLiteral("btnWBSDruckGross"), QStringLiteral("WBS Drucken"));
     btnHilfeOben = GrosserKnopf(QStringLiteral("btnHilfeOben"), QStringLiteral("?"));
     auto* behInfoGross = GrosserKnopf(QStringLiteral("btnBehaelterInfoGross"), QStringLiteral("Behälter/VBS-Info"));
-    for (QWidget* w : {static_cast<QWidget*>(zurueckGross), static_cast<QWidget*>(buchenGross),
-                       static_cast<QWidget*>(wbsGross)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(zurueckGross), static_cast<QWidget*>(buchenGross), static_cast<QWidget*>(wbsGross)})
         leisteOben->addWidget(w);
     leisteOben->addStretch();
     leisteOben->addWidget(btnHilfeOben);
@@ -155,9 +156,15 @@ void TfrmMDE::LayoutErstellen()
     vtVRList->setObjectName(QStringLiteral("vtVRList"));
     liste->addWidget(vtVRList, 1);
     auto* listenKnoepfe = new QHBoxLayout;
-    for (const auto& [name, text] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"btnVRListUp", "▲"}, {"btnVRListDown", "▼"}, {"btnZeileLoeschen", "−"}, {"btnVRListeAktualisieren", "↻"},
-             {"btnZeileDazu", "+"}, {"btnBehaelterInfoListe", "B"}, {"btnWBSDruckListe", "W"}, {"btnLagerinfoArt", "i"}})
+    for (const auto& [name, text] :
+         std::initializer_list<std::pair<const char*, const char*>>{{"btnVRListUp", "▲"},
+                                                                    {"btnVRListDown", "▼"},
+                                                                    {"btnZeileLoeschen", "−"},
+                                                                    {"btnVRListeAktualisieren", "↻"},
+                                                                    {"btnZeileDazu", "+"},
+                                                                    {"btnBehaelterInfoListe", "B"},
+                                                                    {"btnWBSDruckListe", "W"},
+                                                                    {"btnLagerinfoArt", "i"}})
         listenKnoepfe->addWidget(ListenKnopf(QString::fromLatin1(name), QString::fromUtf8(text)));
     listenKnoepfe->addStretch();
     liste->addLayout(listenKnoepfe);
@@ -181,8 +188,8 @@ void TfrmMDE::LayoutErstellen()
     pnlMultipurpose = neu(QStringLiteral("pnlMultipurpose"));
     auto* mehrzweck = new QVBoxLayout(pnlMultipurpose);
     mehrzweck->setContentsMargins(2, 2, 2, 2);
-    const char* zeilen[7] = {"pnlBehaelterName", "pnlBehaelter", "pnlMitteOben", "pnlMitte",
-                             "pnlMitteUnten", "pnlZielanzeigeOben", "pnlZielanzeige"};
+    const char* zeilen[7] = {"pnlBehaelterName", "pnlBehaelter",       "pnlMitteOben",  "pnlMitte",
+                             "pnlMitteUnten",    "pnlZielanzeigeOben", "pnlZielanzeige"};
     for (int i = 0; i < 7; ++i) {
         auto* l = new QLabel(pnlMultipurpose);
         l->setObjectName(QString::fromLatin1(zeilen[i]));
@@ -266,12 +273,14 @@ void TfrmMDE::LayoutErstellen()
     auto* leisteUnten = new QHBoxLayout(pnlButtonsFooter);
     leisteUnten->setContentsMargins(2, 2, 2, 2);
     btnHilfeUnten = GrosserKnopf(QStringLiteral("btnHilfeUnten"), QStringLiteral("?"));
-    const std::pair<const char*, const char*> gross[] = {
-        {"btnBenutzerAbmeldenGross", "Benutzer abmelden"}, {"btnArtikelbildAnzGross", "Artikelbild anzeigen"},
-        {"btnArtNrHandEinGross", "Artikelnummer-Handeingabe"}, {"btnBehaelterWechselGross", "Behälter/VBS wechseln"},
-        {nullptr, nullptr},
-        {"btnLPSkippenGross", "Anderer Lagerplatz für Artikel"}, {"btnEtikDruckGross", "Etikettendruck"},
-        {"btnArtikelNichtGefundenGross", "Artikel nicht gefunden"}};
+    const std::pair<const char*, const char*> gross[] = {{"btnBenutzerAbmeldenGross", "Benutzer abmelden"},
+                                                         {"btnArtikelbildAnzGross", "Artikelbild anzeigen"},
+                                                         {"btnArtNrHandEinGross", "Artikelnummer-Handeingabe"},
+                                                         {"btnBehaelterWechselGross", "Behälter/VBS wechseln"},
+                                                         {nullptr, nullptr},
+                                                         {"btnLPSkippenGross", "Anderer Lagerplatz für Artikel"},
+                                                         {"btnEtikDruckGross", "Etikettendruck"},
+                                                         {"btnArtikelNichtGefundenGross", "Artikel nicht gefunden"}};
     for (const auto& [name, caption] : gross) {
         if (!name) {
             leisteUnten->addStretch();
@@ -310,11 +319,13 @@ void TfrmMDE::LayoutErstellen()
     footer->addLayout(tip, 1);
     footer->addWidget(IconKnopf(QStringLiteral("btnLPSkippen"), QStringLiteral("↷"),
                                 QStringLiteral("Anderer Lagerplatz für Artikel"), icon36));
-    footer->addWidget(IconKnopf(QStringLiteral("btnEtikDruck"), QStringLiteral("E"), QStringLiteral("Etikettendruck"), icon36));
+    footer->addWidget(
+        IconKnopf(QStringLiteral("btnEtikDruck"), QStringLiteral("E"), QStringLiteral("Etikettendruck"), icon36));
     footer->addWidget(IconKnopf(QStringLiteral("btnArtikelNichtGefunden"), QStringLiteral("?!"),
                                 QStringLiteral("Artikel nicht gefunden"), icon36));
     btnBuchenFuss = IconKnopf(QStringLiteral("btnBuchenFuss"), QStringLiteral("✔"), QStringLiteral("Buchen"), icon36);
     footer->addWidget(btnBuchenFuss);
     fuss->addWidget(pnlFooter);
     haupt->addWidget(pnlFuss);
+    DialogPanelsErstellen();
 }

@@ -19,7 +19,9 @@ TQIV_OptionenSpeicher::TKontext Kontext(TfrmMDE* AMaske)
         DM_Torvik->LaegerHolen(laeger);
         return laeger;
     };
-    k.PraefixSetzen = [AMaske](TZAM_ShortCut APraefix) { AMaske->actScan_Get()->setShortcut(ZAMShortCut2KeySequence(APraefix)); };
+    k.PraefixSetzen = [AMaske](TZAM_ShortCut APraefix) {
+        AMaske->actScan_Get()->setShortcut(ZAMShortCut2KeySequence(APraefix));
+    };
     k.LagerAnwenden = [AMaske] { AMaske->LagerAnwenden(); };
     return k;
 }
@@ -31,7 +33,8 @@ TZAMFormStore* TfrmMDE::FormStore()
     if (!FSFormStore) {
         FSFormStore = new TZAMFormStore(this);
         FSFormStore->setObjectName(QStringLiteral("FSFormStore"));
-        FSFormStore->SetFormName(TZAM_FormName{QStringLiteral("CONFMDE"), QStringLiteral("VELTOB"), QStringLiteral("DEU")});
+        FSFormStore->SetFormName(
+            TZAM_FormName{QStringLiteral("CONFMDE"), QStringLiteral("VELTOB"), QStringLiteral("DEU")});
         FSFormStore->SetIndexName(QStringLiteral("0"));
         FSFormStore->SetAutoRestore(false);
         FSFormStore->SetAutoStore(false);

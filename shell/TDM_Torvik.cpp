@@ -88,11 +88,11 @@ TDM_Torvik::~TDM_Torvik()
     FehlerTerminate(QStringLiteral("TDM_Torvik.DataModuleDestroy"), 0);
 }
 
-template <class I>
-I* TDM_Torvik::Dienst_GoC(std::unique_ptr<I>& AFeld, const char* AName)
+template <class I> I* TDM_Torvik::Dienst_GoC(std::unique_ptr<I>& AFeld, const char* AName)
 {
     if (!AFeld)
-        TZAM_Hausregel::OhneBusy(AName, [&] { AFeld = Glob_WWSServerFactoryClass().Create<I>(); }, false);
+        TZAM_Hausregel::OhneBusy(
+            AName, [&] { AFeld = Glob_WWSServerFactoryClass().Create<I>(); }, false);
     return AFeld.get();
 }
 
@@ -121,20 +121,24 @@ IZAM_MandListeServer* TDM_Torvik::MandListeServer_GoC()
     return Dienst_GoC(FMandListeServer, "TDM_Torvik.MandListeServer_GoC");
 }
 
-IZAM_RechteServer* TDM_Torvik::Rechteserver_GoC() { return Dienst_GoC(FRechteserver, "TDM_Torvik.Rechteserver_GoC"); }
+IZAM_RechteServer* TDM_Torvik::Rechteserver_GoC()
+{
+    return Dienst_GoC(FRechteserver, "TDM_Torvik.Rechteserver_GoC");
+}
 
 IZAM_FilialTabelle* TDM_Torvik::FilialTabelle_GoC()
 {
     if (!FFilialTabelle)
-        TZAM_Hausregel::OhneBusy("TDM_Torvik.FilialTabelle_GoC", [&] { FFilialTabelle = GlobFilialTabelle_GetInstance(); },
-                                 false);
+        TZAM_Hausregel::OhneBusy(
+            "TDM_Torvik.FilialTabelle_GoC", [&] { FFilialTabelle = GlobFilialTabelle_GetInstance(); }, false);
     return FFilialTabelle;
 }
 
 IZAM_FGSystems* TDM_Torvik::FGSystems_GoC()
 {
     if (!FFGSystems)
-        TZAM_Hausregel::OhneBusy("TDM_Torvik.FGSystems_GoC", [&] { FFGSystems = GlobFGSystems_GetInstance(); }, false);
+        TZAM_Hausregel::OhneBusy(
+            "TDM_Torvik.FGSystems_GoC", [&] { FFGSystems = GlobFGSystems_GetInstance(); }, false);
     return FFGSystems;
 }
 
@@ -289,7 +293,10 @@ int TDM_Torvik::Manuell_Scroll_Weite_Get(QAbstractItemView* AListe)
     return AListe->width() - offset - 50;
 }
 
-void TDM_Torvik::PlayHintSound(const QString& AName) { TZAM_Klang::Spielen(AName); }
+void TDM_Torvik::PlayHintSound(const QString& AName)
+{
+    TZAM_Klang::Spielen(AName);
+}
 
 void TDM_Torvik::Wartemaske_Zeigen(QWidget* ASender, const QString& AZusatzCaption, const QString& AMeldung)
 {

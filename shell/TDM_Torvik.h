@@ -95,8 +95,7 @@ public:
     TZAMFormStore* FormStore_CIN();
 
 private:
-    template <class I>
-    I* Dienst_GoC(std::unique_ptr<I>& AFeld, const char* AName);
+    template <class I> I* Dienst_GoC(std::unique_ptr<I>& AFeld, const char* AName);
 
     QList<int> FAktLagerFilialen;
     TZAM_TriState FAktLagerIstRezeVudazPlusLager;

@@ -34,8 +34,8 @@ int Zahl(const QString& AText, int ADefault)
 // still read.
 void AnzeigeLesen(const QString& AText, TQIV_AnzeigeInfosNachsortfrm& AInfo)
 {
-    TZAM_Hausregel::OhneBusy("String_2_NachSortAnzInfo_Einzeln",
-                             [&] { TDM_Torvik::String_2_NachSortAnzInfo(AText, AInfo); }, false);
+    TZAM_Hausregel::OhneBusy(
+        "String_2_NachSortAnzInfo_Einzeln", [&] { TDM_Torvik::String_2_NachSortAnzInfo(AText, AInfo); }, false);
 }
 
 } // namespace
@@ -44,7 +44,8 @@ TZAMFormStore* TDM_Torvik::FormStore_CIN()
 {
     if (!FFormStore) {
         FFormStore = new TZAMFormStore(this);
-        FFormStore->SetFormName(TZAM_FormName{QStringLiteral("CONFIG"), QStringLiteral("VELTOB"), QStringLiteral("DEU")});
+        FFormStore->SetFormName(
+            TZAM_FormName{QStringLiteral("CONFIG"), QStringLiteral("VELTOB"), QStringLiteral("DEU")});
         FFormStore->SetIndexName(QStringLiteral("0"));
         FFormStore->SetGespeicherteListe(&Fstrlvconfig);
         FFormStore->OnRestoreEnd = [this](QObject*) { Stringlist_2_Optionen(); };

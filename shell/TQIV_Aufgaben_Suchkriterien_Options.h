@@ -11,14 +11,15 @@
 struct TQIV_Aufgaben_Suchkriterien_Options
 {
     TZAM_Workflow_Nachsortierung Modus = CZAM_Filialnachsortierung;
-    qint32 FilNr = -1;                                        // target branch; 0 or less: none
-    TZAM_Aufgabe_GeschaeftsvorfallSet GeschaeftsvorSet = CZAM_Aufgabe_Geschaeftsvorfall_Alle; // 0: the workflow's default
+    qint32 FilNr = -1; // target branch; 0 or less: none
+    TZAM_Aufgabe_GeschaeftsvorfallSet GeschaeftsvorSet =
+        CZAM_Aufgabe_Geschaeftsvorfall_Alle; // 0: the workflow's default
     TZAM_Aufgabe_StatusSet Status = CZAM_Aufgabe_Status_Standard;
     TZAM_TriState_Enum KubeNurBezahlte = tsUndefined;
-    QChar Herkunft;                                           // null: none
+    QChar Herkunft; // null: none
     qint16 BuchFilNr = -1;
     QByteArray BNEVorgTypSet;
-    QDate AufgabenDatumVon, AufgabenDatumBis;                 // null: open
+    QDate AufgabenDatumVon, AufgabenDatumBis; // null: open
     QList<TIntTrio> ZusatzIds;
     TIntTrio LagerortAnId;
 };

@@ -1,5 +1,6 @@
 #include "Tfrmmain.h"
 
+#include "EZAM_Exception.h"
 #include "TDM_Torvik.h"
 #include "TMandDialog.h"
 #include "TQIV_Aufgaben_Suchkriterien_Options.h"
@@ -7,7 +8,6 @@
 #include "TZAM_Hausregel.h"
 #include "Tfrmlpzuzaehlen.h"
 #include "ZAMFarben.h"
-#include "EZAM_Exception.h"
 #include "ZAMFehler.h"
 #include "ZAMGlobal.h"
 #include "ZAMInfoKoords.h"
@@ -127,15 +127,24 @@ void Tfrmmain::FormShow()
     });
 }
 
-QPushButton* Tfrmmain::Knopf(const QString& AName) const { return findChild<QPushButton*>(AName); }
+QPushButton* Tfrmmain::Knopf(const QString& AName) const
+{
+    return findChild<QPushButton*>(AName);
+}
 
-void Tfrmmain::reject() { rbtnAbbrClick(); }
+void Tfrmmain::reject()
+{
+    rbtnAbbrClick();
+}
 
 namespace {
 Tfrmmain::TMDEFabrik GMDEFabrik;
 }
 
-void Tfrmmain::SetMDEFabrik(TMDEFabrik AFabrik) { GMDEFabrik = std::move(AFabrik); }
+void Tfrmmain::SetMDEFabrik(TMDEFabrik AFabrik)
+{
+    GMDEFabrik = std::move(AFabrik);
+}
 
 void Tfrmmain::MDE()
 {
@@ -155,7 +164,10 @@ void Tfrmmain::ClickBtnOptionen()
     });
 }
 
-void Tfrmmain::FilialeAnzeigen() { FpnlDataHeader->setText(QStringLiteral("Menü, Lager %1").arg(DM_Torvik->FAktLager)); }
+void Tfrmmain::FilialeAnzeigen()
+{
+    FpnlDataHeader->setText(QStringLiteral("Menü, Lager %1").arg(DM_Torvik->FAktLager));
+}
 
 TMandDialog* Tfrmmain::MandDialog_CiN()
 {
@@ -299,16 +311,14 @@ void Tfrmmain::btnEntnahmeDekoClick()
 
 void Tfrmmain::btnUmlagerungClick()
 {
-    Funktion("Tfrmmain.btnUmlagerungClick", {380, 384}, true, true, []() -> bool {
-        NichtImplementiert("Tfrmmain.btnUmlagerungClick", QStringLiteral("TfrmUmlagerung"));
-    });
+    Funktion("Tfrmmain.btnUmlagerungClick", {380, 384}, true, true,
+             []() -> bool { NichtImplementiert("Tfrmmain.btnUmlagerungClick", QStringLiteral("TfrmUmlagerung")); });
 }
 
 void Tfrmmain::btnInventurClick()
 {
-    Funktion("Tfrmmain.btnInventurClick", {380, 385}, true, true, []() -> bool {
-        NichtImplementiert("Tfrmmain.btnInventurClick", QStringLiteral("TfrmInbetriebnahme"));
-    });
+    Funktion("Tfrmmain.btnInventurClick", {380, 385}, true, true,
+             []() -> bool { NichtImplementiert("Tfrmmain.btnInventurClick", QStringLiteral("TfrmInbetriebnahme")); });
 }
 
 void Tfrmmain::btnInbetriebnahmeClick()

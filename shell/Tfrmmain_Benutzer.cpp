@@ -58,8 +58,9 @@ bool Tfrmmain::Benutzer_anmelden_ohne_Recht()
             DM_Torvik->FMitarbeiter = mitarbeiter;
             MitarbeiterAnzeigen();
         } else {
-            ZAMInfo().ShowMeldung(0, CZAM_Info_Standard_Text994,
-                                  {QStringLiteral("Bitte eine UserId dem Mitarbeiter zuordnen!\r\nAnmeldung nicht erfolgreich!")});
+            ZAMInfo().ShowMeldung(
+                0, CZAM_Info_Standard_Text994,
+                {QStringLiteral("Bitte eine UserId dem Mitarbeiter zuordnen!\r\nAnmeldung nicht erfolgreich!")});
         }
         // The dialog was confirmed; without a user no employee is set and the next guarded
         // function asks again.

@@ -113,43 +113,59 @@ void Tfrmmain::LayoutErstellen()
     // "Aufgaben": work by task.
     QGridLayout* aufgaben = seite(QStringLiteral("tsAufgaben"), QStringLiteral("Aufgaben"));
     QWidget* a = aufgaben->parentWidget();
-    aufgaben->addWidget(Kopfpanel(QStringLiteral("pnlDataHeaderKommissionieren"),
-                                  QStringLiteral("Kommissionieren gemäß Aufgabe"), a), 0, 0);
+    aufgaben->addWidget(
+        Kopfpanel(QStringLiteral("pnlDataHeaderKommissionieren"), QStringLiteral("Kommissionieren gemäß Aufgabe"), a),
+        0, 0);
     aufgaben->addWidget(gross(a, QStringLiteral("btnFilialnachsortierung"), QStringLiteral("Filialnachsortierung"),
-                              &Tfrmmain::btnFilialnachsortierungClick), 1, 0);
-    FpnlDataHeaderFilialeZL = Kopfpanel(QStringLiteral("pnlDataHeaderFilialeZL"),
-                                        QStringLiteral("Warenbewegung von Filiale nach ZL"), a);
+                              &Tfrmmain::btnFilialnachsortierungClick),
+                        1, 0);
+    FpnlDataHeaderFilialeZL =
+        Kopfpanel(QStringLiteral("pnlDataHeaderFilialeZL"), QStringLiteral("Warenbewegung von Filiale nach ZL"), a);
     aufgaben->addWidget(FpnlDataHeaderFilialeZL, 2, 0);
-    aufgaben->addWidget(gross(a, QStringLiteral("btnEinlagerung"), QStringLiteral("Einlagerung"),
-                              &Tfrmmain::btnEinlagerungClick), 3, 0);
+    aufgaben->addWidget(
+        gross(a, QStringLiteral("btnEinlagerung"), QStringLiteral("Einlagerung"), &Tfrmmain::btnEinlagerungClick), 3,
+        0);
     FpnlDataHeaderHerstellungVerkaufsbereitschaft = Kopfpanel(
         QStringLiteral("pnlDataHeaderHerstellungVerkaufsbereitschaft"), QStringLiteral("Wareneingangsabwicklung"), a);
     aufgaben->addWidget(FpnlDataHeaderHerstellungVerkaufsbereitschaft, 0, 1);
-    aufgaben->addWidget(gross(a, QStringLiteral("btnWarenannahme_Filiale"), QStringLiteral("Filialbelieferung, Einlagerung"),
-                              &Tfrmmain::btnWarenannahme_EinlagerungClick), 1, 1);
-    aufgaben->addWidget(Kopfpanel(QStringLiteral("pnlDataHeaderKundenauftrag"), QStringLiteral("Kundenauftragsabwicklung"), a),
-                        2, 1);
+    aufgaben->addWidget(gross(a, QStringLiteral("btnWarenannahme_Filiale"),
+                              QStringLiteral("Filialbelieferung, Einlagerung"),
+                              &Tfrmmain::btnWarenannahme_EinlagerungClick),
+                        1, 1);
+    aufgaben->addWidget(
+        Kopfpanel(QStringLiteral("pnlDataHeaderKundenauftrag"), QStringLiteral("Kundenauftragsabwicklung"), a), 2, 1);
     aufgaben->addWidget(gross(a, QStringLiteral("btnKundenbestellungen"), QStringLiteral("Kundenbestellungen"),
-                              &Tfrmmain::btnKundenbestellungenClick), 3, 1);
-    aufgaben->addWidget(gross(a, QStringLiteral("btnRetoureOnlineshop"), QStringLiteral("Einlagerung von Onlineshop Retouren"),
-                              &Tfrmmain::btnRetoureOnlineshopClick), 4, 1);
+                              &Tfrmmain::btnKundenbestellungenClick),
+                        3, 1);
+    aufgaben->addWidget(gross(a, QStringLiteral("btnRetoureOnlineshop"),
+                              QStringLiteral("Einlagerung von Onlineshop Retouren"),
+                              &Tfrmmain::btnRetoureOnlineshopClick),
+                        4, 1);
 
     // "Ohne Aufgabe": work without a task.
     QGridLayout* ohne = seite(QStringLiteral("tsOhneAufgabe"), QStringLiteral("Ohne Aufgabe"));
     QWidget* o = ohne->parentWidget();
-    ohne->addWidget(Kopfpanel(QStringLiteral("pnlDataHeaderLagerentnahme"), QStringLiteral("Lagerentnahme für ..."), o), 0, 0);
+    ohne->addWidget(Kopfpanel(QStringLiteral("pnlDataHeaderLagerentnahme"), QStringLiteral("Lagerentnahme für ..."), o),
+                    0, 0);
     ohne->addWidget(gross(o, QStringLiteral("btnAusstattungFiliale"), QStringLiteral("... eine bestimmte Filiale"),
-                          &Tfrmmain::btnAusstattungFilialeClick), 1, 0);
+                          &Tfrmmain::btnAusstattungFilialeClick),
+                    1, 0);
     ohne->addWidget(gross(o, QStringLiteral("btnEntnahmeDeko"), QStringLiteral("... mehrere Filialen"),
-                          &Tfrmmain::btnEntnahmeDekoClick), 2, 0);
-    ohne->addWidget(Kopfpanel(QStringLiteral("pnlDataHeaderUmlagerungen"), QStringLiteral("Manuelle Umlagerungen"), o), 3, 0);
-    ohne->addWidget(gross(o, QStringLiteral("btnUmlagerung"), QStringLiteral("Lagerbewegungen"), &Tfrmmain::btnUmlagerungClick),
-                    4, 0);
-    ohne->addWidget(Kopfpanel(QStringLiteral("pnlDataHeaderInventur"), QStringLiteral("Inbetriebnahme / Inventur"), o), 0, 1);
-    ohne->addWidget(gross(o, QStringLiteral("btnInventur"), QStringLiteral("Inventur / Zählung"), &Tfrmmain::btnInventurClick),
-                    1, 1);
+                          &Tfrmmain::btnEntnahmeDekoClick),
+                    2, 0);
+    ohne->addWidget(Kopfpanel(QStringLiteral("pnlDataHeaderUmlagerungen"), QStringLiteral("Manuelle Umlagerungen"), o),
+                    3, 0);
+    ohne->addWidget(
+        gross(o, QStringLiteral("btnUmlagerung"), QStringLiteral("Lagerbewegungen"), &Tfrmmain::btnUmlagerungClick), 4,
+        0);
+    ohne->addWidget(Kopfpanel(QStringLiteral("pnlDataHeaderInventur"), QStringLiteral("Inbetriebnahme / Inventur"), o),
+                    0, 1);
+    ohne->addWidget(
+        gross(o, QStringLiteral("btnInventur"), QStringLiteral("Inventur / Zählung"), &Tfrmmain::btnInventurClick), 1,
+        1);
     ohne->addWidget(gross(o, QStringLiteral("btnInbetriebnahme"), QStringLiteral("Inbetriebnahme"),
-                          &Tfrmmain::btnInbetriebnahmeClick), 2, 1);
+                          &Tfrmmain::btnInbetriebnahmeClick),
+                    2, 1);
 
     // Bottom: log-off, the employee, end.
     auto* unten = new QHBoxLayout;

@@ -1,6 +1,7 @@
 #include "TZAM_DemoSite.h"
 
 #include "TZAM_Datenbank.h"
+#include "TZAM_DemoBilder.h"
 #include "TZAM_DemoStamm.h"
 #include "TZAM_Migrationen.h"
 #include "TZAM_ParameterService.h"
@@ -34,6 +35,7 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
              // Stock reserved on customer staging places: the demo keeps it off.
              p->Speichern(QStringLiteral("RESAUFKUBELP"), QStringLiteral("N"), QStringLiteral("Reservierung auf KuBe-LP"));
          }},
+        {4, QStringLiteral("Artikelbilder"), {}, {}, [](TZAM_Datenbank& ADb) { TZAM_DemoBilder::Anlegen(ADb); }},
     };
 }
 

@@ -2,6 +2,7 @@
 
 #include "EZAM_Exception.h"
 #include "Glob_WWSServerFactoryClass.h"
+#include "TZAM_ArtikelBildServerSql.h"
 #include "TZAM_AufgabenEditServerSql.h"
 #include "TZAM_Backend.h"
 #include "TZAM_DruckerKonfigSql.h"
@@ -45,4 +46,5 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_DruckerKonfig, TZAM_DruckerKonfigSql>();
     Dienst<IZAM_LagerInventurServer, TZAM_LagerInventurServerSql>();
     Dienst<IZAM_AufgabenEditServer, TZAM_AufgabenEditServerSql>();
+    Dienst<IZAM_ArtikelBildServer, TZAM_ArtikelBildServerSql>();
 }

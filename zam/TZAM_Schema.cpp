@@ -88,6 +88,15 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
          },
          {},
          {}},
+        {3,
+         QStringLiteral("Artikelbilder"),
+         {
+             QStringLiteral("CREATE TABLE zam_artikelbild (prod_id1 INTEGER NOT NULL, prod_id2 INTEGER NOT NULL, "
+                            "prod_id3 INTEGER NOT NULL, png {BLOB} NOT NULL, "
+                            "PRIMARY KEY (prod_id1, prod_id2, prod_id3))"),
+         },
+         {},
+         {}},
     };
     return GDaten;
 }

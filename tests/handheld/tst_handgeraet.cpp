@@ -152,6 +152,8 @@ private Q_SLOTS:
     {
         FUmg = std::make_unique<TZAM_TestUmgebung>(TZAM_TestUmgebung::tmSQLite);
         FUmg->DemoAnlegen();
+        // No log-on panel at the start: these tests are about the engine.
+        FUmg->ParameterSetzen(QStringLiteral("PWSCHUTZ"), QStringLiteral("N"));
         FDM = std::make_unique<TDM_Torvik>(QStringList{QStringLiteral("prog"), QStringLiteral("-mde")});
         FMaske = std::make_unique<TfrmMDE>();
         FMaske->show();

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "TZAM_TriState.h"
+
+#include <QString>
+#include <functional>
+
+// The answers of the handheld's dialog panels reach their callers through these. A panel clears
+// its stored callback before calling it, so a callback may open the next panel.
+
+// Messages and yes/no questions: true for "Ja"/"OK", false for "Nein", undefined for
+// "Abbrechen" and the back button.
+using TQIV_Sicherheitsabfrage_callback = std::function<void(TZAM_TriState_Enum AAntwort, bool AAntwortDurchUser)>;
+// Stacked answers: the index of the pressed button, -1 for the back button.
+using TQIV_FrageButtonsUntereinander_Callback = std::function<void(int AAntwort, bool AAntwortDurchUser)>;
+using TQIV_Eingabe_callback =
+    std::function<void(TZAM_TriState_Enum AAntwort, const QString& AEditRueckgabe, const QString& AComboRueckgabe)>;
+using TQIV_BenutzerAnmeldung_Callback = std::function<void(bool AErfolg)>;
+using TQIV_Bildanzeige_Callback = std::function<void()>;

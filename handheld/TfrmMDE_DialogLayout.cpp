@@ -1,0 +1,160 @@
+// The controls of the dialog panels.
+#include "TZAM_BtnMenu.h"
+#include "TfrmMDE.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* Knopf(QWidget* AParent, const QString& AName, const QString& ACaption)
+{
+    auto* b = new QPushButton(ACaption, AParent);
+    b->setObjectName(AName);
+    b->setAutoDefault(false);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setMinimumHeight(34);
+    return b;
+}
+
+QLabel* Text(QWidget* AParent, const QString& AName)
+{
+    auto* l = new QLabel(AParent);
+    l->setObjectName(AName);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignCenter);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+} // namespace
+
+void TfrmMDE::DialogPanelsErstellen()
+{
+    // Message and question.
+    auto* frage = new QVBoxLayout(pnlSicherheitsAbfrage);
+    lblSicherheitsAbfrage = Text(pnlSicherheitsAbfrage, QStringLiteral("lblSicherheitsAbfrage"));
+    frage->addWidget(lblSicherheitsAbfrage, 1);
+    auto* antworten = new QHBoxLayout;
+    btnJa = Knopf(pnlSicherheitsAbfrage, QStringLiteral("btnJa"), QStringLiteral("Ja"));
+    btnNein = Knopf(pnlSicherheitsAbfrage, QStringLiteral("btnNein"), QStringLiteral("Nein"));
+    btnOK = Knopf(pnlSicherheitsAbfrage, QStringLiteral("btnOK"), QStringLiteral("OK"));
+    btnAbbrechen = Knopf(pnlSicherheitsAbfrage, QStringLiteral("btnAbbrechen"), QStringLiteral("Abbrechen"));
+    for (QPushButton* b : {btnJa, btnNein, btnOK, btnAbbrechen}) {
+        antworten->addWidget(b);
+        connect(b, &QPushButton::clicked, this, &TfrmMDE::btnJaNeinClick);
+    }
+    frage->addLayout(antworten);
+
+    // Question with stacked answers: the rows follow the number of answers.
+    auto* gestapelt = new QVBoxLayout(pnlFrageButtonsUntereinander);
+    lblFrageButtonsUntereinander = Text(pnlFrageButtonsUntereinander, QStringLiteral("lblFrageButtonsUntereinander"));
+    gestapelt->addWidget(lblFrageButtonsUntereinander);
+    gplFrageButtonsUntereinander = new QVBoxLayout;
+    gestapelt->addLayout(gplFrageButtonsUntereinander, 1);
+    auto* erster = Knopf(pnlFrageButtonsUntereinander, QStringLiteral("btnFrageButtonsUntereinander0"), QString());
+    erster->setProperty("zamTag", 0);
+    connect(erster, &QPushButton::clicked, this, &TfrmMDE::btnFrageButtonsUntereinanderClick);
+    gplFrageButtonsUntereinander->addWidget(erster);
+    FFrageKnoepfe << erster;
+
+    // Input with side buttons and a choice.
+    auto* eingabe = new QVBoxLayout(pnlEingabe);
+    lblEingabe = Text(pnlEingabe, QStringLiteral("lblEingabe"));
+    eingabe->addWidget(lblEingabe, 1);
+    auto* feldZeile = new QHBoxLayout;
+    btnEingabeLinks = Knopf(pnlEingabe, QStringLiteral("btnEingabeLinks"), QString());
+    edtEingabe = new QLineEdit(pnlEingabe);
+    edtEingabe->setObjectName(QStringLiteral("edtEingabe"));
+    edtEingabe->setMinimumHeight(30);
+    btnEingabeRechts = Knopf(pnlEingabe, QStringLiteral("btnEingabeRechts"), QString());
+    feldZeile->addWidget(btnEingabeLinks);
+    feldZeile->addWidget(edtEingabe, 1);
+    feldZeile->addWidget(btnEingabeRechts);
+    eingabe->addLayout(feldZeile);
+    btnEingabeAuswahl = Knopf(pnlEingabe, QStringLiteral("btnEingabeAuswahl"), QString());
+    eingabe->addWidget(btnEingabeAuswahl);
+    auto* okZeile = new QHBoxLayout;
+    btnEingabeOK = Knopf(pnlEingabe, QStringLiteral("btnEingabeOK"), QStringLiteral("OK"));
+    btnEingabeAbbrechen = Knopf(pnlEingabe, QStringLiteral("btnEingabeAbbrechen"), QStringLiteral("Abbrechen"));
+    okZeile->addWidget(btnEingabeOK);
+    okZeile->addWidget(btnEingabeAbbrechen);
+    eingabe->addLayout(okZeile);
+    connect(btnEingabeOK, &QPushButton::clicked, this, &TfrmMDE::btnOkCancelClick);
+    connect(btnEingabeAbbrechen, &QPushButton::clicked, this, &TfrmMDE::btnOkCancelClick);
+    connect(btnEingabeAuswahl, &QPushButton::clicked, this, &TfrmMDE::btnEingabeAuswahlClick);
+    connect(btnEingabeLinks, &QPushButton::clicked, this, [this] {
+        if (FEingabeLinksOnClick)
+            FEingabeLinksOnClick();
+    });
+    connect(btnEingabeRechts, &QPushButton::clicked, this, [this] {
+        if (FEingabeRechtsOnClick)
+            FEingabeRechtsOnClick();
+    });
+
+    auto* auswahl = new QVBoxLayout(pnlEingabeAuswahl);
+    btnmEingabeAuswahl = new TZAM_BtnMenu(pnlEingabeAuswahl);
+    btnmEingabeAuswahl->setObjectName(QStringLiteral("btnmEingabeAuswahl"));
+    auswahl->addWidget(btnmEingabeAuswahl, 1);
+    btnAuswahlAbbrechen = Knopf(pnlEingabeAuswahl, QStringLiteral("btnAuswahlAbbrechen"), QStringLiteral("Abbrechen"));
+    auswahl->addWidget(btnAuswahlAbbrechen);
+    connect(btnmEingabeAuswahl, &TZAM_BtnMenu::ButtonClick, this, &TfrmMDE::btnmEingabeAuswahlClick);
+    connect(btnAuswahlAbbrechen, &QPushButton::clicked, this, &TfrmMDE::btnAuswahlOkCancelClick);
+
+    // Log-on: two fields of 8 characters.
+    auto* anmeldung = new QGridLayout(pnlBenuAnmeldung);
+    anmeldung->addWidget(Text(pnlBenuAnmeldung, QStringLiteral("lblBenuAnmeldung")), 0, 0, 1, 2);
+    qobject_cast<QLabel*>(anmeldung->itemAtPosition(0, 0)->widget())
+        ->setText(QStringLiteral("Bitte melden Sie sich an."));
+    auto* lblBenutzer = new QLabel(QStringLiteral("Benutzer:"), pnlBenuAnmeldung);
+    auto* lblPasswort = new QLabel(QStringLiteral("Passwort:"), pnlBenuAnmeldung);
+    edtBenutzer = new QLineEdit(pnlBenuAnmeldung);
+    edtBenutzer->setObjectName(QStringLiteral("edtBenutzer"));
+    edtBenutzer->setMaxLength(8);
+    edtPasswort = new QLineEdit(pnlBenuAnmeldung);
+    edtPasswort->setObjectName(QStringLiteral("edtPasswort"));
+    edtPasswort->setMaxLength(8);
+    edtPasswort->setEchoMode(QLineEdit::Password);
+    anmeldung->addWidget(lblBenutzer, 1, 0);
+    anmeldung->addWidget(edtBenutzer, 1, 1);
+    anmeldung->addWidget(lblPasswort, 2, 0);
+    anmeldung->addWidget(edtPasswort, 2, 1);
+    auto* anmeldenZeile = new QHBoxLayout;
+    auto* anmelden = Knopf(pnlBenuAnmeldung, QStringLiteral("btnAnmelden"), QStringLiteral("Anmelden"));
+    auto* abbrechen = Knopf(pnlBenuAnmeldung, QStringLiteral("btnAnmeldungAbbrechen"), QStringLiteral("Abbrechen"));
+    anmeldenZeile->addWidget(anmelden);
+    anmeldenZeile->addWidget(abbrechen);
+    anmeldung->addLayout(anmeldenZeile, 3, 0, 1, 2);
+    anmeldung->setRowStretch(4, 1);
+    connect(anmelden, &QPushButton::clicked, this, &TfrmMDE::btnAnmeldenClick);
+    connect(abbrechen, &QPushButton::clicked, this, &TfrmMDE::btnAnmeldungAbbrechenClick);
+    // Enter in the password field logs on, as the device's keyboard does.
+    connect(edtPasswort, &QLineEdit::returnPressed, this, &TfrmMDE::btnAnmeldenClick);
+
+    // Help view of a button bar: at most four buttons.
+    auto* hilfe = new QVBoxLayout(pnlButtonHilfe);
+    for (int i = 0; i < 4; ++i) {
+        FHilfeKnoepfe[size_t(i)] = Knopf(pnlButtonHilfe, QStringLiteral("btnHilfe%1").arg(i + 1), QString());
+        hilfe->addWidget(FHilfeKnoepfe[size_t(i)]);
+        connect(FHilfeKnoepfe[size_t(i)], &QPushButton::clicked, this, &TfrmMDE::btnHilfeClick);
+    }
+    hilfe->addStretch();
+    auto* hilfeOK = Knopf(pnlButtonHilfe, QStringLiteral("btnHilfeOK"), QStringLiteral("OK"));
+    hilfe->addWidget(hilfeOK);
+    connect(hilfeOK, &QPushButton::clicked, this, &TfrmMDE::btnHilfeClick);
+    connect(btnHilfeOben, &QAbstractButton::clicked, this, &TfrmMDE::btnHilfeObenClick);
+    connect(btnHilfeUnten, &QAbstractButton::clicked, this, &TfrmMDE::btnHilfeUntenClick);
+
+    // Article picture: a click closes it.
+    auto* bild = new QVBoxLayout(pnlBildanzeige);
+    lblBild = new QLabel(pnlBildanzeige);
+    lblBild->setObjectName(QStringLiteral("lblBild"));
+    lblBild->setAlignment(Qt::AlignCenter);
+    lblBild->setMinimumSize(1, 1);
+    lblBild->installEventFilter(this);
+    bild->addWidget(lblBild, 1);
+}

@@ -1,0 +1,436 @@
+// The dialog panels of the handheld screen: messages and questions, stacked answers, input with a
+// choice, log-on with rights, the help view and the article picture.
+#include "TAbstractMultipurposePanelState.h"
+#include "TDM_Torvik.h"
+#include "TDM_Torvik.h"
+#include "TQIV_ScanFeld.h"
+#include "TZAM_BtnMenu.h"
+#include "TZAM_Datenbank.h"
+#include "TZAM_TestUmgebung.h"
+#include "TfrmMDE.h"
+#include "ZAMGlobal.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QStringList GAufrufe;
+
+class TDialogTestState : public TAbstractMultipurposePanelState
+{
+public:
+    static constexpr const char* CKlassenName = "TDialogTestState";
+    using TAbstractMultipurposePanelState::TAbstractMultipurposePanelState;
+    void StateAnfangVariablenClear() override {}
+    QString Caption_Get() override { return QStringLiteral("Dialogtest"); }
+    QString FussTip(bool& ALang) override
+    {
+        ALang = false;
+        return QStringLiteral("Bitte scannen.");
+    }
+    bool UseNumPad() override { return true; }
+    void btnZurueckClick() override { GAufrufe << QStringLiteral("zurueck"); }
+    void NummernBlockEingabe(int AInt) override { GAufrufe << QStringLiteral("ziffer %1").arg(AInt); }
+    void KeyEnter() override { GAufrufe << QStringLiteral("enter"); }
+    void KeyBackSpace() override { GAufrufe << QStringLiteral("backspace"); }
+    void Gescannt(const QString& AText, TZAM_UmgesetztUArtikelScanDaten&) override
+    {
+        GAufrufe << QStringLiteral("scan ") + AText;
+    }
+    void ButtonsSchalten_Speziell() override
+    {
+        FMaske->BtnBuchenVisible_Set(true);
+        FMaske->BtnEtikDruckVisible_Set(true);
+        FMaske->BtnArtNrHandEinVisible_Set(true);
+    }
+};
+
+QString Antwort(TZAM_TriState_Enum A)
+{
+    return A == tsTrue ? QStringLiteral("ja") : A == tsFalse ? QStringLiteral("nein") : QStringLiteral("offen");
+}
+
+} // namespace
+
+class TestDialoge : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TZAM_TestUmgebung> FUmg;
+    std::unique_ptr<TDM_Torvik> FDM;
+    std::unique_ptr<TfrmMDE> FMaske;
+
+    void Starten(const QString& APwSchutz)
+    {
+        FUmg->ParameterSetzen(QStringLiteral("PWSCHUTZ"), APwSchutz);
+        FDM = std::make_unique<TDM_Torvik>(QStringList{QStringLiteral("prog"), QStringLiteral("-mde")});
+        FMaske = std::make_unique<TfrmMDE>();
+        FMaske->show();
+        FMaske->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(FMaske.get()));
+        QTRY_COMPARE(FMaske->AktStateName(), QStringLiteral("TState_Menue"));
+    }
+    void Taste(Qt::Key ATaste)
+    {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : FMaske.get(), ATaste);
+    }
+    void Tippen(const QString& AText)
+    {
+        for (QChar c : AText)
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : FMaske.get(), c.toLatin1());
+    }
+    void Scannen(const QString& AText)
+    {
+        Taste(Qt::Key_F11);
+        Tippen(AText);
+        Taste(Qt::Key_Return);
+    }
+    QPushButton* Knopf(const QString& AName) { return FMaske->findChild<QPushButton*>(AName); }
+    void Klicken(const QString& AName) { QTest::mouseClick(Knopf(AName), Qt::LeftButton); }
+    QString Fuss(bool* AWarnung = nullptr)
+    {
+        bool lang = false, warnung = false;
+        const QString t = FMaske->FussTipLesen(lang, warnung);
+        if (AWarnung)
+            *AWarnung = warnung;
+        return t;
+    }
+    void Anmelden(const QString& ABenutzer, const QString& APasswort)
+    {
+        FMaske->findChild<QLineEdit*>(QStringLiteral("edtBenutzer"))->setText(ABenutzer);
+        FMaske->findChild<QLineEdit*>(QStringLiteral("edtPasswort"))->setText(APasswort);
+        Klicken(QStringLiteral("btnAnmelden"));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        FUmg = std::make_unique<TZAM_TestUmgebung>(TZAM_TestUmgebung::tmSQLite);
+        FUmg->DemoAnlegen();
+        GAufrufe.clear();
+    }
+    void cleanup()
+    {
+        FMaske.reset();
+        FDM.reset();
+        FUmg.reset();
+    }
+
+    void meldungUndFrage()
+    {
+        Starten(QStringLiteral("N"));
+        FMaske->ChangeState<TDialogTestState>();
+        FMaske->BtnBuchenEnabled_Set(false);
+        // A question: Ja/Nein, header and footer saved and cleared; the buttons come back enabled.
+        FMaske->SicherheitsAbfrageAn(TQIV_SicherheitsAbfrage_Options::Kurz(
+            QStringLiteral("Wirklich?"), [](TZAM_TriState_Enum A, bool ADurchUser) {
+                GAufrufe << Antwort(A) + (ADurchUser ? QStringLiteral(" (Benutzer)") : QString());
+            }));
+        QVERIFY(FMaske->pnlSicherheitsAbfrage->isVisible());
+        QVERIFY(!FMaske->pnlMultipurpose->isVisible());
+        QVERIFY(Knopf(QStringLiteral("btnJa"))->isVisible() && Knopf(QStringLiteral("btnNein"))->isVisible());
+        QVERIFY(!Knopf(QStringLiteral("btnOK"))->isVisible());
+        QVERIFY(Fuss().isEmpty());
+        QVERIFY(FMaske->HeaderCaption_Get().isEmpty());
+        Taste(Qt::Key_7); // digits reach no state while the question is open
+        Klicken(QStringLiteral("btnNein"));
+        QCOMPARE(GAufrufe, QStringList{QStringLiteral("nein (Benutzer)")});
+        QVERIFY(FMaske->pnlMultipurpose->isVisible());
+        QCOMPARE(Fuss(), QStringLiteral("Bitte scannen."));
+        QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Dialogtest"));
+        QVERIFY(FMaske->BtnBuchenEnabled()); // enabled again, not restored (kept on purpose)
+
+        // The back button answers undefined when the question lets it.
+        GAufrufe.clear();
+        TQIV_SicherheitsAbfrage_Options frage = TQIV_SicherheitsAbfrage_Options::Kurz(
+            QStringLiteral("Zurück?"), [](TZAM_TriState_Enum A, bool) { GAufrufe << Antwort(A); });
+        frage.ZurueckEnabled = true;
+        FMaske->SicherheitsAbfrageAn(frage);
+        Taste(Qt::Key_Escape);
+        QCOMPARE(GAufrufe, QStringList{QStringLiteral("offen")});
+        // Afterwards Esc is the state's back action again.
+        Taste(Qt::Key_Escape);
+        QCOMPARE(GAufrufe.last(), QStringLiteral("zurueck"));
+
+        // F14 answers "Ja", F15 "Nein"; with a message F15 does nothing.
+        GAufrufe.clear();
+        FMaske->SicherheitsAbfrageAn(TQIV_SicherheitsAbfrage_Options::Kurz(
+            QStringLiteral("F14?"), [](TZAM_TriState_Enum A, bool) { GAufrufe << Antwort(A); }));
+        Taste(Qt::Key_F14);
+        FMaske->MeldungAn(TQIV_Meldung_Options::Kurz(QStringLiteral("Info"), false,
+                                                     [](TZAM_TriState_Enum A, bool) { GAufrufe << Antwort(A); }));
+        Taste(Qt::Key_F15);
+        QVERIFY(FMaske->pnlSicherheitsAbfrage->isVisible());
+        Klicken(QStringLiteral("btnOK"));
+        QCOMPARE(GAufrufe, (QStringList{QStringLiteral("ja"), QStringLiteral("ja")}));
+    }
+
+    void meldungOhneKnopfNurDurchScan()
+    {
+        Starten(QStringLiteral("N"));
+        FMaske->ChangeState<TDialogTestState>();
+        TQIV_Meldung_Options m = TQIV_Meldung_Options::Kurz(QStringLiteral("Bitte Platz scannen"), false,
+                                                             [this](TZAM_TriState_Enum A, bool) {
+                                                                 GAufrufe << Antwort(A) + u' ' + FMaske->edtScannFeld->text();
+                                                             });
+        m.MitOK = false;
+        m.IgnoreScan = istNeinMitCallback;
+        FMaske->MeldungAn(m);
+        for (const char* name : {"btnJa", "btnNein", "btnOK", "btnAbbrechen"})
+            QVERIFY(!Knopf(QString::fromLatin1(name))->isVisible());
+        Taste(Qt::Key_Escape);
+        QVERIFY(FMaske->pnlSicherheitsAbfrage->isVisible());
+        Scannen(QStringLiteral("0000100000100000100000"));
+        // Answered as OK; the callback reads the scan itself, the state gets nothing.
+        QCOMPARE(GAufrufe, QStringList{QStringLiteral("ja 0000100000100000100000")});
+        QVERIFY(!FMaske->pnlSicherheitsAbfrage->isVisible());
+    }
+
+    void scanWaehrendMeldung()
+    {
+        Starten(QStringLiteral("N"));
+        FMaske->ChangeState<TDialogTestState>();
+        auto meldung = [this](TQIV_IgnoreScanType ABehandlung) {
+            TQIV_Meldung_Options m = TQIV_Meldung_Options::Kurz(
+                QStringLiteral("Hinweis"), false, [](TZAM_TriState_Enum A, bool) { GAufrufe << QStringLiteral("callback"); });
+            m.IgnoreScan = ABehandlung;
+            FMaske->MeldungAn(m);
+        };
+        meldung(istJa);
+        Scannen(QStringLiteral("111"));
+        QVERIFY(GAufrufe.isEmpty()); // swallowed
+        QVERIFY(FMaske->pnlSicherheitsAbfrage->isVisible());
+        Klicken(QStringLiteral("btnOK"));
+        GAufrufe.clear();
+        meldung(istNeinOhneCallback);
+        Scannen(QStringLiteral("222"));
+        QCOMPARE(GAufrufe, QStringList{QStringLiteral("scan 222")}); // answered without callback, then processed
+        QVERIFY(!FMaske->pnlSicherheitsAbfrage->isVisible());
+    }
+
+    void gestapelteAntworten()
+    {
+        Starten(QStringLiteral("N"));
+        FMaske->ChangeState<TDialogTestState>();
+        QList<TQIV_MDE_InfoButtonProperties> fuenf;
+        for (int i = 0; i < 5; ++i)
+            fuenf << TQIV_MDE_InfoButtonProperties{0, {}, true, QStringLiteral("Antwort %1").arg(i), 0, 0, {}};
+        QList<TQIV_MDE_InfoButtonProperties> zwei = fuenf.mid(0, 2);
+        // The callback opens the next stacked question from inside the click.
+        FMaske->FrageButtonsUntereinanderAn(QStringLiteral("Welche?"), [&](int A, bool) {
+            GAufrufe << QString::number(A);
+            FMaske->FrageButtonsUntereinanderAn(QStringLiteral("Und jetzt?"),
+                                                [](int B, bool) { GAufrufe << QString::number(B); }, zwei, 12,
+                                                QStringLiteral("Zwei"));
+        }, fuenf, 12, QStringLiteral("Fünf"));
+        auto sichtbar = [this] {
+            int n = 0;
+            for (QPushButton* b : FMaske->pnlFrageButtonsUntereinander->findChildren<QPushButton*>())
+                n += b->isVisible() ? 1 : 0;
+            return n;
+        };
+        QCOMPARE(sichtbar(), 5);
+        QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Fünf"));
+        Klicken(QStringLiteral("btnFrageButtonsUntereinander4"));
+        QCOMPARE(GAufrufe, QStringList{QStringLiteral("4")});
+        QTRY_COMPARE(sichtbar(), 2);
+        QCOMPARE(Knopf(QStringLiteral("btnFrageButtonsUntereinander1"))->text(), QStringLiteral("Antwort 1"));
+        // Back answers -1.
+        Taste(Qt::Key_Escape);
+        QCOMPARE(GAufrufe, (QStringList{QStringLiteral("4"), QStringLiteral("-1")}));
+        QVERIFY(FMaske->pnlMultipurpose->isVisible());
+        QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Dialogtest"));
+    }
+
+    void eingabeMitAuswahl()
+    {
+        Starten(QStringLiteral("N"));
+        FMaske->ChangeState<TDialogTestState>();
+        TQIV_MDE_ComboboxProperties auswahl{true, QStringLiteral("Rot,\"Grün, hell\",Blau"), QStringLiteral("Farbe")};
+        FMaske->EingabeAn(6, 4, QStringLiteral("Bitte Menge eingeben"),
+                          [&](TZAM_TriState_Enum A, const QString& AText, const QString& AWahl) {
+                              GAufrufe << Antwort(A) + u' ' + AText + u' ' + AWahl;
+                              // The next panel from inside the callback.
+                              FMaske->MeldungAn(TQIV_Meldung_Options::Kurz(QStringLiteral("Gebucht")));
+                          },
+                          {}, {}, auswahl, QString(), 14);
+        QVERIFY(FMaske->pnlEingabe->isVisible());
+        // Digits, Backspace and Enter edit the field; the state hears nothing of them.
+        Tippen(QStringLiteral("12345"));
+        auto* feld = FMaske->findChild<QLineEdit*>(QStringLiteral("edtEingabe"));
+        QCOMPARE(feld->text(), QStringLiteral("1234")); // kind 6, length 4: up to 9999
+        Taste(Qt::Key_Backspace);
+        Taste(Qt::Key_Return);
+        QCOMPARE(feld->text(), QStringLiteral("123"));
+        QVERIFY(GAufrufe.isEmpty());
+        Klicken(QStringLiteral("btnEingabeAuswahl"));
+        QVERIFY(FMaske->pnlEingabeAuswahl->isVisible());
+        QCOMPARE(FMaske->findChild<TZAM_BtnMenu*>(QStringLiteral("btnmEingabeAuswahl"))->Count(), 3);
+        emit FMaske->findChild<TZAM_BtnMenu*>(QStringLiteral("btnmEingabeAuswahl"))->ButtonClick(1);
+        QVERIFY(FMaske->pnlEingabe->isVisible());
+        Klicken(QStringLiteral("btnEingabeOK"));
+        QCOMPARE(GAufrufe, QStringList{QStringLiteral("ja 123 Grün, hell")});
+        QVERIFY(FMaske->pnlSicherheitsAbfrage->isVisible());
+        Klicken(QStringLiteral("btnOK"));
+        QVERIFY(FMaske->pnlMultipurpose->isVisible());
+        QVERIFY(FMaske->NumpadActions_Enabled_Get());
+        Taste(Qt::Key_8);
+        QCOMPARE(GAufrufe.last(), QStringLiteral("ziffer 8"));
+    }
+
+    void anmeldungOhnePasswortschutzSofort()
+    {
+        Starten(QStringLiteral("N"));
+        bool erfolg = false;
+        FMaske->BenutzerAnmeldungAn([&](bool A) { erfolg = A; }, {380, 381}, true);
+        QVERIFY(erfolg);
+        QVERIFY(!FMaske->pnlBenuAnmeldung->isVisible());
+    }
+
+    void anmeldungBeimStartUndMitRechten()
+    {
+        Starten(QStringLiteral("J"));
+        QVERIFY(FMaske->pnlBenuAnmeldung->isVisible());
+        for (const char* k : {"btnBenutzerAbmelden", "btnArtNrHandEin", "btnEtikDruck"})
+            QVERIFY(!FMaske->findChild<QWidget*>(QString::fromLatin1(k))->isVisible());
+        // A wrong password: the panel stays with the red footer.
+        Anmelden(QStringLiteral("anna"), QStringLiteral("falsch"));
+        bool warnung = false;
+        QCOMPARE(Fuss(&warnung), QStringLiteral("Benutzername oder Passwort sind nicht korrekt!"));
+        QVERIFY(warnung);
+        QVERIFY(FMaske->pnlBenuAnmeldung->isVisible());
+        // A user without the rights is told that instead.
+        Anmelden(QStringLiteral("bernd"), QStringLiteral("bernd123"));
+        QCOMPARE(Fuss(&warnung), QStringLiteral("Keine Zugriffsrechte auf die Funktion! Anmeldung mit anderem Namen?"));
+        QVERIFY(FDM->Rechteserver_GoC()->AktBenutzer().IsNull()); // the refused user does not stay current
+        Anmelden(QStringLiteral("anna"), QStringLiteral("anna1234"));
+        QVERIFY(FMaske->pnlBtnMenu->isVisible());
+        QCOMPARE(Fuss(&warnung), QStringLiteral("Angemeldet: Anna Albers"));
+        QVERIFY(!warnung);
+        QCOMPARE(FDM->FMitarbeiter, TIntPair(1, 1001));
+        QCOMPARE(FDM->FBenutzer, TIntPair(2, 1));
+        QVERIFY(FMaske->BtnBenutzerAbmeldenVisible());
+
+        // A current user holding the rights passes at once.
+        bool erfolg = false;
+        FMaske->BenutzerAnmeldungAn([&](bool A) { erfolg = A; }, {380, 385}, true);
+        QVERIFY(erfolg);
+        QVERIFY(!FMaske->pnlBenuAnmeldung->isVisible());
+
+        // Cancel: false to the callback, the button states from before come back.
+        FMaske->ChangeState<TDialogTestState>();
+        FDM->Rechteserver_GoC()->Abmelden();
+        erfolg = true;
+        FMaske->BenutzerAnmeldungAn([&](bool A) { erfolg = A; }, {380, 381}, false);
+        QVERIFY(FMaske->pnlBenuAnmeldung->isVisible());
+        Taste(Qt::Key_F15);
+        QVERIFY(!erfolg);
+        QVERIFY(FMaske->BtnEtikDruckVisible());
+        QCOMPARE(Fuss(), QStringLiteral("Bitte scannen."));
+    }
+
+    void abgebrocheneAnmeldungBeimStartSchliesst()
+    {
+        Starten(QStringLiteral("J"));
+        QVERIFY(FMaske->pnlBenuAnmeldung->isVisible());
+        Klicken(QStringLiteral("btnAnmeldungAbbrechen"));
+        QTRY_VERIFY(!FMaske->isVisible());
+        QCOMPARE(FMaske->result(), 0);
+    }
+
+    void offeneRechteFuerDenLeerenBenutzer()
+    {
+        FUmg->Backend().Datenbank().Schreiben(QStringLiteral("INSERT INTO zam_recht_offen (recht, funktionstyp) VALUES (380, 1)"));
+        FUmg->Backend().Datenbank().Schreiben(QStringLiteral("INSERT INTO zam_recht_offen (recht, funktionstyp) VALUES (381, 1)"));
+        Starten(QStringLiteral("J"));
+        // The start's log-on passes for the empty user: nothing to ask.
+        QVERIFY(!FMaske->pnlBenuAnmeldung->isVisible());
+        bool erfolg = false;
+        FMaske->BenutzerAnmeldungAn([&](bool A) { erfolg = A; }, {380, 381}, false);
+        QVERIFY(erfolg);
+        // Forced (as for goods receipt plus), the log-on is asked all the same.
+        erfolg = false;
+        FMaske->BenutzerAnmeldungAn([&](bool A) { erfolg = A; }, {380, 381}, true);
+        QVERIFY(!erfolg);
+        QVERIFY(FMaske->pnlBenuAnmeldung->isVisible());
+    }
+
+    void hilfeDerKnopfleiste()
+    {
+        Starten(QStringLiteral("N"));
+        FMaske->setFixedSize(320, 600); // large bars
+        FMaske->GrosseButtonsSchalten(false);
+        FMaske->ChangeState<TDialogTestState>();
+        for (TQIV_LogKnopf k : {lkBenutzerAbmelden, lkArtikelbildAnz, lkLPSkippen, lkArtikelNichtGefunden})
+            Q_UNUSED(k);
+        FMaske->BtnArtikelbildAnzVisible_Set(true);
+        FMaske->BtnLPSkippenVisible_Set(true);
+        FMaske->BtnArtikelNichtGefundenVisible_Set(true);
+        FMaske->BtnEtikDruckEnabled_Set(false);
+        QVERIFY(Knopf(QStringLiteral("btnHilfeUnten"))->isVisible());
+        Klicken(QStringLiteral("btnHilfeUnten"));
+        QVERIFY(FMaske->pnlButtonHilfe->isVisible());
+        QStringList texte;
+        for (int i = 1; i <= 4; ++i)
+            if (Knopf(QStringLiteral("btnHilfe%1").arg(i))->isVisible())
+                texte << Knopf(QStringLiteral("btnHilfe%1").arg(i))->text();
+        // At most four, in left-to-right order of the bar.
+        QCOMPARE(texte, (QStringList{QStringLiteral("Artikelbild anzeigen"), QStringLiteral("Artikelnummer-Handeingabe"),
+                                     QStringLiteral("Anderer Lagerplatz für Artikel"), QStringLiteral("Etikettendruck")}));
+        QVERIFY(!Knopf(QStringLiteral("btnHilfe4"))->isEnabled());
+        Klicken(QStringLiteral("btnHilfeOK"));
+        QVERIFY(FMaske->pnlMultipurpose->isVisible());
+        QVERIFY(!FMaske->BtnEtikDruckEnabled());
+        QVERIFY(FMaske->BtnArtikelbildAnzEnabled());
+    }
+
+    void artikelbild()
+    {
+        Starten(QStringLiteral("N"));
+        FMaske->ChangeState<TDialogTestState>();
+        int geschlossen = 0;
+        FMaske->BildAn(TInt32Trio(1, 100001, 0), [&] { ++geschlossen; });
+        QVERIFY(FMaske->pnlBildanzeige->isVisible());
+        auto* bild = FMaske->findChild<QLabel*>(QStringLiteral("lblBild"));
+        QVERIFY(!bild->pixmap().isNull());
+        QCOMPARE(Fuss(), QStringLiteral("Klicken Sie das Bild an, um es zu schließen."));
+        Taste(Qt::Key_5); // numeric actions are off while the picture is open
+        QVERIFY(GAufrufe.isEmpty());
+        QTest::mouseClick(bild, Qt::LeftButton);
+        QCOMPARE(geschlossen, 1);
+        QCOMPARE(Fuss(), QStringLiteral("Bitte scannen."));
+        // Without a picture the panel is empty, and a click closes it too.
+        FMaske->BildAn(TInt32Trio(1, 100004, 0), [&] { ++geschlossen; });
+        QVERIFY(bild->pixmap().isNull());
+        QTest::mouseClick(bild, Qt::LeftButton);
+        QCOMPARE(geschlossen, 2);
+        QVERIFY(FMaske->pnlMultipurpose->isVisible());
+    }
+
+    void absenderOhneKnopf()
+    {
+        Starten(QStringLiteral("N"));
+        ZAMInfo().GezeigteMeldungenHolen();
+        QMetaObject::invokeMethod(FMaske.get(), "btnFrageButtonsUntereinanderClick");
+        QFile f(FUmg->Verzeichnis() + QStringLiteral("/protokoll.log"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(f.readAll()).contains(QStringLiteral("TfrmMDE.btnFrageButtonsUntereinanderClick: Ungültiger Parameter")));
+    }
+
+    void kopfKlickZeigtDieGanzeUeberschrift()
+    {
+        Starten(QStringLiteral("N"));
+        FMaske->HeaderCaption_Set(QStringLiteral("Eine Überschrift, die länger als dreißig Zeichen ist"));
+        QTest::mouseClick(FMaske->pnlHeader, Qt::LeftButton);
+        QVERIFY(FMaske->pnlSicherheitsAbfrage->isVisible());
+        QCOMPARE(FMaske->findChild<QLabel*>(QStringLiteral("lblSicherheitsAbfrage"))->text(),
+                 QStringLiteral("Eine Überschrift, die länger als dreißig Zeichen ist"));
+    }
+};
+
+QTEST_MAIN(TestDialoge)
+#include "tst_dialoge.moc"
