@@ -298,7 +298,7 @@ void TfrmMDE::LayoutErstellen()
     auto* footer = new QHBoxLayout(pnlFooter);
     footer->setContentsMargins(2, 2, 2, 2);
     const QSize icon36(36, 35);
-    footer->addWidget(IconKnopf(QStringLiteral("btnBenutzerAbmelden"), QStringLiteral("⏻"),
+    footer->addWidget(IconKnopf(QStringLiteral("btnBenutzerAbmelden"), QStringLiteral("Ab"),
                                 QStringLiteral("Benutzer abmelden"), icon36));
     footer->addWidget(IconKnopf(QStringLiteral("btnArtikelbildAnz"), QStringLiteral("Bild"),
                                 QStringLiteral("Artikelbild anzeigen"), icon36));
@@ -314,6 +314,8 @@ void TfrmMDE::LayoutErstellen()
     memFusstip->setFocusPolicy(Qt::NoFocus);
     memFusstip->setFrameShape(QFrame::NoFrame);
     memFusstip->setMaximumHeight(60);
+    // The footer's colour (red for a warning) shows through the tip.
+    memFusstip->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
     tip->addWidget(lblFussTip);
     tip->addWidget(memFusstip);
     footer->addLayout(tip, 1);

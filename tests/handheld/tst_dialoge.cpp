@@ -282,6 +282,49 @@ private Q_SLOTS:
         QCOMPARE(GAufrufe.last(), QStringLiteral("ziffer 8"));
     }
 
+    void jederRueckrufOeffnetDasNaechstePanel()
+    {
+        Starten(QStringLiteral("J"));
+        Anmelden(QStringLiteral("anna"), QStringLiteral("anna1234"));
+        FMaske->ChangeState<TDialogTestState>();
+        // Message -> question -> input -> picture -> stacked answers -> log-on, each from the
+        // callback of the one before.
+        FMaske->MeldungAn(TQIV_Meldung_Options::Kurz(QStringLiteral("1"), false, [this](TZAM_TriState_Enum, bool) {
+            GAufrufe << QStringLiteral("meldung");
+            FMaske->SicherheitsAbfrageAn(TQIV_SicherheitsAbfrage_Options::Kurz(
+                QStringLiteral("2"), [this](TZAM_TriState_Enum, bool) {
+                    GAufrufe << QStringLiteral("frage");
+                    FMaske->EingabeAn(0, 10, QStringLiteral("3"), [this](TZAM_TriState_Enum, const QString&, const QString&) {
+                        GAufrufe << QStringLiteral("eingabe");
+                        FMaske->BildAn(TInt32Trio(1, 100002, 0), [this] {
+                            GAufrufe << QStringLiteral("bild");
+                            FMaske->FrageButtonsUntereinanderAn(
+                                QStringLiteral("5"),
+                                [this](int, bool) {
+                                    GAufrufe << QStringLiteral("gestapelt");
+                                    FDM->Rechteserver_GoC()->Abmelden();
+                                    FMaske->BenutzerAnmeldungAn(
+                                        [](bool AErfolg) { GAufrufe << QStringLiteral("anmeldung %1").arg(AErfolg); },
+                                        {380, 381}, false);
+                                },
+                                {TQIV_MDE_InfoButtonProperties{0, {}, true, QStringLiteral("Weiter"), 0, 0, {}}}, 12,
+                                QString());
+                        });
+                    }, {}, {}, {}, QString(), 12);
+                }));
+        }));
+        Klicken(QStringLiteral("btnOK"));
+        Klicken(QStringLiteral("btnJa"));
+        Klicken(QStringLiteral("btnEingabeOK"));
+        QTest::mouseClick(FMaske->findChild<QLabel*>(QStringLiteral("lblBild")), Qt::LeftButton);
+        Klicken(QStringLiteral("btnFrageButtonsUntereinander0"));
+        QVERIFY(FMaske->pnlBenuAnmeldung->isVisible());
+        Anmelden(QStringLiteral("anna"), QStringLiteral("anna1234"));
+        QCOMPARE(GAufrufe, (QStringList{QStringLiteral("meldung"), QStringLiteral("frage"), QStringLiteral("eingabe"),
+                                        QStringLiteral("bild"), QStringLiteral("gestapelt"), QStringLiteral("anmeldung 1")}));
+        QVERIFY(FMaske->pnlMultipurpose->isVisible());
+    }
+
     void anmeldungOhnePasswortschutzSofort()
     {
         Starten(QStringLiteral("N"));
