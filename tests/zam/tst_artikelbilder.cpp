@@ -4,6 +4,7 @@
 #include "IZAM_ArtikelBildServer.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_DemoBilder.h"
+#include "TZAM_TestFehler.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMGlobal.h"
 #include "ZAMInfoKoords.h"
@@ -14,16 +15,6 @@
 namespace {
 const TInt32Trio CSchuh(1, 4711, 0);
 const TInt32Trio CHemd(1, 4712, 0);
-
-template <class F> TInfoKoord Fehler(F&& AAktion)
-{
-    try {
-        AAktion();
-    } catch (const EZAM_Exception& E) {
-        return E.Koord();
-    }
-    return {};
-}
 
 // Four coloured quarters and a half-transparent spot: orientation and alpha must survive.
 QImage Quartiere(int ABreite, int AHoehe)

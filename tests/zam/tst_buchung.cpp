@@ -2,6 +2,7 @@
 #include "EZAM_Exception.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_Hausregel.h"
+#include "TZAM_TestFehler.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMFehler.h"
 #include "ZAMGlobal.h"
@@ -18,7 +19,8 @@ class TestBuchung : public QObject
     TZAM_Datenbank& Db() { return FUmg->Backend().Datenbank(); }
     void Schreiben(const QString& AName)
     {
-        Db().Schreiben(QStringLiteral("INSERT INTO zam_parameter (name, wert) VALUES (?, ?)"), {AName, QStringLiteral("1")});
+        Db().Schreiben(QStringLiteral("INSERT INTO zam_parameter (name, wert) VALUES (?, ?)"),
+                       {AName, QStringLiteral("1")});
     }
     int Anzahl(const QString& AName)
     {
@@ -30,16 +32,6 @@ class TestBuchung : public QObject
         TZAM_Datenbank zweite(FUmg->Backend().Datenbank().Konfig(), QStringLiteral("zweite"));
         zweite.Oeffnen();
         return zweite.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_parameter WHERE name = ?"), {AName}).toInt();
-    }
-    template <class F>
-    static TInfoKoord Fehler(F&& AAktion)
-    {
-        try {
-            AAktion();
-        } catch (const EZAM_Exception& E) {
-            return E.Koord();
-        }
-        return {};
     }
 
 private Q_SLOTS:
@@ -78,7 +70,8 @@ private Q_SLOTS:
         const bool fertig = TZAM_Hausregel::Ausfuehren(busy, "TTest.Buchen", [&] {
             ZAMBuchung().Oeffnen(69, QStringLiteral("TTest.Buchen"));
             Schreiben(QStringLiteral("A"));
-            FehlerRaise(QStringLiteral("TTest.Buchen"), CZAM_Info_Fehler_Standard_IllegalerParameter, QStringLiteral("x"));
+            FehlerRaise(QStringLiteral("TTest.Buchen"), CZAM_Info_Fehler_Standard_IllegalerParameter,
+                        QStringLiteral("x"));
             ZAMBuchung().Schliessen(QStringLiteral("TTest.Buchen"));
         });
         QVERIFY(!fertig);
@@ -149,10 +142,12 @@ private Q_SLOTS:
         ZAMBuchung().Oeffnen(69, QStringLiteral("aussen"));
         ZAMBuchung().Oeffnen(69, QStringLiteral("innen"));
         Schreiben(QStringLiteral("A"));
-        QCOMPARE(Fehler([] { ZAMBuchung().Schliessen(QStringLiteral("aussen")); }), CZAM_Info_Fehler_Buchung_KlammerFalsch);
+        QCOMPARE(Fehler([] { ZAMBuchung().Schliessen(QStringLiteral("aussen")); }),
+                 CZAM_Info_Fehler_Buchung_KlammerFalsch);
         QCOMPARE(AnzahlVonAussen(QStringLiteral("A")), 0);
         QCOMPARE(Fehler([] { ZAMBuchung().Schliessen(QStringLiteral("innen")); }), CZAM_Info_Fehler_Buchung_Aufgegeben);
-        QCOMPARE(Fehler([] { ZAMBuchung().Schliessen(QStringLiteral("aussen")); }), CZAM_Info_Fehler_Buchung_Aufgegeben);
+        QCOMPARE(Fehler([] { ZAMBuchung().Schliessen(QStringLiteral("aussen")); }),
+                 CZAM_Info_Fehler_Buchung_Aufgegeben);
         QCOMPARE(ZAMBuchung().Tiefe(), 0);
         QCOMPARE(Fehler([] { ZAMBuchung().Schliessen(QStringLiteral("x")); }), CZAM_Info_Fehler_Buchung_NichtOffen);
         QCOMPARE(Anzahl(QStringLiteral("A")), 0);

@@ -5,6 +5,7 @@
 #include "IZAM_FormStoreServer.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_DruckerKonfigSql.h"
+#include "TZAM_TestFehler.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMGlobal.h"
 #include "ZAMInfoKoords.h"
@@ -16,15 +17,6 @@ const TZAM_FormName CConfig{QStringLiteral("CONFIG"), QStringLiteral("VELTOB"), 
 const TZAM_FormName CConfMde{QStringLiteral("CONFMDE"), QStringLiteral("VELTOB"), QStringLiteral("DEU")};
 const QString CIndex = QStringLiteral("0");
 
-template <class F> TInfoKoord Fehler(F&& AAktion)
-{
-    try {
-        AAktion();
-    } catch (const EZAM_Exception& E) {
-        return E.Koord();
-    }
-    return {};
-}
 } // namespace
 
 class TestFormablage : public QObject

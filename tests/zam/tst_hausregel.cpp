@@ -53,7 +53,8 @@ private Q_SLOTS:
     void fehlerRegistriertMitNamenUndNeutralemErgebnis()
     {
         const int r = TZAM_Hausregel::Ergebnis(FBusy, "TDM_Torvik.SetAktLager", -1, []() -> int {
-            FehlerRaise(QStringLiteral("innen"), CZAM_Info_Fehler_Standard_IllegalerParameter, QStringLiteral("Lager 7"));
+            FehlerRaise(QStringLiteral("innen"), CZAM_Info_Fehler_Standard_IllegalerParameter,
+                        QStringLiteral("Lager 7"));
             return 1;
         });
         QCOMPARE(r, -1);
@@ -96,7 +97,8 @@ private Q_SLOTS:
     {
         FBusy = true;
         int laeufe = 0;
-        QVERIFY(TZAM_Hausregel::OhneBusy("Tfrmmain.TimerTimer", [&] { ++laeufe; }, false));
+        QVERIFY(TZAM_Hausregel::OhneBusy(
+            "Tfrmmain.TimerTimer", [&] { ++laeufe; }, false));
         QCOMPARE(laeufe, 1);
         QVERIFY(FBusy); // not its flag to clear
     }

@@ -6,6 +6,7 @@
 #include "TZAM_IniDatei.h"
 #include "TZAM_ParameterService.h"
 #include "TZAM_ProgrammService.h"
+#include "TZAM_TestFehler.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMGlobal.h"
 #include "ZAMInfoKoords.h"
@@ -17,16 +18,6 @@
 #include <QTimer>
 
 namespace {
-template <class F>
-TInfoKoord Fehler(F&& AAktion)
-{
-    try {
-        AAktion();
-    } catch (const EZAM_Exception& E) {
-        return E.Koord();
-    }
-    return {};
-}
 
 void IniAnhaengen(const QString& APfad, const QString& AText)
 {
@@ -63,7 +54,8 @@ private Q_SLOTS:
         QVERIFY(!ZAMParameter().GetBooleanValueByName(QStringLiteral("EWABELEG")));
         QCOMPARE(Fehler([] { ZAMParameter().GetIntegerValueByName(QStringLiteral("LAGERANZ")); }),
                  CZAM_Info_Fehler_Standard_Konvertierung);
-        QCOMPARE(umg.Backend().Datenbank().LesenWert(QStringLiteral("SELECT wert FROM zam_parameter WHERE name = 'PWSCHUTZ'")),
+        QCOMPARE(umg.Backend().Datenbank().LesenWert(
+                     QStringLiteral("SELECT wert FROM zam_parameter WHERE name = 'PWSCHUTZ'")),
                  QVariant(QStringLiteral("J")));
 
         // Set for this run only.
@@ -78,12 +70,14 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString ini = dir.filePath(QStringLiteral("zam.ini"));
         IniAnhaengen(ini, QStringLiteral("[Datenbank]\nTreiber=QPSQL\nHost=127.0.0.1\nPort=1\nName=x\nBenutzer=x\n"
-                                         "[Protokoll]\nDatei=%1\n").arg(dir.filePath(QStringLiteral("p.log"))));
+                                         "[Protokoll]\nDatei=%1\n")
+                              .arg(dir.filePath(QStringLiteral("p.log"))));
         TZAM_Backend::TOptionen opt;
         opt.IniPfad = ini;
         opt.MeldungenOhneFenster = true;
         TZAM_Backend backend(opt);
-        QCOMPARE(Fehler([] { ZAMProgramm().Init(QStringLiteral("QKOM"), 3, 0, 0, true); }), CZAM_Info_Fehler_DB_Oeffnen);
+        QCOMPARE(Fehler([] { ZAMProgramm().Init(QStringLiteral("QKOM"), 3, 0, 0, true); }),
+                 CZAM_Info_Fehler_DB_Oeffnen);
         QVERIFY(!ZAMProgramm().IstInitialisiert());
         QCOMPARE(Fehler([] { ZAMParameter(); }), CZAM_Info_Fehler_Standard_ModulNichtVerfuegbar);
     }
@@ -93,7 +87,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         TZAM_Backend::TOptionen opt;
         opt.IniPfad = dir.filePath(QStringLiteral("zam.ini"));
-        opt.Argumente = {QStringLiteral("prog"), QStringLiteral("-mde"), QStringLiteral("USEREXTERN=000000012000000345")};
+        opt.Argumente = {QStringLiteral("prog"), QStringLiteral("-mde"),
+                         QStringLiteral("USEREXTERN=000000012000000345")};
         {
             TZAM_Backend backend(opt);
             QCOMPARE(ZAMProgramm().GetAngemBenutzer_GepNr(), TIntPair(12, 345));
@@ -151,7 +146,8 @@ private Q_SLOTS:
               CZAM_Info_Fehler_Standard_UnmoeglicherZustand, CZAM_Info_Fehler_DB_NichtVerfuegbar,
               CZAM_Info_Fehler_Buchung_Aufgegeben, CZAM_Info_Fehler_Sperre})
             QVERIFY2(info.Katalog().Enthaelt(k), qPrintable(k.Gruppe + QString::number(k.Nummer)));
-        QCOMPARE(ZAMInfo().Meldungstext(CZAM_Info_Standard_Text994, {QStringLiteral("Bitte melden Sie sich zunächst als Benutzer an.")}),
+        QCOMPARE(ZAMInfo().Meldungstext(CZAM_Info_Standard_Text994,
+                                        {QStringLiteral("Bitte melden Sie sich zunächst als Benutzer an.")}),
                  QStringLiteral("Bitte melden Sie sich zunächst als Benutzer an."));
 
         TZAM_Meldungskatalog k;
@@ -169,9 +165,11 @@ private Q_SLOTS:
         ZAMInfo().AntwortVorgeben(mrNo);
         QCOMPARE(ZAMInfo().ShowMeldung(4, CZAM_Info_Standard_Text994, {QStringLiteral("Wirklich?")}), int(mrYes));
         QVERIFY(!ZAMInfo().ZAMJaNeinBox(QStringLiteral("Noch einmal?")));
-        QCOMPARE(ZAMInfo().GezeigteMeldungenHolen(), (QStringList{QStringLiteral("Wirklich?"), QStringLiteral("Noch einmal?")}));
+        QCOMPARE(ZAMInfo().GezeigteMeldungenHolen(),
+                 (QStringList{QStringLiteral("Wirklich?"), QStringLiteral("Noch einmal?")}));
 
-        ZAMInfo().RegisterException(QStringLiteral("TForm.Destroy"), EZAM_Exception::Text(QStringLiteral("still")), false);
+        ZAMInfo().RegisterException(QStringLiteral("TForm.Destroy"), EZAM_Exception::Text(QStringLiteral("still")),
+                                    false);
         QVERIFY(ZAMInfo().GezeigteMeldungenHolen().isEmpty());
         ZAMInfo().WriteStamp(QStringLiteral("TfrmMDE.edtScannFeldExit: Leerer Scan abgefangen"), 1);
         QFile f(umg.Verzeichnis() + QStringLiteral("/protokoll.log"));

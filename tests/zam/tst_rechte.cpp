@@ -6,6 +6,7 @@
 #include "TZAM_Datenbank.h"
 #include "TZAM_GPListenServerSql.h"
 #include "TZAM_RechteServerSql.h"
+#include "TZAM_TestFehler.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMInfoKoords.h"
 
@@ -24,15 +25,6 @@ std::unique_ptr<IZAM_RechteServer> Rechte()
     return Glob_WWSServerFactoryClass().Create<IZAM_RechteServer>();
 }
 
-template <class F> TInfoKoord Fehler(F&& AAktion)
-{
-    try {
-        AAktion();
-    } catch (const EZAM_Exception& E) {
-        return E.Koord();
-    }
-    return {};
-}
 } // namespace
 
 class TestRechte : public QObject

@@ -117,7 +117,8 @@ private Q_SLOTS:
         QVERIFY(helfer.Gestartet());
 
         ZAMBuchung().Oeffnen(69, QStringLiteral("b"));
-        FUmg->Backend().Datenbank().Schreiben(QStringLiteral("INSERT INTO zam_parameter (name, wert) VALUES ('X', '1')"));
+        FUmg->Backend().Datenbank().Schreiben(
+            QStringLiteral("INSERT INTO zam_parameter (name, wert) VALUES ('X', '1')"));
         QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("P1")));
         QCOMPARE(helfer.Befehl(QStringLiteral("fremd Platz P1")), QStringLiteral("1 Tester"));
         CommonLock().UnlockObjekt(QStringLiteral("Platz"), QStringLiteral("P1"));
