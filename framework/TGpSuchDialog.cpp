@@ -1,5 +1,7 @@
 #include "TGpSuchDialog.h"
 
+#include "TZAM_GPListe.h"
+
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_Info.h"
 #include "TZAM_Hausregel.h"
@@ -16,7 +18,6 @@
 
 namespace {
 constexpr int CSchrift = -16;
-constexpr int CRolleGepNr = Qt::UserRole;
 } // namespace
 
 TGpSuchDialog::TGpSuchDialog(QWidget* AParent) : TZAMForm(AParent, QStringLiteral("GpSuchDialog"))
@@ -39,13 +40,7 @@ TGpSuchDialog::TGpSuchDialog(QWidget* AParent) : TZAMForm(AParent, QStringLitera
     zeile->addWidget(FbtnSuchen);
     layout->addLayout(zeile);
 
-    FlvErgebnis = new QTreeWidget;
-    FlvErgebnis->setObjectName(QStringLiteral("lvErgebnis"));
-    FlvErgebnis->setColumnCount(2);
-    FlvErgebnis->setHeaderLabels({QStringLiteral("Nummer"), QStringLiteral("Name")});
-    FlvErgebnis->setRootIsDecorated(false);
-    FlvErgebnis->setSelectionMode(QAbstractItemView::SingleSelection);
-    FlvErgebnis->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    FlvErgebnis = new TZAM_GPListe(QStringLiteral("lvErgebnis"), QStringLiteral("Name"));
     layout->addWidget(FlvErgebnis, 1);
     FlblStatus = new QLabel;
     FlblStatus->setObjectName(QStringLiteral("lblStatus"));
@@ -110,13 +105,7 @@ bool TGpSuchDialog::Execute(QWidget* AOwner, bool AAlleZeigen)
 void TGpSuchDialog::Suchen(const QString& AText, const TIntPair& AAuswahl)
 {
     const QList<TZAM_GPEintrag> treffer = FServer->Suchen(AText, FGPArt);
-    FlvErgebnis->clear();
-    for (const TZAM_GPEintrag& e : treffer) {
-        auto* item = new QTreeWidgetItem(FlvErgebnis, {QString::number(e.Nummer), e.Name});
-        item->setData(0, CRolleGepNr, QVariant::fromValue(QPoint(e.GepNr.Id1, e.GepNr.Id2)));
-        if (!AAuswahl.IsNull() && e.GepNr == AAuswahl)
-            FlvErgebnis->setCurrentItem(item);
-    }
+    FlvErgebnis->Fuellen(treffer, AAuswahl);
     if (treffer.isEmpty())
         FlblStatus->setText(QStringLiteral("Keine Treffer"));
     else
@@ -140,18 +129,14 @@ void TGpSuchDialog::btnSuchenClick()
 void TGpSuchDialog::btnOKClick()
 {
     TZAM_Hausregel::Ausfuehren(FBusy, "TGpSuchDialog.btnOKClick", [&] {
-        const QList<QTreeWidgetItem*> auswahl = FlvErgebnis->selectedItems();
-        if (auswahl.isEmpty())
-            return;
-        const QPoint k = auswahl.first()->data(0, CRolleGepNr).toPoint();
-        FGepNr = TIntPair(k.x(), k.y());
-        done(mrOk);
+        if (FlvErgebnis->Gewaehlt(FGepNr))
+            done(mrOk);
     });
 }
 
 void TGpSuchDialog::KnoepfeSchalten()
 {
-    FbtnOK->setEnabled(!FlvErgebnis->selectedItems().isEmpty());
+    FbtnOK->setEnabled(FlvErgebnis->HatAuswahl());
 }
 
 void TGpSuchDialog::reject()

@@ -8,7 +8,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
+class TZAM_GPListe;
 
 // Business-partner search: a part of the name or the number, a result list, OK and Abbrechen.
 class TGpSuchDialog : public TZAMForm
@@ -45,7 +45,7 @@ private:
 
     QLineEdit* FedtSuche;
     QPushButton* FbtnSuchen;
-    QTreeWidget* FlvErgebnis;
+    TZAM_GPListe* FlvErgebnis;
     QLabel* FlblStatus;
     QPushButton* FbtnOK;
     QPushButton* FbtnAbbrechen;

@@ -1,5 +1,7 @@
 #include "TMandDialog.h"
 
+#include "TZAM_GPListe.h"
+
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_Info.h"
 #include "TZAM_Hausregel.h"
@@ -14,7 +16,6 @@
 
 namespace {
 constexpr int CSchrift = -16;
-constexpr int CRolleMandant = Qt::UserRole;
 } // namespace
 
 TMandDialog::TMandDialog(QWidget* AParent) : TZAMForm(AParent, QStringLiteral("MandDialog"))
@@ -26,13 +27,7 @@ TMandDialog::TMandDialog(QWidget* AParent) : TZAMForm(AParent, QStringLiteral("M
     setFont(f);
 
     auto* layout = new QVBoxLayout(this);
-    FlvMandanten = new QTreeWidget;
-    FlvMandanten->setObjectName(QStringLiteral("lvMandanten"));
-    FlvMandanten->setColumnCount(2);
-    FlvMandanten->setHeaderLabels({QStringLiteral("Nummer"), QStringLiteral("Mandant")});
-    FlvMandanten->setRootIsDecorated(false);
-    FlvMandanten->setSelectionMode(QAbstractItemView::SingleSelection);
-    FlvMandanten->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    FlvMandanten = new TZAM_GPListe(QStringLiteral("lvMandanten"), QStringLiteral("Mandant"));
     layout->addWidget(FlvMandanten, 1);
 
     auto* knoepfe = new QHBoxLayout;
@@ -53,7 +48,7 @@ TMandDialog::TMandDialog(QWidget* AParent) : TZAMForm(AParent, QStringLiteral("M
         btnOKClick();
     });
     connect(FlvMandanten, &QTreeWidget::itemSelectionChanged, this,
-            [this] { FbtnOK->setEnabled(!FlvMandanten->selectedItems().isEmpty()); });
+            [this] { FbtnOK->setEnabled(FlvMandanten->HatAuswahl()); });
     connect(FbtnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(FbtnAbbrechen, &QPushButton::clicked, this,
             [this] { TZAM_Hausregel::Ausfuehren(FBusy, "TMandDialog.btnAbbrechenClick", [&] { done(mrCancel); }); });
@@ -67,15 +62,8 @@ bool TMandDialog::Execute(QWidget* AOwner)
     const bool bereit = TZAM_Hausregel::Ausfuehren(FBusy, "TMandDialog.Execute", [&] {
         if (!FServer)
             FServer = Glob_WWSServerFactoryClass().Create<IZAM_MandListeServer>();
-        const QList<TZAM_GPEintrag> mandanten = FServer->Mandanten();
-        FlvMandanten->clear();
-        for (const TZAM_GPEintrag& m : mandanten) {
-            auto* item = new QTreeWidgetItem(FlvMandanten, {QString::number(m.Nummer), m.Name});
-            item->setData(0, CRolleMandant, QVariant::fromValue(QPoint(m.GepNr.Id1, m.GepNr.Id2)));
-            if (!FMandant.IsNull() && m.GepNr == FMandant)
-                FlvMandanten->setCurrentItem(item);
-        }
-        FbtnOK->setEnabled(!FlvMandanten->selectedItems().isEmpty());
+        FlvMandanten->Fuellen(FServer->Mandanten(), FMandant);
+        FbtnOK->setEnabled(FlvMandanten->HatAuswahl());
     });
     if (!bereit || !FServer)
         return false;
@@ -87,12 +75,8 @@ bool TMandDialog::Execute(QWidget* AOwner)
 void TMandDialog::btnOKClick()
 {
     TZAM_Hausregel::Ausfuehren(FBusy, "TMandDialog.btnOKClick", [&] {
-        const QList<QTreeWidgetItem*> auswahl = FlvMandanten->selectedItems();
-        if (auswahl.isEmpty())
-            return;
-        const QPoint k = auswahl.first()->data(0, CRolleMandant).toPoint();
-        FMandant = TIntPair(k.x(), k.y());
-        done(mrOk);
+        if (FlvMandanten->Gewaehlt(FMandant))
+            done(mrOk);
     });
 }
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 class QPushButton;
-class QTreeWidget;
+class TZAM_GPListe;
 
 // Choice of a client (Mandant) from the clients of the merchandise-management system.
 class TMandDialog : public TZAMForm
@@ -44,7 +44,7 @@ private:
     TIntPair FMandant;
     std::unique_ptr<IZAM_MandListeServer> FServer;
 
-    QTreeWidget* FlvMandanten;
+    TZAM_GPListe* FlvMandanten;
     QPushButton* FbtnOK;
     QPushButton* FbtnAbbrechen;
 };

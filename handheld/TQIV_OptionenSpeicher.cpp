@@ -35,26 +35,33 @@ public:
     // A text that is no number gives the default as well.
     template <class T> T Zahl(const char* AKey, T ADefault) const
     {
-        QString t;
-        if (!Text(AKey, t))
-            return ADefault;
-        bool ok = false;
-        const qlonglong v = t.trimmed().toLongLong(&ok);
-        if (!ok || v < qlonglong(std::numeric_limits<T>::min()) || v > qlonglong(std::numeric_limits<T>::max()))
-            return ADefault;
-        return T(v);
+        T wert = ADefault;
+        Lesen(AKey, wert);
+        return wert;
     }
     // A text that is no number ends the reading here.
     template <class T> T ZahlOderAbbruch(const char* AKey, T ADefault) const
     {
+        T wert = ADefault;
+        QString t;
+        if (!Lesen(AKey, wert, &t))
+            throw EZAM_KonvertFehler(QStringLiteral("%1=%2").arg(QString::fromLatin1(AKey), t));
+        return wert;
+    }
+    // False when the key holds no number in the range of T; AWert is then unchanged.
+    template <class T> bool Lesen(const char* AKey, T& AWert, QString* AText = nullptr) const
+    {
         QString t;
         if (!Text(AKey, t))
-            return ADefault;
+            return true;
+        if (AText)
+            *AText = t;
         bool ok = false;
         const qlonglong v = t.trimmed().toLongLong(&ok);
         if (!ok || v < qlonglong(std::numeric_limits<T>::min()) || v > qlonglong(std::numeric_limits<T>::max()))
-            throw EZAM_KonvertFehler(QStringLiteral("%1=%2").arg(QString::fromLatin1(AKey), t));
-        return T(v);
+            return false;
+        AWert = T(v);
+        return true;
     }
     qint16 IntItem(const char* AKey, qint16 ADefault) const
     {

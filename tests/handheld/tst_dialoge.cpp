@@ -2,10 +2,10 @@
 // choice, log-on with rights, the help view and the article picture.
 #include "TAbstractMultipurposePanelState.h"
 #include "TDM_Torvik.h"
-#include "TDM_Torvik.h"
 #include "TQIV_ScanFeld.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Datenbank.h"
+#include "TZAM_Dialoghelfer.h"
 #include "TZAM_TestUmgebung.h"
 #include "TfrmMDE.h"
 #include "ZAMGlobal.h"
@@ -74,21 +74,9 @@ class TestDialoge : public QObject
         QVERIFY(QTest::qWaitForWindowActive(FMaske.get()));
         QTRY_COMPARE(FMaske->AktStateName(), QStringLiteral("TState_Menue"));
     }
-    void Taste(Qt::Key ATaste)
-    {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : FMaske.get(), ATaste);
-    }
-    void Tippen(const QString& AText)
-    {
-        for (QChar c : AText)
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : FMaske.get(), c.toLatin1());
-    }
-    void Scannen(const QString& AText)
-    {
-        Taste(Qt::Key_F11);
-        Tippen(AText);
-        Taste(Qt::Key_Return);
-    }
+    void Taste(Qt::Key ATaste) { ZAM_Taste(FMaske.get(), ATaste); }
+    void Tippen(const QString& AText) { ZAM_Tippen(FMaske.get(), AText); }
+    void Scannen(const QString& AText) { ZAM_Scannen(FMaske.get(), AText); }
     QPushButton* Knopf(const QString& AName) { return FMaske->findChild<QPushButton*>(AName); }
     void Klicken(const QString& AName) { QTest::mouseClick(Knopf(AName), Qt::LeftButton); }
     QString Fuss(bool* AWarnung = nullptr)
@@ -173,10 +161,9 @@ private Q_SLOTS:
     {
         Starten(QStringLiteral("N"));
         FMaske->ChangeState<TDialogTestState>();
-        TQIV_Meldung_Options m = TQIV_Meldung_Options::Kurz(QStringLiteral("Bitte Platz scannen"), false,
-                                                             [this](TZAM_TriState_Enum A, bool) {
-                                                                 GAufrufe << Antwort(A) + u' ' + FMaske->edtScannFeld->text();
-                                                             });
+        TQIV_Meldung_Options m = TQIV_Meldung_Options::Kurz(
+            QStringLiteral("Bitte Platz scannen"), false,
+            [this](TZAM_TriState_Enum A, bool) { GAufrufe << Antwort(A) + u' ' + FMaske->edtScannFeld->text(); });
         m.MitOK = false;
         m.IgnoreScan = istNeinMitCallback;
         FMaske->MeldungAn(m);
@@ -195,8 +182,9 @@ private Q_SLOTS:
         Starten(QStringLiteral("N"));
         FMaske->ChangeState<TDialogTestState>();
         auto meldung = [this](TQIV_IgnoreScanType ABehandlung) {
-            TQIV_Meldung_Options m = TQIV_Meldung_Options::Kurz(
-                QStringLiteral("Hinweis"), false, [](TZAM_TriState_Enum A, bool) { GAufrufe << QStringLiteral("callback"); });
+            TQIV_Meldung_Options m =
+                TQIV_Meldung_Options::Kurz(QStringLiteral("Hinweis"), false,
+                                           [](TZAM_TriState_Enum A, bool) { GAufrufe << QStringLiteral("callback"); });
             m.IgnoreScan = ABehandlung;
             FMaske->MeldungAn(m);
         };
@@ -221,12 +209,15 @@ private Q_SLOTS:
             fuenf << TQIV_MDE_InfoButtonProperties{0, {}, true, QStringLiteral("Antwort %1").arg(i), 0, 0, {}};
         QList<TQIV_MDE_InfoButtonProperties> zwei = fuenf.mid(0, 2);
         // The callback opens the next stacked question from inside the click.
-        FMaske->FrageButtonsUntereinanderAn(QStringLiteral("Welche?"), [&](int A, bool) {
-            GAufrufe << QString::number(A);
-            FMaske->FrageButtonsUntereinanderAn(QStringLiteral("Und jetzt?"),
-                                                [](int B, bool) { GAufrufe << QString::number(B); }, zwei, 12,
-                                                QStringLiteral("Zwei"));
-        }, fuenf, 12, QStringLiteral("Fünf"));
+        FMaske->FrageButtonsUntereinanderAn(
+            QStringLiteral("Welche?"),
+            [&](int A, bool) {
+                GAufrufe << QString::number(A);
+                FMaske->FrageButtonsUntereinanderAn(
+                    QStringLiteral("Und jetzt?"), [](int B, bool) { GAufrufe << QString::number(B); }, zwei, 12,
+                    QStringLiteral("Zwei"));
+            },
+            fuenf, 12, QStringLiteral("Fünf"));
         auto sichtbar = [this] {
             int n = 0;
             for (QPushButton* b : FMaske->pnlFrageButtonsUntereinander->findChildren<QPushButton*>())
@@ -251,13 +242,14 @@ private Q_SLOTS:
         Starten(QStringLiteral("N"));
         FMaske->ChangeState<TDialogTestState>();
         TQIV_MDE_ComboboxProperties auswahl{true, QStringLiteral("Rot,\"Grün, hell\",Blau"), QStringLiteral("Farbe")};
-        FMaske->EingabeAn(6, 4, QStringLiteral("Bitte Menge eingeben"),
-                          [&](TZAM_TriState_Enum A, const QString& AText, const QString& AWahl) {
-                              GAufrufe << Antwort(A) + u' ' + AText + u' ' + AWahl;
-                              // The next panel from inside the callback.
-                              FMaske->MeldungAn(TQIV_Meldung_Options::Kurz(QStringLiteral("Gebucht")));
-                          },
-                          {}, {}, auswahl, QString(), 14);
+        FMaske->EingabeAn(
+            6, 4, QStringLiteral("Bitte Menge eingeben"),
+            [&](TZAM_TriState_Enum A, const QString& AText, const QString& AWahl) {
+                GAufrufe << Antwort(A) + u' ' + AText + u' ' + AWahl;
+                // The next panel from inside the callback.
+                FMaske->MeldungAn(TQIV_Meldung_Options::Kurz(QStringLiteral("Gebucht")));
+            },
+            {}, {}, auswahl, QString(), 14);
         QVERIFY(FMaske->pnlEingabe->isVisible());
         // Digits, Backspace and Enter edit the field; the state hears nothing of them.
         Tippen(QStringLiteral("12345"));
@@ -291,26 +283,31 @@ private Q_SLOTS:
         // callback of the one before.
         FMaske->MeldungAn(TQIV_Meldung_Options::Kurz(QStringLiteral("1"), false, [this](TZAM_TriState_Enum, bool) {
             GAufrufe << QStringLiteral("meldung");
-            FMaske->SicherheitsAbfrageAn(TQIV_SicherheitsAbfrage_Options::Kurz(
-                QStringLiteral("2"), [this](TZAM_TriState_Enum, bool) {
+            FMaske->SicherheitsAbfrageAn(
+                TQIV_SicherheitsAbfrage_Options::Kurz(QStringLiteral("2"), [this](TZAM_TriState_Enum, bool) {
                     GAufrufe << QStringLiteral("frage");
-                    FMaske->EingabeAn(0, 10, QStringLiteral("3"), [this](TZAM_TriState_Enum, const QString&, const QString&) {
-                        GAufrufe << QStringLiteral("eingabe");
-                        FMaske->BildAn(TInt32Trio(1, 100002, 0), [this] {
-                            GAufrufe << QStringLiteral("bild");
-                            FMaske->FrageButtonsUntereinanderAn(
-                                QStringLiteral("5"),
-                                [this](int, bool) {
-                                    GAufrufe << QStringLiteral("gestapelt");
-                                    FDM->Rechteserver_GoC()->Abmelden();
-                                    FMaske->BenutzerAnmeldungAn(
-                                        [](bool AErfolg) { GAufrufe << QStringLiteral("anmeldung %1").arg(AErfolg); },
-                                        {380, 381}, false);
-                                },
-                                {TQIV_MDE_InfoButtonProperties{0, {}, true, QStringLiteral("Weiter"), 0, 0, {}}}, 12,
-                                QString());
-                        });
-                    }, {}, {}, {}, QString(), 12);
+                    FMaske->EingabeAn(
+                        0, 10, QStringLiteral("3"),
+                        [this](TZAM_TriState_Enum, const QString&, const QString&) {
+                            GAufrufe << QStringLiteral("eingabe");
+                            FMaske->BildAn(TInt32Trio(1, 100002, 0), [this] {
+                                GAufrufe << QStringLiteral("bild");
+                                FMaske->FrageButtonsUntereinanderAn(
+                                    QStringLiteral("5"),
+                                    [this](int, bool) {
+                                        GAufrufe << QStringLiteral("gestapelt");
+                                        FDM->Rechteserver_GoC()->Abmelden();
+                                        FMaske->BenutzerAnmeldungAn(
+                                            [](bool AErfolg) {
+                                                GAufrufe << QStringLiteral("anmeldung %1").arg(AErfolg);
+                                            },
+                                            {380, 381}, false);
+                                    },
+                                    {TQIV_MDE_InfoButtonProperties{0, {}, true, QStringLiteral("Weiter"), 0, 0, {}}},
+                                    12, QString());
+                            });
+                        },
+                        {}, {}, {}, QString(), 12);
                 }));
         }));
         Klicken(QStringLiteral("btnOK"));
@@ -320,8 +317,9 @@ private Q_SLOTS:
         Klicken(QStringLiteral("btnFrageButtonsUntereinander0"));
         QVERIFY(FMaske->pnlBenuAnmeldung->isVisible());
         Anmelden(QStringLiteral("anna"), QStringLiteral("anna1234"));
-        QCOMPARE(GAufrufe, (QStringList{QStringLiteral("meldung"), QStringLiteral("frage"), QStringLiteral("eingabe"),
-                                        QStringLiteral("bild"), QStringLiteral("gestapelt"), QStringLiteral("anmeldung 1")}));
+        QCOMPARE(GAufrufe,
+                 (QStringList{QStringLiteral("meldung"), QStringLiteral("frage"), QStringLiteral("eingabe"),
+                              QStringLiteral("bild"), QStringLiteral("gestapelt"), QStringLiteral("anmeldung 1")}));
         QVERIFY(FMaske->pnlMultipurpose->isVisible());
     }
 
@@ -387,8 +385,10 @@ private Q_SLOTS:
 
     void offeneRechteFuerDenLeerenBenutzer()
     {
-        FUmg->Backend().Datenbank().Schreiben(QStringLiteral("INSERT INTO zam_recht_offen (recht, funktionstyp) VALUES (380, 1)"));
-        FUmg->Backend().Datenbank().Schreiben(QStringLiteral("INSERT INTO zam_recht_offen (recht, funktionstyp) VALUES (381, 1)"));
+        FUmg->Backend().Datenbank().Schreiben(
+            QStringLiteral("INSERT INTO zam_recht_offen (recht, funktionstyp) VALUES (380, 1)"));
+        FUmg->Backend().Datenbank().Schreiben(
+            QStringLiteral("INSERT INTO zam_recht_offen (recht, funktionstyp) VALUES (381, 1)"));
         Starten(QStringLiteral("J"));
         // The start's log-on passes for the empty user: nothing to ask.
         QVERIFY(!FMaske->pnlBenuAnmeldung->isVisible());
@@ -422,8 +422,9 @@ private Q_SLOTS:
             if (Knopf(QStringLiteral("btnHilfe%1").arg(i))->isVisible())
                 texte << Knopf(QStringLiteral("btnHilfe%1").arg(i))->text();
         // At most four, in left-to-right order of the bar.
-        QCOMPARE(texte, (QStringList{QStringLiteral("Artikelbild anzeigen"), QStringLiteral("Artikelnummer-Handeingabe"),
-                                     QStringLiteral("Anderer Lagerplatz für Artikel"), QStringLiteral("Etikettendruck")}));
+        QCOMPARE(texte,
+                 (QStringList{QStringLiteral("Artikelbild anzeigen"), QStringLiteral("Artikelnummer-Handeingabe"),
+                              QStringLiteral("Anderer Lagerplatz für Artikel"), QStringLiteral("Etikettendruck")}));
         QVERIFY(!Knopf(QStringLiteral("btnHilfe4"))->isEnabled());
         Klicken(QStringLiteral("btnHilfeOK"));
         QVERIFY(FMaske->pnlMultipurpose->isVisible());
@@ -461,7 +462,8 @@ private Q_SLOTS:
         QMetaObject::invokeMethod(FMaske.get(), "btnFrageButtonsUntereinanderClick");
         QFile f(FUmg->Verzeichnis() + QStringLiteral("/protokoll.log"));
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QVERIFY(QString::fromUtf8(f.readAll()).contains(QStringLiteral("TfrmMDE.btnFrageButtonsUntereinanderClick: Ungültiger Parameter")));
+        QVERIFY(QString::fromUtf8(f.readAll())
+                    .contains(QStringLiteral("TfrmMDE.btnFrageButtonsUntereinanderClick: Ungültiger Parameter")));
     }
 
     void kopfKlickZeigtDieGanzeUeberschrift()

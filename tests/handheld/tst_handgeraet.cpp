@@ -7,6 +7,7 @@
 #include "TQIV_ScanFeld.h"
 #include "TVRList.h"
 #include "TZAM_BtnMenu.h"
+#include "TZAM_Dialoghelfer.h"
 #include "TZAM_TestUmgebung.h"
 #include "TfrmMDE.h"
 #include "Vrtools.h"
@@ -125,21 +126,12 @@ class TestHandgeraet : public QObject
     std::unique_ptr<TDM_Torvik> FDM;
     std::unique_ptr<TfrmMDE> FMaske;
 
-    void Tasten(const QString& AText)
-    {
-        for (QChar c : AText)
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : FMaske.get(), c.toLatin1());
-    }
+    void Tasten(const QString& AText) { ZAM_Tippen(FMaske.get(), AText); }
     void Taste(Qt::Key ATaste, Qt::KeyboardModifiers AModifier = Qt::NoModifier)
     {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : FMaske.get(), ATaste, AModifier);
+        ZAM_Taste(FMaske.get(), ATaste, AModifier);
     }
-    void Scannen(const QString& AText)
-    {
-        Taste(Qt::Key_F11);
-        Tasten(AText);
-        Taste(Qt::Key_Return);
-    }
+    void Scannen(const QString& AText) { ZAM_Scannen(FMaske.get(), AText); }
     QString Protokolldatei()
     {
         QFile f(FUmg->Verzeichnis() + QStringLiteral("/protokoll.log"));
@@ -370,7 +362,8 @@ private Q_SLOTS:
         // Captions that do not fit at size 10 get shortened left parts.
         auto* s = static_cast<TAbstractBTNListState*>(FMaske->AktState());
         menu->Clear();
-        menu->Add(QStringLiteral("&1 Filialnachsortierung für eine sehr lange Filialbezeichnung"), QStringLiteral("12"));
+        menu->Add(QStringLiteral("&1 Filialnachsortierung für eine sehr lange Filialbezeichnung"),
+                  QStringLiteral("12"));
         QFont f = menu->font();
         f.setPointSize(12);
         menu->setFont(f);
@@ -379,7 +372,8 @@ private Q_SLOTS:
         QCOMPARE(menu->font().pointSize(), 12);
         s->LeftCaptionKuerzen(breite);
         QVERIFY(menu->Item(0).LeftCaption.endsWith(QStringLiteral("...")));
-        QVERIFY(menu->TextBreite(menu->LeftCaptionAnzeige(0) + QStringLiteral("12")) <= breite + menu->TextBreite(QStringLiteral("...")));
+        QVERIFY(menu->TextBreite(menu->LeftCaptionAnzeige(0) + QStringLiteral("12")) <=
+                breite + menu->TextBreite(QStringLiteral("...")));
         QVERIFY(s->FontSizeEinstellen(menu->width() * 4, 10));
     }
 

@@ -56,3 +56,28 @@ void ZAM_Klicken(QWidget* ADialog, const QString& AKnopf)
     }
     qWarning("ZAM_Klicken: Knopf %s fehlt", qPrintable(AKnopf));
 }
+
+namespace {
+QWidget* Ziel(QWidget* AFenster)
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget() : AFenster;
+}
+} // namespace
+
+void ZAM_Taste(QWidget* AFenster, Qt::Key ATaste, Qt::KeyboardModifiers AModifier)
+{
+    QTest::keyClick(Ziel(AFenster), ATaste, AModifier);
+}
+
+void ZAM_Tippen(QWidget* AFenster, const QString& AText)
+{
+    for (QChar c : AText)
+        QTest::keyClick(Ziel(AFenster), c.toLatin1());
+}
+
+void ZAM_Scannen(QWidget* AFenster, const QString& AText)
+{
+    ZAM_Taste(AFenster, Qt::Key_F11);
+    ZAM_Tippen(AFenster, AText);
+    ZAM_Taste(AFenster, Qt::Key_Return);
+}

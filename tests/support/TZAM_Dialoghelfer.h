@@ -12,3 +12,9 @@ void ZAM_BeimNaechstenDialog(const std::function<void(QWidget* ADialog)>& AAktio
 void ZAM_FeldSetzen(QWidget* ADialog, const QString& AFeld, const QString& AText);
 // Clicks the dialog's button with that object name or caption; fails the test when missing.
 void ZAM_Klicken(QWidget* ADialog, const QString& AKnopf);
+
+// Keys as the device sends them: to the focus widget, else to AFenster.
+void ZAM_Taste(QWidget* AFenster, Qt::Key ATaste, Qt::KeyboardModifiers AModifier = Qt::NoModifier);
+void ZAM_Tippen(QWidget* AFenster, const QString& AText);
+// The scanner: prefix F11, the characters, Enter.
+void ZAM_Scannen(QWidget* AFenster, const QString& AText);
