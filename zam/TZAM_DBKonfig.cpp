@@ -2,6 +2,8 @@
 
 #include "TZAM_IniDatei.h"
 
+#include <QFileInfo>
+
 namespace {
 const QString CSektion = QStringLiteral("Datenbank");
 }
@@ -28,8 +30,12 @@ TZAM_DBKonfig TZAM_DBKonfig::AusIni(const TZAM_IniDatei& AIni)
 TZAM_DBKonfig TZAM_DBKonfig::FuerSperren() const
 {
     TZAM_DBKonfig k = *this;
-    if (IstSQLite())
-        k.Datei = Datei + QStringLiteral(".sperren");
+    if (IstSQLite()) {
+        // One data file reached under two names (a symbolic link) must find one lock file. The
+        // data file exists by the time the lock service starts.
+        const QString kanonisch = QFileInfo(Datei).canonicalFilePath();
+        k.Datei = (kanonisch.isEmpty() ? Datei : kanonisch) + QStringLiteral(".sperren");
+    }
     return k;
 }
 

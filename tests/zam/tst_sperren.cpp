@@ -4,6 +4,7 @@
 #include "TZAM_TestUmgebung.h"
 #include "ZAMGlobal.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 #include <QThread>
@@ -206,6 +207,27 @@ private Q_SLOTS:
         CommonLock().UnlockAbsort(5, QStringLiteral("_12"), TIntPair(7, 8));
         helfer.Beenden();
         QVERIFY(!CommonLock().IsLockedOtherAbsort(5, QStringLiteral("_12"), TIntPair(7, 8)));
+    }
+
+    void datenDateiUnterZweiNamen()
+    {
+        // The second program names the data file through a symbolic link.
+        Starten(TZAM_TestUmgebung::tmSQLite);
+        const QString verweis = FUmg->Verzeichnis() + QStringLiteral("/verweis.sqlite");
+        QVERIFY(QFile::link(FUmg->Konfig().Datei, verweis));
+        QFile ini(FUmg->IniPfad());
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(ini.readAll()).replace(FUmg->Konfig().Datei, verweis);
+        QFile ini2(FUmg->Verzeichnis() + QStringLiteral("/verweis.ini"));
+        QVERIFY(ini2.open(QIODevice::WriteOnly) && ini2.write(text.toUtf8()) > 0);
+        ini2.close();
+
+        THelfer helfer(ini2.fileName());
+        QVERIFY(helfer.Gestartet());
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("V1")));
+        QCOMPARE(helfer.Befehl(QStringLiteral("lock Platz V1")), QStringLiteral("0 Tester"));
+        QCOMPARE(helfer.Befehl(QStringLiteral("lock Platz V2")), QStringLiteral("1"));
+        QVERIFY(!CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("V2")));
     }
 };
 
