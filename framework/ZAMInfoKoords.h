@@ -30,3 +30,4 @@ inline const TInfoKoord CZAM_Info_Fehler_Buchung_Aufgegeben{"DBCONNEC", 1111};
 inline const TInfoKoord CZAM_Info_Fehler_Buchung_NichtOffen{"DBCONNEC", 1112};
 inline const TInfoKoord CZAM_Info_Fehler_Buchung_Abgebrochen{"DBCONNEC", 1113};
 inline const TInfoKoord CZAM_Info_Fehler_Sperre{"DBCONNEC", 1120};
+inline const TInfoKoord CZAM_Info_Fehler_Sperre_SitzungVerloren{"DBCONNEC", 1121};

@@ -89,6 +89,9 @@ void TZAM_Backend::DatenbankOeffnen()
     einst.TimeoutSekunden = FOptionen.SperrTimeoutSekunden;
     einst.HerzschlagMs = FOptionen.HerzschlagMs;
     einst.MitHerzschlag = FOptionen.MitHerzschlag;
+    einst.Maschine = FOptionen.SperrMaschine;
+    einst.Pid = FOptionen.SperrPid;
+    einst.UhrVersatzSekunden = FOptionen.UhrVersatzSekunden;
     einst.ElternSitzung = qEnvironmentVariable("ZAM_ELTERN_SITZUNG").toLongLong();
     FSperren = std::make_unique<TZAM_SperrService>(konfig, terminal, einst);
     FBuchung = std::make_unique<TZAM_BuchungService>(*db, terminal);

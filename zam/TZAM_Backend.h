@@ -26,6 +26,11 @@ public:
         int SperrTimeoutSekunden = 120;
         int HerzschlagMs = 20000;
         bool MitHerzschlag = true;
+        // Tests play another device with these: another machine identity, another process id,
+        // a wall clock shifted by some seconds.
+        QString SperrMaschine;
+        qint64 SperrPid = 0;
+        int UhrVersatzSekunden = 0;
         bool MeldungenOhneFenster = false; // answer every message automatically (tests)
     };
 

@@ -117,6 +117,39 @@ const QList<TZAM_Migration>& TZAM_Schema::Sperren()
              QStringLiteral("CREATE INDEX zam_sperre_sitzung ON zam_sperre (sitzung)"),
          },
          {}},
+        // A lock is held by one family (a program and its urgent-request instances, named by the
+        // first one's session) and lists each holding session; a holder row exists only for a live
+        // session row, and the lock stays while it has a holder. Sessions carry the machine identity
+        // and boot for the process test, and a heartbeat counter that other programs watch with
+        // their own clock. SQLite cannot add a foreign key to a table: it is rebuilt, keeping the
+        // rows whose session exists.
+        {2,
+         QStringLiteral("Sperren mit Haltern, Sitzungen mit Maschine und Herzschlagzaehler"),
+         {
+             QStringLiteral("ALTER TABLE zam_sitzung ADD COLUMN maschine TEXT NOT NULL DEFAULT ''"),
+             QStringLiteral("ALTER TABLE zam_sitzung ADD COLUMN boot TEXT NOT NULL DEFAULT ''"),
+             QStringLiteral("ALTER TABLE zam_sitzung ADD COLUMN zaehler {INT64} NOT NULL DEFAULT 0"),
+             QStringLiteral("CREATE TABLE zam_sperre_neu (art VARCHAR(60) NOT NULL, schluessel VARCHAR(200) NOT NULL, "
+                            "familie {INT64} NOT NULL, seit {INT64} NOT NULL, PRIMARY KEY (art, schluessel), "
+                            "UNIQUE (art, schluessel, familie))"),
+             QStringLiteral("INSERT INTO zam_sperre_neu (art, schluessel, familie, seit) "
+                            "SELECT s.art, s.schluessel, COALESCE(z.eltern, z.id), s.seit "
+                            "FROM zam_sperre s JOIN zam_sitzung z ON z.id = s.sitzung"),
+             QStringLiteral("CREATE TABLE zam_sperre_halter (art VARCHAR(60) NOT NULL, "
+                            "schluessel VARCHAR(200) NOT NULL, familie {INT64} NOT NULL, sitzung {INT64} NOT NULL "
+                            "REFERENCES zam_sitzung (id) ON DELETE CASCADE, benutzer TEXT NOT NULL, "
+                            "benutzer_name TEXT NOT NULL, PRIMARY KEY (art, schluessel, sitzung), "
+                            "FOREIGN KEY (art, schluessel, familie) REFERENCES zam_sperre_neu (art, schluessel, familie) "
+                            "ON DELETE CASCADE)"),
+             QStringLiteral("INSERT INTO zam_sperre_halter (art, schluessel, familie, sitzung, benutzer, benutzer_name) "
+                            "SELECT s.art, s.schluessel, COALESCE(z.eltern, z.id), s.sitzung, s.benutzer, "
+                            "s.benutzer_name FROM zam_sperre s JOIN zam_sitzung z ON z.id = s.sitzung"),
+             QStringLiteral("DROP TABLE zam_sperre"),
+             QStringLiteral("ALTER TABLE zam_sperre_neu RENAME TO zam_sperre"),
+             QStringLiteral("CREATE INDEX zam_sperre_familie ON zam_sperre (familie)"),
+             QStringLiteral("CREATE INDEX zam_sperre_halter_sitzung ON zam_sperre_halter (sitzung)"),
+         },
+         {}},
     };
     return GSperren;
 }

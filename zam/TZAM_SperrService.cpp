@@ -8,20 +8,36 @@
 #include "ZAMInfoKoords.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QSysInfo>
 
 #include <cerrno>
 #include <csignal>
+#include <type_traits>
+#include <unistd.h>
 
 namespace {
 
 const QString CAbsort = QStringLiteral("ABSORT");
+const QString COhneHalter = QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM zam_sperre_halter h "
+                                           "WHERE h.art = zam_sperre.art AND h.schluessel = zam_sperre.schluessel)");
 
 bool ProzessLebt(qint64 APid)
 {
     if (APid <= 0)
         return false;
     return ::kill(pid_t(APid), 0) == 0 || errno == EPERM;
+}
+
+// A pid names the same process only within one boot and one pid namespace; empty when unknown.
+QString PidRaum()
+{
+    const QByteArray boot = QSysInfo::bootUniqueId();
+    char ns[64] = {};
+    const ssize_t n = ::readlink("/proc/self/ns/pid", ns, sizeof ns - 1);
+    if (boot.isEmpty())
+        return QString();
+    return QString::fromLatin1(boot) + u'/' + QString::fromLatin1(ns, n > 0 ? int(n) : 0);
 }
 
 QString GPArt(const QString& AArt) { return QStringLiteral("GP:") + AArt; }
@@ -31,23 +47,37 @@ QString GPArt(const QString& AArt) { return QStringLiteral("GP:") + AArt; }
 TZAM_SperrService::TZAM_SperrService(const TZAM_DBKonfig& AKonfig, const QString& ATerminal,
                                      const TEinstellungen& AEinstellungen)
     : FDb(std::make_unique<TZAM_Datenbank>(AKonfig.FuerSperren(), QStringLiteral("zam_sperren_%1").arg(quintptr(this)))),
-      FEinst(AEinstellungen), FHost(QSysInfo::machineHostName())
+      FEinst(AEinstellungen), FTerminal(ATerminal),
+      FMaschine(AEinstellungen.Maschine.isEmpty() ? QString::fromLatin1(QSysInfo::machineUniqueId())
+                                                  : AEinstellungen.Maschine),
+      FBoot(PidRaum())
 {
     FDb->Oeffnen();
     TZAM_Migrationen::Anwenden(*FDb, QStringLiteral("sperren"), TZAM_Schema::Sperren());
-    const TZAM_Zeilen z = FDb->SchreibenMitErgebnis(
-        FDb->Sql(QStringLiteral("INSERT INTO zam_sitzung (host, pid, terminal, eltern, gestartet, herzschlag) "
-                                "VALUES (?, ?, ?, ?, {JETZT}, {JETZT}) RETURNING id")),
-        {FHost, QCoreApplication::applicationPid(), ATerminal,
-         FEinst.ElternSitzung > 0 ? QVariant(FEinst.ElternSitzung) : QVariant()});
-    FSitzung = z.Wert(0, 0).toLongLong();
-    if (FEinst.MitHerzschlag) {
-        FHerzschlag = std::make_unique<TZAM_Herzschlag>(AKonfig.FuerSperren(), FSitzung, FEinst.HerzschlagMs);
+    SitzungOeffnen();
+    FHerzschlag = std::make_unique<TZAM_Herzschlag>(FDb->Konfig(), FSitzung, FEinst.HerzschlagMs,
+                                                    FEinst.UhrVersatzSekunden);
+    if (FEinst.MitHerzschlag)
         FHerzschlag->start();
-    }
 }
 
 TZAM_SperrService::~TZAM_SperrService() { Beenden(); }
+
+void TZAM_SperrService::SitzungOeffnen()
+{
+    // The family is named by its first session: the parent's, or this program's first one, which
+    // it keeps after a lost session so that its urgent-request instance still belongs to it.
+    const qint64 familie = FEinst.ElternSitzung > 0 ? FEinst.ElternSitzung : FFamilie;
+    const TZAM_Zeilen z = FDb->SchreibenMitErgebnis(
+        QStringLiteral("INSERT INTO zam_sitzung (host, maschine, boot, pid, terminal, eltern, benutzer, benutzer_name, "
+                       "gestartet, herzschlag) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"),
+        {QSysInfo::machineHostName(), FMaschine, FBoot, FEinst.Pid > 0 ? FEinst.Pid : QCoreApplication::applicationPid(),
+         FTerminal, familie > 0 ? QVariant(familie) : QVariant(),
+         FBenutzer.IsNull() ? QString() : FBenutzer.ToTextUnformatted(9), FBenutzerName, Jetzt(), Jetzt()});
+    FSitzung = z.Wert(0, 0).toLongLong();
+    FFamilie = familie > 0 ? familie : FSitzung;
+    FVerloren = false;
+}
 
 void TZAM_SperrService::Beenden() noexcept
 {
@@ -58,7 +88,7 @@ void TZAM_SperrService::Beenden() noexcept
     if (FSitzung == 0)
         return;
     try {
-        FDb->Schreiben(QStringLiteral("DELETE FROM zam_sperre WHERE sitzung = ?"), {FSitzung});
+        EigeneFreigeben();
         FDb->Schreiben(QStringLiteral("DELETE FROM zam_sitzung WHERE id = ?"), {FSitzung});
     } catch (...) {
         // The session row stays behind; other programs see it dead after the timeout.
@@ -66,6 +96,60 @@ void TZAM_SperrService::Beenden() noexcept
     FSitzung = 0;
     FDb->Schliessen();
 }
+
+bool TZAM_SperrService::SitzungVerloren() const { return FVerloren || (FHerzschlag && FHerzschlag->Verloren()); }
+
+bool TZAM_SperrService::SitzungDa()
+{
+    return FDb->LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_sitzung WHERE id = ?"), {FSitzung}, 0).toInt() > 0;
+}
+
+void TZAM_SperrService::Pruefen()
+{
+    if (SitzungVerloren() || !SitzungDa())
+        Verloren();
+}
+
+void TZAM_SperrService::Verloren()
+{
+    FVerloren = true;
+    throw EZAM_Exception(CZAM_Info_Fehler_Sperre_SitzungVerloren, QStringLiteral("Sitzung %1").arg(FSitzung));
+}
+
+template <class F>
+auto TZAM_SperrService::Geprueft(F&& ARumpf) -> decltype(ARumpf())
+{
+    Pruefen();
+    try {
+        return ARumpf();
+    } catch (const EZAM_Exception&) {
+        Pruefen(); // a failure because the session went meanwhile is that loss
+        throw;
+    }
+}
+
+template <class F>
+auto TZAM_SperrService::InTransaktion(F&& ARumpf) -> decltype(ARumpf())
+{
+    if (FDb->InTransaktion())
+        return ARumpf();
+    FDb->TransaktionBeginnen();
+    try {
+        if constexpr (std::is_void_v<decltype(ARumpf())>) {
+            ARumpf();
+            FDb->TransaktionFestschreiben();
+        } else {
+            auto e = ARumpf();
+            FDb->TransaktionFestschreiben();
+            return e;
+        }
+    } catch (...) {
+        FDb->TransaktionZuruecksetzen();
+        throw;
+    }
+}
+
+qint64 TZAM_SperrService::Jetzt() const { return QDateTime::currentSecsSinceEpoch() + FEinst.UhrVersatzSekunden; }
 
 void TZAM_SperrService::SetBenutzer(const TIntPair& ABenutzer, const QString& AName)
 {
@@ -78,38 +162,72 @@ void TZAM_SperrService::SetBenutzer(const TIntPair& ABenutzer, const QString& AN
 QList<TZAM_SperrService::THalter> TZAM_SperrService::Halter(const QString& AArt, const QString& ASchluessel,
                                                             bool APraefix)
 {
-    const QString bedingung = APraefix ? QStringLiteral("s.art = ? AND substr(s.schluessel, 1, ?) = ?")
-                                       : QStringLiteral("s.art = ? AND s.schluessel = ?");
+    const QString bedingung = APraefix ? QStringLiteral("a.art = ? AND substr(a.schluessel, 1, ?) = ?")
+                                       : QStringLiteral("a.art = ? AND a.schluessel = ?");
     const QVariantList werte = APraefix ? QVariantList{AArt, int(ASchluessel.size()), ASchluessel}
                                         : QVariantList{AArt, ASchluessel};
     const TZAM_Zeilen z = FDb->Lesen(
-        FDb->Sql(QStringLiteral("SELECT s.sitzung, s.benutzer, s.benutzer_name, z.id, z.host, z.pid, z.eltern, "
-                                "z.herzschlag, {JETZT} FROM zam_sperre s LEFT JOIN zam_sitzung z ON z.id = s.sitzung "
-                                "WHERE ") + bedingung + QStringLiteral(" ORDER BY s.seit, s.sitzung")),
+        QStringLiteral("SELECT a.schluessel, a.familie, h.sitzung, h.benutzer, h.benutzer_name, s.zaehler, "
+                       "s.maschine, s.boot, s.pid FROM zam_sperre a "
+                       "LEFT JOIN zam_sperre_halter h ON h.art = a.art AND h.schluessel = a.schluessel "
+                       "LEFT JOIN zam_sitzung s ON s.id = h.sitzung WHERE ") +
+            bedingung + QStringLiteral(" ORDER BY a.seit, a.schluessel, h.sitzung"),
         werte);
     QList<THalter> halter;
     for (int i = 0; i < z.Anzahl(); ++i) {
         THalter h;
-        h.Sitzung = z.Wert(i, 0).toLongLong();
-        h.Benutzer = z.Wert(i, 1).toString();
-        h.Name = z.Wert(i, 2).toString();
-        const qint64 eltern = z.Wert(i, 6).toLongLong();
-        h.Eigen = h.Sitzung == FSitzung || (FEinst.ElternSitzung > 0 && h.Sitzung == FEinst.ElternSitzung) ||
-                  eltern == FSitzung;
-        const bool ohneSitzung = z.Wert(i, 3).isNull();
-        const bool gleicherHost = z.Wert(i, 4).toString() == FHost;
-        const qint64 alter = z.Wert(i, 8).toLongLong() - z.Wert(i, 7).toLongLong();
-        h.Tot = !h.Eigen && (ohneSitzung || alter > FEinst.TimeoutSekunden ||
-                             (gleicherHost && !ProzessLebt(z.Wert(i, 5).toLongLong())));
+        h.Schluessel = z.Wert(i, 0).toString();
+        h.Eigen = z.Wert(i, 1).toLongLong() == FFamilie;
+        h.Sitzung = z.Wert(i, 2).toLongLong();
+        h.Benutzer = z.Wert(i, 3).toString();
+        h.Name = z.Wert(i, 4).toString();
+        h.Zaehler = z.Wert(i, 5).toLongLong();
+        // The pid means something only on this machine in this boot; the silence of the counter
+        // is measured on this program's own clock, whatever the holder's wall clock says.
+        const bool hier = !FMaschine.isEmpty() && !FBoot.isEmpty() && z.Wert(i, 6).toString() == FMaschine &&
+                          z.Wert(i, 7).toString() == FBoot;
+        h.Tot = !h.Eigen && (h.Sitzung == 0 || (hier && !ProzessLebt(z.Wert(i, 8).toLongLong())) ||
+                             FHerzschlag->StillMs(h.Sitzung, h.Zaehler) > FEinst.TimeoutSekunden * 1000LL);
         halter << h;
     }
     return halter;
 }
 
-void TZAM_SperrService::ToteSitzungEntfernen(qint64 ASitzung)
+bool TZAM_SperrService::SitzungEntfernen(const THalter& AHalter)
 {
-    FDb->Schreiben(QStringLiteral("DELETE FROM zam_sperre WHERE sitzung = ?"), {ASitzung});
-    FDb->Schreiben(QStringLiteral("DELETE FROM zam_sitzung WHERE id = ?"), {ASitzung});
+    // Only while it is still dead: a beat that came back in between moved the counter.
+    if (FDb->Schreiben(QStringLiteral("DELETE FROM zam_sitzung WHERE id = ? AND zaehler = ?"),
+                       {AHalter.Sitzung, AHalter.Zaehler}) == 1)
+        return true;
+    return FDb->LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_sitzung WHERE id = ?"), {AHalter.Sitzung}, 0)
+               .toInt() == 0;
+}
+
+// On PostgreSQL a change of a lock's holders first locks the lock rows it depends on, so that the
+// statements after it see every holder that joined meanwhile. SQLite's transaction holds the file.
+void TZAM_SperrService::AnkerSperren(const QString& ABedingung, const QVariantList& AWerte)
+{
+    if (!FDb->IstSQLite())
+        FDb->Lesen(QStringLiteral("SELECT art FROM zam_sperre WHERE ") + ABedingung +
+                       QStringLiteral(" ORDER BY art, schluessel FOR UPDATE"),
+                   AWerte);
+}
+
+void TZAM_SperrService::LeereEntfernen(const QString& ABedingung, const QVariantList& AWerte)
+{
+    InTransaktion([&] {
+        AnkerSperren(ABedingung, AWerte);
+        FDb->Schreiben(QStringLiteral("DELETE FROM zam_sperre WHERE ") + ABedingung + COhneHalter, AWerte);
+    });
+}
+
+void TZAM_SperrService::EigeneFreigeben()
+{
+    InTransaktion([&] {
+        AnkerSperren(QStringLiteral("familie = ?"), {FFamilie});
+        FDb->Schreiben(QStringLiteral("DELETE FROM zam_sperre_halter WHERE sitzung = ?"), {FSitzung});
+        LeereEntfernen(QStringLiteral("familie = ?"), {FFamilie});
+    });
 }
 
 QString TZAM_SperrService::HalterText(const THalter& AHalter)
@@ -121,32 +239,60 @@ QString TZAM_SperrService::HalterText(const THalter& AHalter)
     return QStringLiteral("Sitzung %1").arg(AHalter.Sitzung);
 }
 
+TZAM_SperrService::TErgebnis TZAM_SperrService::SperrenEinmal(const QString& AArt, const QString& ASchluessel,
+                                                              const QString& ABenutzer, QString* AHalter)
+{
+    auto anker = [&] {
+        return FDb->Schreiben(QStringLiteral("INSERT INTO zam_sperre (art, schluessel, familie, seit) "
+                                             "VALUES (?, ?, ?, ?) ON CONFLICT DO NOTHING"),
+                              {AArt, ASchluessel, FFamilie, Jetzt()}) == 1;
+    };
+    if (!anker()) {
+        const QString bedingung = QStringLiteral("art = ? AND schluessel = ?");
+        AnkerSperren(bedingung, {AArt, ASchluessel});
+        const QVariant familie =
+            FDb->LesenWert(QStringLiteral("SELECT familie FROM zam_sperre WHERE ") + bedingung, {AArt, ASchluessel});
+        if (!familie.isValid())
+            return seNochmal; // released in between
+        if (familie.toLongLong() != FFamilie) {
+            for (const THalter& h : Halter(AArt, ASchluessel, false)) {
+                if (!h.Tot || (h.Sitzung != 0 && !SitzungEntfernen(h))) {
+                    if (AHalter)
+                        *AHalter = HalterText(h);
+                    return seBelegt;
+                }
+            }
+            // Every holder is gone: the lock passes to this family.
+            FDb->Schreiben(QStringLiteral("DELETE FROM zam_sperre WHERE art = ? AND schluessel = ?"), {AArt, ASchluessel});
+            anker();
+        }
+    }
+    // The row only goes in while this session exists; an existing row of this session is fine.
+    const int n = FDb->Schreiben(
+        QStringLiteral("INSERT INTO zam_sperre_halter (art, schluessel, familie, sitzung, benutzer, benutzer_name) "
+                       "SELECT ?, ?, ?, id, ?, ? FROM zam_sitzung WHERE id = ? ON CONFLICT DO NOTHING"),
+        {AArt, ASchluessel, FFamilie, ABenutzer, FBenutzerName, FSitzung});
+    if (n == 0 && FDb->LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_sperre_halter "
+                                                "WHERE art = ? AND schluessel = ? AND sitzung = ?"),
+                                 {AArt, ASchluessel, FSitzung}, 0)
+                          .toInt() == 0)
+        Verloren();
+    return seGesperrt;
+}
+
 bool TZAM_SperrService::Sperren(const QString& AArt, const QString& ASchluessel, const QString& ABenutzer,
                                 QString* AHalter)
 {
-    for (int versuch = 0; versuch < 3; ++versuch) {
-        const int n = FDb->Schreiben(
-            FDb->Sql(QStringLiteral("INSERT INTO zam_sperre (art, schluessel, sitzung, benutzer, benutzer_name, seit) "
-                                    "VALUES (?, ?, ?, ?, ?, {JETZT}) ON CONFLICT DO NOTHING")),
-            {AArt, ASchluessel, FSitzung, ABenutzer, FBenutzerName});
-        if (n == 1)
-            return true;
-        const QList<THalter> halter = Halter(AArt, ASchluessel, false);
-        if (halter.isEmpty())
-            continue; // released in between
-        const THalter& h = halter.first();
-        if (h.Eigen)
-            return true;
-        if (!h.Tot) {
-            if (AHalter)
-                *AHalter = HalterText(h);
-            return false;
+    return Geprueft([&] {
+        for (int versuch = 0; versuch < 3; ++versuch) {
+            const TErgebnis e = InTransaktion([&] { return SperrenEinmal(AArt, ASchluessel, ABenutzer, AHalter); });
+            if (e != seNochmal)
+                return e == seGesperrt;
         }
-        ToteSitzungEntfernen(h.Sitzung);
-    }
-    if (AHalter)
-        *AHalter = QString();
-    return false;
+        if (AHalter)
+            *AHalter = QString();
+        return false;
+    });
 }
 
 bool TZAM_SperrService::LockObjekt(const QString& AArt, const QString& ASchluessel)
@@ -157,28 +303,45 @@ bool TZAM_SperrService::LockObjekt(const QString& AArt, const QString& ASchluess
 void TZAM_SperrService::UnlockObjekt(const QString& AArt, const QString& ASchluessel, bool AAuchFremde,
                                      bool AMussGesperrtSein)
 {
-    int n = 0;
-    if (AAuchFremde) {
-        n = FDb->Schreiben(QStringLiteral("DELETE FROM zam_sperre WHERE art = ? AND schluessel = ?"), {AArt, ASchluessel});
-    } else {
-        n = FDb->Schreiben(QStringLiteral("DELETE FROM zam_sperre WHERE art = ? AND schluessel = ? AND (sitzung = ? "
-                                          "OR sitzung = ? OR sitzung IN (SELECT id FROM zam_sitzung WHERE eltern = ?))"),
-                           {AArt, ASchluessel, FSitzung, FEinst.ElternSitzung, FSitzung});
-    }
-    if (n == 0 && AMussGesperrtSein)
+    const QString bedingung = QStringLiteral("art = ? AND schluessel = ?");
+    const QVariantList werte{AArt, ASchluessel};
+    const bool gesperrt = Geprueft([&] {
+        return InTransaktion([&] {
+            AnkerSperren(bedingung, werte);
+            const qint64 familie = FDb->LesenWert(QStringLiteral("SELECT familie FROM zam_sperre WHERE ") + bedingung,
+                                                  werte, 0).toLongLong();
+            const bool gehalten = FDb->LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_sperre_halter WHERE ") +
+                                                     bedingung, werte, 0).toInt() > 0;
+            if (AAuchFremde) {
+                FDb->Schreiben(QStringLiteral("DELETE FROM zam_sperre WHERE ") + bedingung, werte);
+                return gehalten;
+            }
+            if (familie != FFamilie)
+                return false;
+            // A relative that holds it too keeps it.
+            FDb->Schreiben(QStringLiteral("DELETE FROM zam_sperre_halter WHERE ") + bedingung +
+                               QStringLiteral(" AND sitzung = ?"),
+                           werte + QVariantList{FSitzung});
+            LeereEntfernen(bedingung, werte);
+            return gehalten;
+        });
+    });
+    if (!gesperrt && AMussGesperrtSein)
         throw EZAM_Exception(CZAM_Info_Fehler_Sperre, QStringLiteral("%1 %2 ist nicht gesperrt").arg(AArt, ASchluessel));
 }
 
 bool TZAM_SperrService::IsLockedOtherObjekt(const QString& AArt, const QString& ASchluessel, QString* AHalter)
 {
-    for (const THalter& h : Halter(AArt, ASchluessel, false)) {
-        if (h.Eigen || h.Tot)
-            continue;
-        if (AHalter)
-            *AHalter = HalterText(h);
-        return true;
-    }
-    return false;
+    return Geprueft([&] {
+        for (const THalter& h : Halter(AArt, ASchluessel, false)) {
+            if (h.Eigen || h.Tot)
+                continue;
+            if (AHalter)
+                *AHalter = HalterText(h);
+            return true;
+        }
+        return false;
+    });
 }
 
 bool TZAM_SperrService::GPLockBeleg(const QString& AArt, const TIntPair& ABeleg, QString* AHalter)
@@ -210,31 +373,39 @@ bool TZAM_SperrService::LockAbsort(int AFiliale, const QString& ASchluessel, con
 
 void TZAM_SperrService::UnlockAbsort(int AFiliale, const QString& ASchluessel, const TIntPair& ABenutzer)
 {
-    FDb->Schreiben(QStringLiteral("DELETE FROM zam_sperre WHERE art = ? AND schluessel = ?"),
-                   {CAbsort, AbsortPraefix(AFiliale, ASchluessel) + QString::number(FSitzung)});
+    UnlockObjekt(CAbsort, AbsortPraefix(AFiliale, ASchluessel) + QString::number(FSitzung), false, false);
 }
 
 bool TZAM_SperrService::IsLockedOtherAbsort(int AFiliale, const QString& ASchluessel, const TIntPair& ABenutzer,
                                             QList<TIntPair>* AHalter, QStringList* AHalterNamen)
 {
-    bool fremd = false;
-    for (const THalter& h : Halter(CAbsort, AbsortPraefix(AFiliale, ASchluessel), true)) {
-        if (h.Tot) {
-            ToteSitzungEntfernen(h.Sitzung);
-            continue;
+    return Geprueft([&] {
+        bool fremd = false;
+        for (const THalter& h : Halter(CAbsort, AbsortPraefix(AFiliale, ASchluessel), true)) {
+            if (h.Tot && (h.Sitzung == 0 || SitzungEntfernen(h))) {
+                LeereEntfernen(QStringLiteral("art = ? AND schluessel = ?"), {CAbsort, h.Schluessel});
+                continue;
+            }
+            if (h.Eigen)
+                continue;
+            fremd = true;
+            if (AHalter)
+                AHalter->append(TIntPair::FromTextSecure(h.Benutzer));
+            if (AHalterNamen)
+                AHalterNamen->append(HalterText(h));
         }
-        if (h.Eigen)
-            continue;
-        fremd = true;
-        if (AHalter)
-            AHalter->append(TIntPair::FromTextSecure(h.Benutzer));
-        if (AHalterNamen)
-            AHalterNamen->append(HalterText(h));
-    }
-    return fremd;
+        return fremd;
+    });
 }
 
 void TZAM_SperrService::AlleEigenenFreigeben()
 {
-    FDb->Schreiben(QStringLiteral("DELETE FROM zam_sperre WHERE sitzung = ?"), {FSitzung});
+    if (!SitzungVerloren() && SitzungDa()) {
+        EigeneFreigeben();
+        return;
+    }
+    // This program holds nothing now: it may work again under a fresh session.
+    LeereEntfernen(QStringLiteral("familie = ?"), {FFamilie});
+    SitzungOeffnen();
+    FHerzschlag->SetSitzung(FSitzung);
 }

@@ -1,5 +1,7 @@
 // Locks between two programs on one database, on both engines.
 #include "TZAM_Datenbank.h"
+#include "TZAM_Migrationen.h"
+#include "TZAM_Schema.h"
 #include "TZAM_SperrService.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMGlobal.h"
@@ -8,6 +10,8 @@
 #include <QProcess>
 #include <QTest>
 #include <QThread>
+
+#include <csignal>
 
 namespace {
 
@@ -47,6 +51,7 @@ public:
         FProzess.kill();
         FProzess.waitForFinished(5000);
     }
+    void Signal(int ASignal) { ::kill(pid_t(FProzess.processId()), ASignal); }
 
 private:
     QString Zeile()
@@ -73,8 +78,17 @@ class TestSperren : public QObject
     {
         TZAM_Backend::TOptionen opt;
         opt.SperrTimeoutSekunden = ATimeout;
+        opt.HerzschlagMs = ATimeout * 1000 / 6;
         FUmg = std::make_unique<TZAM_TestUmgebung>(AMotor, opt);
         CommonLock().SetBenutzer(TIntPair(7, 8), QStringLiteral("Tester"));
+    }
+
+    // The environment of an urgent-request instance started by the program with this session.
+    static QProcessEnvironment KindUmgebung(const QString& AElternSitzung)
+    {
+        QProcessEnvironment umg = QProcessEnvironment::systemEnvironment();
+        umg.insert(QStringLiteral("ZAM_ELTERN_SITZUNG"), AElternSitzung);
+        return umg;
     }
 
 private Q_SLOTS:
@@ -175,10 +189,7 @@ private Q_SLOTS:
         QVERIFY(!CommonLock().IsLockedOtherAbsort(5, QStringLiteral("U1"), TIntPair(7, 8)));
 
         // The urgent-request instance counts as this program's session, both ways.
-        auto& sperren = FUmg->Backend().Sperren();
-        QProcessEnvironment umg = QProcessEnvironment::systemEnvironment();
-        umg.insert(QStringLiteral("ZAM_ELTERN_SITZUNG"), QString::number(sperren.Sitzung()));
-        THelfer kind(FUmg->IniPfad(), {}, umg);
+        THelfer kind(FUmg->IniPfad(), {}, KindUmgebung(QString::number(FUmg->Backend().Sperren().Sitzung())));
         QVERIFY(kind.Gestartet());
         QCOMPARE(kind.Befehl(QStringLiteral("lock Platz E1")), QStringLiteral("1"));
         QCOMPARE(kind.Befehl(QStringLiteral("lock Platz K7")), QStringLiteral("1"));
@@ -209,6 +220,108 @@ private Q_SLOTS:
         QVERIFY(!CommonLock().IsLockedOtherAbsort(5, QStringLiteral("_12"), TIntPair(7, 8)));
     }
 
+    void angehaltenerHalterVerliertSeineSperren_data() { ZAM_MotorenDaten(); }
+    void angehaltenerHalterVerliertSeineSperren()
+    {
+        ZAM_MOTOR(m);
+        Starten(m, 2);
+        THelfer halter(FUmg->IniPfad(), {QStringLiteral("--herzschlag"), QStringLiteral("200")});
+        QVERIFY(halter.Gestartet());
+        QCOMPARE(halter.Befehl(QStringLiteral("lock Platz H1")), QStringLiteral("1"));
+        QCOMPARE(halter.Befehl(QStringLiteral("lock Platz H2")), QStringLiteral("1"));
+
+        halter.Signal(SIGSTOP);
+        QThread::msleep(300); // a beat already on its way lands first
+        QVERIFY(!CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("H1")));
+        QThread::msleep(3000);
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("H1")));
+        halter.Signal(SIGCONT);
+
+        // Its session was declared dead: it must not go on as if it held anything, nor take new
+        // locks under that session.
+        const QString verloren = QStringLiteral("fehler DBCONNEC 1121");
+        QCOMPARE(halter.Befehl(QStringLiteral("lock Platz H1")), verloren);
+        QCOMPARE(halter.Befehl(QStringLiteral("lock Platz H3")), verloren);
+        QCOMPARE(halter.Befehl(QStringLiteral("fremd Platz H2")), verloren);
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("H2")));
+
+        // Once it has let go of everything it works again, under a session that is alive.
+        QCOMPARE(halter.Befehl(QStringLiteral("freigeben")), QStringLiteral("ok"));
+        QCOMPARE(halter.Befehl(QStringLiteral("lock Platz H1")), QStringLiteral("0 Tester"));
+        QCOMPARE(halter.Befehl(QStringLiteral("lock Platz H3")), QStringLiteral("1"));
+        QVERIFY(!CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("H3")));
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("H1")));
+    }
+
+    void lebenderHalterAndererGeraeteBleibt_data() { ZAM_MotorenDaten(); }
+    void lebenderHalterAndererGeraeteBleibt()
+    {
+        ZAM_MOTOR(m);
+        Starten(m, 2);
+        const QString herzschlag = QStringLiteral("--herzschlag"), ms = QStringLiteral("200");
+        // A cloned device: same host name, its pid means nothing here.
+        THelfer klon(FUmg->IniPfad(), {QStringLiteral("--maschine"), QStringLiteral("klon"), QStringLiteral("--pid"),
+                                       QStringLiteral("4194305"), herzschlag, ms});
+        THelfer uhrZurueck(FUmg->IniPfad(), {QStringLiteral("--uhr-versatz"), QStringLiteral("-130"), herzschlag, ms});
+        THelfer uhrVor(FUmg->IniPfad(), {QStringLiteral("--uhr-versatz"), QStringLiteral("130"),
+                                         QStringLiteral("--timeout"), QStringLiteral("2"), herzschlag, ms});
+        QVERIFY(klon.Gestartet() && uhrZurueck.Gestartet() && uhrVor.Gestartet());
+        QCOMPARE(klon.Befehl(QStringLiteral("lock Platz K1")), QStringLiteral("1"));
+        QCOMPARE(uhrZurueck.Befehl(QStringLiteral("lock Platz U1")), QStringLiteral("1"));
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("E1")));
+
+        // Asked again after the timeout: every holder kept beating, none may be taken over.
+        for (int runde = 0; runde < 2; ++runde) {
+            if (runde > 0)
+                QThread::msleep(2500);
+            QVERIFY(!CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("K1")));
+            QVERIFY(!CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("U1")));
+            QCOMPARE(uhrVor.Befehl(QStringLiteral("lock Platz K1")), QStringLiteral("0 Helfer"));
+            QCOMPARE(uhrVor.Befehl(QStringLiteral("lock Platz U1")), QStringLiteral("0 Helfer"));
+            QCOMPARE(uhrVor.Befehl(QStringLiteral("lock Platz E1")), QStringLiteral("0 Tester"));
+        }
+    }
+
+    void elternUndKindHaltenBeide_data() { ZAM_MotorenDaten(); }
+    void elternUndKindHaltenBeide()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        THelfer eltern(FUmg->IniPfad());
+        QVERIFY(eltern.Gestartet());
+        const QProcessEnvironment umg = KindUmgebung(eltern.Befehl(QStringLiteral("sitzung")));
+        auto fremd = [](const char* AKey) { return CommonLock().IsLockedOtherObjekt(QStringLiteral("Platz"), QLatin1String(AKey)); };
+        {
+            THelfer kind(FUmg->IniPfad(), {}, umg);
+            QVERIFY(kind.Gestartet());
+            QCOMPARE(kind.Befehl(QStringLiteral("lock Platz A")), QStringLiteral("1"));
+            QCOMPARE(eltern.Befehl(QStringLiteral("lock Platz A")), QStringLiteral("1"));
+            QCOMPARE(eltern.Befehl(QStringLiteral("lock Platz B")), QStringLiteral("1"));
+            QCOMPARE(kind.Befehl(QStringLiteral("lock Platz B")), QStringLiteral("1"));
+            QCOMPARE(kind.Befehl(QStringLiteral("unlock Platz B")), QStringLiteral("ok"));
+            kind.Beenden();
+        }
+        // The child went; the parent still holds both.
+        QVERIFY(fremd("A"));
+        QVERIFY(fremd("B"));
+        QVERIFY(!CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("A")));
+
+        THelfer kind(FUmg->IniPfad(), {}, umg);
+        QVERIFY(kind.Gestartet());
+        QCOMPARE(kind.Befehl(QStringLiteral("lock Platz A")), QStringLiteral("1"));
+        QCOMPARE(eltern.Befehl(QStringLiteral("unlock Platz A")), QStringLiteral("ok"));
+        QCOMPARE(kind.Befehl(QStringLiteral("lock Platz C")), QStringLiteral("1"));
+        QCOMPARE(eltern.Befehl(QStringLiteral("lock Platz C")), QStringLiteral("1"));
+        eltern.Beenden();
+        // The parent went; the child still holds A and C, B went with the parent.
+        QVERIFY(fremd("A"));
+        QVERIFY(fremd("C"));
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("B")));
+        QCOMPARE(kind.Befehl(QStringLiteral("unlock Platz A")), QStringLiteral("ok"));
+        QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("A")));
+        QVERIFY(!CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("C")));
+    }
+
     void datenDateiUnterZweiNamen()
     {
         // The second program names the data file through a symbolic link.
@@ -228,6 +341,46 @@ private Q_SLOTS:
         QCOMPARE(helfer.Befehl(QStringLiteral("lock Platz V1")), QStringLiteral("0 Tester"));
         QCOMPARE(helfer.Befehl(QStringLiteral("lock Platz V2")), QStringLiteral("1"));
         QVERIFY(!CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("V2")));
+    }
+
+    void alteSperrtabelleWirdUmgestellt_data() { ZAM_MotorenDaten(); }
+    void alteSperrtabelleWirdUmgestellt()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        FUmg->Beenden();
+        qint64 eltern = 0;
+        {
+            // The lock tables of the first schema step, with the rows a running site left there.
+            TZAM_Datenbank db(FUmg->Konfig().FuerSperren(), QStringLiteral("alt"));
+            db.Oeffnen();
+            for (const char* t : {"zam_sperre_halter", "zam_sperre", "zam_sitzung"})
+                db.Schreiben(QStringLiteral("DROP TABLE IF EXISTS %1").arg(QLatin1String(t)));
+            db.Schreiben(QStringLiteral("DELETE FROM zam_schema WHERE bereich = 'sperren'"));
+            TZAM_Migrationen::Anwenden(db, QStringLiteral("sperren"), TZAM_Schema::Sperren().mid(0, 1));
+            const QString sitzung = QStringLiteral("INSERT INTO zam_sitzung (host, pid, terminal, eltern, gestartet, "
+                                                   "herzschlag) VALUES ('alt', 1, 'T', ?, 0, 0) RETURNING id");
+            eltern = db.SchreibenMitErgebnis(sitzung, {QVariant()}).Wert(0, 0).toLongLong();
+            const qint64 kind = db.SchreibenMitErgebnis(sitzung, {eltern}).Wert(0, 0).toLongLong();
+            const QString sperre = QStringLiteral("INSERT INTO zam_sperre (art, schluessel, sitzung, benutzer, "
+                                                  "benutzer_name, seit) VALUES ('Platz', ?, ?, '', ?, 0)");
+            db.Schreiben(sperre, {QStringLiteral("M1"), eltern, QStringLiteral("Alt")});
+            db.Schreiben(sperre, {QStringLiteral("M2"), kind, QStringLiteral("Kind")});
+            db.Schreiben(sperre, {QStringLiteral("M3"), kind + 1000, QStringLiteral("Weg")});
+        }
+        FUmg->Neustart();
+        QString halter;
+        QVERIFY(CommonLock().IsLockedOtherObjekt(QStringLiteral("Platz"), QStringLiteral("M1"), &halter));
+        QCOMPARE(halter, QStringLiteral("Alt"));
+        QVERIFY(CommonLock().IsLockedOtherObjekt(QStringLiteral("Platz"), QStringLiteral("M2"), &halter));
+        QCOMPARE(halter, QStringLiteral("Kind"));
+        QVERIFY(!CommonLock().IsLockedOtherObjekt(QStringLiteral("Platz"), QStringLiteral("M3")));
+        // The locks go with their session.
+        TZAM_Datenbank db(FUmg->Konfig().FuerSperren(), QStringLiteral("alt"));
+        db.Oeffnen();
+        db.Schreiben(QStringLiteral("DELETE FROM zam_sitzung WHERE id = ?"), {eltern});
+        QVERIFY(!CommonLock().IsLockedOtherObjekt(QStringLiteral("Platz"), QStringLiteral("M1")));
+        QVERIFY(CommonLock().IsLockedOtherObjekt(QStringLiteral("Platz"), QStringLiteral("M2")));
     }
 };
 

@@ -1,23 +1,80 @@
 // Second program of the lock tests. Reads commands from standard input, one per line, and
-// answers each with one line:
+// answers each with one line (a raised framework error answers "fehler GROUP NUMBER"):
 //   lock ART KEY          -> "1" taken, or "0 HOLDER"
 //   unlock ART KEY        -> "ok"
 //   absort FIL KEY        -> "1" / "0"
 //   fremd ART KEY         -> "1 HOLDER" held by another program, or "0"
+//   freigeben             -> releases every own lock, "ok"
+//   sitzung               -> the number of its session
 //   buchen                -> opens a bracket, writes a parameter row, "ok" (stays open)
 //   ende                  -> ends normally (releasing its locks)
-// Options: --ini FILE, --ohne-herzschlag, --herzschlag MS, --timeout S
+// Options: --ini FILE, --ohne-herzschlag, --herzschlag MS, --timeout S, and to play another
+// device: --maschine ID (another machine identity), --pid N, --uhr-versatz S (clock shifted).
+#include "EZAM_Exception.h"
 #include "IZAM_CommonLock.h"
 #include "TZAM_Backend.h"
 #include "TZAM_Datenbank.h"
+#include "TZAM_SperrService.h"
 #include "ZAMGlobal.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
 
 #include <cstdio>
 #include <iostream>
 #include <string>
+
+namespace {
+
+QString Option(const QStringList& AArgs, const QString& AName)
+{
+    const qsizetype i = AArgs.indexOf(AName);
+    return i > 0 ? AArgs.value(i + 1) : QString();
+}
+
+void Antwort(const QString& AText)
+{
+    std::printf("%s\n", qPrintable(AText));
+    std::fflush(stdout);
+}
+
+QString Befehl(TZAM_Backend& ABackend, const QStringList& t)
+{
+    const QString cmd = t.value(0);
+    if (cmd == QLatin1String("lock")) {
+        if (CommonLock().LockObjekt(t.value(1), t.value(2)))
+            return QStringLiteral("1");
+        QString halter;
+        CommonLock().IsLockedOtherObjekt(t.value(1), t.value(2), &halter);
+        return QStringLiteral("0 ") + halter;
+    }
+    if (cmd == QLatin1String("unlock")) {
+        CommonLock().UnlockObjekt(t.value(1), t.value(2));
+        return QStringLiteral("ok");
+    }
+    if (cmd == QLatin1String("absort"))
+        return CommonLock().LockAbsort(t.value(1).toInt(), t.value(2), TIntPair(1, 2)) ? QStringLiteral("1")
+                                                                                      : QStringLiteral("0");
+    if (cmd == QLatin1String("fremd")) {
+        QString halter;
+        const bool fremd = CommonLock().IsLockedOtherObjekt(t.value(1), t.value(2), &halter);
+        return fremd ? QStringLiteral("1 ") + halter : QStringLiteral("0");
+    }
+    if (cmd == QLatin1String("freigeben")) {
+        CommonLock().AlleEigenenFreigeben();
+        return QStringLiteral("ok");
+    }
+    if (cmd == QLatin1String("sitzung"))
+        return QString::number(ABackend.Sperren().Sitzung());
+    if (cmd == QLatin1String("buchen")) {
+        ZAMBuchung().Oeffnen(1, QStringLiteral("helfer"));
+        ABackend.Datenbank().Schreiben(QStringLiteral("INSERT INTO zam_parameter (name, wert) VALUES (?, ?)"),
+                                       {QStringLiteral("HELFER"), QStringLiteral("1")});
+        return QStringLiteral("ok");
+    }
+    return QStringLiteral("? ") + cmd;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -27,53 +84,32 @@ int main(int argc, char** argv)
     opt.Argumente = args;
     opt.MeldungenOhneFenster = true;
     opt.MitHerzschlag = !args.contains(QStringLiteral("--ohne-herzschlag"));
-    if (const qsizetype i = args.indexOf(QStringLiteral("--herzschlag")); i > 0)
-        opt.HerzschlagMs = args.value(i + 1).toInt();
-    if (const qsizetype i = args.indexOf(QStringLiteral("--timeout")); i > 0)
-        opt.SperrTimeoutSekunden = args.value(i + 1).toInt();
+    if (const QString w = Option(args, QStringLiteral("--herzschlag")); !w.isEmpty())
+        opt.HerzschlagMs = w.toInt();
+    if (const QString w = Option(args, QStringLiteral("--timeout")); !w.isEmpty())
+        opt.SperrTimeoutSekunden = w.toInt();
+    opt.SperrMaschine = Option(args, QStringLiteral("--maschine"));
+    opt.SperrPid = Option(args, QStringLiteral("--pid")).toLongLong();
+    opt.UhrVersatzSekunden = Option(args, QStringLiteral("--uhr-versatz")).toInt();
 
-    auto antwort = [](const QString& AText) {
-        std::printf("%s\n", qPrintable(AText));
-        std::fflush(stdout);
-    };
     try {
         TZAM_Backend backend(opt);
         ZAMProgramm().Init(QStringLiteral("QKOM"), 3, 0, 0, true);
         CommonLock().SetBenutzer(TIntPair(1, 2), QStringLiteral("Helfer"));
-        antwort(QStringLiteral("bereit"));
+        Antwort(QStringLiteral("bereit"));
         std::string zeile;
         while (std::getline(std::cin, zeile)) {
             const QStringList t = QString::fromStdString(zeile).split(u' ', Qt::SkipEmptyParts);
-            const QString cmd = t.value(0);
-            if (cmd == QLatin1String("lock")) {
-                const bool ok = CommonLock().LockObjekt(t.value(1), t.value(2));
-                QString halter;
-                if (!ok)
-                    CommonLock().IsLockedOtherObjekt(t.value(1), t.value(2), &halter);
-                antwort(ok ? QStringLiteral("1") : QStringLiteral("0 ") + halter);
-            } else if (cmd == QLatin1String("unlock")) {
-                CommonLock().UnlockObjekt(t.value(1), t.value(2));
-                antwort(QStringLiteral("ok"));
-            } else if (cmd == QLatin1String("absort")) {
-                antwort(CommonLock().LockAbsort(t.value(1).toInt(), t.value(2), TIntPair(1, 2)) ? QStringLiteral("1")
-                                                                                               : QStringLiteral("0"));
-            } else if (cmd == QLatin1String("fremd")) {
-                QString halter;
-                const bool fremd = CommonLock().IsLockedOtherObjekt(t.value(1), t.value(2), &halter);
-                antwort(fremd ? QStringLiteral("1 ") + halter : QStringLiteral("0"));
-            } else if (cmd == QLatin1String("buchen")) {
-                ZAMBuchung().Oeffnen(1, QStringLiteral("helfer"));
-                backend.Datenbank().Schreiben(QStringLiteral("INSERT INTO zam_parameter (name, wert) VALUES (?, ?)"),
-                                              {QStringLiteral("HELFER"), QStringLiteral("1")});
-                antwort(QStringLiteral("ok"));
-            } else if (cmd == QLatin1String("ende")) {
+            if (t.value(0) == QLatin1String("ende"))
                 break;
-            } else {
-                antwort(QStringLiteral("? ") + cmd);
+            try {
+                Antwort(Befehl(backend, t));
+            } catch (const EZAM_Exception& E) {
+                Antwort(QStringLiteral("fehler %1 %2").arg(E.Koord().Gruppe).arg(E.Koord().Nummer));
             }
         }
     } catch (const std::exception& E) {
-        antwort(QStringLiteral("fehler ") + QString::fromLocal8Bit(E.what()));
+        Antwort(QStringLiteral("fehler ") + QString::fromLocal8Bit(E.what()));
         return 1;
     }
     return 0;
