@@ -69,6 +69,7 @@ void TZAM_BuchungService::Schliessen(const QString& AName)
             if (E.Koord() != CZAM_Info_Fehler_DB_Verbindung_Verloren)
                 throw;
             NachVerlorenerAntwort(id, AName);
+            return;
         } catch (...) {
             FStapel.clear();
             Zuruecksetzen();
