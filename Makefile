@@ -1,5 +1,5 @@
 # Two commands for a fresh Debian machine (see README.md).
-.PHONY: test run build clean
+.PHONY: test run build bench clean
 
 BUILD ?= build
 
@@ -13,6 +13,9 @@ build:
 	scripts/install-deps.sh
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	CCACHE_BASEDIR=$(CURDIR) cmake --build $(BUILD)
+
+bench:
+	scripts/bench.sh
 
 clean:
 	rm -rf $(BUILD)

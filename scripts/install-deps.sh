@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PAKETE=(
-    build-essential cmake ninja-build ccache pkg-config
+    build-essential cmake ninja-build ccache pkg-config libpq-dev
     qt6-base-dev qt6-multimedia-dev
     libqt6sql6-sqlite libqt6sql6-psql
     postgresql

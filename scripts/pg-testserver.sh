@@ -2,7 +2,8 @@
 # A throwaway PostgreSQL server for the tests, bound to 127.0.0.1 on a port of its own.
 #   scripts/pg-testserver.sh start   initialises and starts it, prints the connection as exports
 #   scripts/pg-testserver.sh stop    stops it and removes its data
-# initdb refuses to run as root: as root the server runs as the postgres user.
+# initdb refuses to run as root: as root the server runs as the postgres user. Text is collated
+# in German (ICU), as on a site's server.
 set -euo pipefail
 
 PORT="${ZAM_TEST_PG_PORT:-55433}"
@@ -39,7 +40,8 @@ start() {
     fi
     chmod 700 "$DIR"
     als_pg "$BIN/initdb" -D "$DIR" -U "$BENUTZER" --pwfile="$DIR.pw" --auth-host=scram-sha-256 \
-        --auth-local=scram-sha-256 -E UTF8 --locale=C.UTF-8 >"$DIR.initdb.log" 2>&1 ||
+        --auth-local=scram-sha-256 -E UTF8 --locale=C.UTF-8 --locale-provider=icu --icu-locale=de-DE \
+        >"$DIR.initdb.log" 2>&1 ||
         { cat "$DIR.initdb.log" >&2; exit 1; }
     cat >> "$DIR/postgresql.conf" <<CONF
 listen_addresses = '127.0.0.1'

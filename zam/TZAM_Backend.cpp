@@ -34,8 +34,11 @@ QString ProtokollDatei(const TZAM_IniDatei& AIni)
 
 TZAM_Backend::TZAM_Backend(const TOptionen& AOptionen)
     : FOptionen(AOptionen),
-      FIni(AOptionen.IniPfad.isEmpty() ? TZAM_IniDatei::PfadErmitteln(AOptionen.Argumente) : AOptionen.IniPfad)
+      FIni(AOptionen.IniPfad.isEmpty() ? TZAM_IniDatei::PfadErmitteln(AOptionen.Argumente, &FIniBenannt)
+                                       : AOptionen.IniPfad)
 {
+    if (!AOptionen.IniPfad.isEmpty())
+        FIniBenannt = true;
     const QString terminal = FIni.Wert(QStringLiteral("Terminal"), QStringLiteral("ID"), QSysInfo::machineHostName());
     FInfo = std::make_unique<TZAM_InfoService>(ProtokollDatei(FIni), terminal);
     if (FOptionen.MeldungenOhneFenster)
@@ -70,6 +73,10 @@ void TZAM_Backend::DatenbankOeffnen()
 {
     if (FDb)
         return;
+    // Only the default location may be missing: a named file that cannot be read must not
+    // silently open the demo database instead of the site's server.
+    if (FIniBenannt && !FIni.Vorhanden())
+        throw EZAM_Exception(CZAM_Info_Fehler_Datei_Lesen, FIni.Pfad());
     const bool konfiguriert = TZAM_DBKonfig::IstKonfiguriert(FIni);
     TZAM_DBKonfig konfig = TZAM_DBKonfig::AusIni(FIni);
     if (!konfiguriert) {

@@ -60,6 +60,7 @@ private:
     void Installieren();
 
     TOptionen FOptionen;
+    bool FIniBenannt = false;
     TZAM_IniDatei FIni;
     std::unique_ptr<TZAM_InfoService> FInfo;
     std::unique_ptr<TZAM_ProgrammService> FProgramm;

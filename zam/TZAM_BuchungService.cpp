@@ -2,6 +2,7 @@
 
 #include "EZAM_Exception.h"
 #include "TZAM_Datenbank.h"
+#include "ZAMGlobal.h"
 #include "ZAMInfoKoords.h"
 
 TZAM_BuchungService::TZAM_BuchungService(TZAM_Datenbank& ADb, const QString& ATerminal) : FDb(ADb), FTerminal(ATerminal)
@@ -25,13 +26,8 @@ void TZAM_BuchungService::Oeffnen(int AOperationsArt, const QString& AName)
         throw EZAM_Exception(CZAM_Info_Fehler_Buchung_Abgebrochen, AName);
     if (FStapel.isEmpty()) {
         FZustand = bzNormal;
-        FDb.TransaktionBeginnen();
-        const TZAM_Zeilen z = FDb.SchreibenMitErgebnis(
-            FDb.Sql(QStringLiteral("INSERT INTO zam_buchung (operationsart, name, terminal, zeit) "
-                                   "VALUES (?, ?, ?, {JETZT}) RETURNING id")),
-            {AOperationsArt, AName, FTerminal});
-        const qint64 id = z.Wert(0, 0).toLongLong();
-        FProtId = TIntTrio(1, qint32(id / 1000000), qint32(id % 1000000));
+        FId = Beginnen(AOperationsArt, AName);
+        FProtId = TIntTrio(1, qint32(FId / 1000000), qint32(FId % 1000000));
     }
     FStapel.append(AName);
 }
@@ -64,8 +60,16 @@ void TZAM_BuchungService::Schliessen(const QString& AName)
                              QStringLiteral("'%1' geschlossen, '%2' ist offen").arg(AName, offen));
     }
     if (FStapel.size() == 1) {
+        const qint64 id = FId;
         try {
             FDb.TransaktionFestschreiben();
+        } catch (const EZAM_Exception& E) {
+            FStapel.clear();
+            Zuruecksetzen();
+            if (E.Koord() != CZAM_Info_Fehler_DB_Verbindung_Verloren)
+                throw;
+            NachVerlorenerAntwort(id, AName);
+            return;
         } catch (...) {
             FStapel.clear();
             Zuruecksetzen();
@@ -131,9 +135,54 @@ void TZAM_BuchungService::Verdorben()
     FDb.SetSchreibenGesperrt(true);
 }
 
+qint64 TZAM_BuchungService::Beginnen(int AOperationsArt, const QString& AName)
+{
+    const QString insert = FDb.Sql(QStringLiteral("INSERT INTO zam_buchung (operationsart, name, terminal, zeit, gebucht) "
+                                                  "VALUES (?, ?, ?, {JETZT}, ?) RETURNING id"));
+    if (!FDb.IstSQLite()) {
+        FDb.TransaktionBeginnen();
+        return FDb.SchreibenMitErgebnis(insert, {AOperationsArt, AName, FTerminal, 1}).Wert(0, 0).toLongLong();
+    }
+    // SQLite hands the key of a rolled-back row out again: the row is stored before the
+    // transaction and marked booked inside it.
+    const qint64 id = FDb.SchreibenMitErgebnis(insert, {AOperationsArt, AName, FTerminal, 0}).Wert(0, 0).toLongLong();
+    FDb.TransaktionBeginnen();
+    FDb.Schreiben(QStringLiteral("UPDATE zam_buchung SET gebucht = 1 WHERE id = ?"), {id});
+    return id;
+}
+
+// The COMMIT was sent but its answer lost: the bracket's row tells whether the server stored it.
+void TZAM_BuchungService::NachVerlorenerAntwort(qint64 AId, const QString& AName)
+{
+    const QString buchung = QStringLiteral("%1 (%2)").arg(AName).arg(AId);
+    bool gespeichert = false;
+    try {
+        gespeichert = FDb.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_buchung WHERE id = ? AND gebucht = 1"),
+                                    {AId}, 0)
+                          .toInt() > 0;
+    } catch (const EZAM_Exception& E) {
+        Protokoll(QStringLiteral("Buchung %1: Verbindung beim Abschluss verloren, ob gespeichert ist unbekannt (%2)")
+                      .arg(buchung, E.Meldungstext()));
+        throw EZAM_Exception(CZAM_Info_Fehler_Buchung_Ungewiss, buchung);
+    }
+    if (gespeichert) {
+        Protokoll(QStringLiteral("Buchung %1: Verbindung beim Abschluss verloren, die Buchung ist gespeichert").arg(buchung));
+        return;
+    }
+    Protokoll(QStringLiteral("Buchung %1: Verbindung beim Abschluss verloren, die Buchung ist nicht gespeichert").arg(buchung));
+    throw EZAM_Exception(CZAM_Info_Fehler_Buchung_NichtGespeichert, buchung);
+}
+
+void TZAM_BuchungService::Protokoll(const QString& AText)
+{
+    if (IZAM_Info* info = ZAMDienste().Info)
+        info->WriteStamp(AText, 1);
+}
+
 void TZAM_BuchungService::Zuruecksetzen()
 {
     FZustand = bzNormal;
     FProtId = TIntTrio();
+    FId = 0;
     FDb.SetSchreibenGesperrt(false);
 }

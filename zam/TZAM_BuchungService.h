@@ -24,6 +24,9 @@ public:
 
 private:
     enum TZustand { bzNormal, bzAufgegeben, bzAbgebrochen };
+    qint64 Beginnen(int AOperationsArt, const QString& AName);
+    void NachVerlorenerAntwort(qint64 AId, const QString& AName);
+    static void Protokoll(const QString& AText);
     void Verdorben();
     void Zuruecksetzen();
 
@@ -33,4 +36,5 @@ private:
     TZustand FZustand = bzNormal;
     bool FAufgegebenMelden = false;
     TIntTrio FProtId;
+    qint64 FId = 0;
 };

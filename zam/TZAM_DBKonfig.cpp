@@ -24,6 +24,10 @@ TZAM_DBKonfig TZAM_DBKonfig::AusIni(const TZAM_IniDatei& AIni)
     k.Name = AIni.Wert(CSektion, QStringLiteral("Name"));
     k.Benutzer = AIni.Wert(CSektion, QStringLiteral("Benutzer"));
     k.Passwort = AIni.Wert(CSektion, QStringLiteral("Passwort"));
+    bool ok = false;
+    const int sekunden = AIni.Wert(CSektion, QStringLiteral("Wartezeit")).toInt(&ok);
+    if (ok && sekunden >= 1 && sekunden <= 60)
+        k.WartezeitMs = sekunden * 1000;
     return k;
 }
 

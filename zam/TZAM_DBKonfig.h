@@ -14,6 +14,11 @@ struct TZAM_DBKonfig
     QString Name;
     QString Benutzer;
     QString Passwort;
+    // One deadline for every call that waits on a busy database (all its tries together), and
+    // PostgreSQL's lock_timeout: [Datenbank] Wartezeit in seconds.
+    int WartezeitMs = CWartezeitStandardMs;
+
+    static constexpr int CWartezeitStandardMs = 5000;
 
     bool IstSQLite() const { return Treiber.compare(QLatin1String("QPSQL"), Qt::CaseInsensitive) != 0; }
     // True when the ini file names a database; otherwise the demo database is used.

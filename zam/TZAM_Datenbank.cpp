@@ -1,25 +1,78 @@
 #include "TZAM_Datenbank.h"
 
 #include "EZAM_Exception.h"
+#include "TZAM_PgStatus.h"
 #include "ZAMInfoKoords.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QThread>
 
 namespace {
+
 const QString CSavepoint = QStringLiteral("zam_lesen");
+
+// Connection names in use, with the database each one reaches: Qt keeps one connection per name,
+// so a second object under the same name would silently work on the first one's database.
+struct TNamenRegister
+{
+    QMutex Mutex;
+    QHash<QString, std::pair<QString, int>> Ziele; // name -> (database, objects)
+};
+TNamenRegister& Register()
+{
+    static TNamenRegister r;
+    return r;
 }
+
+bool NenntId(const QString& ASql)
+{
+    static const QRegularExpression insert(QStringLiteral("^\\s*INSERT\\s+INTO\\s+[\\w.]+\\s*\\(([^)]*)\\)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = insert.match(ASql);
+    if (!m.hasMatch())
+        return false;
+    for (const QString& spalte : m.captured(1).split(u','))
+        if (spalte.trimmed().compare(QLatin1String("id"), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
 
 TZAM_Datenbank::TZAM_Datenbank(const TZAM_DBKonfig& AKonfig, const QString& AVerbindungsName)
     : FKonfig(AKonfig), FName(AVerbindungsName)
 {
+    TNamenRegister& r = Register();
+    QMutexLocker lock(&r.Mutex);
+    auto it = r.Ziele.find(FName);
+    if (it != r.Ziele.end() && it->first != FKonfig.Beschreibung())
+        throw EZAM_Exception(CZAM_Info_Fehler_Standard_IllegalerParameter,
+                             QStringLiteral("Die Verbindung %1 reicht schon zu %2").arg(FName, it->first));
+    if (it == r.Ziele.end())
+        r.Ziele.insert(FName, {FKonfig.Beschreibung(), 1});
+    else
+        ++it->second;
 }
 
-TZAM_Datenbank::~TZAM_Datenbank() { Schliessen(); }
+TZAM_Datenbank::~TZAM_Datenbank()
+{
+    Schliessen();
+    TNamenRegister& r = Register();
+    QMutexLocker lock(&r.Mutex);
+    auto it = r.Ziele.find(FName);
+    if (it != r.Ziele.end() && --it->second <= 0)
+        r.Ziele.erase(it);
+}
+
+QSqlDatabase TZAM_Datenbank::Verbindung() const { return QSqlDatabase::database(FName, false); }
 
 void TZAM_Datenbank::Oeffnen()
 {
@@ -28,21 +81,30 @@ void TZAM_Datenbank::Oeffnen()
     const QString treiber = FKonfig.IstSQLite() ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL");
     if (!QSqlDatabase::isDriverAvailable(treiber))
         throw EZAM_Exception(CZAM_Info_Fehler_DB_Oeffnen, QStringLiteral("Treiber %1 fehlt").arg(treiber));
-    QSqlDatabase db = QSqlDatabase::contains(FName) ? QSqlDatabase::database(FName, false)
-                                                    : QSqlDatabase::addDatabase(treiber, FName);
+    if (FKonfig.IstSQLite() && FKonfig.Datei.isEmpty())
+        throw EZAM_Exception(CZAM_Info_Fehler_DB_Oeffnen, QStringLiteral("keine Datei angegeben"));
+    Verbinden();
+}
+
+void TZAM_Datenbank::Verbinden()
+{
+    const bool neu = !QSqlDatabase::contains(FName);
+    QSqlDatabase db = neu ? QSqlDatabase::addDatabase(FKonfig.IstSQLite() ? QStringLiteral("QSQLITE")
+                                                                           : QStringLiteral("QPSQL"),
+                                                      FName)
+                          : Verbindung();
     if (FKonfig.IstSQLite()) {
-        if (FKonfig.Datei.isEmpty())
-            throw EZAM_Exception(CZAM_Info_Fehler_DB_Oeffnen, QStringLiteral("keine Datei angegeben"));
         QDir().mkpath(QFileInfo(FKonfig.Datei).absolutePath());
         db.setDatabaseName(FKonfig.Datei);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(FKonfig.WartezeitMs));
     } else {
         db.setHostName(FKonfig.Host);
         db.setPort(FKonfig.Port);
         db.setDatabaseName(FKonfig.Name);
         db.setUserName(FKonfig.Benutzer);
         db.setPassword(FKonfig.Passwort);
-        db.setConnectOptions(QStringLiteral("connect_timeout=5"));
+        // libpq waits at least 2 s.
+        db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(qMax(2, (FKonfig.WartezeitMs + 999) / 1000)));
     }
     if (!db.open()) {
         const QString text = db.lastError().text();
@@ -50,13 +112,19 @@ void TZAM_Datenbank::Oeffnen()
         QSqlDatabase::removeDatabase(FName);
         throw EZAM_Exception(CZAM_Info_Fehler_DB_Oeffnen, FKonfig.Beschreibung() + QStringLiteral(": ") + text);
     }
-    if (FKonfig.IstSQLite()) {
-        Direkt(QStringLiteral("PRAGMA journal_mode=WAL"));
-        Direkt(QStringLiteral("PRAGMA foreign_keys=ON"));
-        Direkt(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    } else {
-        Direkt(QStringLiteral("SET client_min_messages TO WARNING"));
-    }
+    Einrichten();
+}
+
+// The session's settings; a new connection after a loss needs them again.
+void TZAM_Datenbank::Einrichten()
+{
+    const QStringList anweisungen =
+        IstSQLite() ? QStringList{QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA foreign_keys=ON"),
+                                  QStringLiteral("PRAGMA synchronous=NORMAL")}
+                    : QStringList{QStringLiteral("SET client_min_messages TO WARNING"),
+                                  QStringLiteral("SET lock_timeout = %1").arg(FKonfig.WartezeitMs)};
+    for (const QString& a : anweisungen)
+        DirektOderFehler(a);
 }
 
 void TZAM_Datenbank::Schliessen() noexcept
@@ -65,20 +133,17 @@ void TZAM_Datenbank::Schliessen() noexcept
         return;
     TransaktionZuruecksetzen();
     {
-        QSqlDatabase db = QSqlDatabase::database(FName, false);
+        QSqlDatabase db = Verbindung();
         db.close();
     }
     QSqlDatabase::removeDatabase(FName);
 }
 
-bool TZAM_Datenbank::IstOffen() const
-{
-    return QSqlDatabase::contains(FName) && QSqlDatabase::database(FName, false).isOpen();
-}
+bool TZAM_Datenbank::IstOffen() const { return QSqlDatabase::contains(FName) && Verbindung().isOpen(); }
 
 TZAM_Zeilen TZAM_Datenbank::Lesen(const QString& ASql, const QVariantList& AWerte)
 {
-    return Ausfuehren(daLesen, ASql, AWerte, true, nullptr);
+    return Ausfuehren(false, ASql, AWerte, nullptr);
 }
 
 QVariant TZAM_Datenbank::LesenWert(const QString& ASql, const QVariantList& AWerte, const QVariant& ADefault)
@@ -92,62 +157,94 @@ QVariant TZAM_Datenbank::LesenWert(const QString& ASql, const QVariantList& AWer
 int TZAM_Datenbank::Schreiben(const QString& ASql, const QVariantList& AWerte)
 {
     int n = 0;
-    Ausfuehren(daSchreiben, ASql, AWerte, false, &n);
+    Ausfuehren(true, ASql, AWerte, &n);
     return n;
 }
 
 TZAM_Zeilen TZAM_Datenbank::SchreibenMitErgebnis(const QString& ASql, const QVariantList& AWerte)
 {
-    return Ausfuehren(daSchreiben, ASql, AWerte, true, nullptr);
+    return Ausfuehren(true, ASql, AWerte, nullptr);
 }
 
-TZAM_Zeilen TZAM_Datenbank::Ausfuehren(TArt AArt, const QString& ASql, const QVariantList& AWerte, bool AErgebnis,
-                                       int* AGeaendert)
+bool TZAM_Datenbank::MengeAendern(const QString& ATabelle, const QString& ASpalte, const QString& ABedingung,
+                                  const QVariantList& AWerte, qint64 ADelta)
 {
+    if (!FInTransaktion)
+        throw EZAM_Exception(CZAM_Info_Fehler_Buchung_NichtOffen, QStringLiteral("Menge in %1").arg(ATabelle));
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 = %2 + ? WHERE (%3) AND %2 + ? >= 0").arg(ATabelle, ASpalte, ABedingung);
+    QVariantList werte{ADelta};
+    werte += AWerte;
+    werte << ADelta;
+    const int n = Schreiben(sql, werte);
+    if (n > 1) {
+        TransaktionZuruecksetzen();
+        if (FBeiFehler)
+            FBeiFehler();
+        throw EZAM_Exception(CZAM_Info_Fehler_Standard_IllegalerParameter,
+                             QStringLiteral("%1 Zeilen statt einer in %2").arg(n).arg(ATabelle));
+    }
+    return n == 1;
+}
+
+TZAM_Zeilen TZAM_Datenbank::Ausfuehren(bool ASchreiben, const QString& ASql, const QVariantList& AWerte, int* AGeaendert)
+{
+    if (ASchreiben && NenntId(ASql))
+        throw EZAM_Exception(CZAM_Info_Fehler_DB_Anweisung,
+                             QStringLiteral("die Spalte id vergibt die Datenbank: ") + ASql.simplified().left(160));
     TZAM_Zeilen zeilen;
     QSqlError fehler;
     if (FInTransaktion) {
-        if (AArt == daLesen) {
-            Direkt(QStringLiteral("SAVEPOINT ") + CSavepoint);
-            if (!Einmal(ASql, AWerte, AErgebnis, &zeilen, AGeaendert, &fehler)) {
-                Direkt(QStringLiteral("ROLLBACK TO SAVEPOINT ") + CSavepoint);
-                Direkt(QStringLiteral("RELEASE SAVEPOINT ") + CSavepoint);
-                Fehler(fehler, ASql);
+        // The query lives until the transaction is healthy again: PostgreSQL releases its prepared
+        // statement only outside a failed transaction.
+        if (!ASchreiben) {
+            DirektOderFehler(QStringLiteral("SAVEPOINT ") + CSavepoint);
+            QSqlQuery q(Verbindung());
+            if (Einmal(q, ASql, AWerte, &zeilen, AGeaendert, &fehler)) {
+                DirektOderFehler(QStringLiteral("RELEASE SAVEPOINT ") + CSavepoint);
+                return zeilen;
             }
-            Direkt(QStringLiteral("RELEASE SAVEPOINT ") + CSavepoint);
-            return zeilen;
-        }
-        if (!Einmal(ASql, AWerte, AErgebnis, &zeilen, AGeaendert, &fehler)) {
-            TransaktionZuruecksetzen();
-            if (FBeiFehler)
-                FBeiFehler();
+            QSqlError egal;
+            if (!Direkt(QStringLiteral("ROLLBACK TO SAVEPOINT ") + CSavepoint, &egal) ||
+                !Direkt(QStringLiteral("RELEASE SAVEPOINT ") + CSavepoint, &egal))
+                FehlerInTransaktion(fehler, ASql);
             Fehler(fehler, ASql);
         }
+        QSqlQuery q(Verbindung());
+        if (!Einmal(q, ASql, AWerte, &zeilen, AGeaendert, &fehler))
+            FehlerInTransaktion(fehler, ASql);
         return zeilen;
     }
 
-    if (AArt == daSchreiben && FSchreibenGesperrt)
+    if (ASchreiben && FSchreibenGesperrt)
         throw EZAM_Exception(CZAM_Info_Fehler_Buchung_Aufgegeben, QStringLiteral("Schreiben ohne offene Transaktion"));
-    Wiederholt(ASql, [&](QSqlError* AFehler) { return Einmal(ASql, AWerte, AErgebnis, &zeilen, AGeaendert, AFehler); });
+    Wiederholt(!ASchreiben, ASql, [&](QSqlError* AFehler) {
+        QSqlQuery q(Verbindung());
+        return Einmal(q, ASql, AWerte, &zeilen, AGeaendert, AFehler);
+    });
     return zeilen;
 }
 
-void TZAM_Datenbank::Wiederholt(const QString& ASql, const std::function<bool(QSqlError*)>& AVersuch)
+void TZAM_Datenbank::Wiederholt(bool AWiederholbar, const QString& ASql,
+                                const std::function<bool(QSqlError*)>& AVersuch)
 {
+    const QDeadlineTimer frist(FKonfig.WartezeitMs);
     bool neuVerbunden = false;
     for (int versuch = 0;; ++versuch) {
-        if (!IstOffen()) {
+        // Nothing can have reached the server on a connection known to be gone: any statement
+        // may be sent again on a new one.
+        if (VerbindungBekanntTot()) {
             Wiederverbinden();
             neuVerbunden = true;
         }
         QSqlError fehler;
         if (AVersuch(&fehler))
             return;
-        if (IstBelegt(fehler) && versuch < FWiederholungen) {
-            QThread::msleep(10 + 10 * qMin(versuch, 10));
+        if (IstBelegt(fehler) && !frist.hasExpired()) {
+            QThread::msleep(quint64(qMin<qint64>(10 + 10 * qMin(versuch, 10), frist.remainingTime())));
             continue;
         }
-        if (IstVerbindungWeg(fehler) && !neuVerbunden) {
+        // A write whose reply was lost may have been stored: only a read or BEGIN goes again.
+        if (IstVerbindungWeg(fehler) && AWiederholbar && !neuVerbunden) {
             Wiederverbinden();
             neuVerbunden = true;
             continue;
@@ -156,11 +253,9 @@ void TZAM_Datenbank::Wiederholt(const QString& ASql, const std::function<bool(QS
     }
 }
 
-bool TZAM_Datenbank::Einmal(const QString& ASql, const QVariantList& AWerte, bool AErgebnis, TZAM_Zeilen* AZeilen,
+bool TZAM_Datenbank::Einmal(QSqlQuery& q, const QString& ASql, const QVariantList& AWerte, TZAM_Zeilen* AZeilen,
                             int* AGeaendert, QSqlError* AFehler)
 {
-    QSqlDatabase db = QSqlDatabase::database(FName, false);
-    QSqlQuery q(db);
     q.setForwardOnly(true);
     // PostgreSQL cannot prepare utility statements (SET, SAVEPOINT, DDL): without values the
     // text is executed as it is.
@@ -169,7 +264,7 @@ bool TZAM_Datenbank::Einmal(const QString& ASql, const QVariantList& AWerte, boo
             *AFehler = q.lastError();
             return false;
         }
-        return Ergebnis(q, AErgebnis, AZeilen, AGeaendert, AFehler);
+        return Ergebnis(q, AZeilen, AGeaendert, AFehler);
     }
     if (!q.prepare(ASql)) {
         *AFehler = q.lastError();
@@ -177,8 +272,11 @@ bool TZAM_Datenbank::Einmal(const QString& ASql, const QVariantList& AWerte, boo
     }
     for (const QVariant& w : AWerte) {
         // A null QString is an empty text, not SQL NULL; NULL is bound as an invalid QVariant.
+        // Truth values are stored as 0 and 1 on both engines.
         if (w.typeId() == QMetaType::QString && w.toString().isNull())
             q.addBindValue(QString(QLatin1String("")));
+        else if (w.typeId() == QMetaType::Bool)
+            q.addBindValue(w.toBool() ? 1 : 0);
         else
             q.addBindValue(w);
     }
@@ -186,54 +284,72 @@ bool TZAM_Datenbank::Einmal(const QString& ASql, const QVariantList& AWerte, boo
         *AFehler = q.lastError();
         return false;
     }
-    return Ergebnis(q, AErgebnis, AZeilen, AGeaendert, AFehler);
+    return Ergebnis(q, AZeilen, AGeaendert, AFehler);
 }
 
-bool TZAM_Datenbank::Ergebnis(QSqlQuery& q, bool AErgebnis, TZAM_Zeilen* AZeilen, int* AGeaendert, QSqlError* AFehler)
+// Reads every row, wanted or not: PostgreSQL reports an error of a later row only there.
+bool TZAM_Datenbank::Ergebnis(QSqlQuery& q, TZAM_Zeilen* AZeilen, int* AGeaendert, QSqlError* AFehler)
 {
     if (AGeaendert)
         *AGeaendert = q.numRowsAffected();
-    if (AErgebnis && q.isSelect()) {
-        const QSqlRecord rec = q.record();
+    if (!q.isSelect())
+        return true;
+    const QSqlRecord rec = q.record();
+    QList<QVariantList> zeilen;
+    while (q.next()) {
+        if (!AZeilen)
+            continue;
+        QVariantList z;
+        z.reserve(rec.count());
+        for (int i = 0; i < rec.count(); ++i)
+            z << q.value(i);
+        zeilen << z;
+    }
+    if (q.lastError().isValid()) {
+        *AFehler = q.lastError();
+        return false;
+    }
+    if (AZeilen) {
         QStringList spalten;
         for (int i = 0; i < rec.count(); ++i)
             spalten << rec.fieldName(i);
-        QList<QVariantList> zeilen;
-        while (q.next()) {
-            QVariantList z;
-            z.reserve(rec.count());
-            for (int i = 0; i < rec.count(); ++i)
-                z << q.value(i);
-            zeilen << z;
-        }
-        if (q.lastError().isValid()) {
-            *AFehler = q.lastError();
-            return false;
-        }
         *AZeilen = TZAM_Zeilen(spalten, zeilen);
     }
     return true;
 }
 
-void TZAM_Datenbank::Direkt(const QString& ASql)
+bool TZAM_Datenbank::Direkt(const QString& ASql, QSqlError* AFehler)
+{
+    QSqlQuery q(Verbindung());
+    return Einmal(q, ASql, {}, nullptr, nullptr, AFehler);
+}
+
+void TZAM_Datenbank::DirektOderFehler(const QString& ASql)
 {
     QSqlError fehler;
-    if (Einmal(ASql, {}, false, nullptr, nullptr, &fehler))
+    if (Direkt(ASql, &fehler))
         return;
-    if (FInTransaktion) {
-        TransaktionZuruecksetzen();
-        if (FBeiFehler)
-            FBeiFehler();
-    }
+    if (FInTransaktion)
+        FehlerInTransaktion(fehler, ASql);
     Fehler(fehler, ASql);
 }
 
-void TZAM_Datenbank::TransaktionBeginnen()
+void TZAM_Datenbank::FehlerInTransaktion(const QSqlError& AFehler, const QString& ASql)
+{
+    TransaktionZuruecksetzen();
+    if (FBeiFehler)
+        FBeiFehler();
+    Fehler(AFehler, ASql);
+}
+
+void TZAM_Datenbank::TransaktionBeginnen(const QString& AWofuer)
 {
     if (FInTransaktion)
         throw EZAM_Exception(CZAM_Info_Fehler_Buchung_KlammerFalsch, QStringLiteral("Transaktion ist schon offen"));
+    if (FSchreibenGesperrt)
+        throw EZAM_Exception(CZAM_Info_Fehler_Buchung_Aufgegeben, AWofuer);
     const QString begin = IstSQLite() ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN");
-    Wiederholt(begin, [&](QSqlError* AFehler) { return Einmal(begin, {}, false, nullptr, nullptr, AFehler); });
+    Wiederholt(true, begin, [&](QSqlError* AFehler) { return Direkt(begin, AFehler); });
     FInTransaktion = true;
 }
 
@@ -241,9 +357,19 @@ void TZAM_Datenbank::TransaktionFestschreiben()
 {
     if (!FInTransaktion)
         throw EZAM_Exception(CZAM_Info_Fehler_Buchung_NichtOffen, QStringLiteral("COMMIT"));
-    QSqlError fehler;
-    if (!Einmal(QStringLiteral("COMMIT"), {}, false, nullptr, nullptr, &fehler)) {
+    // PostgreSQL answers the COMMIT of a failed transaction with a rollback and no error.
+    if (!IstSQLite() && !TZAM_PgStatus::TransaktionIntakt(Verbindung())) {
+        const bool weg = VerbindungBekanntTot();
         TransaktionZuruecksetzen();
+        throw EZAM_Exception(weg ? CZAM_Info_Fehler_DB_Verbindung_Verloren : CZAM_Info_Fehler_DB_Anweisung,
+                             QStringLiteral("die Transaktion war gescheitert und wurde zurückgesetzt"));
+    }
+    QSqlError fehler;
+    if (!Direkt(QStringLiteral("COMMIT"), &fehler)) {
+        if (IstVerbindungWeg(fehler))
+            FInTransaktion = false; // the server may have stored it: the caller finds out
+        else
+            TransaktionZuruecksetzen();
         Fehler(fehler, QStringLiteral("COMMIT"));
     }
     FInTransaktion = false;
@@ -257,7 +383,7 @@ void TZAM_Datenbank::TransaktionZuruecksetzen() noexcept
     if (!IstOffen())
         return;
     QSqlError fehler;
-    Einmal(QStringLiteral("ROLLBACK"), {}, false, nullptr, nullptr, &fehler);
+    Direkt(QStringLiteral("ROLLBACK"), &fehler);
 }
 
 QString TZAM_Datenbank::Sql(const QString& AText) const
@@ -268,13 +394,20 @@ QString TZAM_Datenbank::Sql(const QString& AText) const
         s.replace(QLatin1String("{JETZT}"), QLatin1String("CAST(strftime('%s','now') AS INTEGER)"));
         s.replace(QLatin1String("{BLOB}"), QLatin1String("BLOB"));
         s.replace(QLatin1String("{INT64}"), QLatin1String("INTEGER"));
+        s.replace(QLatin1String(" {BINAER}"), QString());
     } else {
         s.replace(QLatin1String("{ID}"), QLatin1String("BIGINT GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY"));
         s.replace(QLatin1String("{JETZT}"), QLatin1String("CAST(EXTRACT(EPOCH FROM clock_timestamp()) AS BIGINT)"));
         s.replace(QLatin1String("{BLOB}"), QLatin1String("BYTEA"));
         s.replace(QLatin1String("{INT64}"), QLatin1String("BIGINT"));
+        s.replace(QLatin1String("{BINAER}"), QLatin1String("COLLATE \"C\""));
     }
     return s;
+}
+
+bool TZAM_Datenbank::VerbindungBekanntTot() const
+{
+    return !IstOffen() || (!IstSQLite() && !TZAM_PgStatus::VerbindungOk(Verbindung()));
 }
 
 bool TZAM_Datenbank::IstBelegt(const QSqlError& AFehler) const
@@ -284,19 +417,25 @@ bool TZAM_Datenbank::IstBelegt(const QSqlError& AFehler) const
         const int c = code.toInt() & 0xff; // primary result code
         return c == 5 || c == 6 || AFehler.text().contains(QLatin1String("database is locked"));
     }
-    return code == QLatin1String("40001") || code == QLatin1String("40P01");
+    // Serialisation failure, deadlock, lock_timeout.
+    return code == QLatin1String("40001") || code == QLatin1String("40P01") || code == QLatin1String("55P03");
 }
 
+// By the state libpq keeps and the SQLSTATE class, never by the text: the texts are translated.
 bool TZAM_Datenbank::IstVerbindungWeg(const QSqlError& AFehler) const
 {
     if (IstSQLite())
         return false;
     const QString code = AFehler.nativeErrorCode();
-    const QString text = AFehler.text();
-    return AFehler.type() == QSqlError::ConnectionError || code.startsWith(QLatin1String("08")) ||
-           code == QLatin1String("57P01") || text.contains(QLatin1String("server closed the connection")) ||
-           text.contains(QLatin1String("no connection to the server")) ||
-           text.contains(QLatin1String("terminating connection"));
+    return AFehler.type() == QSqlError::ConnectionError || !TZAM_PgStatus::VerbindungOk(Verbindung()) ||
+           code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P"));
+}
+
+bool TZAM_Datenbank::IstZuLang(const QSqlError& AFehler) const
+{
+    if (IstSQLite())
+        return AFehler.text().contains(QLatin1String(CZAM_ZuLangMarke));
+    return AFehler.nativeErrorCode() == QLatin1String("22001");
 }
 
 void TZAM_Datenbank::Fehler(const QSqlError& AFehler, const QString& ASql) const
@@ -305,10 +444,11 @@ void TZAM_Datenbank::Fehler(const QSqlError& AFehler, const QString& ASql) const
         throw EZAM_Exception(CZAM_Info_Fehler_DB_Verbindung_Verloren, AFehler.text());
     if (IstBelegt(AFehler))
         throw EZAM_Exception(CZAM_Info_Fehler_DB_Belegt, AFehler.text());
-    QString code = AFehler.nativeErrorCode();
-    throw EZAM_Exception(CZAM_Info_Fehler_DB_Anweisung, QStringLiteral("%1 [%2] in: %3")
-                                                           .arg(AFehler.text().trimmed(), code,
-                                                                ASql.simplified().left(160)));
+    if (IstZuLang(AFehler))
+        throw EZAM_Exception(CZAM_Info_Fehler_DB_WertZuLang, AFehler.text().trimmed());
+    throw EZAM_Exception(CZAM_Info_Fehler_DB_Anweisung,
+                         QStringLiteral("%1 [%2] in: %3")
+                             .arg(AFehler.text().trimmed(), AFehler.nativeErrorCode(), ASql.simplified().left(160)));
 }
 
 void TZAM_Datenbank::Wiederverbinden()
@@ -316,14 +456,11 @@ void TZAM_Datenbank::Wiederverbinden()
     if (FInTransaktion)
         throw EZAM_Exception(CZAM_Info_Fehler_DB_Verbindung_Verloren, FKonfig.Beschreibung());
     if (QSqlDatabase::contains(FName)) {
-        QSqlDatabase db = QSqlDatabase::database(FName, false);
+        QSqlDatabase db = Verbindung();
         db.close();
-        if (db.open())
-            return;
     }
     try {
-        Schliessen();
-        Oeffnen();
+        Verbinden();
     } catch (const EZAM_Exception& E) {
         throw EZAM_Exception(CZAM_Info_Fehler_DB_Verbindung_Verloren, E.Einfuegung());
     }

@@ -11,14 +11,21 @@
 class QSqlError;
 class QSqlQuery;
 
+// The text by which SQLite's length triggers (see TZAM_Migrationen) refuse a value, as
+// PostgreSQL refuses a text longer than its VARCHAR(n).
+inline constexpr char CZAM_ZuLangMarke[] = "zam: Wert zu lang";
+
 // One connection of the program. Every failure becomes an EZAM_Exception with a catalogue key.
-// Outside a transaction each statement commits at once and is retried when the database is busy
-// or a deadlock was detected; inside one a failed write rolls the whole transaction back, and a
-// read runs under a savepoint so that its failure spoils nothing. Values are always bound; a
-// null QString binds as an empty text, an invalid QVariant as NULL.
+// Outside a transaction each statement commits at once; it is tried again while the database is
+// busy (until one deadline for all tries), and after a lost connection only when it cannot have
+// taken effect (a read, BEGIN, or a statement not yet sent). Inside a transaction a failed write
+// rolls the whole transaction back, and a read runs under a savepoint so that its failure spoils
+// nothing. Every result is read to its end, so no error of a later row is lost. Values are always
+// bound; a null QString binds as an empty text, an invalid QVariant as NULL, a bool as 0 or 1.
 class TZAM_Datenbank
 {
 public:
+    // Raises when another live object uses the connection name for another database.
     TZAM_Datenbank(const TZAM_DBKonfig& AKonfig, const QString& AVerbindungsName);
     ~TZAM_Datenbank();
     TZAM_Datenbank(const TZAM_Datenbank&) = delete;
@@ -34,13 +41,22 @@ public:
     TZAM_Zeilen Lesen(const QString& ASql, const QVariantList& AWerte = {});
     // First column of the first row, ADefault when there is no row or the value is null.
     QVariant LesenWert(const QString& ASql, const QVariantList& AWerte = {}, const QVariant& ADefault = {});
-    // Answers the number of rows changed.
+    // Answers the number of rows changed. A column named id is the table's automatic key: an
+    // INSERT that names it is refused on both engines.
     int Schreiben(const QString& ASql, const QVariantList& AWerte = {});
     // A write whose RETURNING clause answers rows.
     TZAM_Zeilen SchreibenMitErgebnis(const QString& ASql, const QVariantList& AWerte = {});
+    // The one way to change a stored quantity: relative to the stored value and never below zero,
+    // so two devices never lose each other's change. Answers false (and changes nothing) when no
+    // row matches ABedingung or the row holds less than -ADelta; raises when several rows match.
+    bool MengeAendern(const QString& ATabelle, const QString& ASpalte, const QString& ABedingung,
+                      const QVariantList& AWerte, qint64 ADelta);
 
-    // Transactions of the booking bracket. Beginnen retries while the database is busy.
-    void TransaktionBeginnen();
+    // Transactions of the booking bracket. Beginnen retries while the database is busy and is
+    // refused (naming AWofuer) while writes are blocked.
+    void TransaktionBeginnen(const QString& AWofuer = QStringLiteral("Transaktion"));
+    // Raises instead of committing a transaction that a failed statement has spoilt. A lost
+    // connection raises CZAM_Info_Fehler_DB_Verbindung_Verloren: whether it was stored is unknown.
     void TransaktionFestschreiben();
     void TransaktionZuruecksetzen() noexcept;
     bool InTransaktion() const { return FInTransaktion; }
@@ -50,28 +66,33 @@ public:
     void SetSchreibenGesperrt(bool AGesperrt) { FSchreibenGesperrt = AGesperrt; }
 
     // Replaces the engine tokens of the common SQL text: {ID} (an automatic key column),
-    // {JETZT} (seconds since 1970 by the database clock), {BLOB}, {INT64}.
+    // {JETZT} (seconds since 1970 by the database clock), {BLOB}, {INT64}, {BINAER} (after a
+    // text in ORDER BY: code-point order, the same on both engines whatever the server's collation).
     QString Sql(const QString& AText) const;
-    void SetWiederholungen(int AAnzahl) { FWiederholungen = AAnzahl; }
 
 private:
-    enum TArt { daLesen, daSchreiben };
-    TZAM_Zeilen Ausfuehren(TArt AArt, const QString& ASql, const QVariantList& AWerte, bool AErgebnis, int* AGeaendert);
-    bool Einmal(const QString& ASql, const QVariantList& AWerte, bool AErgebnis, TZAM_Zeilen* AZeilen,
+    bool Einmal(QSqlQuery& q, const QString& ASql, const QVariantList& AWerte, TZAM_Zeilen* AZeilen,
                 int* AGeaendert, QSqlError* AFehler);
-    static bool Ergebnis(QSqlQuery& q, bool AErgebnis, TZAM_Zeilen* AZeilen, int* AGeaendert, QSqlError* AFehler);
-    void Direkt(const QString& ASql);
-    // Retries while the database is busy, and once after reconnecting a lost connection.
-    void Wiederholt(const QString& ASql, const std::function<bool(QSqlError*)>& AVersuch);
+    static bool Ergebnis(QSqlQuery& q, TZAM_Zeilen* AZeilen, int* AGeaendert, QSqlError* AFehler);
+    TZAM_Zeilen Ausfuehren(bool ASchreiben, const QString& ASql, const QVariantList& AWerte, int* AGeaendert);
+    bool Direkt(const QString& ASql, QSqlError* AFehler);
+    void DirektOderFehler(const QString& ASql);
+    // Tries again while the database is busy; after a lost connection only when AWiederholbar.
+    void Wiederholt(bool AWiederholbar, const QString& ASql, const std::function<bool(QSqlError*)>& AVersuch);
+    void Verbinden();
+    void Einrichten();
+    void Wiederverbinden();
+    bool VerbindungBekanntTot() const;
     bool IstBelegt(const QSqlError& AFehler) const;
     bool IstVerbindungWeg(const QSqlError& AFehler) const;
+    bool IstZuLang(const QSqlError& AFehler) const;
     [[noreturn]] void Fehler(const QSqlError& AFehler, const QString& ASql) const;
-    void Wiederverbinden();
+    void FehlerInTransaktion(const QSqlError& AFehler, const QString& ASql);
+    QSqlDatabase Verbindung() const;
 
     TZAM_DBKonfig FKonfig;
     QString FName;
     bool FInTransaktion = false;
     bool FSchreibenGesperrt = false;
-    int FWiederholungen = 40;
     std::function<void()> FBeiFehler;
 };

@@ -57,8 +57,8 @@ QList<TZAM_GPEintrag> TZAM_GPListenServerSql::Suchen(const QString& AText, int A
         sql += QStringLiteral(" AND art = ?");
         werte << AArt;
     }
-    sql += QStringLiteral(" ORDER BY suchname, nummer, id1, id2");
-    return Eintraege(FDb.Lesen(sql, werte));
+    sql += QStringLiteral(" ORDER BY suchname {BINAER}, nummer, id1, id2");
+    return Eintraege(FDb.Lesen(FDb.Sql(sql), werte));
 }
 
 void TZAM_GPListenServerSql::Speichern(TZAM_Datenbank& ADb, const TZAM_GPEintrag& AEintrag)

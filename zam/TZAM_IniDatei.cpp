@@ -35,8 +35,10 @@ TZAM_IniDatei::TZAM_IniDatei(const QString& APfad) : FPfad(APfad)
     }
 }
 
-QString TZAM_IniDatei::PfadErmitteln(const QStringList& AArgumente)
+QString TZAM_IniDatei::PfadErmitteln(const QStringList& AArgumente, bool* ABenannt)
 {
+    if (ABenannt)
+        *ABenannt = true;
     const qsizetype i = AArgumente.indexOf(QStringLiteral("--ini"));
     if (i >= 0 && i + 1 < AArgumente.size())
         return AArgumente.at(i + 1);
@@ -46,6 +48,8 @@ QString TZAM_IniDatei::PfadErmitteln(const QStringList& AArgumente)
     const QString umgebung = qEnvironmentVariable("ZAM_INI");
     if (!umgebung.isEmpty())
         return umgebung;
+    if (ABenannt)
+        *ABenannt = false;
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QStringLiteral("zam.ini"));
 }
 

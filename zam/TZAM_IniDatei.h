@@ -12,7 +12,8 @@ public:
     TZAM_IniDatei() = default;
     explicit TZAM_IniDatei(const QString& APfad);
 
-    static QString PfadErmitteln(const QStringList& AArgumente);
+    // ABenannt: whether the path was named (--ini or ZAM_INI) rather than the default location.
+    static QString PfadErmitteln(const QStringList& AArgumente, bool* ABenannt = nullptr);
 
     const QString& Pfad() const { return FPfad; }
     bool Vorhanden() const { return FVorhanden; }

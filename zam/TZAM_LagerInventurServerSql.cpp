@@ -17,8 +17,8 @@ bool TZAM_LagerInventurServerSql::LagerortInBetrieb(const TIntTrio& ALagerort)
 QList<TZAM_Zaehlplatz> TZAM_LagerInventurServerSql::Zaehlplaetze(int ALager)
 {
     QList<TZAM_Zaehlplatz> ergebnis;
-    const TZAM_Zeilen z = FDb.Lesen(QStringLiteral("SELECT id1, id2, id3, name, zaehldatum FROM zam_lagerort "
-                                                   "WHERE lager = ? ORDER BY name, id1, id2, id3"),
+    const TZAM_Zeilen z = FDb.Lesen(FDb.Sql(QStringLiteral("SELECT id1, id2, id3, name, zaehldatum FROM zam_lagerort "
+                                                           "WHERE lager = ? ORDER BY name {BINAER}, id1, id2, id3")),
                                     {ALager});
     for (const QVariantList& zeile : z.Zeilen()) {
         TZAM_Zaehlplatz p;

@@ -4,6 +4,8 @@
 #include "TZAM_Datenbank.h"
 #include "ZAMInfoKoords.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 void VersionstabelleAnlegen(TZAM_Datenbank& ADb)
@@ -18,6 +20,33 @@ void VersionstabelleAnlegen(TZAM_Datenbank& ADb)
     } catch (...) {
         ADb.TransaktionZuruecksetzen();
         throw;
+    }
+}
+
+// SQLite ignores the n of VARCHAR(n); these triggers refuse what PostgreSQL refuses, so a value
+// too long fails alike on both engines. Created for every table after each applied step.
+void LaengenPruefungAnlegen(TZAM_Datenbank& ADb)
+{
+    static const QRegularExpression varchar(QStringLiteral("^VARCHAR\\((\\d+)\\)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const TZAM_Zeilen tabellen = ADb.Lesen(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name LIKE 'zam!_%' ESCAPE '!'"));
+    for (int t = 0; t < tabellen.Anzahl(); ++t) {
+        const QString tabelle = tabellen.Wert(t, 0).toString();
+        const TZAM_Zeilen spalten = ADb.Lesen(QStringLiteral("SELECT name, type FROM pragma_table_info(?)"), {tabelle});
+        for (int s = 0; s < spalten.Anzahl(); ++s) {
+            const QRegularExpressionMatch m = varchar.match(spalten.Wert(s, 1).toString().trimmed());
+            if (!m.hasMatch())
+                continue;
+            const QString spalte = spalten.Wert(s, 0).toString();
+            const QString wann = QStringLiteral("WHEN length(NEW.%1) > %2 BEGIN SELECT RAISE(ABORT, '%3 für %4.%1 "
+                                                "(höchstens %2 Zeichen)'); END")
+                                     .arg(spalte, m.captured(1), QLatin1String(CZAM_ZuLangMarke), tabelle);
+            ADb.Schreiben(QStringLiteral("CREATE TRIGGER IF NOT EXISTS zam_laenge_%1_%2_i BEFORE INSERT ON %1 ")
+                              .arg(tabelle, spalte) + wann);
+            ADb.Schreiben(QStringLiteral("CREATE TRIGGER IF NOT EXISTS zam_laenge_%1_%2_u BEFORE UPDATE OF %2 ON %1 ")
+                              .arg(tabelle, spalte) + wann);
+        }
     }
 }
 
@@ -60,6 +89,8 @@ void TZAM_Migrationen::Anwenden(TZAM_Datenbank& ADb, const QString& ABereich,
                 ADb.Schreiben(ADb.Sql(a));
             if (m.Ausfuehren)
                 m.Ausfuehren(ADb);
+            if (ADb.IstSQLite())
+                LaengenPruefungAnlegen(ADb);
             if (ADb.Schreiben(QStringLiteral("UPDATE zam_schema SET version = ? WHERE bereich = ?"), {m.Nummer, ABereich}) == 0)
                 ADb.Schreiben(QStringLiteral("INSERT INTO zam_schema (bereich, version) VALUES (?, ?)"), {ABereich, m.Nummer});
             ADb.TransaktionFestschreiben();
@@ -67,6 +98,10 @@ void TZAM_Migrationen::Anwenden(TZAM_Datenbank& ADb, const QString& ABereich,
             ADb.TransaktionZuruecksetzen();
             throw EZAM_Exception(CZAM_Info_Fehler_DB_Schema,
                                  QStringLiteral("%1 %2 (%3): %4").arg(ABereich).arg(m.Nummer).arg(m.Name, E.Meldungstext()));
+        } catch (...) {
+            // Whatever failed: the step and its migration lock end with the transaction.
+            ADb.TransaktionZuruecksetzen();
+            throw;
         }
     }
 }

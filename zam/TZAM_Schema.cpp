@@ -97,6 +97,14 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
          },
          {},
          {}},
+        {4,
+         QStringLiteral("Buchungsprotokoll: gespeicherte Buchungen, Längenprüfung auf SQLite"),
+         {
+             // 0 while a bracket is open (SQLite stores its row first), 1 once it was committed.
+             QStringLiteral("ALTER TABLE zam_buchung ADD COLUMN gebucht INTEGER NOT NULL DEFAULT 1"),
+         },
+         {},
+         {}},
     };
     return GDaten;
 }

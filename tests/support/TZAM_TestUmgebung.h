@@ -48,15 +48,19 @@ private:
 
 // In a data-driven test: adds the rows "sqlite" and "postgres" of the column "motor".
 void ZAM_MotorenDaten();
-// Reads the row's engine; skips a PostgreSQL row without server (fails when it is demanded).
-#define ZAM_MOTOR(VAR)                                                                                           \
-    QFETCH(int, motor);                                                                                          \
-    const auto VAR = TZAM_TestUmgebung::TMotor(motor);                                                           \
-    if (VAR == TZAM_TestUmgebung::tmPostgres) {                                                                  \
+// Skips a test without the PostgreSQL test server (fails when the run demands it).
+#define ZAM_POSTGRES_PFLICHT()                                                                                    \
+    do {                                                                                                         \
         QString grund_;                                                                                          \
         if (!TZAM_TestUmgebung::PostgresVerfuegbar(&grund_)) {                                                   \
             if (TZAM_TestUmgebung::PostgresPflicht())                                                            \
                 QFAIL(qPrintable(QStringLiteral("PostgreSQL-Testserver fehlt: ") + grund_));                     \
             QSKIP(qPrintable(QStringLiteral("PostgreSQL-Testserver fehlt (scripts/pg-testserver.sh): ") + grund_)); \
         }                                                                                                        \
-    }
+    } while (false)
+// Reads the row's engine; skips a PostgreSQL row without server (fails when it is demanded).
+#define ZAM_MOTOR(VAR)                                                                                           \
+    QFETCH(int, motor);                                                                                          \
+    const auto VAR = TZAM_TestUmgebung::TMotor(motor);                                                           \
+    if (VAR == TZAM_TestUmgebung::tmPostgres)                                                                    \
+        ZAM_POSTGRES_PFLICHT();

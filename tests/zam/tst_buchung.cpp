@@ -1,13 +1,17 @@
 // The booking bracket on both engines: nothing half-stored, nesting, cancel, abandonment.
 #include "EZAM_Exception.h"
+#include "TZAM_BuchungService.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_Hausregel.h"
+#include "TZAM_TcpProxy.h"
 #include "TZAM_TestFehler.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMFehler.h"
 #include "ZAMGlobal.h"
 #include "ZAMInfoKoords.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 class TestBuchung : public QObject
@@ -35,11 +39,6 @@ class TestBuchung : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        QFETCH(int, motor);
-        Q_UNUSED(motor);
-    }
     void cleanup() { FUmg.reset(); }
 
     void verschachteltSchreibtEinmalAmAeusserstenEnde_data() { ZAM_MotorenDaten(); }
@@ -105,8 +104,9 @@ private Q_SLOTS:
                 throw EZAM_Exception::Text(QStringLiteral("innen kaputt"));
             });
             QCOMPARE(ZAMBuchung().Tiefe(), 1);
-            // Writing on inside the abandoned bracket must not autocommit either.
+            // Writing on inside the abandoned bracket must not autocommit, nor start a transaction.
             QCOMPARE(Fehler([&] { Schreiben(QStringLiteral("D")); }), CZAM_Info_Fehler_Buchung_Aufgegeben);
+            QCOMPARE(Fehler([&] { Db().TransaktionBeginnen(); }), CZAM_Info_Fehler_Buchung_Aufgegeben);
             schluss = Fehler([&] { ZAMBuchung().Schliessen(QStringLiteral("aussen")); });
         });
         QCOMPARE(schluss, CZAM_Info_Fehler_Buchung_Aufgegeben);
@@ -198,6 +198,53 @@ private Q_SLOTS:
         QVERIFY(b.Defined());
         QVERIFY(a != b);
         QCOMPARE(Fehler([] { ZAMBuchung().GetProtId(); }), CZAM_Info_Fehler_Buchung_NichtOffen);
+
+        // The key of a cancelled bracket may already be printed: it is never handed out again.
+        ZAMBuchung().Oeffnen(74, QStringLiteral("drei"));
+        const TIntTrio c = ZAMBuchung().GetProtId();
+        ZAMBuchung().Abbrechen();
+        ZAMBuchung().Schliessen(QStringLiteral("drei"));
+        ZAMBuchung().Oeffnen(74, QStringLiteral("vier"));
+        QVERIFY(ZAMBuchung().GetProtId() != c);
+        ZAMBuchung().Schliessen(QStringLiteral("vier"));
+    }
+
+    // The answer to the COMMIT is lost: the close reports what the server did, and says so in the
+    // protocol.
+    void verloreneCommitAntwort_data()
+    {
+        QTest::addColumn<bool>("erreicht");
+        QTest::addColumn<TInfoKoord>("fehler");
+        QTest::addColumn<QString>("protokoll");
+        QTest::newRow("gespeichert") << true << TInfoKoord() << QStringLiteral("die Buchung ist gespeichert");
+        QTest::newRow("nicht gespeichert") << false << CZAM_Info_Fehler_Buchung_NichtGespeichert
+                                           << QStringLiteral("die Buchung ist nicht gespeichert");
+    }
+    void verloreneCommitAntwort()
+    {
+        QFETCH(bool, erreicht);
+        QFETCH(TInfoKoord, fehler);
+        QFETCH(QString, protokoll);
+        ZAM_POSTGRES_PFLICHT();
+        FUmg = std::make_unique<TZAM_TestUmgebung>(TZAM_TestUmgebung::tmPostgres);
+        TZAM_TcpProxy proxy(FUmg->Konfig().Host, FUmg->Konfig().Port);
+        TZAM_DBKonfig k = Db().Konfig();
+        k.Port = proxy.Port();
+        TZAM_Datenbank db(k, QStringLiteral("ueber_proxy"));
+        db.Oeffnen();
+        TZAM_BuchungService buchung(db, QStringLiteral("TEST2"));
+        buchung.Oeffnen(69, QStringLiteral("b"));
+        db.Schreiben(QStringLiteral("INSERT INTO zam_parameter (name, wert) VALUES ('A', '1')"));
+        if (erreicht)
+            proxy.NaechsteAntwortVerlieren();
+        else
+            proxy.Trennen();
+        QCOMPARE(Fehler([&] { buchung.Schliessen(QStringLiteral("b")); }), fehler);
+        QCOMPARE(AnzahlVonAussen(QStringLiteral("A")), erreicht ? 1 : 0);
+        QCOMPARE(buchung.Tiefe(), 0);
+        QFile log(QDir(FUmg->Verzeichnis()).filePath(QStringLiteral("protokoll.log")));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(log.readAll()).contains(protokoll));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "TZAM_Datenbank.h"
 #include "TZAM_InfoService.h"
 #include "TZAM_IniDatei.h"
+#include "TZAM_Migrationen.h"
 #include "TZAM_ParameterService.h"
 #include "TZAM_ProgrammService.h"
 #include "TZAM_TestFehler.h"
@@ -80,6 +81,52 @@ private Q_SLOTS:
                  CZAM_Info_Fehler_DB_Oeffnen);
         QVERIFY(!ZAMProgramm().IstInitialisiert());
         QCOMPARE(Fehler([] { ZAMParameter(); }), CZAM_Info_Fehler_Standard_ModulNichtVerfuegbar);
+    }
+
+    // A named ini file that cannot be read never opens the demo database in its stead.
+    void benannteIniDateiMussLesbarSein_data()
+    {
+        QTest::addColumn<bool>("umgebung");
+        QTest::newRow("--ini") << false;
+        QTest::newRow("ZAM_INI") << true;
+    }
+    void benannteIniDateiMussLesbarSein()
+    {
+        QFETCH(bool, umgebung);
+        QTemporaryDir dir;
+        const QString fehlt = dir.filePath(QStringLiteral("vertippt.ini"));
+        TZAM_Backend::TOptionen opt;
+        opt.MeldungenOhneFenster = true;
+        opt.Argumente = {QStringLiteral("prog")};
+        if (umgebung)
+            qputenv("ZAM_INI", fehlt.toUtf8());
+        else
+            opt.Argumente << QStringLiteral("--ini") << fehlt;
+        TZAM_Backend backend(opt);
+        qunsetenv("ZAM_INI");
+        QCOMPARE(Fehler([] { ZAMProgramm().Init(QStringLiteral("QKOM"), 3, 0, 0, true); }),
+                 CZAM_Info_Fehler_Datei_Lesen);
+        QVERIFY(!backend.DatenbankOffen());
+    }
+
+    // A step that fails in any way leaves nothing behind and frees the migration lock.
+    void fehlgeschlagenerSchrittHinterlaesstNichts_data() { ZAM_MotorenDaten(); }
+    void fehlgeschlagenerSchrittHinterlaesstNichts()
+    {
+        ZAM_MOTOR(m);
+        TZAM_TestUmgebung umg(m);
+        TZAM_Datenbank& db = umg.Backend().Datenbank();
+        const QList<TZAM_Migration> schritte = {
+            {1, QStringLiteral("kaputt"), {QStringLiteral("CREATE TABLE zt_halb (x INTEGER)")}, {},
+             [](TZAM_Datenbank&) { throw std::runtime_error("Programmfehler"); }}};
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, TZAM_Migrationen::Anwenden(db, QStringLiteral("test"), schritte));
+        QVERIFY(!db.InTransaktion());
+        QCOMPARE(TZAM_Migrationen::Version(db, QStringLiteral("test")), 0);
+        TZAM_Datenbank andere(db.Konfig(), QStringLiteral("andere"));
+        andere.Oeffnen();
+        if (m == TZAM_TestUmgebung::tmPostgres)
+            QVERIFY(andere.LesenWert(QStringLiteral("SELECT pg_try_advisory_lock(741100)")).toBool());
+        QCOMPARE(Fehler([&] { andere.Lesen(QStringLiteral("SELECT x FROM zt_halb")); }), CZAM_Info_Fehler_DB_Anweisung);
     }
 
     void benutzerVonDerBefehlszeile()

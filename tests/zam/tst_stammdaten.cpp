@@ -215,6 +215,17 @@ private Q_SLOTS:
         QVERIFY(inv->Zaehlplaetze(2).at(0).Zaehldatum.isNull()); // same name, other warehouse
         QVERIFY(inv->Zaehlplaetze(3).isEmpty());
 
+        // Names in code-point order on both engines, whatever the server's collation.
+        QStringList namen{QStringLiteral("a-2"), QStringLiteral("B-1"), QStringLiteral("Ä-1"), QStringLiteral("a 1"),
+                          QStringLiteral("Z-9")};
+        for (int i = 0; i < namen.size(); ++i)
+            Lagerort({4, 1, i + 1}, 4, namen.at(i), true);
+        QStringList gelesen;
+        for (const TZAM_Zaehlplatz& p : inv->Zaehlplaetze(4))
+            gelesen << p.Name;
+        namen.sort();
+        QCOMPARE(gelesen, namen);
+
         // More places than one statement takes, and a null date clears.
         QList<TIntTrio> viele;
         for (int i = 1; i <= 250; ++i) {

@@ -1,0 +1,44 @@
+#include "TZAM_Messung.h"
+
+#include <QElapsedTimer>
+#include <QList>
+
+#include <algorithm>
+#include <cstdio>
+
+void TZAM_Messung::Kopf(const QString& AMotor)
+{
+    // Widths in characters, not bytes: the captions are German.
+    const QString kopf = QStringLiteral("%1 %2 %3 %4 %5")
+                             .arg(QStringLiteral("Operation"), -40)
+                             .arg(QStringLiteral("Läufe"), 7)
+                             .arg(QStringLiteral("Median ms"), 12)
+                             .arg(QStringLiteral("95 % ms"), 12)
+                             .arg(QStringLiteral("Ziel ms"), 10);
+    std::printf("\n%s\n%s\n", qPrintable(AMotor), qPrintable(kopf));
+}
+
+void TZAM_Messung::Zeile(const QString& AOperation, int ALaeufe, double AZielMs,
+                         const std::function<void()>& AOperationLauf)
+{
+    QList<double> ms;
+    ms.reserve(ALaeufe);
+    QElapsedTimer uhr;
+    for (int i = 0; i < ALaeufe; ++i) {
+        uhr.start();
+        AOperationLauf();
+        ms << double(uhr.nsecsElapsed()) / 1e6;
+    }
+    std::sort(ms.begin(), ms.end());
+    const double median = ms.at(ms.size() / 2);
+    const double p95 = ms.at(qMin(ms.size() - 1, qsizetype(ms.size() * 0.95)));
+    const QString ziel = AZielMs > 0 ? QString::number(AZielMs, 'f', 1) : QStringLiteral("-");
+    const QString zeile = QStringLiteral("%1 %2 %3 %4 %5")
+                              .arg(AOperation, -40)
+                              .arg(ALaeufe, 7)
+                              .arg(median, 12, 'f', 3)
+                              .arg(p95, 12, 'f', 3)
+                              .arg(ziel, 10);
+    std::printf("%s\n", qPrintable(zeile));
+    std::fflush(stdout);
+}

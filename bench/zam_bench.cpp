@@ -1,0 +1,50 @@
+// Times the framework operations every booking waits for, on SQLite and (with the test server
+// of scripts/pg-testserver.sh up) on PostgreSQL:  zam_bench [LAEUFE]
+#include "TZAM_Messung.h"
+#include "TZAM_TestUmgebung.h"
+#include "ZAMGlobal.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe)
+{
+    TZAM_TestUmgebung umg(AMotor);
+    CommonLock().SetBenutzer(TIntPair(1, 1), QStringLiteral("Messung"));
+    TZAM_Messung::Kopf(AMotor == TZAM_TestUmgebung::tmSQLite ? QStringLiteral("SQLite") : QStringLiteral("PostgreSQL"));
+    int n = 0;
+    TZAM_Messung::Zeile(QStringLiteral("Sperre setzen (LockObjekt)"), ALaeufe, 0, [&] {
+        CommonLock().LockObjekt(QStringLiteral("Platz"), QString::number(n++));
+    });
+    n = 0;
+    TZAM_Messung::Zeile(QStringLiteral("Sperre lösen (UnlockObjekt)"), ALaeufe, 0, [&] {
+        CommonLock().UnlockObjekt(QStringLiteral("Platz"), QString::number(n++));
+    });
+    TZAM_Messung::Zeile(QStringLiteral("leere Buchungsklammer"), ALaeufe, 0, [] {
+        ZAMBuchung().Oeffnen(69, QStringLiteral("Messung"));
+        ZAMBuchung().Schliessen(QStringLiteral("Messung"));
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const int laeufe = argc > 1 ? qMax(1, QString::fromLocal8Bit(argv[1]).toInt()) : 1000;
+    try {
+        Messen(TZAM_TestUmgebung::tmSQLite, laeufe);
+        QString grund;
+        if (TZAM_TestUmgebung::PostgresVerfuegbar(&grund))
+            Messen(TZAM_TestUmgebung::tmPostgres, laeufe);
+        else
+            std::printf("\nPostgreSQL: nicht gemessen (%s)\n", qPrintable(grund));
+    } catch (const std::exception& E) {
+        std::fprintf(stderr, "zam_bench: %s\n", E.what());
+        return 1;
+    }
+    return 0;
+}
