@@ -37,4 +37,7 @@ public:
 
     // Releases every lock of this program.
     virtual void AlleEigenenFreigeben() = 0;
+    // A workflow begins holding nothing: when another program declared this one dead and took its
+    // locks, a fresh session starts here, so the new workflow can lock again.
+    virtual void ArbeitsgangBeginnen() = 0;
 };

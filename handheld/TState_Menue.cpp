@@ -6,6 +6,7 @@
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
+#include "ZAMGlobal.h"
 #include "ZAMInfoKoords.h"
 
 const QList<TQIV_MenueEintrag>& TState_Menue::Menuetabelle()
@@ -38,6 +39,8 @@ const QList<TQIV_MenueEintrag>& TState_Menue::Menuetabelle()
 void TState_Menue::StateAnfangVariablenClear()
 {
     FMaske->FModus = CZPMDEM_Null;
+    // Between workflows: a device that lost its locks to another one starts afresh here.
+    TZAM_Hausregel::OhneBusy("TState_Menue.StateAnfangVariablenClear", [] { CommonLock().ArbeitsgangBeginnen(); });
 }
 
 void TState_Menue::StateAnfangMaskeMalen()

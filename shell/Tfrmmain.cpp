@@ -217,6 +217,7 @@ void Tfrmmain::Funktion(const char* AName, const QList<TQIV_WPF_Recht>& ARechte,
             return;
         if (ABenutzerPruefen && !Benutzer_Pruefen())
             return;
+        CommonLock().ArbeitsgangBeginnen();
         if (AOeffnen() && AAktualisieren)
             Kundenbestellungen_Lesen();
     });

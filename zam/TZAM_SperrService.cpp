@@ -400,11 +400,21 @@ bool TZAM_SperrService::IsLockedOtherAbsort(int AFiliale, const QString& ASchlue
 
 void TZAM_SperrService::AlleEigenenFreigeben()
 {
-    if (!SitzungVerloren() && SitzungDa()) {
+    if (SitzungVerloren() || !SitzungDa())
+        Erneuern();
+    else
         EigeneFreigeben();
-        return;
-    }
-    // This program holds nothing now: it may work again under a fresh session.
+}
+
+void TZAM_SperrService::ArbeitsgangBeginnen()
+{
+    if (SitzungVerloren() || !SitzungDa())
+        Erneuern();
+}
+
+void TZAM_SperrService::Erneuern()
+{
+    // The lost session holds nothing any more: this program works on under a fresh one.
     LeereEntfernen(QStringLiteral("familie = ?"), {FFamilie});
     SitzungOeffnen();
     FHerzschlag->SetSitzung(FSitzung);

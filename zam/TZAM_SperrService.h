@@ -35,8 +35,8 @@ public:
     qint64 Sitzung() const { return FSitzung; }
     void SetTimeout(int ASekunden) { FEinst.TimeoutSekunden = ASekunden; }
     // True once another program declared this session dead and took its locks. Every lock call
-    // then raises CZAM_Info_Fehler_Sperre_SitzungVerloren until AlleEigenenFreigeben, which opens
-    // a fresh session.
+    // then raises CZAM_Info_Fehler_Sperre_SitzungVerloren until the next workflow begins
+    // (ArbeitsgangBeginnen) or AlleEigenenFreigeben, which open a fresh session.
     bool SitzungVerloren() const;
     // Ends the session: releases every own lock and removes the session row.
     void Beenden() noexcept;
@@ -54,6 +54,7 @@ public:
                              QList<TIntPair>* AHalter, QStringList* AHalterNamen) override;
     // After a lost session: opens a fresh one, so the program can lock again.
     void AlleEigenenFreigeben() override;
+    void ArbeitsgangBeginnen() override;
 
 private:
     struct THalter
@@ -69,6 +70,7 @@ private:
     enum TErgebnis { seGesperrt, seBelegt, seNochmal };
 
     void SitzungOeffnen();
+    void Erneuern();
     bool SitzungDa();
     void Pruefen();
     [[noreturn]] void Verloren();

@@ -245,8 +245,8 @@ private Q_SLOTS:
         QCOMPARE(halter.Befehl(QStringLiteral("fremd Platz H2")), verloren);
         QVERIFY(CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("H2")));
 
-        // Once it has let go of everything it works again, under a session that is alive.
-        QCOMPARE(halter.Befehl(QStringLiteral("freigeben")), QStringLiteral("ok"));
+        // Its next workflow works again, under a session that is alive.
+        QCOMPARE(halter.Befehl(QStringLiteral("beginnen")), QStringLiteral("ok"));
         QCOMPARE(halter.Befehl(QStringLiteral("lock Platz H1")), QStringLiteral("0 Tester"));
         QCOMPARE(halter.Befehl(QStringLiteral("lock Platz H3")), QStringLiteral("1"));
         QVERIFY(!CommonLock().LockObjekt(QStringLiteral("Platz"), QStringLiteral("H3")));

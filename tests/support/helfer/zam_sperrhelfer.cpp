@@ -4,7 +4,7 @@
 //   unlock ART KEY        -> "ok"
 //   absort FIL KEY        -> "1" / "0"
 //   fremd ART KEY         -> "1 HOLDER" held by another program, or "0"
-//   freigeben             -> releases every own lock, "ok"
+//   beginnen              -> a new workflow begins (ArbeitsgangBeginnen), "ok"
 //   sitzung               -> the number of its session
 //   buchen                -> opens a bracket, writes a parameter row, "ok" (stays open)
 //   ende                  -> ends normally (releasing its locks)
@@ -59,8 +59,8 @@ QString Befehl(TZAM_Backend& ABackend, const QStringList& t)
         const bool fremd = CommonLock().IsLockedOtherObjekt(t.value(1), t.value(2), &halter);
         return fremd ? QStringLiteral("1 ") + halter : QStringLiteral("0");
     }
-    if (cmd == QLatin1String("freigeben")) {
-        CommonLock().AlleEigenenFreigeben();
+    if (cmd == QLatin1String("beginnen")) {
+        CommonLock().ArbeitsgangBeginnen();
         return QStringLiteral("ok");
     }
     if (cmd == QLatin1String("sitzung"))
