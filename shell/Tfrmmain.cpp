@@ -6,6 +6,7 @@
 #include "TQIV_Aufgaben_Suchkriterien_Options.h"
 #include "TZAM_Anwendung.h"
 #include "TZAM_Hausregel.h"
+#include "TfrmMDE.h"
 #include "Tfrmlpzuzaehlen.h"
 #include "ZAMFarben.h"
 #include "ZAMFehler.h"
@@ -137,22 +138,11 @@ void Tfrmmain::reject()
     rbtnAbbrClick();
 }
 
-namespace {
-Tfrmmain::TMDEFabrik GMDEFabrik;
-}
-
-void Tfrmmain::SetMDEFabrik(TMDEFabrik AFabrik)
-{
-    GMDEFabrik = std::move(AFabrik);
-}
-
 void Tfrmmain::MDE()
 {
     TZAM_Hausregel::OhneBusy("Tfrmmain.MDE", [] {
-        if (!GMDEFabrik)
-            NichtImplementiert("Tfrmmain.MDE", QStringLiteral("TfrmMDE"));
-        std::unique_ptr<TZAMForm> mde = GMDEFabrik();
-        mde->exec();
+        TfrmMDE mde;
+        mde.exec();
     });
 }
 

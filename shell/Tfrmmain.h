@@ -5,7 +5,6 @@
 
 #include <QList>
 #include <functional>
-#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -38,9 +37,6 @@ public:
 
     // Shows the menu; in handheld mode it hands over to the handheld screen without showing.
     void Starten();
-    // The program entry gives the menu the handheld screen (which builds on the data module).
-    using TMDEFabrik = std::function<std::unique_ptr<TZAMForm>()>;
-    static void SetMDEFabrik(TMDEFabrik AFabrik);
 
     // Buttons by their object names, for the layout and the tests.
     QPushButton* Knopf(const QString& AName) const;

@@ -4,7 +4,6 @@
 #include "TZAM_Anwendung.h"
 #include "TZAM_Backend.h"
 #include "TZAM_SkriptLaeufer.h"
-#include "TfrmMDE.h"
 #include "Tfrmmain.h"
 #include "ZAMGlobal.h"
 #include "ZAMInfoKoords.h"
@@ -43,7 +42,6 @@ int main(int argc, char** argv)
     if (!TZAM_SkriptLaeufer::AusArgumentenStarten(argumente))
         return CSkriptExit_Datei;
 
-    Tfrmmain::SetMDEFabrik([] { return std::make_unique<TfrmMDE>(); });
     std::unique_ptr<TDM_Torvik> dm;
     std::unique_ptr<Tfrmmain> frmmain;
     try {
