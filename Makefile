@@ -12,7 +12,7 @@ run:
 build:
 	scripts/install-deps.sh
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-	CCACHE_BASEDIR=$(CURDIR) cmake --build $(BUILD)
+	cmake --build $(BUILD)
 
 bench:
 	scripts/bench.sh

@@ -5,7 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 BUILD="${ZAM_BUILD_DIR:-build}"
-export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZAM_TESTS=ON >/dev/null
 cmake --build "$BUILD" --target zam_bench -j "$(nproc)"
 export ZAM_TEST_PG_PORT="${ZAM_TEST_PG_PORT:-55434}"

@@ -7,8 +7,6 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 BUILD="${ZAM_BUILD_DIR:-build}"
-# Paths relative to the checkout: every clone shares the same ccache entries.
-export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
 JOBS="$(nproc)"
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZAM_TESTS=ON >/dev/null
 cmake --build "$BUILD" -j "$JOBS"

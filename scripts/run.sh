@@ -5,7 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 BUILD="${ZAM_BUILD_DIR:-build}"
-export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$BUILD" --target kommissioniergeraet -j "$(nproc)"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
