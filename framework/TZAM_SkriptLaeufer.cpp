@@ -6,7 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QPointer>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
@@ -23,9 +23,11 @@ void Fehlerausgabe(const QString& AText)
 }
 } // namespace
 
-TZAM_SkriptLaeufer::TZAM_SkriptLaeufer(QObject* AParent) : QObject(AParent)
+TZAM_SkriptLaeufer::TZAM_SkriptLaeufer(QObject* AParent)
+    : QObject(AParent), FLeerlauf(new TZAM_SkriptLeerlauf(this))
 {
     GInstanz = this;
+    connect(FLeerlauf, &TZAM_SkriptLeerlauf::Bereit, this, &TZAM_SkriptLaeufer::NaechsteZeile);
     TZAM_SkriptFenster::Beobachten();
 }
 
@@ -95,24 +97,31 @@ void TZAM_SkriptLaeufer::Starten()
     if (FGestartet)
         return;
     FGestartet = true;
-    Planen(0);
+    FLeerlauf->Abwarten(0);
 }
 
-void TZAM_SkriptLaeufer::Planen(int AMillisekunden)
+bool TZAM_SkriptLaeufer::Frei() const
 {
-    QTimer::singleShot(AMillisekunden, this, &TZAM_SkriptLaeufer::NaechsteZeile);
+    if (FLaufend.isEmpty())
+        return true;
+    const QWidget* modal = QApplication::activeModalWidget();
+    return QThread::currentThread()->loopLevel() > FLaufend.last().Ebene && modal &&
+           modal != FLaufend.last().Modal;
 }
 
-// Runs from the event loop only, never from processEvents of a line: a posted event may open a
-// modal form, and the lines must go on inside it.
+// Only from the idle watcher: at the top of an idle event loop.
 void TZAM_SkriptLaeufer::NaechsteZeile()
 {
     if (FExitCode >= 0)
         return;
+    if (!Frei()) {
+        FLeerlauf->Abwarten(FPause);
+        return;
+    }
     if (!FErsteZeileLief) {
         // The first window may still be on its way (start-up message, log-on dialog).
         if (!TZAM_SkriptFenster::AktivesFenster()) {
-            Planen(qMax(FPause, 10));
+            FLeerlauf->Abwarten(qMax(FPause, 10));
             return;
         }
         FErsteZeileLief = true;
@@ -131,9 +140,12 @@ void TZAM_SkriptLaeufer::NaechsteZeile()
     }
     const TZAM_SkriptZeile zeile = FZeilen[FNaechste++];
     TZAM_SkriptFenster::Aktivieren();
-    // Scheduled first: a line that opens a modal form returns only when the form closes.
-    Planen(zeile.Art() == TZAM_SkriptZeile::szWarten ? zeile.Millisekunden() + FPause : FPause);
+    // Awaited first: a line that opens a modal form returns only when the form closes.
+    FLeerlauf->Vergessen();
+    FLeerlauf->Abwarten(zeile.Art() == TZAM_SkriptZeile::szWarten ? zeile.Millisekunden() + FPause : FPause);
+    FLaufend.append({QThread::currentThread()->loopLevel(), QApplication::activeModalWidget()});
     const QString fehler = Ausfuehren(zeile);
+    FLaufend.removeLast();
     if (!fehler.isEmpty())
         Scheitern(fehler);
 }
@@ -202,6 +214,7 @@ void TZAM_SkriptLaeufer::Ende(int AExitCode)
     if (FExitCode >= 0)
         return;
     FExitCode = AExitCode;
+    FLeerlauf->Stoppen();
     if (FBeenden) {
         FBeenden(AExitCode);
     } else if (IZAM_Programm* programm = ZAMDienste().Programm) {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "TZAM_BildschirmText.h"
+#include "TZAM_SkriptLeerlauf.h"
 #include "TZAM_SkriptZeile.h"
 
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <functional>
 
 inline constexpr int CSkriptExit_Ok = 0;
@@ -13,8 +15,9 @@ inline constexpr int CSkriptExit_Fehler = 1; // failed expect, unknown line, mis
 inline constexpr int CSkriptExit_Datei = 2;  // the script file cannot be read
 
 // Scripted operation ("--script FILE"): feeds the lines of a text file to the running program.
-// Each line runs from a fresh single-shot timer that schedules the next line first, so the lines go
-// on inside the event loop of a modal form that a line opened.
+// Each line runs only once the program is idle (TZAM_SkriptLeerlauf) and never inside another line,
+// except in the loop of a modal form that the other line opened: the next line is awaited before a
+// line runs, so the lines go on inside that form.
 class TZAM_SkriptLaeufer : public QObject
 {
     Q_OBJECT
@@ -57,8 +60,9 @@ public:
     int ExitCode() const { return FExitCode; }
 
 private:
-    void Planen(int AMillisekunden);
     void NaechsteZeile();
+    // Whether a line may run now: none runs, or the one that runs waits in a modal form it opened.
+    bool Frei() const;
     // Empty when the line ran, else the reason of the failure.
     QString Ausfuehren(const TZAM_SkriptZeile& AZeile);
     void Scheitern(const QString& AGrund);
@@ -72,6 +76,14 @@ private:
     Qt::Key FScanEnde = Qt::Key_Return;
     std::function<void(int)> FBeenden;
     std::function<void(const QString&)> FAusgabe;
+    TZAM_SkriptLeerlauf* FLeerlauf;
+    // The lines that run, outermost first: loop level and modal form when each began.
+    struct TLaufend
+    {
+        int Ebene;
+        QPointer<QWidget> Modal;
+    };
+    QList<TLaufend> FLaufend;
     bool FGestartet = false;
     bool FErsteZeileLief = false;
     int FExitCode = -1;

@@ -3,6 +3,7 @@
 #include "IZAM_Programm.h"
 #include "TZAMMeldungDialog.h"
 #include "TZAM_BildschirmText.h"
+#include "TZAM_Hausregel.h"
 #include "TZAM_SkriptLaeufer.h"
 #include "ZAMGlobal.h"
 
@@ -22,6 +23,7 @@
 #include <QTabWidget>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QTreeView>
 
@@ -123,6 +125,58 @@ struct TMaske
         });
         Fenster.show();
         Name->setFocus();
+    }
+};
+
+// A form that finishes its start in posted steps, and handlers that work for a while and look at the
+// event loop in between (as the wait window and the footer do), all under the busy test.
+class TStartMaske : public QDialog
+{
+public:
+    QLabel* Zustand = new QLabel(QStringLiteral("startet"), this);
+    QLabel* Ergebnis = new QLabel(QStringLiteral("leer"), this);
+    bool FBusy = false;
+
+    TStartMaske()
+    {
+        resize(300, 200);
+        Zustand->setGeometry(10, 10, 250, 24);
+        Ergebnis->setGeometry(10, 40, 250, 24);
+        Knopf(QStringLiteral("Lange"), 10, [this] {
+            Arbeiten();
+            Ergebnis->setText(QStringLiteral("fertig"));
+        });
+        Knopf(QStringLiteral("Zaehlen"), 100, [this] { Ergebnis->setText(QStringLiteral("gezählt")); });
+        Knopf(QStringLiteral("Spaet"), 190, [this] {
+            Arbeiten();
+            const int antwort = TZAMMeldungDialog::Zeigen(TZAMMeldungDialog::maFrage, QStringLiteral("Frage"),
+                                                          QStringLiteral("Wirklich?"));
+            Ergebnis->setText(antwort == mrYes ? QStringLiteral("Antwort: Ja") : QStringLiteral("Antwort: Nein"));
+        });
+    }
+
+protected:
+    void showEvent(QShowEvent* AEvent) override
+    {
+        QDialog::showEvent(AEvent);
+        QTimer::singleShot(0, this, [this] {
+            Arbeiten();
+            QTimer::singleShot(0, this, [this] { Zustand->setText(QStringLiteral("bereit")); });
+        });
+    }
+
+private:
+    static void Arbeiten()
+    {
+        QThread::msleep(40);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    void Knopf(const QString& ACaption, int AX, std::function<void()> AHandler)
+    {
+        auto* b = new QPushButton(ACaption, this);
+        b->setGeometry(AX, 80, 80, 24);
+        connect(b, &QPushButton::clicked, this,
+                [this, AHandler] { TZAM_Hausregel::Ausfuehren(FBusy, "TStartMaske.Knopf", AHandler); });
     }
 };
 
@@ -292,6 +346,37 @@ private Q_SLOTS:
                     QStringLiteral("wait 200"), QStringLiteral("expect Label: Hallo weiter")});
         QVERIFY2(nein.Code == CSkriptExit_Ok, qPrintable(nein.Ausgabe));
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // A line runs only once the program is idle: the window's posted start work is done, the line
+    // before has returned, and no handler is inside a look at the event loop; a modal dialog that a
+    // line opens still gets the lines.
+    void zeilenLaufenNurImLeerlauf_data()
+    {
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::newRow("erste Zeile nach dem Start") << QStringList{QStringLiteral("expect Label: bereit")}
+                                                    << QStringLiteral("leer");
+        QTest::newRow("nach dem Handler") << QStringList{QStringLiteral("click Lange"),
+                                                         QStringLiteral("expect Label: fertig")}
+                                          << QStringLiteral("fertig");
+        QTest::newRow("nie im Busy") << QStringList{QStringLiteral("click Lange"), QStringLiteral("click Zaehlen")}
+                                     << QStringLiteral("gezählt");
+        QTest::newRow("Dialog nach dem Blick in die Schleife")
+            << QStringList{QStringLiteral("click Spaet"), QStringLiteral("expect Wirklich?"), QStringLiteral("click Ja"),
+                           QStringLiteral("expect Label: Antwort: Ja")}
+            << QStringLiteral("Antwort: Ja");
+    }
+    void zeilenLaufenNurImLeerlauf()
+    {
+        QFETCH(QStringList, zeilen);
+        QFETCH(QString, ergebnis);
+        TStartMaske maske;
+        // Opened from the loop like the handheld screen, so the runner already waits when it shows.
+        QTimer::singleShot(0, &maske, [&] { maske.exec(); });
+        const TLauf lauf = Laufen(zeilen);
+        QVERIFY2(lauf.Code == CSkriptExit_Ok, qPrintable(lauf.Ausgabe));
+        QCOMPARE(maske.Ergebnis->text(), ergebnis);
     }
 
     void wartenLaesstDieSchleifeLaufen()
