@@ -189,7 +189,8 @@ QString TZAM_SkriptLaeufer::Ausfuehren(const TZAM_SkriptZeile& AZeile)
         Schreiben(TZAM_BildschirmText::Zeilen());
         return {};
     case TZAM_SkriptZeile::szErwarten:
-        if (TZAM_BildschirmText::Text().contains(AZeile.Argument()))
+        // The shown texts only: an object name is not on screen.
+        if (TZAM_BildschirmText::Text(nullptr, false).contains(AZeile.Argument()))
             return {};
         return QStringLiteral("expect fehlgeschlagen: ") + AZeile.Argument() + stelle;
     case TZAM_SkriptZeile::szFehler:

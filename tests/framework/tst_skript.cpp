@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStandardItemModel>
@@ -569,6 +570,69 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("  Kopf: Bez"), QStringLiteral("  Zeile: Hose [gewählt]")}));
     }
 
+    // Dump and expect see what a person sees: nothing outside the window or a viewport, no list row
+    // scrolled away, of a clipped label only the part on screen, and no object names.
+    void nurWasZuSehenIst_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("imDump");
+        QTest::addColumn<bool>("erwartet");
+        auto zeile = [](const char* AName, const QString& AText, bool AImDump, bool AErwartet) {
+            QTest::newRow(AName) << AText << AImDump << AErwartet;
+        };
+        zeile("Fenster", QStringLiteral("Fenster: QWidget frmSicht \"Sicht\""), true, true);
+        zeile("Label im Fenster", QStringLiteral("Label: im Fenster"), true, true);
+        zeile("Label neben dem Fenster", QStringLiteral("draußen"), false, false);
+        zeile("erste Listenzeile", QStringLiteral("Zeile: Reihe 01"), true, true);
+        zeile("Listenzeile unter dem Sichtfeld", QStringLiteral("Reihe 30"), false, false);
+        zeile("oben im Rollbereich", QStringLiteral("Label: oben im Rahmen"), true, true);
+        zeile("unter dem Rollbereich", QStringLiteral("unter dem Rand"), false, false);
+        zeile("sichtbarer Teil eines Labels", QStringLiteral("Label: Lagerplatz"), true, true);
+        zeile("ganzer Text eines Labels am Rand", QStringLiteral("Lagerplatz 12345"), false, false);
+        zeile("Objektname", QStringLiteral("edtVersteckterName"), true, false);
+        zeile("Feldinhalt", QStringLiteral("Feld: sichtbar"), false, true);
+    }
+    void nurWasZuSehenIst()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, imDump);
+        QFETCH(bool, erwartet);
+        QWidget w;
+        w.setObjectName(QStringLiteral("frmSicht"));
+        w.setWindowTitle(QStringLiteral("Sicht"));
+        w.resize(300, 200);
+        (new QLabel(QStringLiteral("im Fenster"), &w))->setGeometry(10, 10, 100, 20);
+        (new QLabel(QStringLiteral("draußen"), &w))->setGeometry(310, 10, 100, 20);
+        auto* liste = new QTreeView(&w);
+        liste->setGeometry(10, 40, 150, 70);
+        liste->setHeaderHidden(true);
+        QStandardItemModel modell;
+        for (int i = 1; i <= 30; ++i)
+            modell.appendRow(new QStandardItem(QStringLiteral("Reihe %1").arg(i, 2, 10, QLatin1Char('0'))));
+        liste->setModel(&modell);
+        auto* rahmen = new QScrollArea(&w);
+        rahmen->setGeometry(10, 120, 150, 60);
+        auto* inhalt = new QWidget;
+        inhalt->resize(130, 300);
+        (new QLabel(QStringLiteral("oben im Rahmen"), inhalt))->setGeometry(0, 0, 120, 20);
+        (new QLabel(QStringLiteral("unter dem Rand"), inhalt))->setGeometry(0, 200, 120, 20);
+        rahmen->setWidget(inhalt);
+        auto* feld = new QLineEdit(QStringLiteral("sichtbar"), &w);
+        feld->setObjectName(QStringLiteral("edtVersteckterName"));
+        feld->setGeometry(170, 40, 100, 24);
+        // Only "Lagerplatz" fits between the label's left edge and the window's right edge.
+        auto* platz = new QLabel(QStringLiteral("Lagerplatz 12345"), &w);
+        const int breite = platz->fontMetrics().horizontalAdvance(QStringLiteral("Lagerplatz")) + 2;
+        platz->setGeometry(300 - breite, 175, 200, 20);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        const QString dump = TZAM_BildschirmText::Text(&w);
+        QVERIFY2(dump.contains(text) == imDump, qPrintable(dump));
+        const TLauf lauf = Laufen({QStringLiteral("expect ") + text});
+        QCOMPARE(lauf.Code, erwartet ? CSkriptExit_Ok : CSkriptExit_Fehler);
+    }
+
     void dumpErweiterung()
     {
         QWidget sonder;
@@ -576,7 +640,7 @@ private Q_SLOTS:
         new QLabel(QStringLiteral("Standard"), &sonder);
         QWidget normal;
         new QLabel(QStringLiteral("Standard"), &normal);
-        const int id = TZAM_SkriptLaeufer::DumpErweiterungRegistrieren([](QWidget* AFenster, QStringList& AZeilen) {
+        const int id = TZAM_SkriptLaeufer::DumpErweiterungRegistrieren([](QWidget* AFenster, QStringList& AZeilen, bool) {
             if (AFenster->objectName() != QLatin1String("frmMDE"))
                 return false;
             AZeilen.append(QStringLiteral("Zustand: Start"));
