@@ -27,6 +27,8 @@ TZAM_SkriptLaeufer::TZAM_SkriptLaeufer(QObject* AParent)
     : QObject(AParent), FLeerlauf(new TZAM_SkriptLeerlauf(this))
 {
     GInstanz = this;
+    FEndeFrist.setSingleShot(true);
+    FEndeFrist.setInterval(10000);
     connect(FLeerlauf, &TZAM_SkriptLeerlauf::Bereit, this, &TZAM_SkriptLaeufer::NaechsteZeile);
     TZAM_SkriptFenster::Beobachten();
 }
@@ -112,7 +114,7 @@ bool TZAM_SkriptLaeufer::Frei() const
 // Only from the idle watcher: at the top of an idle event loop.
 void TZAM_SkriptLaeufer::NaechsteZeile()
 {
-    if (FExitCode >= 0)
+    if (FExitCode >= 0 || FEndeErwartet)
         return;
     if (!Frei()) {
         FLeerlauf->Abwarten(FPause);
@@ -125,20 +127,30 @@ void TZAM_SkriptLaeufer::NaechsteZeile()
             return;
         }
         FErsteZeileLief = true;
+        const TZAM_SkriptZeile* ende = nullptr;
         for (const TZAM_SkriptZeile& z : FZeilen) {
             if (z.Art() == TZAM_SkriptZeile::szFehler) {
                 Scheitern(z.Fehler());
                 return;
             }
+            if (ende && z.Art() != TZAM_SkriptZeile::szLeer) {
+                Scheitern(QStringLiteral("Zeile nach ende (Zeile %1, ende in Zeile %2)").arg(z.Nummer()).arg(ende->Nummer()));
+                return;
+            }
+            if (z.Art() == TZAM_SkriptZeile::szEnde)
+                ende = &z;
         }
     }
-    while (FNaechste < FZeilen.size() && FZeilen[FNaechste].Art() == TZAM_SkriptZeile::szLeer)
-        ++FNaechste;
+    FNaechste = NaechsteNichtLeere();
     if (FNaechste >= FZeilen.size()) {
         Ende(CSkriptExit_Ok);
         return;
     }
     const TZAM_SkriptZeile zeile = FZeilen[FNaechste++];
+    if (zeile.Art() == TZAM_SkriptZeile::szEnde) {
+        EndeAbwarten(zeile);
+        return;
+    }
     TZAM_SkriptFenster::Aktivieren();
     // Awaited first: a line that opens a modal form returns only when the form closes.
     FLeerlauf->Vergessen();
@@ -148,6 +160,45 @@ void TZAM_SkriptLaeufer::NaechsteZeile()
     FLaufend.removeLast();
     if (!fehler.isEmpty())
         Scheitern(fehler);
+}
+
+qsizetype TZAM_SkriptLaeufer::NaechsteNichtLeere() const
+{
+    qsizetype i = FNaechste;
+    while (i < FZeilen.size() && FZeilen[i].Art() == TZAM_SkriptZeile::szLeer)
+        ++i;
+    return i;
+}
+
+// No line follows: the program must end by itself (idle termination, or the end a line before
+// asked for) within the deadline.
+void TZAM_SkriptLaeufer::EndeAbwarten(const TZAM_SkriptZeile& AZeile)
+{
+    FEndeErwartet = true;
+    FLeerlauf->Stoppen();
+    const int nummer = AZeile.Nummer();
+    connect(&FEndeFrist, &QTimer::timeout, this, [this, nummer] {
+        Scheitern(QStringLiteral("ende fehlgeschlagen: das Programm läuft nach %1 ms noch (Zeile %2)")
+                      .arg(FEndeFrist.interval())
+                      .arg(nummer));
+    });
+    FEndeFrist.start();
+}
+
+int TZAM_SkriptLaeufer::Abschluss(int AProgrammCode)
+{
+    if (FExitCode >= 0 || !FGestartet)
+        return FExitCode >= 0 ? FExitCode : AProgrammCode;
+    FEndeFrist.stop();
+    FLeerlauf->Stoppen();
+    const qsizetype offen = NaechsteNichtLeere();
+    if (FEndeErwartet || offen >= FZeilen.size() || FZeilen[offen].Art() == TZAM_SkriptZeile::szEnde) {
+        FExitCode = AProgrammCode;
+        return FExitCode;
+    }
+    Schreiben({QStringLiteral("Skript endete vor Zeile %1").arg(FZeilen[offen].Nummer())});
+    FExitCode = CSkriptExit_Vorzeitig;
+    return FExitCode;
 }
 
 QString TZAM_SkriptLaeufer::Ausfuehren(const TZAM_SkriptZeile& AZeile)
@@ -195,6 +246,7 @@ QString TZAM_SkriptLaeufer::Ausfuehren(const TZAM_SkriptZeile& AZeile)
         return QStringLiteral("expect fehlgeschlagen: ") + AZeile.Argument() + stelle;
     case TZAM_SkriptZeile::szFehler:
         return AZeile.Fehler();
+    case TZAM_SkriptZeile::szEnde:
     case TZAM_SkriptZeile::szWarten:
     case TZAM_SkriptZeile::szLeer:
         break;
@@ -216,6 +268,7 @@ void TZAM_SkriptLaeufer::Ende(int AExitCode)
         return;
     FExitCode = AExitCode;
     FLeerlauf->Stoppen();
+    FEndeFrist.stop();
     if (FBeenden) {
         FBeenden(AExitCode);
     } else if (IZAM_Programm* programm = ZAMDienste().Programm) {

@@ -380,6 +380,64 @@ private Q_SLOTS:
         QCOMPARE(maske.Ergebnis->text(), ergebnis);
     }
 
+    // An end of the program before a line still to run fails the script with code 3; a script that
+    // expects the end says so with "ende", and fails when the program then goes on.
+    void endeDesProgramms_data()
+    {
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("ausgabe");
+        QTest::newRow("Ende vor der letzten Zeile")
+            << QStringList{QStringLiteral("click Beenden"), QStringLiteral("expect nie")} << CSkriptExit_Vorzeitig
+            << QStringLiteral("Skript endete vor Zeile 2\n");
+        QTest::newRow("erste nicht gelaufene Zeile zählt")
+            << QStringList{QStringLiteral("# Ende"), QStringLiteral("click Beenden"), QString(),
+                           QStringLiteral("  # danach"), QStringLiteral("type zu spät")}
+            << CSkriptExit_Vorzeitig << QStringLiteral("Skript endete vor Zeile 5\n");
+        QTest::newRow("Ende in der Zeile vor ende")
+            << QStringList{QStringLiteral("click Beenden"), QStringLiteral("ende")} << CSkriptExit_Ok << QString();
+        QTest::newRow("ende wartet auf das Ende")
+            << QStringList{QStringLiteral("click Später beenden"), QStringLiteral("ende")} << CSkriptExit_Ok
+            << QString();
+        QTest::newRow("ende ohne Ende") << QStringList{QStringLiteral("type x"), QStringLiteral("ende")}
+                                        << CSkriptExit_Fehler
+                                        << QStringLiteral("ende fehlgeschlagen: das Programm läuft nach 400 ms noch "
+                                                          "(Zeile 2)");
+        QTest::newRow("Zeile nach ende") << QStringList{QStringLiteral("ende"), QString(), QStringLiteral("type x")}
+                                         << CSkriptExit_Fehler
+                                         << QStringLiteral("Zeile nach ende (Zeile 3, ende in Zeile 1)");
+    }
+    void endeDesProgramms()
+    {
+        QFETCH(QStringList, zeilen);
+        QFETCH(int, code);
+        QFETCH(QString, ausgabe);
+        // The loop stands for the program; the entry asks the runner for the exit code after it.
+        QEventLoop programm;
+        QWidget w;
+        w.resize(300, 100);
+        auto* beenden = new QPushButton(QStringLiteral("Beenden"), &w);
+        beenden->setGeometry(10, 10, 100, 24);
+        connect(beenden, &QPushButton::clicked, &w, [&] { programm.exit(0); });
+        auto* spaeter = new QPushButton(QStringLiteral("Später beenden"), &w);
+        spaeter->setGeometry(120, 10, 150, 24);
+        connect(spaeter, &QPushButton::clicked, &w, [&] { QTimer::singleShot(200, &w, [&] { programm.exit(0); }); });
+        w.show();
+
+        QString text;
+        TZAM_SkriptLaeufer laeufer;
+        laeufer.SetPause(5);
+        laeufer.SetEndeFrist(400);
+        laeufer.SetAusgabe([&](const QString& AText) { text += AText; });
+        laeufer.SetBeenden([&](int ACode) { programm.exit(ACode); });
+        laeufer.ZeilenSetzen(zeilen);
+        laeufer.Starten();
+        QTimer::singleShot(10000, &programm, [&] { programm.exit(99); });
+        const int programmCode = programm.exec();
+        QCOMPARE(laeufer.Abschluss(programmCode), code);
+        QVERIFY2(ausgabe.isEmpty() ? text.isEmpty() : text.startsWith(ausgabe), qPrintable(text));
+    }
+
     void wartenLaesstDieSchleifeLaufen()
     {
         TMaske m;
