@@ -68,12 +68,18 @@ int main(int argc, char** argv)
     }
 
     int ergebnis = 0;
+    bool schleifeLief = false;
     if (!TZAM_Anwendung::Terminated() && frmmain) {
         frmmain->setWindowTitle(QApplication::applicationDisplayName());
         frmmain->Starten();
-        if (!TZAM_Anwendung::Terminated())
+        if (!TZAM_Anwendung::Terminated()) {
+            schleifeLief = true;
             ergebnis = QApplication::exec();
+        }
     }
+    // An end asked for before the message loop ran brings its own code.
+    if (!schleifeLief && TZAM_Anwendung::Terminated())
+        ergebnis = TZAM_Anwendung::ExitCode();
     frmmain.reset();
     dm.reset();
     // The script decides the exit code, also when it ended before the message loop ran; a program
