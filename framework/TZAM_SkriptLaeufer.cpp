@@ -134,7 +134,9 @@ void TZAM_SkriptLaeufer::NaechsteZeile()
                 return;
             }
             if (ende && z.Art() != TZAM_SkriptZeile::szLeer) {
-                Scheitern(QStringLiteral("Zeile nach ende (Zeile %1, ende in Zeile %2)").arg(z.Nummer()).arg(ende->Nummer()));
+                Scheitern(QStringLiteral("Zeile nach ende (Zeile %1, ende in Zeile %2)")
+                              .arg(z.Nummer())
+                              .arg(ende->Nummer()));
                 return;
             }
             if (z.Art() == TZAM_SkriptZeile::szEnde)

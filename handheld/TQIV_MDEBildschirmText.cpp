@@ -32,7 +32,9 @@ void Liste(TfrmMDE* AMaske, TVTVRList* AListe, QStringList& AZeilen, bool AMitNa
 {
     const TVRList* liste = AListe->VRList_Get();
     if (AMitNamen)
-        AZeilen << QStringLiteral("Liste %1: %2 Zeilen").arg(AListe->objectName()).arg(liste ? liste->GetRowCount() : 0);
+        AZeilen << QStringLiteral("Liste %1: %2 Zeilen")
+                       .arg(AListe->objectName())
+                       .arg(liste ? liste->GetRowCount() : 0);
     else
         AZeilen << QStringLiteral("Liste:");
     if (!liste)
@@ -78,7 +80,8 @@ bool TQIV_MDEBildschirmText::Zeilen(QWidget* AFenster, QStringList& AZeilen, boo
     auto gezeigt = [maske](const QWidget* AWidget, const QString& AText) {
         return AWidget->isVisibleTo(maske) ? AText : QString();
     };
-    AZeilen << QStringLiteral("Kopf: %1").arg(gezeigt(maske->pnlHeader, TZAM_BildschirmText::LabelText(maske->pnlHeader)));
+    AZeilen << QStringLiteral("Kopf: %1")
+                   .arg(gezeigt(maske->pnlHeader, TZAM_BildschirmText::LabelText(maske->pnlHeader)));
 
     if (panel == maske->pnlBtnMenu) {
         TZAM_BtnMenu* menu = maske->btnmButtons;

@@ -364,8 +364,8 @@ private Q_SLOTS:
         QTest::newRow("nie im Busy") << QStringList{QStringLiteral("click Lange"), QStringLiteral("click Zaehlen")}
                                      << QStringLiteral("gezählt");
         QTest::newRow("Dialog nach dem Blick in die Schleife")
-            << QStringList{QStringLiteral("click Spaet"), QStringLiteral("expect Wirklich?"), QStringLiteral("click Ja"),
-                           QStringLiteral("expect Label: Antwort: Ja")}
+            << QStringList{QStringLiteral("click Spaet"), QStringLiteral("expect Wirklich?"),
+                           QStringLiteral("click Ja"), QStringLiteral("expect Label: Antwort: Ja")}
             << QStringLiteral("Antwort: Ja");
     }
     void zeilenLaufenNurImLeerlauf()
@@ -698,12 +698,13 @@ private Q_SLOTS:
         new QLabel(QStringLiteral("Standard"), &sonder);
         QWidget normal;
         new QLabel(QStringLiteral("Standard"), &normal);
-        const int id = TZAM_SkriptLaeufer::DumpErweiterungRegistrieren([](QWidget* AFenster, QStringList& AZeilen, bool) {
+        auto erweiterung = [](QWidget* AFenster, QStringList& AZeilen, bool) {
             if (AFenster->objectName() != QLatin1String("frmMDE"))
                 return false;
             AZeilen.append(QStringLiteral("Zustand: Start"));
             return true;
-        });
+        };
+        const int id = TZAM_SkriptLaeufer::DumpErweiterungRegistrieren(erweiterung);
         QCOMPARE(TZAM_BildschirmText::Zeilen(&sonder),
                  (QStringList{QStringLiteral("Fenster: QWidget frmMDE \"\""), QStringLiteral("Zustand: Start")}));
         QCOMPARE(TZAM_BildschirmText::Zeilen(&normal).value(1), QStringLiteral("Label: Standard"));
