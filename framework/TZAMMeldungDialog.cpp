@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -64,4 +65,30 @@ int TZAMMeldungDialog::Zeigen(TArt AArt, const QString& ATitel, const QString& A
 
 QString TZAMMeldungDialog::Text() const { return FText->text(); }
 
-void TZAMMeldungDialog::reject() { done(FArt == maFrage ? mrNo : mrOk); }
+int TZAMMeldungDialog::Antwort(int AErgebnis) const
+{
+    return Antwort(FArt, AErgebnis);
+}
+
+int TZAMMeldungDialog::Antwort(TArt AArt, int AErgebnis)
+{
+    if (AArt == maFrage)
+        return AErgebnis == mrYes || AErgebnis == mrNo ? AErgebnis : int(mrNo);
+    return mrOk;
+}
+
+// A window hidden without done() leaves exec()'s own result; one deleted meanwhile is gone.
+int TZAMMeldungDialog::exec()
+{
+    const TArt art = FArt;
+    QPointer<TZAMMeldungDialog> wache(this);
+    const int ergebnis = Antwort(art, QDialog::exec());
+    if (wache)
+        setResult(ergebnis);
+    return ergebnis;
+}
+
+void TZAMMeldungDialog::done(int AErgebnis) { QDialog::done(Antwort(AErgebnis)); }
+
+// Esc, and every other way to close without an answer.
+void TZAMMeldungDialog::reject() { done(QDialog::Rejected); }

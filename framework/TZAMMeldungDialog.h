@@ -6,7 +6,9 @@ class QLabel;
 class QPushButton;
 
 // The framework's message window: fits a 320 x 320 handheld screen, Enter answers the default
-// button, Esc answers "Nein" for a question and closes an information.
+// button, Esc answers "Nein" for a question and closes an information. It answers within its
+// contract however it closes: a window closed without an answer (rejected, hidden, closed at the
+// program's end) answers as Esc does.
 class TZAMMeldungDialog : public QDialog
 {
     Q_OBJECT
@@ -21,9 +23,16 @@ public:
     QString Text() const;
 
 public Q_SLOTS:
+    // Answers mrOk, mrYes or mrNo.
+    int exec() override;
+    void done(int AErgebnis) override;
     void reject() override;
 
 private:
+    // AErgebnis when it is an answer of this kind of window, else the answer of Esc.
+    int Antwort(int AErgebnis) const;
+    static int Antwort(TArt AArt, int AErgebnis);
+
     TArt FArt;
     QLabel* FText;
 };

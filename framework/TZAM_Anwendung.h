@@ -5,8 +5,10 @@
 class TZAM_Anwendung
 {
 public:
-    static void Terminate();
+    // AExitCode: the program's exit code when the end comes before the message loop ran.
+    static void Terminate(int AExitCode = 0);
     static bool Terminated();
+    static int ExitCode();
     // For tests that run several program starts in one process.
     static void Zuruecksetzen();
 };

@@ -2,6 +2,7 @@
 
 #include "TZAM_SkriptFenster.h"
 #include "TZAM_SkriptListenText.h"
+#include "TZAM_SkriptSichtbar.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -41,27 +42,18 @@ QString Aus(const QWidget* AWidget)
     return AWidget->isEnabled() ? QString() : QStringLiteral(" [aus]");
 }
 
-QString Benannt(const char* AArt, const QWidget* AWidget, const QString& AInhalt)
+QString Benannt(const char* AArt, const QWidget* AWidget, const QString& AInhalt, bool AMitNamen)
 {
-    const QString name = AWidget->objectName();
+    const QString name = AMitNamen ? AWidget->objectName() : QString();
     return QStringLiteral("%1%2: %3%4")
         .arg(QLatin1String(AArt), name.isEmpty() ? QString() : QStringLiteral(" ") + name, AInhalt, Aus(AWidget));
 }
 
-QString Caption(const QAbstractButton* AKnopf)
+// A button without caption is named in the dump only: its name is not on screen.
+QString Caption(const QAbstractButton* AKnopf, bool AMitNamen)
 {
     const QString c = TZAM_BildschirmText::EineZeile(TZAM_BildschirmText::OhneKuerzel(AKnopf->text()));
-    return c.isEmpty() ? QStringLiteral("(%1)").arg(AKnopf->objectName()) : c;
-}
-
-QString LabelText(const QLabel* ALabel)
-{
-    QString t = ALabel->text();
-    if (ALabel->textFormat() == Qt::RichText || (ALabel->textFormat() == Qt::AutoText && Qt::mightBeRichText(t)))
-        t = QTextDocumentFragment::fromHtml(t).toPlainText();
-    else if (ALabel->buddy())
-        t = TZAM_BildschirmText::OhneKuerzel(t);
-    return TZAM_BildschirmText::EineZeile(t);
+    return c.isEmpty() && AMitNamen ? QStringLiteral("(%1)").arg(AKnopf->objectName()) : c;
 }
 
 QString FeldText(const QLineEdit* AFeld)
@@ -102,7 +94,8 @@ void Sammeln(const QWidget* AWurzel, const QWidget* AWidget, QList<TElement>& AE
 {
     for (QObject* o : AWidget->children()) {
         auto* w = qobject_cast<QWidget*>(o);
-        if (!w || w->isWindow() || !w->isVisibleTo(AWurzel))
+        // Nothing of it on screen: neither are its children, which it clips.
+        if (!w || w->isWindow() || !w->isVisibleTo(AWurzel) || TZAM_SkriptSichtbar::Rechteck(w).isEmpty())
             continue;
         // The tab widget writes its current tab itself.
         if (qobject_cast<QTabBar*>(w) && qobject_cast<const QTabWidget*>(AWidget))
@@ -114,34 +107,36 @@ void Sammeln(const QWidget* AWurzel, const QWidget* AWidget, QList<TElement>& AE
     }
 }
 
-void Schreiben(const QWidget* AWidget, QStringList& AZeilen)
+void Schreiben(const QWidget* AWidget, QStringList& AZeilen, bool AMitNamen)
 {
     if (auto* l = qobject_cast<const QLabel*>(AWidget)) {
-        const QString t = LabelText(l);
+        const QString t = TZAM_BildschirmText::LabelText(l);
         if (!t.isEmpty())
             AZeilen.append(QStringLiteral("Label: ") + t);
     } else if (auto* c = qobject_cast<const QCheckBox*>(AWidget)) {
         const char* mark = c->checkState() == Qt::Checked            ? "[x] "
                            : c->checkState() == Qt::PartiallyChecked ? "[-] "
                                                                      : "[ ] ";
-        AZeilen.append(QStringLiteral("Haken: ") + QLatin1String(mark) + Caption(c) + Aus(c));
+        AZeilen.append(QStringLiteral("Haken: ") + QLatin1String(mark) + Caption(c, AMitNamen) + Aus(c));
     } else if (auto* r = qobject_cast<const QRadioButton*>(AWidget)) {
         AZeilen.append(QStringLiteral("Option: ") + (r->isChecked() ? QStringLiteral("(o) ") : QStringLiteral("( ) ")) +
-                       Caption(r) + Aus(r));
+                       Caption(r, AMitNamen) + Aus(r));
     } else if (auto* b = qobject_cast<const QAbstractButton*>(AWidget)) {
-        AZeilen.append(QStringLiteral("Knopf: ") + Caption(b) + Aus(b));
+        AZeilen.append(QStringLiteral("Knopf: ") + Caption(b, AMitNamen) + Aus(b));
     } else if (auto* e = qobject_cast<const QLineEdit*>(AWidget)) {
-        AZeilen.append(Benannt("Feld", e, FeldText(e)));
+        AZeilen.append(Benannt("Feld", e, FeldText(e), AMitNamen));
     } else if (auto* s = qobject_cast<const QAbstractSpinBox*>(AWidget)) {
-        AZeilen.append(Benannt("Feld", s, s->text()));
+        AZeilen.append(Benannt("Feld", s, s->text(), AMitNamen));
     } else if (auto* k = qobject_cast<const QComboBox*>(AWidget)) {
-        AZeilen.append(Benannt("Auswahl", k, TZAM_BildschirmText::EineZeile(k->currentText())));
+        AZeilen.append(Benannt("Auswahl", k, TZAM_BildschirmText::EineZeile(k->currentText()), AMitNamen));
     } else if (auto* t = qobject_cast<const QTextEdit*>(AWidget)) {
-        AZeilen.append(Benannt("Text", t, TZAM_BildschirmText::EineZeile(t->toPlainText())));
+        AZeilen.append(
+            Benannt("Text", t, TZAM_BildschirmText::EineZeile(TZAM_SkriptSichtbar::FeldText(t)), AMitNamen));
     } else if (auto* p = qobject_cast<const QPlainTextEdit*>(AWidget)) {
-        AZeilen.append(Benannt("Text", p, TZAM_BildschirmText::EineZeile(p->toPlainText())));
+        AZeilen.append(
+            Benannt("Text", p, TZAM_BildschirmText::EineZeile(TZAM_SkriptSichtbar::FeldText(p)), AMitNamen));
     } else if (auto* v = qobject_cast<const QAbstractItemView*>(AWidget)) {
-        TZAM_SkriptListenText::Zeilen(v, AZeilen);
+        TZAM_SkriptListenText::Zeilen(v, AZeilen, AMitNamen);
     } else if (auto* f = qobject_cast<const QProgressBar*>(AWidget)) {
         AZeilen.append(QStringLiteral("Fortschritt: ") + f->text());
     } else if (auto* tw = qobject_cast<const QTabWidget*>(AWidget)) {
@@ -170,7 +165,7 @@ void TZAM_BildschirmText::DumpErweiterungEntfernen(int AId)
     Erweiterungen().remove(AId);
 }
 
-QStringList TZAM_BildschirmText::Zeilen(QWidget* AFenster)
+QStringList TZAM_BildschirmText::Zeilen(QWidget* AFenster, bool AMitNamen)
 {
     QWidget* fenster = AFenster ? AFenster : TZAM_SkriptFenster::AktivesFenster();
     if (!fenster)
@@ -179,9 +174,9 @@ QStringList TZAM_BildschirmText::Zeilen(QWidget* AFenster)
     // A copy: an extension may register another while it runs.
     const auto erweiterungen = Erweiterungen();
     for (const TErweiterung& e : erweiterungen)
-        if (e && e(fenster, zeilen))
+        if (e && e(fenster, zeilen, AMitNamen))
             return zeilen;
-    ElementZeilen(fenster, zeilen);
+    ElementZeilen(fenster, zeilen, AMitNamen);
     return zeilen;
 }
 
@@ -193,7 +188,7 @@ QString TZAM_BildschirmText::FensterZeile(const QWidget* AFenster)
     return z + QStringLiteral(" \"%1\"").arg(EineZeile(AFenster->windowTitle()));
 }
 
-void TZAM_BildschirmText::ElementZeilen(const QWidget* AWurzel, QStringList& AZeilen)
+void TZAM_BildschirmText::ElementZeilen(const QWidget* AWurzel, QStringList& AZeilen, bool AMitNamen)
 {
     QList<TElement> elemente;
     Sammeln(AWurzel, AWurzel, elemente);
@@ -201,7 +196,18 @@ void TZAM_BildschirmText::ElementZeilen(const QWidget* AWurzel, QStringList& AZe
         return A.Ort.y() != B.Ort.y() ? A.Ort.y() < B.Ort.y() : A.Ort.x() < B.Ort.x();
     });
     for (const TElement& e : elemente)
-        Schreiben(e.Widget, AZeilen);
+        Schreiben(e.Widget, AZeilen, AMitNamen);
+}
+
+QString TZAM_BildschirmText::LabelText(const QLabel* ALabel)
+{
+    QString t = ALabel->text();
+    if (ALabel->textFormat() == Qt::RichText || (ALabel->textFormat() == Qt::AutoText && Qt::mightBeRichText(t)))
+        t = QTextDocumentFragment::fromHtml(t).toPlainText();
+    else if (ALabel->buddy())
+        t = OhneKuerzel(t);
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+    return EineZeile(TZAM_SkriptSichtbar::LabelText(ALabel, t));
 }
 
 QString TZAM_BildschirmText::OhneKuerzel(const QString& ACaption)

@@ -4,9 +4,38 @@
 #include "ZAMFehler.h"
 #include "ZAMGlobal.h"
 
+#include <QCoreApplication>
+#include <QList>
+#include <QThread>
+
 #include <exception>
 
 namespace {
+
+QList<int>& HandlerEbenen()
+{
+    static QList<int> e;
+    return e;
+}
+
+// Notes the loop level of a running handler of the main thread for as long as it runs.
+class TEbene
+{
+public:
+    TEbene() : FHaupt(QCoreApplication::instance() && QThread::currentThread() == qApp->thread())
+    {
+        if (FHaupt)
+            HandlerEbenen().append(QThread::currentThread()->loopLevel());
+    }
+    ~TEbene()
+    {
+        if (FHaupt)
+            HandlerEbenen().removeLast();
+    }
+
+private:
+    bool FHaupt;
+};
 
 int BuchungsTiefe()
 {
@@ -59,6 +88,7 @@ bool TZAM_Hausregel::Kern(bool* ABusy, const char* AName, unsigned AOptionen, co
 
     bool fertig = false;
     {
+        TEbene ebene;
         TWache wache((AOptionen & hrBusyTest) ? ABusy : nullptr);
         try {
             ABody();
@@ -73,4 +103,10 @@ bool TZAM_Hausregel::Kern(bool* ABusy, const char* AName, unsigned AOptionen, co
     if (AOptionen & hrTerminate)
         FehlerTerminate(name, 0);
     return fertig;
+}
+
+int TZAM_Hausregel::HandlerEbene()
+{
+    const QList<int>& e = HandlerEbenen();
+    return e.isEmpty() ? -1 : e.last();
 }

@@ -60,4 +60,9 @@ public:
 
     // The general form; ABusy may be null.
     static bool Kern(bool* ABusy, const char* AName, unsigned AOptionen, const std::function<void()>& ABody);
+
+    // The event-loop level of the innermost handler that runs in the main thread, -1 when none. A
+    // handler that looks at the event loop (processEvents) is still at its level; a modal form it
+    // opened runs one level higher.
+    static int HandlerEbene();
 };

@@ -6,7 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QPointer>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
@@ -23,9 +23,13 @@ void Fehlerausgabe(const QString& AText)
 }
 } // namespace
 
-TZAM_SkriptLaeufer::TZAM_SkriptLaeufer(QObject* AParent) : QObject(AParent)
+TZAM_SkriptLaeufer::TZAM_SkriptLaeufer(QObject* AParent)
+    : QObject(AParent), FLeerlauf(new TZAM_SkriptLeerlauf(this))
 {
     GInstanz = this;
+    FEndeFrist.setSingleShot(true);
+    FEndeFrist.setInterval(10000);
+    connect(FLeerlauf, &TZAM_SkriptLeerlauf::Bereit, this, &TZAM_SkriptLaeufer::NaechsteZeile);
     TZAM_SkriptFenster::Beobachten();
 }
 
@@ -95,47 +99,108 @@ void TZAM_SkriptLaeufer::Starten()
     if (FGestartet)
         return;
     FGestartet = true;
-    Planen(0);
+    FLeerlauf->Abwarten(0);
 }
 
-void TZAM_SkriptLaeufer::Planen(int AMillisekunden)
+bool TZAM_SkriptLaeufer::Frei() const
 {
-    QTimer::singleShot(AMillisekunden, this, &TZAM_SkriptLaeufer::NaechsteZeile);
+    if (FLaufend.isEmpty())
+        return true;
+    const QWidget* modal = QApplication::activeModalWidget();
+    return QThread::currentThread()->loopLevel() > FLaufend.last().Ebene && modal &&
+           modal != FLaufend.last().Modal;
 }
 
-// Runs from the event loop only, never from processEvents of a line: a posted event may open a
-// modal form, and the lines must go on inside it.
+// Only from the idle watcher: at the top of an idle event loop.
 void TZAM_SkriptLaeufer::NaechsteZeile()
 {
-    if (FExitCode >= 0)
+    if (FExitCode >= 0 || FEndeErwartet)
         return;
+    if (!Frei()) {
+        FLeerlauf->Abwarten(FPause);
+        return;
+    }
     if (!FErsteZeileLief) {
         // The first window may still be on its way (start-up message, log-on dialog).
         if (!TZAM_SkriptFenster::AktivesFenster()) {
-            Planen(qMax(FPause, 10));
+            FLeerlauf->Abwarten(qMax(FPause, 10));
             return;
         }
         FErsteZeileLief = true;
+        const TZAM_SkriptZeile* ende = nullptr;
         for (const TZAM_SkriptZeile& z : FZeilen) {
             if (z.Art() == TZAM_SkriptZeile::szFehler) {
                 Scheitern(z.Fehler());
                 return;
             }
+            if (ende && z.Art() != TZAM_SkriptZeile::szLeer) {
+                Scheitern(QStringLiteral("Zeile nach ende (Zeile %1, ende in Zeile %2)")
+                              .arg(z.Nummer())
+                              .arg(ende->Nummer()));
+                return;
+            }
+            if (z.Art() == TZAM_SkriptZeile::szEnde)
+                ende = &z;
         }
     }
-    while (FNaechste < FZeilen.size() && FZeilen[FNaechste].Art() == TZAM_SkriptZeile::szLeer)
-        ++FNaechste;
+    FNaechste = NaechsteNichtLeere();
     if (FNaechste >= FZeilen.size()) {
         Ende(CSkriptExit_Ok);
         return;
     }
     const TZAM_SkriptZeile zeile = FZeilen[FNaechste++];
+    if (zeile.Art() == TZAM_SkriptZeile::szEnde) {
+        EndeAbwarten(zeile);
+        return;
+    }
     TZAM_SkriptFenster::Aktivieren();
-    // Scheduled first: a line that opens a modal form returns only when the form closes.
-    Planen(zeile.Art() == TZAM_SkriptZeile::szWarten ? zeile.Millisekunden() + FPause : FPause);
+    // Awaited first: a line that opens a modal form returns only when the form closes.
+    FLeerlauf->Vergessen();
+    FLeerlauf->Abwarten(zeile.Art() == TZAM_SkriptZeile::szWarten ? zeile.Millisekunden() + FPause : FPause);
+    FLaufend.append({QThread::currentThread()->loopLevel(), QApplication::activeModalWidget()});
     const QString fehler = Ausfuehren(zeile);
+    FLaufend.removeLast();
     if (!fehler.isEmpty())
         Scheitern(fehler);
+}
+
+qsizetype TZAM_SkriptLaeufer::NaechsteNichtLeere() const
+{
+    qsizetype i = FNaechste;
+    while (i < FZeilen.size() && FZeilen[i].Art() == TZAM_SkriptZeile::szLeer)
+        ++i;
+    return i;
+}
+
+// No line follows: the program must end by itself (idle termination, or the end a line before
+// asked for) within the deadline.
+void TZAM_SkriptLaeufer::EndeAbwarten(const TZAM_SkriptZeile& AZeile)
+{
+    FEndeErwartet = true;
+    FLeerlauf->Stoppen();
+    const int nummer = AZeile.Nummer();
+    connect(&FEndeFrist, &QTimer::timeout, this, [this, nummer] {
+        Scheitern(QStringLiteral("ende fehlgeschlagen: das Programm läuft nach %1 ms noch (Zeile %2)")
+                      .arg(FEndeFrist.interval())
+                      .arg(nummer));
+    });
+    FEndeFrist.start();
+}
+
+int TZAM_SkriptLaeufer::Abschluss(int AProgrammCode)
+{
+    if (FExitCode >= 0 || !FGestartet)
+        return FExitCode >= 0 ? FExitCode : AProgrammCode;
+    FEndeFrist.stop();
+    FLeerlauf->Stoppen();
+    const qsizetype offen = NaechsteNichtLeere();
+    if (FEndeErwartet || offen >= FZeilen.size() || FZeilen[offen].Art() == TZAM_SkriptZeile::szEnde) {
+        FExitCode = AProgrammCode;
+        return FExitCode;
+    }
+    Schreiben({QStringLiteral("Skript endete vor Zeile %1").arg(FZeilen[offen].Nummer())});
+    FExitCode = CSkriptExit_Vorzeitig;
+    return FExitCode;
 }
 
 QString TZAM_SkriptLaeufer::Ausfuehren(const TZAM_SkriptZeile& AZeile)
@@ -177,11 +242,13 @@ QString TZAM_SkriptLaeufer::Ausfuehren(const TZAM_SkriptZeile& AZeile)
         Schreiben(TZAM_BildschirmText::Zeilen());
         return {};
     case TZAM_SkriptZeile::szErwarten:
-        if (TZAM_BildschirmText::Text().contains(AZeile.Argument()))
+        // The shown texts only: an object name is not on screen.
+        if (TZAM_BildschirmText::Text(nullptr, false).contains(AZeile.Argument()))
             return {};
         return QStringLiteral("expect fehlgeschlagen: ") + AZeile.Argument() + stelle;
     case TZAM_SkriptZeile::szFehler:
         return AZeile.Fehler();
+    case TZAM_SkriptZeile::szEnde:
     case TZAM_SkriptZeile::szWarten:
     case TZAM_SkriptZeile::szLeer:
         break;
@@ -202,6 +269,8 @@ void TZAM_SkriptLaeufer::Ende(int AExitCode)
     if (FExitCode >= 0)
         return;
     FExitCode = AExitCode;
+    FLeerlauf->Stoppen();
+    FEndeFrist.stop();
     if (FBeenden) {
         FBeenden(AExitCode);
     } else if (IZAM_Programm* programm = ZAMDienste().Programm) {

@@ -1,20 +1,25 @@
 #pragma once
 
 #include "TZAM_BildschirmText.h"
+#include "TZAM_SkriptLeerlauf.h"
 #include "TZAM_SkriptZeile.h"
 
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
 #include <functional>
 
 inline constexpr int CSkriptExit_Ok = 0;
-inline constexpr int CSkriptExit_Fehler = 1; // failed expect, unknown line, missing widget
+inline constexpr int CSkriptExit_Fehler = 1; // failed expect, unknown line, missing widget, no end at "ende"
 inline constexpr int CSkriptExit_Datei = 2;  // the script file cannot be read
+inline constexpr int CSkriptExit_Vorzeitig = 3; // the program ended before a line that was still to run
 
 // Scripted operation ("--script FILE"): feeds the lines of a text file to the running program.
-// Each line runs from a fresh single-shot timer that schedules the next line first, so the lines go
-// on inside the event loop of a modal form that a line opened.
+// Each line runs only once the program is idle (TZAM_SkriptLeerlauf) and never inside another line,
+// except in the loop of a modal form that the other line opened: the next line is awaited before a
+// line runs, so the lines go on inside that form.
 class TZAM_SkriptLaeufer : public QObject
 {
     Q_OBJECT
@@ -42,6 +47,13 @@ public:
     // script before the first line.
     void Starten();
 
+    // For the program entry once the program has ended (AProgrammCode: its own exit code): the exit
+    // code of the run. An end before a line that was still to run is a failure ("Skript endete vor
+    // Zeile N"); an end at the line "ende", or right before it, is the program's own.
+    int Abschluss(int AProgrammCode);
+
+    // How long the line "ende" waits for the program's end before it fails (default 10 s).
+    void SetEndeFrist(int AMillisekunden) { FEndeFrist.setInterval(qMax(0, AMillisekunden)); }
     // Pause between lines in milliseconds (default 30).
     void SetPause(int AMillisekunden) { FPause = qMax(0, AMillisekunden); }
     // The scanner's prefix key (default F11; empty for none) and terminator (default Enter, or Tab).
@@ -57,8 +69,12 @@ public:
     int ExitCode() const { return FExitCode; }
 
 private:
-    void Planen(int AMillisekunden);
     void NaechsteZeile();
+    // The index of the next line that is not empty, or the number of lines.
+    qsizetype NaechsteNichtLeere() const;
+    void EndeAbwarten(const TZAM_SkriptZeile& AZeile);
+    // Whether a line may run now: none runs, or the one that runs waits in a modal form it opened.
+    bool Frei() const;
     // Empty when the line ran, else the reason of the failure.
     QString Ausfuehren(const TZAM_SkriptZeile& AZeile);
     void Scheitern(const QString& AGrund);
@@ -72,6 +88,16 @@ private:
     Qt::Key FScanEnde = Qt::Key_Return;
     std::function<void(int)> FBeenden;
     std::function<void(const QString&)> FAusgabe;
+    TZAM_SkriptLeerlauf* FLeerlauf;
+    // The lines that run, outermost first: loop level and modal form when each began.
+    struct TLaufend
+    {
+        int Ebene;
+        QPointer<QWidget> Modal;
+    };
+    QList<TLaufend> FLaufend;
+    QTimer FEndeFrist;
+    bool FEndeErwartet = false;
     bool FGestartet = false;
     bool FErsteZeileLief = false;
     int FExitCode = -1;

@@ -1,6 +1,7 @@
 #include "TZAM_SkriptListenText.h"
 
 #include "TZAM_BildschirmText.h"
+#include "TZAM_SkriptSichtbar.h"
 
 #include <QHeaderView>
 #include <QListView>
@@ -13,26 +14,41 @@ struct TListe
     const QAbstractItemView* View;
     const QTreeView* Baum;
     QList<int> Spalten;
+    QRect Sichtfeld;
     int Ausgegeben = 0;
     int Uebrig = 0;
+    // A row below the seen part: every later one is too.
+    bool Unten = false;
 };
 
-QList<int> SichtbareSpalten(const QAbstractItemView* AView)
+const QHeaderView* Kopf(const QAbstractItemView* AView)
+{
+    if (auto* baum = qobject_cast<const QTreeView*>(AView))
+        return baum->header();
+    if (auto* tabelle = qobject_cast<const QTableView*>(AView))
+        return tabelle->horizontalHeader();
+    return nullptr;
+}
+
+// The columns that are shown and meet the seen part, in screen order.
+QList<int> SichtbareSpalten(const QAbstractItemView* AView, const QRect& ASichtfeld)
 {
     QList<int> spalten;
     const QAbstractItemModel* m = AView->model();
     if (auto* liste = qobject_cast<const QListView*>(AView))
         return {liste->modelColumn()};
-    const QHeaderView* kopf = nullptr;
-    if (auto* baum = qobject_cast<const QTreeView*>(AView))
-        kopf = baum->header();
-    else if (auto* tabelle = qobject_cast<const QTableView*>(AView))
-        kopf = tabelle->horizontalHeader();
+    const QHeaderView* kopf = Kopf(AView);
     const int anzahl = m->columnCount(AView->rootIndex());
     for (int v = 0; v < anzahl; ++v) {
         const int logisch = kopf ? kopf->logicalIndex(v) : v;
-        if (logisch >= 0 && !(kopf && kopf->isSectionHidden(logisch)))
-            spalten.append(logisch);
+        if (logisch < 0 || (kopf && kopf->isSectionHidden(logisch)))
+            continue;
+        if (kopf) {
+            const int links = kopf->sectionViewportPosition(logisch);
+            if (links > ASichtfeld.right() || links + kopf->sectionSize(logisch) <= ASichtfeld.left())
+                continue;
+        }
+        spalten.append(logisch);
     }
     return spalten;
 }
@@ -65,9 +81,24 @@ void Ebene(TListe& AListe, const QModelIndex& AEltern, const QString& AEinzug, Q
     const QAbstractItemModel* m = AListe.View->model();
     const QItemSelectionModel* auswahl = AListe.View->selectionModel();
     const int anzahl = m->rowCount(AEltern);
-    for (int r = 0; r < anzahl; ++r) {
+    // Rows run top to bottom in these views (a list view may flow otherwise).
+    const bool vonOben = AListe.Baum || qobject_cast<const QTableView*>(AListe.View);
+    for (int r = 0; r < anzahl && !AListe.Unten; ++r) {
         if (ZeileVersteckt(AListe.View, r, AEltern))
             continue;
+        const QModelIndex erste = m->index(r, 0, AEltern);
+        const QModelIndex gezeigt = m->index(r, AListe.Spalten.first(), AEltern);
+        if (vonOben && AListe.View->visualRect(gezeigt).top() > AListe.Sichtfeld.bottom()) {
+            AListe.Unten = true;
+            break;
+        }
+        const bool sichtbar = TZAM_SkriptListenText::ZeileSichtbar(AListe.View, gezeigt, AListe.Sichtfeld);
+        // The children of a row scrolled away above may still be on screen.
+        if (!sichtbar) {
+            if (AListe.Baum && m->hasChildren(erste) && AListe.Baum->isExpanded(erste))
+                Ebene(AListe, erste, AEinzug + QStringLiteral("  "), AZeilen);
+            continue;
+        }
         if (AListe.Ausgegeben >= TZAM_SkriptListenText::CMaxZeilen) {
             ++AListe.Uebrig;
             continue;
@@ -82,33 +113,43 @@ void Ebene(TListe& AListe, const QModelIndex& AEltern, const QString& AEinzug, Q
         AZeilen.append(AEinzug + QStringLiteral("Zeile: ") + zellen.join(QStringLiteral(" | ")) +
                        (gewaehlt ? QStringLiteral(" [gewählt]") : QString()));
         ++AListe.Ausgegeben;
-        const QModelIndex erste = m->index(r, 0, AEltern);
         if (AListe.Baum && m->hasChildren(erste) && AListe.Baum->isExpanded(erste))
             Ebene(AListe, erste, AEinzug + QStringLiteral("  "), AZeilen);
     }
 }
 } // namespace
 
-void TZAM_SkriptListenText::Zeilen(const QAbstractItemView* AListe, QStringList& AZeilen)
+QRect TZAM_SkriptListenText::Sichtfeld(const QAbstractItemView* AListe)
 {
-    const QString name = AListe->objectName();
+    return TZAM_SkriptSichtbar::Rechteck(AListe->viewport());
+}
+
+bool TZAM_SkriptListenText::ZeileSichtbar(const QAbstractItemView* AListe, const QModelIndex& AIndex,
+                                          const QRect& ASichtfeld)
+{
+    const QRect r = AListe->visualRect(AIndex);
+    return r.isValid() && r.bottom() >= ASichtfeld.top() && r.top() <= ASichtfeld.bottom() && !ASichtfeld.isEmpty();
+}
+
+void TZAM_SkriptListenText::Zeilen(const QAbstractItemView* AListe, QStringList& AZeilen, bool AMitNamen)
+{
+    const QString name = AMitNamen ? AListe->objectName() : QString();
     AZeilen.append(name.isEmpty() ? QStringLiteral("Liste:") : QStringLiteral("Liste %1:").arg(name));
     if (!AListe->model())
         return;
-    TListe liste{AListe, qobject_cast<const QTreeView*>(AListe), SichtbareSpalten(AListe)};
+    const QRect sichtfeld = Sichtfeld(AListe);
+    TListe liste{AListe, qobject_cast<const QTreeView*>(AListe), SichtbareSpalten(AListe, sichtfeld), sichtfeld};
 
-    const QHeaderView* kopf = nullptr;
-    if (liste.Baum)
-        kopf = liste.Baum->header();
-    else if (auto* tabelle = qobject_cast<const QTableView*>(AListe))
-        kopf = tabelle->horizontalHeader();
-    if (kopf && !kopf->isHidden()) {
+    const QHeaderView* kopf = Kopf(AListe);
+    if (kopf && !kopf->isHidden() && !TZAM_SkriptSichtbar::Rechteck(kopf).isEmpty()) {
         QStringList titel;
         for (int s : liste.Spalten)
             titel.append(TZAM_BildschirmText::EineZeile(
                 AListe->model()->headerData(s, Qt::Horizontal, Qt::DisplayRole).toString()));
         AZeilen.append(QStringLiteral("  Kopf: ") + titel.join(QStringLiteral(" | ")));
     }
+    if (liste.Spalten.isEmpty())
+        return;
     Ebene(liste, AListe->rootIndex(), QStringLiteral("  "), AZeilen);
     if (liste.Uebrig > 0)
         AZeilen.append(QStringLiteral("  ... %1 weitere Zeilen").arg(liste.Uebrig));

@@ -1,16 +1,24 @@
 #pragma once
 
+#include <QRect>
 #include <QStringList>
 
 class QAbstractItemView;
+class QModelIndex;
 
-// The rows of an item view as screen text: header, then each shown row with its shown columns in
-// screen order joined by " | ", children of expanded tree rows indented below their row.
+// The rows of an item view as screen text: header, then each row that meets the seen part of the
+// viewport with its columns there in screen order joined by " | ", children of expanded tree rows
+// indented below their row.
 class TZAM_SkriptListenText
 {
 public:
     // At most this many rows, then one line counting the rest.
     static constexpr int CMaxZeilen = 200;
 
-    static void Zeilen(const QAbstractItemView* AListe, QStringList& AZeilen);
+    // AMitNamen: the header line names the view.
+    static void Zeilen(const QAbstractItemView* AListe, QStringList& AZeilen, bool AMitNamen = true);
+    // The part of the viewport on screen, in the viewport's coordinates.
+    static QRect Sichtfeld(const QAbstractItemView* AListe);
+    // Whether the row of AIndex meets ASichtfeld.
+    static bool ZeileSichtbar(const QAbstractItemView* AListe, const QModelIndex& AIndex, const QRect& ASichtfeld);
 };

@@ -51,6 +51,10 @@ TZAM_SkriptZeile TZAM_SkriptZeile::Lesen(const QString& AText, int ANummer)
         z.FArt = szErwarten;
         if (z.FArgument.isEmpty())
             return fehler(QStringLiteral("expect ohne Text"));
+    } else if (befehl == QLatin1String("ende")) {
+        z.FArt = szEnde;
+        if (!name.isEmpty())
+            return fehler(QStringLiteral("ende ohne Text"));
     } else {
         return fehler(QStringLiteral("unbekannte Zeile"));
     }

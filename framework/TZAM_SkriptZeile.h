@@ -18,6 +18,7 @@ public:
         szWarten,
         szDump,
         szErwarten,
+        szEnde,
         szFehler
     };
 

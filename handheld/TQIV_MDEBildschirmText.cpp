@@ -5,6 +5,9 @@
 #include "TZAM_BildschirmText.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_SkriptLaeufer.h"
+#include "TZAM_SkriptListenText.h"
+#include "TZAM_SkriptSichtbar.h"
+#include "TVTVRListModel.h"
 #include "TfrmMDE.h"
 
 #include <QLabel>
@@ -25,13 +28,21 @@ QString Art(TQIV_ZeilenArt AArt)
     return QStringLiteral("normal");
 }
 
-void Liste(TfrmMDE* AMaske, TVTVRList* AListe, const QString& AName, QStringList& AZeilen)
+void Liste(TfrmMDE* AMaske, TVTVRList* AListe, QStringList& AZeilen, bool AMitNamen)
 {
     const TVRList* liste = AListe->VRList_Get();
-    AZeilen << QStringLiteral("Liste %1: %2 Zeilen").arg(AName).arg(liste ? liste->GetRowCount() : 0);
+    if (AMitNamen)
+        AZeilen << QStringLiteral("Liste %1: %2 Zeilen")
+                       .arg(AListe->objectName())
+                       .arg(liste ? liste->GetRowCount() : 0);
+    else
+        AZeilen << QStringLiteral("Liste:");
     if (!liste)
         return;
+    const QRect sichtfeld = TZAM_SkriptListenText::Sichtfeld(AListe);
     for (int z = 0; z < liste->GetRowCount() && z < 200; ++z) {
+        if (!TZAM_SkriptListenText::ZeileSichtbar(AListe, AListe->Model_Get()->Index_4_Knoten({z, -1}), sichtfeld))
+            continue;
         QStringList zellen;
         for (int s = 0; s < liste->GetColumnCount(); ++s)
             if (liste->GetColumn(s).Visible)
@@ -53,7 +64,7 @@ void TQIV_MDEBildschirmText::Registrieren()
     Q_UNUSED(GRegistriert);
 }
 
-bool TQIV_MDEBildschirmText::Zeilen(QWidget* AFenster, QStringList& AZeilen)
+bool TQIV_MDEBildschirmText::Zeilen(QWidget* AFenster, QStringList& AZeilen, bool AMitNamen)
 {
     auto* maske = qobject_cast<TfrmMDE*>(AFenster);
     if (!maske)
@@ -65,27 +76,37 @@ bool TQIV_MDEBildschirmText::Zeilen(QWidget* AFenster, QStringList& AZeilen)
         if (p->isVisibleTo(maske))
             panel = p;
     AZeilen << QStringLiteral("Panel: %1").arg(panel ? panel->objectName() : QString());
-    AZeilen << QStringLiteral("Kopf: %1").arg(maske->pnlHeader->text());
+    // A hidden header or footer shows nothing.
+    auto gezeigt = [maske](const QWidget* AWidget, const QString& AText) {
+        return AWidget->isVisibleTo(maske) ? AText : QString();
+    };
+    AZeilen << QStringLiteral("Kopf: %1")
+                   .arg(gezeigt(maske->pnlHeader, TZAM_BildschirmText::LabelText(maske->pnlHeader)));
 
     if (panel == maske->pnlBtnMenu) {
         TZAM_BtnMenu* menu = maske->btnmButtons;
-        for (int i = 0; i < menu->Count(); ++i)
+        const QRect sicht = TZAM_SkriptSichtbar::Rechteck(menu);
+        for (int i = 0; i < menu->Count(); ++i) {
+            // Buttons scrolled out of the menu are not on screen.
+            if (menu->ButtonBottom(i) <= sicht.top() || menu->ButtonTop(i) > sicht.bottom())
+                continue;
             AZeilen << QStringLiteral("Menü: %1 | %2%3")
                            .arg(TZAM_BildschirmText::EineZeile(menu->LeftCaptionAnzeige(i)),
                                 TZAM_BildschirmText::EineZeile(menu->RightCaptionAnzeige(i)),
                                 menu->Item(i).Enabled ? QString() : QStringLiteral(" [aus]"));
+        }
     } else if (panel == maske->pnlVRList) {
-        Liste(maske, maske->vtVRList, QStringLiteral("vtVRList"), AZeilen);
+        Liste(maske, maske->vtVRList, AZeilen, AMitNamen);
     } else if (panel == maske->pnlDoppelVRList) {
-        Liste(maske, maske->vtVRListOben, QStringLiteral("vtVRListOben"), AZeilen);
-        Liste(maske, maske->vtVRListUnten, QStringLiteral("vtVRListUnten"), AZeilen);
+        Liste(maske, maske->vtVRListOben, AZeilen, AMitNamen);
+        Liste(maske, maske->vtVRListUnten, AZeilen, AMitNamen);
     } else if (panel == maske->pnlMultipurpose) {
         for (QLabel* z : maske->FMultipurposeZeilen)
-            if (z->isVisibleTo(maske))
-                AZeilen
-                    << QStringLiteral("Zeile %1: %2").arg(z->objectName(), TZAM_BildschirmText::EineZeile(z->text()));
+            if (z->isVisibleTo(maske) && !TZAM_SkriptSichtbar::Rechteck(z).isEmpty())
+                AZeilen << QStringLiteral("Zeile%1: %2")
+                               .arg(AMitNamen ? u' ' + z->objectName() : QString(), TZAM_BildschirmText::LabelText(z));
     } else if (panel) {
-        TZAM_BildschirmText::ElementZeilen(panel, AZeilen);
+        TZAM_BildschirmText::ElementZeilen(panel, AZeilen, AMitNamen);
     }
 
     QStringList knoepfe;
@@ -106,7 +127,9 @@ bool TQIV_MDEBildschirmText::Zeilen(QWidget* AFenster, QStringList& AZeilen)
             knoepfe << QString::fromUtf8(name);
     AZeilen << QStringLiteral("Knöpfe: %1").arg(knoepfe.join(QStringLiteral(", ")));
     bool lang = false, warnung = false;
-    const QString tip = maske->FussTipLesen(lang, warnung);
+    maske->FussTipLesen(lang, warnung);
+    const QString tip = lang ? gezeigt(maske->memFusstip, TZAM_SkriptSichtbar::FeldText(maske->memFusstip))
+                             : gezeigt(maske->lblFussTip, TZAM_BildschirmText::LabelText(maske->lblFussTip));
     AZeilen << QStringLiteral("Fuß%1: %2")
                    .arg(warnung ? QStringLiteral(" [Warnung]") : QString(), TZAM_BildschirmText::EineZeile(tip));
     return true;

@@ -5,11 +5,12 @@
 class QWidget;
 
 // The handheld screen as text for the script runner's dump: size, active state and panel, header,
-// button menu, list rows with their colour kind, multipurpose rows, logical buttons and footer.
+// the menu buttons and list rows on screen (rows with their colour kind), multipurpose rows, logical
+// buttons and footer. Texts as far as they are on screen; object names only with AMitNamen.
 class TQIV_MDEBildschirmText
 {
 public:
     // Registers the dump once per program run.
     static void Registrieren();
-    static bool Zeilen(QWidget* AFenster, QStringList& AZeilen);
+    static bool Zeilen(QWidget* AFenster, QStringList& AZeilen, bool AMitNamen);
 };

@@ -3,7 +3,9 @@
 #   scripts/e2e.sh PROGRAM SCRIPT
 # A file SCRIPT with the ending .ini instead of .script, when present, is the ini file of the run
 # (it must not name a database: the run uses the fresh demo database); one with the ending .args
-# holds further arguments of the program.
+# holds further arguments of the program; one with the ending .erwartet holds the exit code the run
+# must end with on its first line and, on the lines after it, texts its output must contain
+# (without it the run must end with 0).
 set -uo pipefail
 PROGRAMM="$1"
 SKRIPT="$2"
@@ -27,9 +29,22 @@ if [ -f "$ARGDATEI" ]; then
 fi
 timeout 120 "$PROGRAMM" "${ARGS[@]}" --script "$SKRIPT" > "$TMP/ausgabe.txt" 2>&1
 CODE=$?
-if [ "$CODE" -ne 0 ]; then
+ERWARTET=0
+TEXTE=()
+ERWARTET_DATEI="${SKRIPT%.script}.erwartet"
+if [ -f "$ERWARTET_DATEI" ]; then
+    { read -r ERWARTET; mapfile -t TEXTE; } < "$ERWARTET_DATEI"
+fi
+FEHLT=""
+for t in "${TEXTE[@]}"; do
+    [ -z "$t" ] && continue
+    grep -qF -- "$t" "$TMP/ausgabe.txt" || FEHLT="$t"
+done
+if [ "$CODE" -ne "$ERWARTET" ] || [ -n "$FEHLT" ]; then
     cat "$TMP/ausgabe.txt"
     [ -f "$TMP/protokoll.log" ] && { echo "--- Protokoll"; cat "$TMP/protokoll.log"; }
-    echo "e2e: $(basename "$SKRIPT") endete mit $CODE"
+    [ -n "$FEHLT" ] && echo "e2e: die Ausgabe enthält nicht: $FEHLT"
+    echo "e2e: $(basename "$SKRIPT") endete mit $CODE, erwartet $ERWARTET"
+    exit 1
 fi
-exit "$CODE"
+exit 0

@@ -19,8 +19,13 @@ const char* CHilfe =
     "\n"
     "  -MDE, /mde        handheld mode (full-screen handheld screen)\n"
     "  --ini FILE        the framework ini file (else ZAM_INI, else zam.ini in the configuration folder)\n"
-    "  --script FILE     feed the lines of FILE to the program (key, type, scan, click, wait, dump, expect)\n"
-    "  --help            this text\n";
+    "  --script FILE     feed the lines of FILE to the program (key, type, scan, click, wait, dump, expect,\n"
+    "                    ende: the program must end here by itself)\n"
+    "  --help            this text\n"
+    "\n"
+    "Exit codes with --script: 0 all lines ran (or the program ended at \"ende\"), 1 a line failed,\n"
+    "2 the script file cannot be read, 3 the program ended before a line still to run\n"
+    "(\"Skript endete vor Zeile N\").\n";
 
 } // namespace
 
@@ -61,16 +66,23 @@ int main(int argc, char** argv)
     }
 
     int ergebnis = 0;
+    bool schleifeLief = false;
     if (!TZAM_Anwendung::Terminated() && frmmain) {
         frmmain->setWindowTitle(QApplication::applicationDisplayName());
         frmmain->Starten();
-        if (!TZAM_Anwendung::Terminated())
+        if (!TZAM_Anwendung::Terminated()) {
+            schleifeLief = true;
             ergebnis = QApplication::exec();
+        }
     }
+    // An end asked for before the message loop ran brings its own code.
+    if (!schleifeLief && TZAM_Anwendung::Terminated())
+        ergebnis = TZAM_Anwendung::ExitCode();
     frmmain.reset();
     dm.reset();
-    // A script that ended (or failed) before the message loop ran still decides the exit code.
-    if (const TZAM_SkriptLaeufer* laeufer = TZAM_SkriptLaeufer::Instanz(); laeufer && laeufer->ExitCode() >= 0)
-        return laeufer->ExitCode();
+    // The script decides the exit code, also when it ended before the message loop ran; a program
+    // that ended before the script's last line fails it.
+    if (TZAM_SkriptLaeufer* laeufer = TZAM_SkriptLaeufer::Instanz())
+        return laeufer->Abschluss(ergebnis);
     return ergebnis;
 }

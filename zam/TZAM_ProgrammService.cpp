@@ -1,6 +1,7 @@
 #include "TZAM_ProgrammService.h"
 
 #include "EZAM_Exception.h"
+#include "TZAM_Anwendung.h"
 #include "TZAM_Backend.h"
 #include "TZAM_IniDatei.h"
 #include "ZAMGlobal.h"
@@ -10,9 +11,20 @@
 #include <QSysInfo>
 #include <QWidget>
 
+#include <cstdio>
+
 namespace {
 const QString CUserExtern = QStringLiteral("USEREXTERN=");
+
+void Protokollieren(const QString& AText)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(AText));
+    try {
+        ZAMInfo().WriteStamp(AText, 1);
+    } catch (const std::exception&) {
+    }
 }
+} // namespace
 
 TZAM_ProgrammService::TZAM_ProgrammService(TZAM_Backend& ABackend, const QStringList& AArgumente)
     : FBackend(ABackend)
@@ -30,9 +42,24 @@ void TZAM_ProgrammService::Init(const QString& AProgrammCode, int AProzessTyp, i
     FProgrammCode = AProgrammCode;
     FBackend.DatenbankOeffnen();
     FInitialisiert = true;
+    SetAutoTerminate(
+        LeerlaufIntervall(FBackend.Ini().Wert(QStringLiteral("AUTOTERMINATE"), QStringLiteral("INTERVALL"))));
+}
+
+int TZAM_ProgrammService::LeerlaufIntervall(const QString& AText)
+{
+    if (AText.trimmed().isEmpty())
+        return CAutoTerminateStandard;
     bool ok = false;
-    const int intervall = FBackend.Ini().Wert(QStringLiteral("AUTOTERMINATE"), QStringLiteral("INTERVALL")).toInt(&ok);
-    SetAutoTerminate(ok ? intervall : 1200);
+    const qlonglong sekunden = AText.trimmed().toLongLong(&ok);
+    if (ok && sekunden >= 0 && sekunden <= CAutoTerminateMax)
+        return int(sekunden);
+    // A mistyped or huge value must not end the program at once nor never: the default holds.
+    Protokollieren(QStringLiteral("[AUTOTERMINATE] INTERVALL=%1 ungültig (0 bis %2 Sekunden), es gelten %3 Sekunden")
+                       .arg(AText.trimmed())
+                       .arg(CAutoTerminateMax)
+                       .arg(CAutoTerminateStandard));
+    return CAutoTerminateStandard;
 }
 
 void TZAM_ProgrammService::ShowException(const std::exception& E)
@@ -48,7 +75,7 @@ void TZAM_ProgrammService::PreventAutoTermination()
 
 void TZAM_ProgrammService::SetAutoTerminate(int ASekunden)
 {
-    FAutoTerminate = qMax(0, ASekunden);
+    FAutoTerminate = qBound(0, ASekunden, CAutoTerminateMax);
     if (FAutoTerminate > 0)
         FLeerlauf.start(FAutoTerminate * 1000);
     else
@@ -68,6 +95,8 @@ void TZAM_ProgrammService::Leerlauf()
 void TZAM_ProgrammService::Beenden(int AExitCode)
 {
     // Modal forms first, innermost first, so every exec() returns and its caller frees the form.
+    // Not through reject(): a form may answer it with a question. The message window answers a
+    // rejection as its Esc key does.
     for (int i = 0; i < 100; ++i) {
         auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!modal || !modal->isVisible())
@@ -75,7 +104,8 @@ void TZAM_ProgrammService::Beenden(int AExitCode)
         modal->done(QDialog::Rejected);
     }
     QApplication::closeAllWindows();
-    QCoreApplication::exit(AExitCode);
+    // Also before the message loop runs: the entry then does not start it.
+    TZAM_Anwendung::Terminate(AExitCode);
 }
 
 bool TZAM_ProgrammService::WorkStartTry(const void* AOwner, const QString& AName, int AWert)

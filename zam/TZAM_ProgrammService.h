@@ -19,6 +19,7 @@ public:
     bool IstInitialisiert() const override { return FInitialisiert; }
     void ShowException(const std::exception& E) override;
     void PreventAutoTermination() override;
+    // Kept between 0 (off) and CAutoTerminateMax.
     void SetAutoTerminate(int ASekunden) override;
     int GetAutoTerminate() const override { return FAutoTerminate; }
     void Beenden(int AExitCode = 0) override;
@@ -27,6 +28,14 @@ public:
     TIntPair GetAngemBenutzer_GepNr() const override { return FAngemeldet; }
     QString TerminalID() const override;
     QString IniWert(const QString& ASektion, const QString& ASchluessel, const QString& ADefault) const override;
+
+    // Idle termination in seconds: the default, and the largest interval a timer holds.
+    static constexpr int CAutoTerminateStandard = 1200;
+    static constexpr int CAutoTerminateMax = 2147483;
+    // The interval of the ini file's text: empty gives the default; a value that is no whole number
+    // from 0 (off) to CAutoTerminateMax is refused with a message (standard error and protocol), and
+    // the default holds.
+    static int LeerlaufIntervall(const QString& AText);
 
     const QString& ProgrammCode() const { return FProgrammCode; }
     // True once the idle termination has ended the program.
@@ -38,7 +47,7 @@ private:
     TZAM_Backend& FBackend;
     QString FProgrammCode;
     bool FInitialisiert = false;
-    int FAutoTerminate = 1200;
+    int FAutoTerminate = CAutoTerminateStandard;
     QTimer FLeerlauf;
     const void* FWorkOwner = nullptr;
     QString FWorkName;

@@ -28,6 +28,56 @@ private Q_SLOTS:
         QCOMPARE(Antwort(TZAMMeldungDialog::maWarnung, Qt::Key_Escape), int(mrOk));
     }
 
+    // However the window closes, it answers within its contract (mrYes or mrNo; mrOk): a window
+    // closed without an answer (reject, program end, hidden) answers as Esc does.
+    void ohneAntwortGeschlossenWieEsc_data()
+    {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<int>("wie");
+        QTest::addColumn<int>("antwort");
+        const std::pair<const char*, int> arten[] = {{"Frage", TZAMMeldungDialog::maFrage},
+                                                     {"Info", TZAMMeldungDialog::maInfo}};
+        const char* wege[] = {"reject", "done(Rejected)", "done(Accepted)", "close", "hide", "Knopf"};
+        for (const auto& [name, art] : arten)
+            for (int w = 0; w < 6; ++w) {
+                int antwort = art == TZAMMeldungDialog::maFrage ? mrNo : mrOk;
+                if (w == 5)
+                    antwort = art == TZAMMeldungDialog::maFrage ? mrYes : mrOk;
+                QTest::addRow("%s %s", name, wege[w]) << art << w << antwort;
+            }
+    }
+    void ohneAntwortGeschlossenWieEsc()
+    {
+        QFETCH(int, art);
+        QFETCH(int, wie);
+        QFETCH(int, antwort);
+        TZAMMeldungDialog dlg(TZAMMeldungDialog::TArt(art), QStringLiteral("Titel"), QStringLiteral("Wirklich?"));
+        QTimer::singleShot(0, &dlg, [&] {
+            const QString knopf = QLatin1String(art == TZAMMeldungDialog::maFrage ? "btnJa" : "btnOK");
+            switch (wie) {
+            case 0:
+                dlg.reject();
+                break;
+            case 1:
+                dlg.done(QDialog::Rejected);
+                break;
+            case 2:
+                dlg.done(QDialog::Accepted);
+                break;
+            case 3:
+                dlg.close();
+                break;
+            case 4:
+                dlg.hide();
+                break;
+            default:
+                dlg.findChild<QPushButton*>(knopf)->click();
+            }
+        });
+        QCOMPARE(dlg.exec(), antwort);
+        QCOMPARE(dlg.result(), antwort);
+    }
+
     void passtAufDasHandgeraet()
     {
         QString lang;

@@ -3,6 +3,7 @@
 #include "IZAM_Programm.h"
 #include "TZAMMeldungDialog.h"
 #include "TZAM_BildschirmText.h"
+#include "TZAM_Hausregel.h"
 #include "TZAM_SkriptLaeufer.h"
 #include "ZAMGlobal.h"
 
@@ -16,12 +17,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QTreeView>
 
@@ -123,6 +126,58 @@ struct TMaske
         });
         Fenster.show();
         Name->setFocus();
+    }
+};
+
+// A form that finishes its start in posted steps, and handlers that work for a while and look at the
+// event loop in between (as the wait window and the footer do), all under the busy test.
+class TStartMaske : public QDialog
+{
+public:
+    QLabel* Zustand = new QLabel(QStringLiteral("startet"), this);
+    QLabel* Ergebnis = new QLabel(QStringLiteral("leer"), this);
+    bool FBusy = false;
+
+    TStartMaske()
+    {
+        resize(300, 200);
+        Zustand->setGeometry(10, 10, 250, 24);
+        Ergebnis->setGeometry(10, 40, 250, 24);
+        Knopf(QStringLiteral("Lange"), 10, [this] {
+            Arbeiten();
+            Ergebnis->setText(QStringLiteral("fertig"));
+        });
+        Knopf(QStringLiteral("Zaehlen"), 100, [this] { Ergebnis->setText(QStringLiteral("gezählt")); });
+        Knopf(QStringLiteral("Spaet"), 190, [this] {
+            Arbeiten();
+            const int antwort = TZAMMeldungDialog::Zeigen(TZAMMeldungDialog::maFrage, QStringLiteral("Frage"),
+                                                          QStringLiteral("Wirklich?"));
+            Ergebnis->setText(antwort == mrYes ? QStringLiteral("Antwort: Ja") : QStringLiteral("Antwort: Nein"));
+        });
+    }
+
+protected:
+    void showEvent(QShowEvent* AEvent) override
+    {
+        QDialog::showEvent(AEvent);
+        QTimer::singleShot(0, this, [this] {
+            Arbeiten();
+            QTimer::singleShot(0, this, [this] { Zustand->setText(QStringLiteral("bereit")); });
+        });
+    }
+
+private:
+    static void Arbeiten()
+    {
+        QThread::msleep(40);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    void Knopf(const QString& ACaption, int AX, std::function<void()> AHandler)
+    {
+        auto* b = new QPushButton(ACaption, this);
+        b->setGeometry(AX, 80, 80, 24);
+        connect(b, &QPushButton::clicked, this,
+                [this, AHandler] { TZAM_Hausregel::Ausfuehren(FBusy, "TStartMaske.Knopf", AHandler); });
     }
 };
 
@@ -292,6 +347,95 @@ private Q_SLOTS:
                     QStringLiteral("wait 200"), QStringLiteral("expect Label: Hallo weiter")});
         QVERIFY2(nein.Code == CSkriptExit_Ok, qPrintable(nein.Ausgabe));
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // A line runs only once the program is idle: the window's posted start work is done, the line
+    // before has returned, and no handler is inside a look at the event loop; a modal dialog that a
+    // line opens still gets the lines.
+    void zeilenLaufenNurImLeerlauf_data()
+    {
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::newRow("erste Zeile nach dem Start") << QStringList{QStringLiteral("expect Label: bereit")}
+                                                    << QStringLiteral("leer");
+        QTest::newRow("nach dem Handler") << QStringList{QStringLiteral("click Lange"),
+                                                         QStringLiteral("expect Label: fertig")}
+                                          << QStringLiteral("fertig");
+        QTest::newRow("nie im Busy") << QStringList{QStringLiteral("click Lange"), QStringLiteral("click Zaehlen")}
+                                     << QStringLiteral("gezählt");
+        QTest::newRow("Dialog nach dem Blick in die Schleife")
+            << QStringList{QStringLiteral("click Spaet"), QStringLiteral("expect Wirklich?"),
+                           QStringLiteral("click Ja"), QStringLiteral("expect Label: Antwort: Ja")}
+            << QStringLiteral("Antwort: Ja");
+    }
+    void zeilenLaufenNurImLeerlauf()
+    {
+        QFETCH(QStringList, zeilen);
+        QFETCH(QString, ergebnis);
+        TStartMaske maske;
+        // Opened from the loop like the handheld screen, so the runner already waits when it shows.
+        QTimer::singleShot(0, &maske, [&] { maske.exec(); });
+        const TLauf lauf = Laufen(zeilen);
+        QVERIFY2(lauf.Code == CSkriptExit_Ok, qPrintable(lauf.Ausgabe));
+        QCOMPARE(maske.Ergebnis->text(), ergebnis);
+    }
+
+    // An end of the program before a line still to run fails the script with code 3; a script that
+    // expects the end says so with "ende", and fails when the program then goes on.
+    void endeDesProgramms_data()
+    {
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("ausgabe");
+        QTest::newRow("Ende vor der letzten Zeile")
+            << QStringList{QStringLiteral("click Beenden"), QStringLiteral("expect nie")} << CSkriptExit_Vorzeitig
+            << QStringLiteral("Skript endete vor Zeile 2\n");
+        QTest::newRow("erste nicht gelaufene Zeile zählt")
+            << QStringList{QStringLiteral("# Ende"), QStringLiteral("click Beenden"), QString(),
+                           QStringLiteral("  # danach"), QStringLiteral("type zu spät")}
+            << CSkriptExit_Vorzeitig << QStringLiteral("Skript endete vor Zeile 5\n");
+        QTest::newRow("Ende in der Zeile vor ende")
+            << QStringList{QStringLiteral("click Beenden"), QStringLiteral("ende")} << CSkriptExit_Ok << QString();
+        QTest::newRow("ende wartet auf das Ende")
+            << QStringList{QStringLiteral("click Später beenden"), QStringLiteral("ende")} << CSkriptExit_Ok
+            << QString();
+        QTest::newRow("ende ohne Ende") << QStringList{QStringLiteral("type x"), QStringLiteral("ende")}
+                                        << CSkriptExit_Fehler
+                                        << QStringLiteral("ende fehlgeschlagen: das Programm läuft nach 400 ms noch "
+                                                          "(Zeile 2)");
+        QTest::newRow("Zeile nach ende") << QStringList{QStringLiteral("ende"), QString(), QStringLiteral("type x")}
+                                         << CSkriptExit_Fehler
+                                         << QStringLiteral("Zeile nach ende (Zeile 3, ende in Zeile 1)");
+    }
+    void endeDesProgramms()
+    {
+        QFETCH(QStringList, zeilen);
+        QFETCH(int, code);
+        QFETCH(QString, ausgabe);
+        // The loop stands for the program; the entry asks the runner for the exit code after it.
+        QEventLoop programm;
+        QWidget w;
+        w.resize(300, 100);
+        auto* beenden = new QPushButton(QStringLiteral("Beenden"), &w);
+        beenden->setGeometry(10, 10, 100, 24);
+        connect(beenden, &QPushButton::clicked, &w, [&] { programm.exit(0); });
+        auto* spaeter = new QPushButton(QStringLiteral("Später beenden"), &w);
+        spaeter->setGeometry(120, 10, 150, 24);
+        connect(spaeter, &QPushButton::clicked, &w, [&] { QTimer::singleShot(200, &w, [&] { programm.exit(0); }); });
+        w.show();
+
+        QString text;
+        TZAM_SkriptLaeufer laeufer;
+        laeufer.SetPause(5);
+        laeufer.SetEndeFrist(400);
+        laeufer.SetAusgabe([&](const QString& AText) { text += AText; });
+        laeufer.SetBeenden([&](int ACode) { programm.exit(ACode); });
+        laeufer.ZeilenSetzen(zeilen);
+        laeufer.Starten();
+        QTimer::singleShot(10000, &programm, [&] { programm.exit(99); });
+        const int programmCode = programm.exec();
+        QCOMPARE(laeufer.Abschluss(programmCode), code);
+        QVERIFY2(ausgabe.isEmpty() ? text.isEmpty() : text.startsWith(ausgabe), qPrintable(text));
     }
 
     void wartenLaesstDieSchleifeLaufen()
@@ -484,6 +628,69 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("  Kopf: Bez"), QStringLiteral("  Zeile: Hose [gewählt]")}));
     }
 
+    // Dump and expect see what a person sees: nothing outside the window or a viewport, no list row
+    // scrolled away, of a clipped label only the part on screen, and no object names.
+    void nurWasZuSehenIst_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("imDump");
+        QTest::addColumn<bool>("erwartet");
+        auto zeile = [](const char* AName, const QString& AText, bool AImDump, bool AErwartet) {
+            QTest::newRow(AName) << AText << AImDump << AErwartet;
+        };
+        zeile("Fenster", QStringLiteral("Fenster: QWidget frmSicht \"Sicht\""), true, true);
+        zeile("Label im Fenster", QStringLiteral("Label: im Fenster"), true, true);
+        zeile("Label neben dem Fenster", QStringLiteral("draußen"), false, false);
+        zeile("erste Listenzeile", QStringLiteral("Zeile: Reihe 01"), true, true);
+        zeile("Listenzeile unter dem Sichtfeld", QStringLiteral("Reihe 30"), false, false);
+        zeile("oben im Rollbereich", QStringLiteral("Label: oben im Rahmen"), true, true);
+        zeile("unter dem Rollbereich", QStringLiteral("unter dem Rand"), false, false);
+        zeile("sichtbarer Teil eines Labels", QStringLiteral("Label: Lagerplatz"), true, true);
+        zeile("ganzer Text eines Labels am Rand", QStringLiteral("Lagerplatz 12345"), false, false);
+        zeile("Objektname", QStringLiteral("edtVersteckterName"), true, false);
+        zeile("Feldinhalt", QStringLiteral("Feld: sichtbar"), false, true);
+    }
+    void nurWasZuSehenIst()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, imDump);
+        QFETCH(bool, erwartet);
+        QWidget w;
+        w.setObjectName(QStringLiteral("frmSicht"));
+        w.setWindowTitle(QStringLiteral("Sicht"));
+        w.resize(300, 200);
+        (new QLabel(QStringLiteral("im Fenster"), &w))->setGeometry(10, 10, 100, 20);
+        (new QLabel(QStringLiteral("draußen"), &w))->setGeometry(310, 10, 100, 20);
+        auto* liste = new QTreeView(&w);
+        liste->setGeometry(10, 40, 150, 70);
+        liste->setHeaderHidden(true);
+        QStandardItemModel modell;
+        for (int i = 1; i <= 30; ++i)
+            modell.appendRow(new QStandardItem(QStringLiteral("Reihe %1").arg(i, 2, 10, QLatin1Char('0'))));
+        liste->setModel(&modell);
+        auto* rahmen = new QScrollArea(&w);
+        rahmen->setGeometry(10, 120, 150, 60);
+        auto* inhalt = new QWidget;
+        inhalt->resize(130, 300);
+        (new QLabel(QStringLiteral("oben im Rahmen"), inhalt))->setGeometry(0, 0, 120, 20);
+        (new QLabel(QStringLiteral("unter dem Rand"), inhalt))->setGeometry(0, 200, 120, 20);
+        rahmen->setWidget(inhalt);
+        auto* feld = new QLineEdit(QStringLiteral("sichtbar"), &w);
+        feld->setObjectName(QStringLiteral("edtVersteckterName"));
+        feld->setGeometry(170, 40, 100, 24);
+        // Only "Lagerplatz" fits between the label's left edge and the window's right edge.
+        auto* platz = new QLabel(QStringLiteral("Lagerplatz 12345"), &w);
+        const int breite = platz->fontMetrics().horizontalAdvance(QStringLiteral("Lagerplatz")) + 2;
+        platz->setGeometry(300 - breite, 175, 200, 20);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        const QString dump = TZAM_BildschirmText::Text(&w);
+        QVERIFY2(dump.contains(text) == imDump, qPrintable(dump));
+        const TLauf lauf = Laufen({QStringLiteral("expect ") + text});
+        QCOMPARE(lauf.Code, erwartet ? CSkriptExit_Ok : CSkriptExit_Fehler);
+    }
+
     void dumpErweiterung()
     {
         QWidget sonder;
@@ -491,12 +698,13 @@ private Q_SLOTS:
         new QLabel(QStringLiteral("Standard"), &sonder);
         QWidget normal;
         new QLabel(QStringLiteral("Standard"), &normal);
-        const int id = TZAM_SkriptLaeufer::DumpErweiterungRegistrieren([](QWidget* AFenster, QStringList& AZeilen) {
+        auto erweiterung = [](QWidget* AFenster, QStringList& AZeilen, bool) {
             if (AFenster->objectName() != QLatin1String("frmMDE"))
                 return false;
             AZeilen.append(QStringLiteral("Zustand: Start"));
             return true;
-        });
+        };
+        const int id = TZAM_SkriptLaeufer::DumpErweiterungRegistrieren(erweiterung);
         QCOMPARE(TZAM_BildschirmText::Zeilen(&sonder),
                  (QStringList{QStringLiteral("Fenster: QWidget frmMDE \"\""), QStringLiteral("Zustand: Start")}));
         QCOMPARE(TZAM_BildschirmText::Zeilen(&normal).value(1), QStringLiteral("Label: Standard"));

@@ -1,5 +1,7 @@
 // Program object, parameters with their overrides, and the message service.
 #include "EZAM_Exception.h"
+#include "TZAMMeldungDialog.h"
+#include "TZAM_Anwendung.h"
 #include "TZAM_Backend.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_InfoService.h"
@@ -17,6 +19,8 @@
 #include <QFile>
 #include <QTest>
 #include <QTimer>
+
+#include <limits>
 
 namespace {
 
@@ -161,13 +165,71 @@ private Q_SLOTS:
         ZAMProgramm().WorkDone(&b);
     }
 
+    // The interval of the ini file: a value a timer cannot hold, or no interval at all, is refused
+    // with a message and the default holds; the program's own setting is kept in range.
+    void leerlaufIntervallAusDerIni_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("sekunden");
+        QTest::addColumn<bool>("meldung");
+        QTest::newRow("ohne") << QString() << 1200 << false;
+        QTest::newRow("aus") << QStringLiteral("0") << 0 << false;
+        QTest::newRow("kurz") << QStringLiteral("30") << 30 << false;
+        QTest::newRow("längstes") << QStringLiteral("2147483") << 2147483 << false;
+        QTest::newRow("zu lang für den Zeitgeber") << QStringLiteral("4294968") << 1200 << true;
+        QTest::newRow("negativ") << QStringLiteral("-5") << 1200 << true;
+        QTest::newRow("keine Zahl") << QStringLiteral("bald") << 1200 << true;
+    }
+    void leerlaufIntervallAusDerIni()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, sekunden);
+        QFETCH(bool, meldung);
+        TZAM_TestUmgebung umg(TZAM_TestUmgebung::tmSQLite);
+        if (!text.isEmpty())
+            IniAnhaengen(umg.IniPfad(), QStringLiteral("[AUTOTERMINATE]\nINTERVALL=%1\n").arg(text));
+        umg.Neustart();
+        QCOMPARE(ZAMProgramm().GetAutoTerminate(), sekunden);
+        QFile f(umg.Verzeichnis() + QStringLiteral("/protokoll.log"));
+        const QString protokoll = f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        QCOMPARE(protokoll.contains(QStringLiteral("[AUTOTERMINATE] INTERVALL=%1 ungültig").arg(text)), meldung);
+
+        ZAMProgramm().SetAutoTerminate(std::numeric_limits<int>::max());
+        QCOMPARE(ZAMProgramm().GetAutoTerminate(), TZAM_ProgrammService::CAutoTerminateMax);
+        ZAMProgramm().SetAutoTerminate(-1);
+        QCOMPARE(ZAMProgramm().GetAutoTerminate(), 0);
+    }
+
+    // An end asked for before any event loop runs is kept for the program entry and leaves no
+    // loop behind that would end later dialogs at once.
+    void beendenVorDerSchleife()
+    {
+        TZAM_TestUmgebung umg(TZAM_TestUmgebung::tmSQLite);
+        ZAMProgramm().Beenden(5);
+        QVERIFY(TZAM_Anwendung::Terminated());
+        QCOMPARE(TZAM_Anwendung::ExitCode(), 5);
+        TZAM_Anwendung::Zuruecksetzen();
+        QDialog dlg;
+        QTimer::singleShot(50, &dlg, [&] { dlg.done(3); });
+        QCOMPARE(dlg.exec(), 3);
+    }
+
+    // Last of the loops: the end leaves every event loop of this process. The open forms close
+    // innermost first; a question answers as its Esc key ("Nein").
     void leerlaufBeendetUeberNormalesEnde()
     {
         TZAM_TestUmgebung umg(TZAM_TestUmgebung::tmSQLite);
         ZAMProgramm().SetAutoTerminate(1);
         QDialog dlg;
         int ergebnis = -1;
-        QTimer::singleShot(0, &dlg, [&] { ergebnis = dlg.exec(); });
+        int antwort = -1;
+        QTimer::singleShot(0, &dlg, [&] {
+            QTimer::singleShot(0, &dlg, [&] {
+                antwort = TZAMMeldungDialog::Zeigen(TZAMMeldungDialog::maFrage, QStringLiteral("Frage"),
+                                                    QStringLiteral("Wirklich?"));
+            });
+            ergebnis = dlg.exec();
+        });
         QEventLoop schleife;
         QTimer notbremse;
         notbremse.setSingleShot(true);
@@ -175,8 +237,11 @@ private Q_SLOTS:
         notbremse.start(10000);
         const int ende = schleife.exec();
         QCOMPARE(ende, 0);
+        QCOMPARE(antwort, int(mrNo));
         QCOMPARE(ergebnis, int(QDialog::Rejected));
         QVERIFY(umg.Backend().Programm().AutomatischBeendet());
+        QVERIFY(TZAM_Anwendung::Terminated());
+        TZAM_Anwendung::Zuruecksetzen();
     }
 
     void meldungskatalogUndProtokoll()
