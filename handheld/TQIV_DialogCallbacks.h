@@ -17,3 +17,6 @@ using TQIV_Eingabe_callback =
     std::function<void(TZAM_TriState_Enum AAntwort, const QString& AEditRueckgabe, const QString& AComboRueckgabe)>;
 using TQIV_BenutzerAnmeldung_Callback = std::function<void(bool AErfolg)>;
 using TQIV_Bildanzeige_Callback = std::function<void()>;
+// The quantity correction: (true, the typed quantity, the caller's index) for "Weiter",
+// (false, 0, -1) for "Abbrechen".
+using TQIV_MengenkorrekturSH_Callback = std::function<void(bool AErfolg, int AIstMenge, int AIndex)>;

@@ -315,9 +315,13 @@ QColor TfrmMDE::ZeilenFarbe(const TVRList& AListe, int AZeile, int ALevel) const
 
 void TfrmMDE::keyPressEvent(QKeyEvent* AEvent)
 {
-    // A dialog would answer Esc and Enter itself; on this screen they are actions only.
-    if (AEvent->key() == Qt::Key_Escape || AEvent->key() == Qt::Key_Return || AEvent->key() == Qt::Key_Enter) {
+    // A dialog would answer Esc and Enter itself; on this screen they are actions only, or the
+    // keys of the panel that is open.
+    const bool enter = AEvent->key() == Qt::Key_Return || AEvent->key() == Qt::Key_Enter;
+    if (AEvent->key() == Qt::Key_Escape || enter) {
         AEvent->accept();
+        if (enter && pnlMengenkorrekturSH->isVisibleTo(this))
+            btnMeKorrSHWeiterClick();
         return;
     }
     // With the numeric actions off, a digit still presses the menu button that carries it.

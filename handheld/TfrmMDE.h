@@ -175,6 +175,9 @@ public:
                              bool AForce);
     void ButtonHilfeAn(bool AFuss);
     void BildAn(const TInt32Trio& AProduktID, TQIV_Bildanzeige_Callback ACallback);
+    // The actual quantity of one size, typed; AReturnToPanel is shown again afterwards.
+    void MengenKorrekturSHAn(QWidget* AReturnToPanel, int AIndex, const QString& ALangGroesse, int ASollMenge,
+                             int AIstMenge, const QString& ACaption, TQIV_MengenkorrekturSH_Callback ACallback);
     // Presses OK of an open message.
     void MeldungBtnOKClick();
     TZAM_InfoMeldungListe* InfoMeldungListe_AufbauenWennNichtDa();
@@ -304,6 +307,9 @@ private Q_SLOTS:
     void btnHilfeObenClick();
     void btnHilfeUntenClick();
     void lblBildClick();
+    void btnMeKorrSHWeiterClick();
+    void btnMeKorrSHZurueckClick();
+    void btnMeKorrSHNullClick();
 
 private:
     struct TLogischerKnopf
@@ -340,6 +346,8 @@ private:
     };
     void KnopfZustaendeMerken();
     void KnopfZustaendeWiederherstellen();
+    // "Weiter" (also Enter and F14) and "Abbrechen" (also F15) of the quantity correction.
+    void ClickBtnMeKorrSH_WeiterOderZurueck(bool AWeiter);
     void AnmeldungSchliessen();
     void AnmeldungAbbrechen(); // "Abbrechen", the back button and F15
     void BenutzerAnmeldungErgebnis(bool AErfolg);
@@ -390,6 +398,12 @@ private:
     TZAM_BtnMenu* btnmEingabeAuswahl = nullptr;
     QLineEdit *edtBenutzer = nullptr, *edtPasswort = nullptr;
     QLabel* lblBild = nullptr;
+    QLabel *lblMeKorrSHGroesseWert = nullptr, *lblMeKorrSHSollMeWert = nullptr;
+    QLineEdit* edtMeKorrSHIstMeWert = nullptr;
+    TQIV_MengenkorrekturSH_Callback FMengenkorrekturSHCallback;
+    QWidget* FMengenkorrekturSHReturnToPanel = nullptr;
+    int FMengenkorrekturSHIndex = -1;
+    bool FMengenkorrekturSHNumpadMerk = false;
     std::array<QPushButton*, 4> FHilfeKnoepfe{};
     std::array<QAbstractButton*, 4> FHilfeZiele{};
     TQIV_Sicherheitsabfrage_callback FSicherheitsabfrageCallback;

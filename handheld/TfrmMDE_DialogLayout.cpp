@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -157,4 +158,43 @@ void TfrmMDE::DialogPanelsErstellen()
     lblBild->setMinimumSize(1, 1);
     lblBild->installEventFilter(this);
     bild->addWidget(lblBild, 1);
+
+    // Quantity correction: size and planned quantity, the actual quantity typed (0 to 99999).
+    auto* korrektur = new QVBoxLayout(pnlMengenkorrekturSH);
+    auto* hinweis = Text(pnlMengenkorrekturSH, QStringLiteral("lblMeKorrSH"));
+    hinweis->setText(QStringLiteral("Bitte die Ist-Menge eingeben und bestätigen."));
+    korrektur->addWidget(hinweis);
+    auto* werte = new QGridLayout;
+    auto zeile = [&](int AZeile, const QString& ACaption, QWidget* AWert) {
+        werte->addWidget(new QLabel(ACaption, pnlMengenkorrekturSH), AZeile, 0);
+        werte->addWidget(AWert, AZeile, 1);
+    };
+    lblMeKorrSHGroesseWert = new QLabel(pnlMengenkorrekturSH);
+    lblMeKorrSHGroesseWert->setObjectName(QStringLiteral("lblMeKorrSHGroesseWert"));
+    lblMeKorrSHSollMeWert = new QLabel(pnlMengenkorrekturSH);
+    lblMeKorrSHSollMeWert->setObjectName(QStringLiteral("lblMeKorrSHSollMeWert"));
+    edtMeKorrSHIstMeWert = new QLineEdit(pnlMengenkorrekturSH);
+    edtMeKorrSHIstMeWert->setObjectName(QStringLiteral("edtMeKorrSHIstMeWert"));
+    edtMeKorrSHIstMeWert->setMaxLength(5);
+    edtMeKorrSHIstMeWert->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")),
+                                                                       edtMeKorrSHIstMeWert));
+    auto* null = Knopf(pnlMengenkorrekturSH, QStringLiteral("btnMeKorrSHNull"), QStringLiteral("0"));
+    auto* feld = new QHBoxLayout;
+    feld->addWidget(edtMeKorrSHIstMeWert, 1);
+    feld->addWidget(null);
+    zeile(0, QStringLiteral("Größe:"), lblMeKorrSHGroesseWert);
+    zeile(1, QStringLiteral("Soll-Menge:"), lblMeKorrSHSollMeWert);
+    werte->addWidget(new QLabel(QStringLiteral("Ist-Menge:"), pnlMengenkorrekturSH), 2, 0);
+    werte->addLayout(feld, 2, 1);
+    korrektur->addLayout(werte);
+    korrektur->addStretch();
+    auto* korrekturKnoepfe = new QHBoxLayout;
+    auto* korrAbbrechen = Knopf(pnlMengenkorrekturSH, QStringLiteral("btnMeKorrSHAbbrechen"), QStringLiteral("Abbrechen"));
+    auto* weiter = Knopf(pnlMengenkorrekturSH, QStringLiteral("btnMeKorrSHWeiter"), QStringLiteral("Weiter"));
+    korrekturKnoepfe->addWidget(korrAbbrechen);
+    korrekturKnoepfe->addWidget(weiter);
+    korrektur->addLayout(korrekturKnoepfe);
+    connect(null, &QPushButton::clicked, this, &TfrmMDE::btnMeKorrSHNullClick);
+    connect(korrAbbrechen, &QPushButton::clicked, this, &TfrmMDE::btnMeKorrSHZurueckClick);
+    connect(weiter, &QPushButton::clicked, this, &TfrmMDE::btnMeKorrSHWeiterClick);
 }

@@ -237,6 +237,10 @@ void TfrmMDE::actBackspaceExecute()
 void TfrmMDE::actF14Execute()
 {
     AnState("TfrmMDE.actF14Execute", [&](TAbstractState& S) {
+        if (pnlMengenkorrekturSH->isVisibleTo(this)) {
+            ClickBtnMeKorrSH_WeiterOderZurueck(true);
+            return;
+        }
         if (pnlSicherheitsAbfrage->isVisibleTo(this)) {
             if (btnJa->isVisibleTo(this))
                 ClickBtnJaNein(btnJa->text(), tsTrue);
@@ -254,6 +258,10 @@ void TfrmMDE::actF15Execute()
     TZAM_Hausregel::Ausfuehren(FBusy, "TfrmMDE.actF15Execute", [&] {
         if (!FAktState)
             return;
+        if (pnlMengenkorrekturSH->isVisibleTo(this)) {
+            ClickBtnMeKorrSH_WeiterOderZurueck(false);
+            return;
+        }
         // With a question open only its "Nein" answers; with a message F15 does nothing.
         if (pnlSicherheitsAbfrage->isVisibleTo(this)) {
             if (btnNein->isVisibleTo(this))

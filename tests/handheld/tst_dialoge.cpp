@@ -455,6 +455,71 @@ private Q_SLOTS:
         QVERIFY(FMaske->pnlMultipurpose->isVisible());
     }
 
+    // The quantity correction answers (true, typed quantity, index) or (false, 0, -1); an empty
+    // field keeps it open with a warning; no key reaches the state; the return panel comes back.
+    void mengenkorrektur_data()
+    {
+        QTest::addColumn<QStringList>("ablauf");
+        QTest::addColumn<QString>("antwort");
+        const QString weiter = QStringLiteral("klick btnMeKorrSHWeiter");
+        QTest::newRow("Weiter") << QStringList{QStringLiteral("leeren"), QStringLiteral("tippe 12"), weiter}
+                                << QStringLiteral("ja 12 3");
+        QTest::newRow("Enter nach Buchstaben")
+            << QStringList{QStringLiteral("leeren"), QStringLiteral("tippe 1a2"), QStringLiteral("taste Enter")}
+            << QStringLiteral("ja 12 3");
+        QTest::newRow("F14 mit der Ist-Menge") << QStringList{QStringLiteral("taste F14")} << QStringLiteral("ja 5 3");
+        QTest::newRow("Null-Knopf") << QStringList{QStringLiteral("klick btnMeKorrSHNull"), weiter}
+                                    << QStringLiteral("ja 0 3");
+        QTest::newRow("Abbrechen") << QStringList{QStringLiteral("tippe 9"), QStringLiteral("klick btnMeKorrSHAbbrechen")}
+                                   << QStringLiteral("nein 0 -1");
+        QTest::newRow("F15") << QStringList{QStringLiteral("taste F15")} << QStringLiteral("nein 0 -1");
+        QTest::newRow("leeres Feld bleibt offen")
+            << QStringList{QStringLiteral("leeren"), weiter, QStringLiteral("offen"), QStringLiteral("tippe 4"),
+                           QStringLiteral("taste Enter")}
+            << QStringLiteral("ja 4 3");
+    }
+    void mengenkorrektur()
+    {
+        QFETCH(QStringList, ablauf);
+        QFETCH(QString, antwort);
+        Starten(QStringLiteral("N"));
+        FMaske->ChangeState<TDialogTestState>();
+        FMaske->MengenKorrekturSHAn(FMaske->pnlMultipurpose, 3, QStringLiteral("XL"), 6, 5, QStringLiteral("HN-4711"),
+                                    [](bool AErfolg, int AMenge, int AIndex) {
+                                        GAufrufe << QStringLiteral("%1 %2 %3")
+                                                        .arg(AErfolg ? QStringLiteral("ja") : QStringLiteral("nein"))
+                                                        .arg(AMenge)
+                                                        .arg(AIndex);
+                                    });
+        QVERIFY(FMaske->pnlMengenkorrekturSH->isVisible() && !FMaske->pnlMultipurpose->isVisible());
+        QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("HN-4711"));
+        QCOMPARE(FMaske->findChild<QLabel*>(QStringLiteral("lblMeKorrSHSollMeWert"))->text(), QStringLiteral("6"));
+        auto* feld = FMaske->findChild<QLineEdit*>(QStringLiteral("edtMeKorrSHIstMeWert"));
+        QCOMPARE(feld->text(), QStringLiteral("5"));
+        for (const QString& schritt : ablauf) {
+            const QString wert = schritt.section(u' ', 1);
+            if (schritt == QLatin1String("leeren"))
+                feld->clear();
+            else if (schritt.startsWith(QLatin1String("tippe ")))
+                QTest::keyClicks(feld, wert);
+            else if (schritt.startsWith(QLatin1String("klick ")))
+                Klicken(wert);
+            else if (schritt.startsWith(QLatin1String("taste ")))
+                Taste(wert == QLatin1String("Enter") ? Qt::Key_Return : wert == QLatin1String("F14") ? Qt::Key_F14 : Qt::Key_F15);
+            else if (schritt == QLatin1String("offen")) {
+                bool warnung = false;
+                QVERIFY(!Fuss(&warnung).isEmpty() && warnung);
+                QVERIFY(FMaske->pnlMengenkorrekturSH->isVisible());
+                QVERIFY(GAufrufe.isEmpty());
+            }
+        }
+        QCOMPARE(GAufrufe, QStringList{antwort});
+        QVERIFY(FMaske->pnlMultipurpose->isVisible() && !FMaske->pnlMengenkorrekturSH->isVisible());
+        QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Dialogtest"));
+        QCOMPARE(Fuss(), QStringLiteral("Bitte scannen."));
+        QVERIFY(FMaske->NumpadActions_Enabled_Get());
+    }
+
     void absenderOhneKnopf()
     {
         Starten(QStringLiteral("N"));
