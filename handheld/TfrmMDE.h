@@ -175,6 +175,10 @@ public:
                              bool AForce);
     void ButtonHilfeAn(bool AFuss);
     void BildAn(const TInt32Trio& AProduktID, TQIV_Bildanzeige_Callback ACallback);
+    // The size-quantity grid keeps 4 + trunc((H - 180) / 45) rows for its height H in pixels,
+    // appending or removing rows at the bottom.
+    void MengeneingabeSHAnFensterGroesseAnpassen();
+    int MeEinSHZeilenAnzahl() const { return int(FMeEinSHZeilen.size()); }
     // The actual quantity of one size, typed; AReturnToPanel is shown again afterwards.
     void MengenKorrekturSHAn(QWidget* AReturnToPanel, int AIndex, const QString& ALangGroesse, int ASollMenge,
                              int AIstMenge, const QString& ACaption, TQIV_MengenkorrekturSH_Callback ACallback);
@@ -254,6 +258,7 @@ public:
     QWidget* pnlArtNrHandEin = nullptr;
     QWidget* pnlMengeneingabeSH = nullptr;
     QWidget* pnlMengenkorrekturSH = nullptr;
+    QWidget* pnlMeEinSHMeEinWerte = nullptr;
     QWidget* pnlFuss = nullptr;
     QWidget* pnlFooter = nullptr;
     QLabel* lblFussTip = nullptr;
@@ -398,6 +403,18 @@ private:
     TZAM_BtnMenu* btnmEingabeAuswahl = nullptr;
     QLineEdit *edtBenutzer = nullptr, *edtPasswort = nullptr;
     QLabel* lblBild = nullptr;
+    // A row of the size-quantity grid: size name, planned quantity, minus, actual quantity, plus.
+    struct TMeEinSHZeile
+    {
+        QLabel* Groesse = nullptr;
+        QLabel* Soll = nullptr;
+        QPushButton* Minus = nullptr;
+        QLabel* Ist = nullptr;
+        QPushButton* Plus = nullptr;
+    };
+    void MeEinSHZeileAnhaengen();
+    QList<TMeEinSHZeile> FMeEinSHZeilen;
+    QLabel *lblMeEinSHSollSumme = nullptr, *lblMeEinSHIstSumme = nullptr;
     QLabel *lblMeKorrSHGroesseWert = nullptr, *lblMeKorrSHSollMeWert = nullptr;
     QLineEdit* edtMeKorrSHIstMeWert = nullptr;
     TQIV_MengenkorrekturSH_Callback FMengenkorrekturSHCallback;

@@ -34,6 +34,33 @@ QLabel* Text(QWidget* AParent, const QString& AName)
 
 } // namespace
 
+void TfrmMDE::MeEinSHZeileAnhaengen()
+{
+    // Every row is built alike, so a new row has the first row's alignment, font and handlers.
+    auto* raster = static_cast<QGridLayout*>(pnlMeEinSHMeEinWerte->layout());
+    const int zeile = int(FMeEinSHZeilen.size());
+    const QString nr = QString::number(zeile);
+    auto zelle = [&](const char* AName, int ASpalte) {
+        QLabel* l = Text(pnlMeEinSHMeEinWerte, QLatin1String(AName) + nr);
+        l->setAutoFillBackground(true);
+        raster->addWidget(l, zeile, ASpalte);
+        return l;
+    };
+    auto knopf = [&](const char* AName, const QString& ACaption, int ASpalte) {
+        QPushButton* b = Knopf(pnlMeEinSHMeEinWerte, QLatin1String(AName) + nr, ACaption);
+        b->setMinimumHeight(0);
+        raster->addWidget(b, zeile, ASpalte);
+        return b;
+    };
+    TMeEinSHZeile z;
+    z.Groesse = zelle("lblMeEinSHGroesse", 0);
+    z.Soll = zelle("lblMeEinSHSoll", 1);
+    z.Minus = knopf("btnMeEinSHMinus", QStringLiteral("-"), 2);
+    z.Ist = zelle("lblMeEinSHIst", 3);
+    z.Plus = knopf("btnMeEinSHPlus", QStringLiteral("+"), 4);
+    FMeEinSHZeilen << z;
+}
+
 void TfrmMDE::DialogPanelsErstellen()
 {
     // Message and question.
@@ -158,6 +185,34 @@ void TfrmMDE::DialogPanelsErstellen()
     lblBild->setMinimumSize(1, 1);
     lblBild->installEventFilter(this);
     bild->addWidget(lblBild, 1);
+
+    // Size-quantity entry: captions and sums over the value grid of four designed rows, and the
+    // scroll buttons.
+    auto* mengen = new QVBoxLayout(pnlMengeneingabeSH);
+    auto* kopf = new QGridLayout;
+    const QStringList titel{QStringLiteral("Größe"), QStringLiteral("Soll-Me"), QString(), QStringLiteral("Ist-Me"),
+                            QString()};
+    for (int spalte = 0; spalte < titel.size(); ++spalte)
+        kopf->addWidget(new QLabel(titel[spalte], pnlMengeneingabeSH), 0, spalte, Qt::AlignCenter);
+    kopf->addWidget(new QLabel(QStringLiteral("Summe"), pnlMengeneingabeSH), 1, 0, Qt::AlignCenter);
+    lblMeEinSHSollSumme = Text(pnlMengeneingabeSH, QStringLiteral("lblMeEinSHSollSumme"));
+    lblMeEinSHIstSumme = Text(pnlMengeneingabeSH, QStringLiteral("lblMeEinSHIstSumme"));
+    kopf->addWidget(lblMeEinSHSollSumme, 1, 1);
+    kopf->addWidget(lblMeEinSHIstSumme, 1, 3);
+    mengen->addLayout(kopf);
+    pnlMeEinSHMeEinWerte = new QWidget(pnlMengeneingabeSH);
+    pnlMeEinSHMeEinWerte->setObjectName(QStringLiteral("pnlMeEinSHMeEinWerte"));
+    auto* raster = new QGridLayout(pnlMeEinSHMeEinWerte);
+    raster->setContentsMargins(0, 0, 0, 0);
+    raster->setSpacing(1);
+    mengen->addWidget(pnlMeEinSHMeEinWerte, 1);
+    for (int zeile = 0; zeile < 4; ++zeile)
+        MeEinSHZeileAnhaengen();
+    auto* blaettern = new QHBoxLayout;
+    for (const auto& [name, caption] : {std::pair{"btnMeEinSHUp", "▲"}, std::pair{"btnMeEinSHPgUp", "▲▲"},
+                                        std::pair{"btnMeEinSHDown", "▼"}, std::pair{"btnMeEinSHPgDown", "▼▼"}})
+        blaettern->addWidget(Knopf(pnlMengeneingabeSH, QString::fromLatin1(name), QString::fromUtf8(caption)));
+    mengen->addLayout(blaettern);
 
     // Quantity correction: size and planned quantity, the actual quantity typed (0 to 99999).
     auto* korrektur = new QVBoxLayout(pnlMengenkorrekturSH);

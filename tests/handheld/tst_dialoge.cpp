@@ -520,6 +520,20 @@ private Q_SLOTS:
         QVERIFY(FMaske->NumpadActions_Enabled_Get());
     }
 
+    // Rows of the size-quantity grid for its height: 4 + trunc((H - 180) / 45), toward zero;
+    // growing and shrinking keep the rows in order.
+    void mengenrasterZeilen()
+    {
+        Starten(QStringLiteral("N"));
+        for (const auto& [hoehe, zeilen] : {std::pair{360, 8}, std::pair{150, 4}, std::pair{120, 3}, std::pair{404, 8}}) {
+            FMaske->pnlMeEinSHMeEinWerte->resize(200, hoehe);
+            FMaske->MengeneingabeSHAnFensterGroesseAnpassen();
+            QCOMPARE(FMaske->MeEinSHZeilenAnzahl(), zeilen);
+            QVERIFY(FMaske->findChild<QLabel*>(QStringLiteral("lblMeEinSHIst%1").arg(zeilen - 1)));
+            QVERIFY(!FMaske->findChild<QLabel*>(QStringLiteral("lblMeEinSHIst%1").arg(zeilen)));
+        }
+    }
+
     void absenderOhneKnopf()
     {
         Starten(QStringLiteral("N"));
