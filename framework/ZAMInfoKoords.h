@@ -34,3 +34,11 @@ inline const TInfoKoord CZAM_Info_Fehler_Buchung_NichtGespeichert{"DBCONNEC", 11
 inline const TInfoKoord CZAM_Info_Fehler_Buchung_Ungewiss{"DBCONNEC", 1115};
 inline const TInfoKoord CZAM_Info_Fehler_Sperre{"DBCONNEC", 1120};
 inline const TInfoKoord CZAM_Info_Fehler_Sperre_SitzungVerloren{"DBCONNEC", 1121};
+
+// Article master: articles, sizes and their codes.
+inline const TInfoKoord CZAM_Info_Artv_KeinArtikel{"ARTV", 1001};
+inline const TInfoKoord CZAM_Info_Artv_KeinGtin{"ARTV", 1003};
+inline const TInfoKoord CZAM_Info_Artv_GroesseFehlt{"ARTV", 1004};
+inline const TInfoKoord CZAM_Info_Artv_CodeVergeben{"ARTV", 1005};
+inline const TInfoKoord CZAM_Info_Artv_CodeSoebenVergeben{"ARTV", 1006};
+inline const TInfoKoord CZAM_Info_Babzmskv_KassenGroesseFehlt{"BABZMSKV", 1002};

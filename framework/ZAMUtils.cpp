@@ -2,6 +2,10 @@
 
 #include "EZAM_Exception.h"
 
+#include <QLocale>
+
+#include <cmath>
+
 namespace {
 constexpr int CTrioBreiten[3] = {5, 6, 6};
 constexpr int CPairBreiten[2] = {5, 8};
@@ -16,6 +20,25 @@ int zam_StrToInt(const QString& AText)
     if (!ok)
         throw EZAM_KonvertFehler(QStringLiteral("'%1' ist keine ganze Zahl").arg(AText));
     return v;
+}
+
+int zam_StrToIntDef(const QString& AText, int ADefault)
+{
+    bool ok = false;
+    const int v = AText.trimmed().toInt(&ok);
+    return ok ? v : ADefault;
+}
+
+QString zam_ZahlText(double AWert, int ADezimalen)
+{
+    // The German locale of Qt's own data, never the system's: a terminal set to English still
+    // writes "1.234,56".
+    static const QLocale GDeutsch(QLocale::German, QLocale::Germany);
+    const double faktor = std::pow(10.0, ADezimalen);
+    double gerundet = std::round(AWert * faktor) / faktor;
+    if (gerundet == 0)
+        gerundet = 0; // -0 would be written with its sign
+    return GDeutsch.toString(gerundet, 'f', ADezimalen);
 }
 
 QString zam_TIntTrio2String(const TIntTrio& AKey)

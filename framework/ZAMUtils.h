@@ -9,6 +9,11 @@
 QString zam_inttostr(qint64 AWert);
 // Raises the conversion error for anything but an optionally signed decimal integer.
 int zam_StrToInt(const QString& AText);
+// The same reading without raising: ADefault for anything zam_StrToInt refuses.
+int zam_StrToIntDef(const QString& AText, int ADefault);
+// German number text with thousands separators and ADezimalen decimals ("1.234,56"), whatever the
+// system locale: the program's "%n" texts. Rounded half away from zero; never "-0".
+QString zam_ZahlText(double AWert, int ADezimalen);
 
 // Barcode text form of a three-part key: 17 digits, the parts zero-padded to 5, 6 and 6.
 QString zam_TIntTrio2String(const TIntTrio& AKey);

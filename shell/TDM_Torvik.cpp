@@ -1,6 +1,9 @@
 #include "TDM_Torvik.h"
 
 #include "Glob_WWSServerFactoryClass.h"
+#include "TQIV_ArtvLesenTools.h"
+#include "TQIV_SimpleBestandsLeser.h"
+#include "TZAM_ArtBarcodeMani.h"
 #include "TZAMFormStore.h"
 #include "TZAMWarteForm.h"
 #include "TZAM_Hausregel.h"
@@ -67,6 +70,9 @@ TDM_Torvik::~TDM_Torvik()
         delete FFormStore;
         FFormStore = nullptr;
     });
+    freigeben("TDM_Torvik.BestandsLeser", [&] { FBestandsLeser.reset(); });
+    freigeben("TDM_Torvik.ArtBarCodeMani", [&] { FArtBarCodeMani.reset(); });
+    freigeben("TDM_Torvik.ArtvLesenTools", [&] { FArtvLesenTools.reset(); });
     freigeben("TDM_Torvik.Rechteserver", [&] { FRechteserver.reset(); });
     freigeben("TDM_Torvik.MandListeServer", [&] { FMandListeServer.reset(); });
     freigeben("TDM_Torvik.LagerInventurServer", [&] { FLagerInventurServer.reset(); });
@@ -94,6 +100,29 @@ template <class I> I* TDM_Torvik::Dienst_GoC(std::unique_ptr<I>& AFeld, const ch
         TZAM_Hausregel::OhneBusy(
             AName, [&] { AFeld = Glob_WWSServerFactoryClass().Create<I>(); }, false);
     return AFeld.get();
+}
+
+template <class T> T* TDM_Torvik::Werkzeug_GoC(std::unique_ptr<T>& AFeld, const char* AName)
+{
+    if (!AFeld)
+        TZAM_Hausregel::OhneBusy(
+            AName, [&] { AFeld = std::make_unique<T>(); }, false);
+    return AFeld.get();
+}
+
+TQIV_ArtvLesenTools* TDM_Torvik::ArtvLesenTools_GoC()
+{
+    return Werkzeug_GoC(FArtvLesenTools, "TDM_Torvik.ArtvLesenTools_GoC");
+}
+
+TZAM_ArtBarcodeMani* TDM_Torvik::ArtBarCodeMani_GoC()
+{
+    return Werkzeug_GoC(FArtBarCodeMani, "TDM_Torvik.ArtBarCodeMani_GoC");
+}
+
+TQIV_SimpleBestandsLeser* TDM_Torvik::BestandsLeser_GoC()
+{
+    return Werkzeug_GoC(FBestandsLeser, "TDM_Torvik.BestandsLeser_GoC");
 }
 
 IZAM_LagerEditServer* TDM_Torvik::LagerEditServer_GoC()

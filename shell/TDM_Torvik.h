@@ -21,6 +21,9 @@
 
 class QAbstractItemView;
 class QWidget;
+class TQIV_ArtvLesenTools;
+class TQIV_SimpleBestandsLeser;
+class TZAM_ArtBarcodeMani;
 class TZAMFormStore;
 class TZAMWarteForm;
 
@@ -93,9 +96,20 @@ public:
     IZAM_FilialTabelle* FilialTabelle_GoC();
     IZAM_FGSystems* FGSystems_GoC();
     TZAMFormStore* FormStore_CIN();
+    // The framework's article tools, created on first use; nil after a registered failure.
+    TQIV_ArtvLesenTools* ArtvLesenTools_GoC();
+    TZAM_ArtBarcodeMani* ArtBarCodeMani_GoC();
+    TQIV_SimpleBestandsLeser* BestandsLeser_GoC();
+
+    // Goods receipt (goodsreceipt/TDM_Torvik_Wareneingang.cpp).
+    // The long size name of an article size; empty on failure.
+    QString Langgroesse_Besorgen(const TInt32Trio& AProdukt_Id, int AGrInd);
+    // The manufacturer article number of a product; empty on failure.
+    QString HerstArtNr_Besorgen(const TInt32Trio& AProdukt_Id);
 
 private:
     template <class I> I* Dienst_GoC(std::unique_ptr<I>& AFeld, const char* AName);
+    template <class T> T* Werkzeug_GoC(std::unique_ptr<T>& AFeld, const char* AName);
 
     QList<int> FAktLagerFilialen;
     TZAM_TriState FAktLagerIstRezeVudazPlusLager;
@@ -109,6 +123,9 @@ private:
     std::unique_ptr<IZAM_LagerInventurServer> FLagerInventurServer;
     std::unique_ptr<IZAM_MandListeServer> FMandListeServer;
     std::unique_ptr<IZAM_RechteServer> FRechteserver;
+    std::unique_ptr<TQIV_ArtvLesenTools> FArtvLesenTools;
+    std::unique_ptr<TZAM_ArtBarcodeMani> FArtBarCodeMani;
+    std::unique_ptr<TQIV_SimpleBestandsLeser> FBestandsLeser;
     IZAM_FilialTabelle* FFilialTabelle = nullptr;
     IZAM_FGSystems* FFGSystems = nullptr;
     TZAMFormStore* FFormStore = nullptr;

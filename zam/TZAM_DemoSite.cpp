@@ -1,6 +1,7 @@
 #include "TZAM_DemoSite.h"
 
 #include "TZAM_Datenbank.h"
+#include "TZAM_DemoArtikel.h"
 #include "TZAM_DemoBilder.h"
 #include "TZAM_DemoStamm.h"
 #include "TZAM_Migrationen.h"
@@ -36,6 +37,8 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
              p->Speichern(QStringLiteral("RESAUFKUBELP"), QStringLiteral("N"), QStringLiteral("Reservierung auf KuBe-LP"));
          }},
         {4, QStringLiteral("Artikelbilder"), {}, {}, [](TZAM_Datenbank& ADb) { TZAM_DemoBilder::Anlegen(ADb); }},
+        {5, QStringLiteral("Artikel mit Größen, Codes und Bestand"), {}, {},
+         [](TZAM_Datenbank& ADb) { TZAM_DemoArtikel::Anlegen(ADb); }},
     };
 }
 

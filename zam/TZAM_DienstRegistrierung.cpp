@@ -3,8 +3,10 @@
 #include "EZAM_Exception.h"
 #include "Glob_WWSServerFactoryClass.h"
 #include "TZAM_ArtikelBildServerSql.h"
+#include "TZAM_ArtikelServerSql.h"
 #include "TZAM_AufgabenEditServerSql.h"
 #include "TZAM_Backend.h"
+#include "TZAM_BestandServerSql.h"
 #include "TZAM_DruckerKonfigSql.h"
 #include "TZAM_FGSystemsSql.h"
 #include "TZAM_FilialTabelleSql.h"
@@ -47,4 +49,6 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_LagerInventurServer, TZAM_LagerInventurServerSql>();
     Dienst<IZAM_AufgabenEditServer, TZAM_AufgabenEditServerSql>();
     Dienst<IZAM_ArtikelBildServer, TZAM_ArtikelBildServerSql>();
+    Dienst<IZAM_ArtikelServer, TZAM_ArtikelServerSql>();
+    Dienst<IZAM_BestandServer, TZAM_BestandServerSql>();
 }

@@ -105,6 +105,53 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
          },
          {},
          {}},
+        // Articles with their size grids and codes, and the stock. Sizes are the indexes 0 to 99
+        // (0 the single size of an article without sizes); 255 "no size" is never stored. The
+        // manufacturer number is searched by the upper-case text the program writes beside it.
+        {5,
+         QStringLiteral("Artikel, Größen, Artikelcodes und Bestand"),
+         {
+             QStringLiteral("CREATE TABLE zam_artikel (prod_id1 INTEGER NOT NULL, prod_id2 INTEGER NOT NULL, "
+                            "prod_id3 INTEGER NOT NULL, artnr INTEGER NOT NULL UNIQUE "
+                            "CHECK (artnr BETWEEN 1 AND 9999999), "
+                            "hersteller_artnr VARCHAR(40) NOT NULL DEFAULT '', "
+                            "hersteller_artnr_such VARCHAR(40) NOT NULL DEFAULT '', "
+                            "bezeichnung VARCHAR(80) NOT NULL DEFAULT '', hersteller VARCHAR(60) NOT NULL DEFAULT '', "
+                            "farbe VARCHAR(40) NOT NULL DEFAULT '', beschreibung VARCHAR(200) NOT NULL DEFAULT '', "
+                            "material VARCHAR(40) NOT NULL DEFAULT '', preis_cent {INT64} NOT NULL DEFAULT 0, "
+                            "PRIMARY KEY (prod_id1, prod_id2, prod_id3))"),
+             QStringLiteral("CREATE INDEX zam_artikel_hersteller_artnr ON zam_artikel (hersteller_artnr_such)"),
+             QStringLiteral("CREATE TABLE zam_artikel_groesse (prod_id1 INTEGER NOT NULL, prod_id2 INTEGER NOT NULL, "
+                            "prod_id3 INTEGER NOT NULL, groesse INTEGER NOT NULL CHECK (groesse BETWEEN 0 AND 99), "
+                            "name VARCHAR(20) NOT NULL DEFAULT '', langname VARCHAR(60) NOT NULL DEFAULT '', "
+                            "kassengroesse INTEGER NOT NULL CHECK (kassengroesse BETWEEN 0 AND 999), "
+                            "PRIMARY KEY (prod_id1, prod_id2, prod_id3, groesse), "
+                            "UNIQUE (prod_id1, prod_id2, prod_id3, kassengroesse), "
+                            "FOREIGN KEY (prod_id1, prod_id2, prod_id3) REFERENCES zam_artikel "
+                            "(prod_id1, prod_id2, prod_id3) ON DELETE CASCADE)"),
+             // art: 1 a GTIN, 2 our label barcode. The primary key keeps a code to one article size.
+             QStringLiteral("CREATE TABLE zam_artikel_code (code VARCHAR(20) NOT NULL PRIMARY KEY, "
+                            "art INTEGER NOT NULL, prod_id1 INTEGER NOT NULL, prod_id2 INTEGER NOT NULL, "
+                            "prod_id3 INTEGER NOT NULL, groesse INTEGER NOT NULL, "
+                            "FOREIGN KEY (prod_id1, prod_id2, prod_id3, groesse) REFERENCES zam_artikel_groesse "
+                            "(prod_id1, prod_id2, prod_id3, groesse) ON DELETE CASCADE)"),
+             QStringLiteral("CREATE INDEX zam_artikel_code_produkt ON zam_artikel_code "
+                            "(prod_id1, prod_id2, prod_id3, art, groesse)"),
+             // One row per place (a place or container of zam_lagerort), product, size and stock type.
+             QStringLiteral("CREATE TABLE zam_bestand (lo_id1 INTEGER NOT NULL, lo_id2 INTEGER NOT NULL, "
+                            "lo_id3 INTEGER NOT NULL, prod_id1 INTEGER NOT NULL, prod_id2 INTEGER NOT NULL, "
+                            "prod_id3 INTEGER NOT NULL, groesse INTEGER NOT NULL, "
+                            "bestandsart INTEGER NOT NULL CHECK (bestandsart BETWEEN 0 AND 62), "
+                            "menge INTEGER NOT NULL DEFAULT 0 CHECK (menge >= 0), "
+                            "PRIMARY KEY (lo_id1, lo_id2, lo_id3, prod_id1, prod_id2, prod_id3, groesse, bestandsart), "
+                            "FOREIGN KEY (lo_id1, lo_id2, lo_id3) REFERENCES zam_lagerort (id1, id2, id3), "
+                            "FOREIGN KEY (prod_id1, prod_id2, prod_id3, groesse) REFERENCES zam_artikel_groesse "
+                            "(prod_id1, prod_id2, prod_id3, groesse))"),
+             QStringLiteral("CREATE INDEX zam_bestand_produkt ON zam_bestand "
+                            "(prod_id1, prod_id2, prod_id3, groesse, bestandsart)"),
+         },
+         {},
+         {}},
     };
     return GDaten;
 }
