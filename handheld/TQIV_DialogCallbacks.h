@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TZAM_Intv100_Sortiment_Me.h"
 #include "TZAM_TriState.h"
 
 #include <QString>
@@ -20,3 +21,6 @@ using TQIV_Bildanzeige_Callback = std::function<void()>;
 // The quantity correction: (true, the typed quantity, the caller's index) for "Weiter",
 // (false, 0, -1) for "Abbrechen".
 using TQIV_MengenkorrekturSH_Callback = std::function<void(bool AErfolg, int AIstMenge, int AIndex)>;
+// The size-quantity entry: (true, the actual quantities) for the post button, (false, an empty
+// vector) for the back button.
+using TQIV_MengeneingabeSH_Callback = std::function<void(bool AErfolg, const TZAM_Intv100_Sortiment_Me& ASortiment)>;

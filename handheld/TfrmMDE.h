@@ -5,8 +5,10 @@
 #include "TQIV_IgnoreScanType.h"
 #include "TQIV_MDE_ButtonProperties.h"
 #include "TQIV_Meldung_Options.h"
+#include "TQIV_Intv100_Sortiment_QIV_GG.h"
 #include "TQIV_Optionen_OBMDE.h"
 #include "TQIV_SicherheitsAbfrage_Options.h"
+#include "TQIV_ZPMDE_CaptionFusstipMerkdaten.h"
 #include "TQIV_ZPMDE_Datentraeger.h"
 #include "TStateKlasse.h"
 #include "TVTVRList.h"
@@ -175,6 +177,13 @@ public:
                              bool AForce);
     void ButtonHilfeAn(bool AFuss);
     void BildAn(const TInt32Trio& AProduktID, TQIV_Bildanzeige_Callback ACallback);
+    // The actual quantities of one article per size, checked against the planned ones; AGrInd0 is
+    // the size the caller starts with.
+    void MengeneingabeSHAn(const TInt32Trio& AProduktID, int AGrInd0, const TZAM_Intv100_Sortiment_Me& ASortiment,
+                           TQIV_MengeneingabeSH_Callback ACallback);
+    // The size index each grid row shows, -1 for an empty row.
+    const QList<int>& MengeneingabeSHGrIndArr() const { return FMengeneingabeSHGrIndArr; }
+    const TZAM_Intv100_Sortiment_Me& MengeneingabeSHIstMeSort() const { return FMengeneingabeSHIstMeSort; }
     // The size-quantity grid keeps 4 + trunc((H - 180) / 45) rows for its height H in pixels,
     // appending or removing rows at the bottom.
     void MengeneingabeSHAnFensterGroesseAnpassen();
@@ -312,6 +321,8 @@ private Q_SLOTS:
     void btnHilfeObenClick();
     void btnHilfeUntenClick();
     void lblBildClick();
+    void btnMeEinSHPlusOrMinusClick();
+    void btnMeEinSHBlaetternClick();
     void btnMeKorrSHWeiterClick();
     void btnMeKorrSHZurueckClick();
     void btnMeKorrSHNullClick();
@@ -413,7 +424,30 @@ private:
         QPushButton* Plus = nullptr;
     };
     void MeEinSHZeileAnhaengen();
+    void ClickBtnBuchenMengeneingabeSH(bool ABuchen);
+    void MengeneingabeSHMaskeAufbauen();
+    void MengeneingabeSHZeileFuellen(int AZeile, int AGrInd);
+    void MengeneingabeSHZeileKopieren(int AVon, int ANach);
+    void MengeneingabeSHZeileVisible(int AZeile, bool AVisible);
+    void MeEinSHUpOrDown(bool AHoch, int AAnzahl);
+    void MeEinSHBlaetternSchalten();
+    void MeEinSHIstSetzen(int AZeile, int AMenge);
+    void MeEinSHZelleGeklickt(QObject* AZelle);
+    void MeKorrSH_AusMeEinSH_Callback(bool AErfolg, int AIstMenge, int AIndex);
     QList<TMeEinSHZeile> FMeEinSHZeilen;
+    TQIV_MengeneingabeSH_Callback FMengeneingabeSHCallback;
+    TInt32Trio FMengeneingabeSHProduktId;
+    QString FMengeneingabeSHHerstArtNr;
+    TQIV_Intv100_Sortiment_QIV_GG FMengeneingabeSHGGSort;
+    TZAM_Intv100_Sortiment_Me FMengeneingabeSHSollMeSort;
+    TZAM_Intv100_Sortiment_Me FMengeneingabeSHIstMeSort;
+    QList<int> FMengeneingabeSHGrIndArr;
+    // What the size-quantity entry replaced: its own copy, since the quantity correction it opens
+    // keeps header and footer in the screen's common fields.
+    TQIV_ZPMDE_CaptionFusstipMerkdaten FMengeneingabeSHMerkDaten;
+    THandler FBtnBuchenOnClickMerk;
+    THandler FMeEinSHZurueckMerk;
+    bool FMerkBtnBuchenVisible = false;
     QLabel *lblMeEinSHSollSumme = nullptr, *lblMeEinSHIstSumme = nullptr;
     QLabel *lblMeKorrSHGroesseWert = nullptr, *lblMeKorrSHSollMeWert = nullptr;
     QLineEdit* edtMeKorrSHIstMeWert = nullptr;

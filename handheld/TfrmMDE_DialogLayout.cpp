@@ -42,7 +42,8 @@ void TfrmMDE::MeEinSHZeileAnhaengen()
     const QString nr = QString::number(zeile);
     auto zelle = [&](const char* AName, int ASpalte) {
         QLabel* l = Text(pnlMeEinSHMeEinWerte, QLatin1String(AName) + nr);
-        l->setAutoFillBackground(true);
+        l->installEventFilter(this); // a tap on a cell
+
         raster->addWidget(l, zeile, ASpalte);
         return l;
     };
@@ -50,6 +51,7 @@ void TfrmMDE::MeEinSHZeileAnhaengen()
         QPushButton* b = Knopf(pnlMeEinSHMeEinWerte, QLatin1String(AName) + nr, ACaption);
         b->setMinimumHeight(0);
         raster->addWidget(b, zeile, ASpalte);
+        connect(b, &QPushButton::clicked, this, &TfrmMDE::btnMeEinSHPlusOrMinusClick);
         return b;
     };
     TMeEinSHZeile z;
@@ -211,7 +213,11 @@ void TfrmMDE::DialogPanelsErstellen()
     auto* blaettern = new QHBoxLayout;
     for (const auto& [name, caption] : {std::pair{"btnMeEinSHUp", "▲"}, std::pair{"btnMeEinSHPgUp", "▲▲"},
                                         std::pair{"btnMeEinSHDown", "▼"}, std::pair{"btnMeEinSHPgDown", "▼▼"}})
-        blaettern->addWidget(Knopf(pnlMengeneingabeSH, QString::fromLatin1(name), QString::fromUtf8(caption)));
+    {
+        QPushButton* b = Knopf(pnlMengeneingabeSH, QString::fromLatin1(name), QString::fromUtf8(caption));
+        connect(b, &QPushButton::clicked, this, &TfrmMDE::btnMeEinSHBlaetternClick);
+        blaettern->addWidget(b);
+    }
     mengen->addLayout(blaettern);
 
     // Quantity correction: size and planned quantity, the actual quantity typed (0 to 99999).

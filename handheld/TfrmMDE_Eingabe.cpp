@@ -118,6 +118,10 @@ bool TfrmMDE::eventFilter(QObject* AObjekt, QEvent* AEvent)
         lblBildClick();
         return true;
     }
+    if (AEvent->type() == QEvent::MouseButtonRelease && AObjekt->parent() == pnlMeEinSHMeEinWerte) {
+        MeEinSHZelleGeklickt(AObjekt);
+        return true;
+    }
     for (QLabel* zelle : FDetailZellen) {
         if (AObjekt != zelle)
             continue;

@@ -534,6 +534,85 @@ private Q_SLOTS:
         }
     }
 
+    // One walk through the size-quantity entry of the ten-size demo article: actual quantities
+    // start at 1 for the given size, plus/minus stop at 0, a tapped planned cell copies the planned
+    // quantity, paging moves the rows, a tapped actual cell opens the correction; back answers an
+    // empty vector, post the actual one; afterwards the screen is the state's again.
+    void mengeneingabe()
+    {
+        Starten(QStringLiteral("N"));
+        FMaske->ChangeState<TDialogTestState>();
+        FMaske->FOptionen.WEPlus.MeEingSHVorbelegen = false;
+        TZAM_Intv100_Sortiment_Me soll;
+        soll.Init();
+        for (int ind = 2; ind <= 9; ++ind)
+            soll.Me[ind] = ind;
+        soll.MinMax_Bestimmen();
+        QList<std::pair<bool, TZAM_Intv100_Sortiment_Me>> antworten;
+        auto oeffnen = [&] {
+            FMaske->MengeneingabeSHAn(TInt32Trio(1, 100007, 0), 3, soll,
+                                      [&](bool AErfolg, const TZAM_Intv100_Sortiment_Me& AMe) { antworten << std::pair{AErfolg, AMe}; });
+        };
+        auto zelle = [&](const char* AName, int AZeile) {
+            return FMaske->findChild<QLabel*>(QLatin1String(AName) + QString::number(AZeile));
+        };
+        oeffnen();
+        QVERIFY(FMaske->pnlMengeneingabeSH->isVisible());
+        QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Sortiment SF-PRO-10"));
+        QCOMPARE(Fuss(), QStringLiteral("Ist-Mengen kontrollieren und ggf. anpassen!"));
+        const int zeilen = FMaske->MeEinSHZeilenAnzahl();
+        QVERIFY(zeilen >= 1 && zeilen < 8);
+        QCOMPARE(FMaske->MengeneingabeSHGrIndArr().first(), 2);
+        QCOMPARE(zelle("lblMeEinSHGroesse", 0)->text(), QStringLiteral("39"));
+        QCOMPARE(FMaske->MengeneingabeSHIstMeSort().Summe(), 1);
+
+        Klicken(QStringLiteral("btnMeEinSHPlus0"));
+        Klicken(QStringLiteral("btnMeEinSHPlus0"));
+        QTest::mouseClick(zelle("lblMeEinSHSoll", 0), Qt::LeftButton); // size 2: actual := planned 2
+        QCOMPARE(FMaske->MengeneingabeSHIstMeSort().Me[2], 2);
+        if (zeilen > 1) {
+            Klicken(QStringLiteral("btnMeEinSHMinus1"));
+            Klicken(QStringLiteral("btnMeEinSHMinus1"));
+            QCOMPARE(FMaske->MengeneingabeSHIstMeSort().Me[3], 0);
+        }
+        QVERIFY(!Knopf(QStringLiteral("btnMeEinSHUp"))->isEnabled());
+        Klicken(QStringLiteral("btnMeEinSHPgDown"));
+        QCOMPARE(FMaske->MengeneingabeSHGrIndArr().first(), 2 + zeilen);
+        QVERIFY(Knopf(QStringLiteral("btnMeEinSHUp"))->isEnabled());
+        Klicken(QStringLiteral("btnMeEinSHUp"));
+        QCOMPARE(FMaske->MengeneingabeSHGrIndArr().first(), 1 + zeilen);
+
+        // The correction comes back to this panel with the typed quantity.
+        QTest::mouseClick(zelle("lblMeEinSHIst", 0), Qt::LeftButton);
+        QVERIFY(FMaske->pnlMengenkorrekturSH->isVisible());
+        auto* feld = FMaske->findChild<QLineEdit*>(QStringLiteral("edtMeKorrSHIstMeWert"));
+        feld->clear();
+        QTest::keyClicks(feld, QStringLiteral("7"));
+        Taste(Qt::Key_Return);
+        QVERIFY(FMaske->pnlMengeneingabeSH->isVisible());
+        QCOMPARE(FMaske->MengeneingabeSHIstMeSort().Me[1 + zeilen], 7);
+        QCOMPARE(FMaske->findChild<QLabel*>(QStringLiteral("lblMeEinSHIstSumme"))->text(),
+                 QString::number(FMaske->MengeneingabeSHIstMeSort().Summe()));
+        QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Sortiment SF-PRO-10"));
+
+        Taste(Qt::Key_Escape);
+        QCOMPARE(antworten.size(), 1);
+        QVERIFY(!antworten[0].first && antworten[0].second.IstLeer());
+        QVERIFY(FMaske->pnlMultipurpose->isVisible());
+        QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Dialogtest"));
+        QCOMPARE(Fuss(), QStringLiteral("Bitte scannen."));
+
+        // With the preset option the actual quantities start as the planned ones; post answers them.
+        FMaske->FOptionen.WEPlus.MeEingSHVorbelegen = true;
+        oeffnen();
+        Taste(Qt::Key_F5);
+        QCOMPARE(antworten.size(), 2);
+        QVERIFY(antworten[1].first);
+        QCOMPARE(antworten[1].second, soll);
+        Taste(Qt::Key_Escape); // the state's own back action again
+        QCOMPARE(GAufrufe, QStringList{QStringLiteral("zurueck")});
+    }
+
     void absenderOhneKnopf()
     {
         Starten(QStringLiteral("N"));
