@@ -2,6 +2,7 @@
 
 #include "TZAM_Intv100_Sortiment_Me.h"
 #include "TZAM_TriState.h"
+#include "TZAM_UmgesetztUArtikelScanDaten.h"
 
 #include <QString>
 #include <functional>
@@ -24,3 +25,7 @@ using TQIV_MengenkorrekturSH_Callback = std::function<void(bool AErfolg, int AIs
 // The size-quantity entry: (true, the actual quantities) for the post button, (false, an empty
 // vector) for the back button.
 using TQIV_MengeneingabeSH_Callback = std::function<void(bool AErfolg, const TZAM_Intv100_Sortiment_Me& ASortiment)>;
+// The article selection: the scanned text, and its scan data converted (Umgesetzt true with an
+// article, false without one).
+using TQIV_ArtikelAuswahl_Callback =
+    std::function<void(const QString& AText, TZAM_UmgesetztUArtikelScanDaten& AScanndaten)>;

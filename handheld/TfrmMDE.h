@@ -2,6 +2,7 @@
 
 #include "IZAM_RechteServer.h"
 #include "TQIV_DialogCallbacks.h"
+#include "TZAM_ArtikelScanListe.h"
 #include "TQIV_IgnoreScanType.h"
 #include "TQIV_MDE_ButtonProperties.h"
 #include "TQIV_Meldung_Options.h"
@@ -177,6 +178,10 @@ public:
                              bool AForce);
     void ButtonHilfeAn(bool AFuss);
     void BildAn(const TInt32Trio& AProduktID, TQIV_Bildanzeige_Callback ACallback);
+    // Turns a scanned text into article scan data for ACallback; when the text stands for several
+    // articles the user picks one on the button menu first.
+    void ArtikelAuswahlAn(const QString& AText, TQIV_ArtikelAuswahl_Callback ACallback);
+    bool ArtikelAuswahlOffen() const { return bool(FArtikelAuswahlCallback); }
     // The actual quantities of one article per size, checked against the planned ones; AGrInd0 is
     // the size the caller starts with.
     void MengeneingabeSHAn(const TInt32Trio& AProduktID, int AGrInd0, const TZAM_Intv100_Sortiment_Me& ASortiment,
@@ -423,6 +428,15 @@ private:
         QLabel* Ist = nullptr;
         QPushButton* Plus = nullptr;
     };
+    void ArtikelAuswaehlenVorbereiten();
+    void ArtikelAusgewaehlt(int AIndex, bool ADirekt);
+    TQIV_ArtikelAuswahl_Callback FArtikelAuswahlCallback;
+    QString FArtikelAuswahlText;
+    TZAM_ArtikelScanListe FArtikelAuswahlDaten;
+    TQIV_ZPMDE_CaptionFusstipMerkdaten FArtikelAuswahlMerkDaten;
+    int FArtikelAuswahlButtonHoeheMerk = 0;
+    void MengeneingabeSHZeigen();
+    void MengeneingabeSHGescannt(const QString& AText, TZAM_UmgesetztUArtikelScanDaten& AScanDaten);
     void MeEinSHZeileAnhaengen();
     void ClickBtnBuchenMengeneingabeSH(bool ABuchen);
     void MengeneingabeSHMaskeAufbauen();

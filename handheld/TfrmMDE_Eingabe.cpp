@@ -174,6 +174,8 @@ bool TfrmMDE::ScanNichtDurchlassen() const
 {
     if (pnlSicherheitsAbfrage->isVisibleTo(this) && FIgnoreScanBeiMeldung == istJa)
         return true;
+    if (FArtikelAuswahlCallback)
+        return true; // an article choice waits for its answer
     for (QWidget* p : {pnlButtonHilfe, pnlEingabe, pnlEingabeAuswahl, pnlBenuAnmeldung, pnlFrageButtonsUntereinander,
                        pnlBildanzeige})
         if (p->isVisibleTo(this))
@@ -203,6 +205,11 @@ void TfrmMDE::edtScannFeldExit()
             }
         }
         // The article and quantity panels take their scans with their own parts.
+        if (pnlMengeneingabeSH->isVisibleTo(this)) {
+            TZAM_UmgesetztUArtikelScanDaten scanDaten;
+            MengeneingabeSHGescannt(text, scanDaten);
+            return;
+        }
         if (text.trimmed().isEmpty()) {
             ZAMInfo().WriteStamp(QStringLiteral("TfrmMDE.edtScannFeldExit: Leerer Scan abgefangen"), 1);
             return;
@@ -342,6 +349,12 @@ void TfrmMDE::btnBuchenFussClick()
 
 void TfrmMDE::btnmButtonsClick(int AIndex)
 {
+    // While an article choice waits, the button menu holds the articles.
+    if (FArtikelAuswahlCallback) {
+        TZAM_Hausregel::Ausfuehren(FBusy, "TfrmMDE.btnmButtonsClick",
+                                   [&] { ArtikelAusgewaehlt(btnmButtons->Item(AIndex).Tag, false); });
+        return;
+    }
     AnState("TfrmMDE.btnmButtonsClick", [&](TAbstractState& S) { S.btnmButtonsClick(AIndex); });
 }
 

@@ -44,14 +44,11 @@ void Faerben(QLabel* AZelle, int AFarbe)
 void TfrmMDE::MengeneingabeSHAn(const TInt32Trio& AProduktID, int AGrInd0, const TZAM_Intv100_Sortiment_Me& ASortiment,
                                 TQIV_MengeneingabeSH_Callback ACallback)
 {
-    PanelZeigen(pnlMengeneingabeSH);
-    ButtonsKopfUndFussEnabledSetzen(false, false);
-    BtnZurueckEnabled_Set(true);
+    MengeneingabeSHZeigen();
     FMeEinSHZurueckMerk = FBtnZurueckOnClick;
     FBtnBuchenOnClickMerk = FBtnBuchenOnClick;
     FMerkBtnBuchenVisible = BtnBuchenVisible();
     BtnBuchenVisible_Set(true);
-    BtnBuchenEnabled_Set(true);
     FBtnZurueckOnClick = [this] { ClickBtnBuchenMengeneingabeSH(false); };
     FBtnBuchenOnClick = [this] { ClickBtnBuchenMengeneingabeSH(true); };
 
@@ -63,7 +60,6 @@ void TfrmMDE::MengeneingabeSHAn(const TInt32Trio& AProduktID, int AGrInd0, const
     FussTipSetzen(QStringLiteral("Ist-Mengen kontrollieren und ggf. anpassen!"), true, false);
 
     FMengeneingabeSHCallback = std::move(ACallback);
-    NumpadActions_Enabled(false);
     MengeneingabeSHAnFensterGroesseAnpassen();
     FMengeneingabeSHGrIndArr = QList<int>(FMeEinSHZeilen.size(), -1);
 
@@ -80,6 +76,17 @@ void TfrmMDE::MengeneingabeSHAn(const TInt32Trio& AProduktID, int AGrInd0, const
             FMengeneingabeSHIstMeSort.Me[AGrInd0] = 1;
     }
     MengeneingabeSHMaskeAufbauen();
+}
+
+// Also when the panel comes back after an article choice, which enabled the state's buttons and
+// numeric actions: only back and post work here, and digits reach no state.
+void TfrmMDE::MengeneingabeSHZeigen()
+{
+    PanelZeigen(pnlMengeneingabeSH);
+    ButtonsKopfUndFussEnabledSetzen(false, false);
+    BtnZurueckEnabled_Set(true);
+    BtnBuchenEnabled_Set(true);
+    NumpadActions_Enabled(false);
 }
 
 void TfrmMDE::MengeneingabeSHMaskeAufbauen()
@@ -250,4 +257,52 @@ void TfrmMDE::ClickBtnBuchenMengeneingabeSH(bool ABuchen)
     NumpadActions_Enabled(FAktState && FAktState->UseNumPad());
     if (callback)
         callback(ABuchen, ergebnis);
+}
+
+void TfrmMDE::MengeneingabeSHGescannt(const QString& AText, TZAM_UmgesetztUArtikelScanDaten& AScanDaten)
+{
+    TZAM_Hausregel::OhneBusy("TfrmMDE.MengeneingabeSHGescannt", [&] {
+        Warnung_Ruecksetzen();
+        if (AScanDaten.Umgesetzt == tsUndefined) {
+            pnlMengeneingabeSH->setVisible(false);
+            ArtikelAuswahlAn(AText, [this](const QString& AText2, TZAM_UmgesetztUArtikelScanDaten& ADaten) {
+                MengeneingabeSHGescannt(AText2, ADaten);
+            });
+            return;
+        }
+        MengeneingabeSHZeigen();
+        const TZAM_ArtikelScanDaten& d = AScanDaten.ArtikelScanDaten;
+        const int ind = d.GroessenIndex;
+        // A size index of 100 and above (255: the code names no size) is no size of the grid: it
+        // only warns, like another article.
+        if (AScanDaten.Umgesetzt != tsTrue || d.ProduktId != FMengeneingabeSHProduktId || !zam_Intv100_IstGroesse(ind)) {
+            FussTipSetzen(QStringLiteral("Hier kann nur Artikel ") + FMengeneingabeSHHerstArtNr +
+                              QStringLiteral(" gescannt werden!"),
+                          true, true);
+            return;
+        }
+        const int letzte = int(FMeEinSHZeilen.size()) - 1;
+        while (FMengeneingabeSHGrIndArr[0] > FMengeneingabeSHSollMeSort.MinIndex && ind < FMengeneingabeSHGrIndArr[0])
+            MeEinSHUpOrDown(true, 1);
+        while (FMengeneingabeSHGrIndArr[letzte] >= 0 && FMengeneingabeSHGrIndArr[letzte] < FMengeneingabeSHSollMeSort.MaxIndex &&
+               FMengeneingabeSHGrIndArr[letzte] < ind)
+            MeEinSHUpOrDown(false, 1);
+        for (const TMeEinSHZeile& z : FMeEinSHZeilen)
+            Faerben(z.Ist, CZAMFarbe_ButtonFlaeche);
+        const int zeile = int(FMengeneingabeSHGrIndArr.indexOf(ind));
+        if (zeile >= 0) {
+            MeEinSHIstSetzen(zeile, FMengeneingabeSHIstMeSort.Me[ind] + 1);
+            Faerben(FMeEinSHZeilen[zeile].Ist, CHimmelblau);
+            return;
+        }
+        // A size outside the planned range widens both vectors to it, and the scan counts there.
+        if (ind < FMengeneingabeSHSollMeSort.MinIndex || ind > FMengeneingabeSHSollMeSort.MaxIndex) {
+            for (TZAM_Intv100_Sortiment_Me* v : {&FMengeneingabeSHSollMeSort, &FMengeneingabeSHIstMeSort}) {
+                v->MinIndex = TZAM_Intv100_IndErw(qMin<int>(v->MinIndex, ind));
+                v->MaxIndex = TZAM_Intv100_IndErw(qMax<int>(v->MaxIndex, ind));
+            }
+            MengeneingabeSHMaskeAufbauen();
+            MengeneingabeSHGescannt(AText, AScanDaten);
+        }
+    });
 }

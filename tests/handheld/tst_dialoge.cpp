@@ -1,9 +1,11 @@
 // The dialog panels of the handheld screen: messages and questions, stacked answers, input with a
-// choice, log-on with rights, the help view and the article picture.
+// choice, log-on with rights, the help view and the article picture; and the article panels:
+// article choice, size-quantity entry and quantity correction.
 #include "TAbstractMultipurposePanelState.h"
 #include "TDM_Torvik.h"
 #include "TQIV_ScanFeld.h"
 #include "TZAM_BtnMenu.h"
+#include "TZAM_CodeForm.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_Dialoghelfer.h"
 #include "TZAM_TestUmgebung.h"
@@ -611,6 +613,88 @@ private Q_SLOTS:
         QCOMPARE(antworten[1].second, soll);
         Taste(Qt::Key_Escape); // the state's own back action again
         QCOMPARE(GAufrufe, QStringList{QStringLiteral("zurueck")});
+    }
+
+    // A text for one article answers at once, one for three opens the choice (widths 12, 11, 2),
+    // an unknown one answers unconverted with its code form; the chosen entry arrives converted.
+    void artikelAuswahl()
+    {
+        Starten(QStringLiteral("N"));
+        FMaske->ChangeState<TDialogTestState>();
+        QStringList antworten;
+        auto auswahl = [&](const QString& AText) {
+            FMaske->ArtikelAuswahlAn(AText, [&](const QString& ATextZurueck, TZAM_UmgesetztUArtikelScanDaten& D) {
+                const TZAM_ArtikelScanDaten& a = D.ArtikelScanDaten;
+                antworten << QStringLiteral("%1 %2 %3/%4 %5%6").arg(ATextZurueck, Antwort(D.Umgesetzt))
+                                 .arg(a.ProduktId.Id2).arg(a.GroessenIndex)
+                                 .arg(a.IstEAN ? QStringLiteral("EAN") : QString(), a.IstUPC ? QStringLiteral("UPC") : QString());
+            });
+        };
+        const QString gtin = TZAM_CodeForm::MitPruefziffer(QStringLiteral("401234570004"));
+        const QString unbekannt = TZAM_CodeForm::MitPruefziffer(QStringLiteral("401234599999"));
+        auswahl(gtin);
+        auswahl(unbekannt);
+        QCOMPARE(antworten, (QStringList{gtin + QStringLiteral(" ja 100007/4 EAN"),
+                                         unbekannt + QStringLiteral(" nein 0/255 EAN")}));
+        QVERIFY(FMaske->pnlMultipurpose->isVisible());
+
+        antworten.clear();
+        auswahl(QStringLiteral("TX-200"));
+        QVERIFY(FMaske->pnlBtnMenu->isVisible() && FMaske->ArtikelAuswahlOffen());
+        QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Artikel wählen"));
+        QCOMPARE(Fuss(), QStringLiteral("Bitte selektieren Sie den gewählten Artikel"));
+        TZAM_BtnMenu* menu = FMaske->btnmButtons;
+        QCOMPARE(menu->Count(), 3);
+        const QStringList links = menu->Item(1).LeftCaption.split(QStringLiteral("\r\n"));
+        const QStringList rechts = menu->Item(1).RightCaption.split(QStringLiteral("\r\n"));
+        QCOMPARE(links.size(), 5);
+        QCOMPARE(links[1], QStringLiteral("Me.Lag.1: 4")); // summed over all sizes: the entry has none
+        QCOMPARE(links[2], QStringLiteral("Textil Nord")); // 12 characters
+        QCOMPARE(links[4], QStringLiteral("Trikot Auswärts, weiß").left(25));
+        QCOMPARE(rechts, (QStringList{QStringLiteral("Größe "), QStringLiteral("Preis 49,90"), QStringLiteral("TX-200"),
+                                      QStringLiteral("Polyester"), QString()}));
+        Scannen(gtin); // held back while the choice waits
+        QTest::mouseClick(menu->findChild<QAbstractButton*>(QStringLiteral("btnmButtons_1")), Qt::LeftButton);
+        QCOMPARE(antworten, QStringList{QStringLiteral("TX-200 ja 100008/255 ")});
+        QVERIFY(FMaske->pnlMultipurpose->isVisible() && !FMaske->ArtikelAuswahlOffen());
+        QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Dialogtest"));
+        QVERIFY(FMaske->BtnArtNrHandEinEnabled() && FMaske->NumpadActions_Enabled_Get());
+        QVERIFY(!GAufrufe.contains(QStringLiteral("scan ") + gtin));
+    }
+
+    // Scans into the size-quantity entry: a size in view counts and turns sky blue, a size below
+    // the planned range widens it; another article, or the article without size, only warns.
+    void mengeneingabeScans()
+    {
+        Starten(QStringLiteral("N"));
+        FMaske->ChangeState<TDialogTestState>();
+        FMaske->FOptionen.WEPlus.MeEingSHVorbelegen = false;
+        TZAM_Intv100_Sortiment_Me soll;
+        soll.Init();
+        soll.Me[5] = 2;
+        soll.Me[6] = 1;
+        soll.MinMax_Bestimmen();
+        FMaske->MengeneingabeSHAn(TInt32Trio(1, 100007, 0), 5, soll, [](bool, const TZAM_Intv100_Sortiment_Me&) {});
+        auto gtin = [](int AGroesse) { return TZAM_CodeForm::MitPruefziffer(QStringLiteral("40123457000%1").arg(AGroesse)); };
+        const TZAM_Intv100_Sortiment_Me& ist = FMaske->MengeneingabeSHIstMeSort();
+        Scannen(gtin(5));
+        QCOMPARE(ist.Me[5], 2);
+        QCOMPARE(FMaske->findChild<QLabel*>(QStringLiteral("lblMeEinSHIst0"))->property("zamFarbe").toInt(), 15780518);
+        Scannen(gtin(4));
+        QCOMPARE(int(ist.MinIndex), 4);
+        QCOMPARE(ist.Me[4], 1);
+        QCOMPARE(FMaske->MengeneingabeSHGrIndArr().first(), 4);
+        const TZAM_Intv100_Sortiment_Me vorher = ist;
+        for (const QString& fremd : {TZAM_CodeForm::MitPruefziffer(QStringLiteral("401234510001")), QStringLiteral("300107")}) {
+            Scannen(fremd);
+            bool warnung = false;
+            QCOMPARE(Fuss(&warnung), QStringLiteral("Hier kann nur Artikel SF-PRO-10 gescannt werden!"));
+            QVERIFY(warnung);
+            QCOMPARE(ist, vorher);
+            QVERIFY(FMaske->pnlMengeneingabeSH->isVisible());
+        }
+        QVERIFY(!FMaske->NumpadActions_Enabled_Get());
+        QVERIFY(GAufrufe.isEmpty()); // no scan reached the state
     }
 
     void absenderOhneKnopf()
