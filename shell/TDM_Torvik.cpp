@@ -8,6 +8,7 @@
 #include "TZAMWarteForm.h"
 #include "TZAM_Hausregel.h"
 #include "TZAM_Klang.h"
+#include "TfrmArtNrGrPopup.h"
 #include "ZAMFehler.h"
 #include "ZAMFormMitte.h"
 #include "ZAMGlobal.h"
@@ -70,6 +71,7 @@ TDM_Torvik::~TDM_Torvik()
         delete FFormStore;
         FFormStore = nullptr;
     });
+    freigeben("TDM_Torvik.ArtNrGrPopup", [&] { FArtNrGrPopup.reset(); });
     freigeben("TDM_Torvik.BestandsLeser", [&] { FBestandsLeser.reset(); });
     freigeben("TDM_Torvik.ArtBarCodeMani", [&] { FArtBarCodeMani.reset(); });
     freigeben("TDM_Torvik.ArtvLesenTools", [&] { FArtvLesenTools.reset(); });

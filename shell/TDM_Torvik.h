@@ -8,7 +8,9 @@
 #include "IZAM_LagerInventurServer.h"
 #include "IZAM_MandListeServer.h"
 #include "IZAM_RechteServer.h"
+#include "TInfoKoord.h"
 #include "TQIV_VELTOB_Optionen.h"
+#include "TZAM_Intv100_IndErw.h"
 #include "TZAM_TriState.h"
 #include "TZAM_Workflow_Modus.h"
 #include "ZAMAnzeigeFelder.h"
@@ -22,6 +24,7 @@
 class QAbstractItemView;
 class QWidget;
 class TQIV_ArtvLesenTools;
+class TfrmArtNrGrPopup;
 class TQIV_SimpleBestandsLeser;
 class TZAM_ArtBarcodeMani;
 class TZAMFormStore;
@@ -101,6 +104,18 @@ public:
     TZAM_ArtBarcodeMani* ArtBarCodeMani_GoC();
     TQIV_SimpleBestandsLeser* BestandsLeser_GoC();
 
+    // Terminal auxiliary forms (forms/TDM_Torvik_ArtNrGrPopup.cpp).
+    // The article-number entry, created on first use with this module's check installed.
+    TfrmArtNrGrPopup* ArtNrGrPopup_GoC();
+    // Checks a typed article and till size and shows a refusal (kind 0).
+    bool ArtNrGrPopup_onPruefen(const TInt32Trio& AProdukt, int AKassenGroesse, TZAM_Intv100_IndErw& AGrInd,
+                                bool AAuchGroesse);
+    // The check alone: size index 255; an empty product is refused (AMeldung: 1001 of ARTV); without
+    // size accepted; with size the index of the till size, refused (1002 of BABZMSKV) when the
+    // article lacks it.
+    bool ArtNrGrPopup_onPruefen_Do(const TInt32Trio& AProdukt, int AKassenGroesse, bool AAuchGroesse,
+                                   TZAM_Intv100_IndErw& AGrInd, TInfoKoord& AMeldung);
+
     // Goods receipt (goodsreceipt/TDM_Torvik_Wareneingang.cpp).
     // The long size name of an article size; empty on failure.
     QString Langgroesse_Besorgen(const TInt32Trio& AProdukt_Id, int AGrInd);
@@ -129,6 +144,7 @@ private:
     IZAM_FilialTabelle* FFilialTabelle = nullptr;
     IZAM_FGSystems* FFGSystems = nullptr;
     TZAMFormStore* FFormStore = nullptr;
+    std::unique_ptr<TfrmArtNrGrPopup> FArtNrGrPopup;
     TZAMWarteForm* FWartemaske = nullptr;
 };
 
