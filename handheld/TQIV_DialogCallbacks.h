@@ -29,3 +29,6 @@ using TQIV_MengeneingabeSH_Callback = std::function<void(bool AErfolg, const TZA
 // article, false without one).
 using TQIV_ArtikelAuswahl_Callback =
     std::function<void(const QString& AText, TZAM_UmgesetztUArtikelScanDaten& AScanndaten)>;
+// The article-number entry: (true, product, size index) for "Weiter", (false, the empty product,
+// 255) for "Abbrechen".
+using TQIV_ArtNrHandEin_Callback = std::function<void(bool AErfolg, const TInt32Trio& AProdId, TZAM_Intv100_IndErw AGrIdx)>;

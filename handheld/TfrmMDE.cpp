@@ -322,6 +322,10 @@ void TfrmMDE::keyPressEvent(QKeyEvent* AEvent)
         AEvent->accept();
         if (enter && pnlMengenkorrekturSH->isVisibleTo(this))
             btnMeKorrSHWeiterClick();
+        else if (enter && pnlArtNrHandEin->isVisibleTo(this))
+            btnArtNrHandEinWeiterClick();
+        else if (AEvent->key() == Qt::Key_Escape && pnlArtNrHandEin->isVisibleTo(this))
+            btnArtNrHandEinZurueckClick();
         return;
     }
     // With the numeric actions off, a digit still presses the menu button that carries it.

@@ -33,6 +33,7 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 class TAbstractState;
+class TQIV_ArtNrEdit;
 class TQIV_MDEEreignisFilter;
 class TQIV_ScanFeld;
 class TZAMFormStore;
@@ -178,6 +179,8 @@ public:
                              bool AForce);
     void ButtonHilfeAn(bool AFuss);
     void BildAn(const TInt32Trio& AProduktID, TQIV_Bildanzeige_Callback ACallback);
+    // The user types an article number (with a till size when AAuchGroesse) or scans its label.
+    void ArtNrHandEingabeAn(TQIV_ArtNrHandEin_Callback ACallback, bool AAuchGroesse);
     // Turns a scanned text into article scan data for ACallback; when the text stands for several
     // articles the user picks one on the button menu first.
     void ArtikelAuswahlAn(const QString& AText, TQIV_ArtikelAuswahl_Callback ACallback);
@@ -326,6 +329,8 @@ private Q_SLOTS:
     void btnHilfeObenClick();
     void btnHilfeUntenClick();
     void lblBildClick();
+    void btnArtNrHandEinWeiterClick();
+    void btnArtNrHandEinZurueckClick();
     void btnMeEinSHPlusOrMinusClick();
     void btnMeEinSHBlaetternClick();
     void btnMeKorrSHWeiterClick();
@@ -428,6 +433,15 @@ private:
         QLabel* Ist = nullptr;
         QPushButton* Plus = nullptr;
     };
+    void ClickbtnArtNrHandEin_Weiter();
+    void ClickBtnArtNrHandEin_Zurueck();
+    void ArtNrHandEinSchliessen();
+    void ArtNrHandEingabeGescannt(const QString& AText, TZAM_UmgesetztUArtikelScanDaten& AScanDaten);
+    TQIV_ArtNrHandEin_Callback FArtNrHandEinCallback;
+    bool FArtNrHandEinAuchGroesse = true;
+    TQIV_ArtNrEdit* edtArtikelNr = nullptr;
+    QLineEdit* edtGroesse = nullptr;
+    QPushButton* btnArtNrHandEinWeiter = nullptr;
     void ArtikelAuswaehlenVorbereiten();
     void ArtikelAusgewaehlt(int AIndex, bool ADirekt);
     TQIV_ArtikelAuswahl_Callback FArtikelAuswahlCallback;

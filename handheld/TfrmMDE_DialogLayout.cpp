@@ -1,4 +1,5 @@
 // The controls of the dialog panels.
+#include "TQIV_ArtNrEdit.h"
 #include "TZAM_BtnMenu.h"
 #include "TfrmMDE.h"
 
@@ -187,6 +188,34 @@ void TfrmMDE::DialogPanelsErstellen()
     lblBild->setMinimumSize(1, 1);
     lblBild->installEventFilter(this);
     bild->addWidget(lblBild, 1);
+
+    // Article-number entry: our article number, and the till size when asked for.
+    auto* artNr = new QVBoxLayout(pnlArtNrHandEin);
+    auto* artNrText = Text(pnlArtNrHandEin, QStringLiteral("lblArtNrHandEin"));
+    artNrText->setText(QStringLiteral("Bitte geben Sie den Artikel ein oder scannen Sie sein Etikett."));
+    artNr->addWidget(artNrText);
+    auto* artNrFelder = new QGridLayout;
+    edtArtikelNr = new TQIV_ArtNrEdit(pnlArtNrHandEin);
+    edtArtikelNr->setObjectName(QStringLiteral("edtArtikelNr"));
+    edtGroesse = new QLineEdit(pnlArtNrHandEin);
+    edtGroesse->setObjectName(QStringLiteral("edtGroesse"));
+    edtGroesse->setMaxLength(3);
+    edtGroesse->setText(QStringLiteral("999"));
+    artNrFelder->addWidget(new QLabel(QStringLiteral("Artikelnummer:"), pnlArtNrHandEin), 0, 0);
+    artNrFelder->addWidget(edtArtikelNr, 0, 1);
+    artNrFelder->addWidget(new QLabel(QStringLiteral("Kassengröße:"), pnlArtNrHandEin), 1, 0);
+    artNrFelder->addWidget(edtGroesse, 1, 1);
+    artNr->addLayout(artNrFelder);
+    artNr->addStretch();
+    auto* artNrKnoepfe = new QHBoxLayout;
+    auto* artNrZurueck = Knopf(pnlArtNrHandEin, QStringLiteral("btnArtNrHandEinZurueck"), QStringLiteral("Abbrechen"));
+    btnArtNrHandEinWeiter = Knopf(pnlArtNrHandEin, QStringLiteral("btnArtNrHandEinWeiter"), QStringLiteral("Weiter"));
+    btnArtNrHandEinWeiter->setFocusPolicy(Qt::StrongFocus);
+    artNrKnoepfe->addWidget(artNrZurueck);
+    artNrKnoepfe->addWidget(btnArtNrHandEinWeiter);
+    artNr->addLayout(artNrKnoepfe);
+    connect(artNrZurueck, &QPushButton::clicked, this, &TfrmMDE::btnArtNrHandEinZurueckClick);
+    connect(btnArtNrHandEinWeiter, &QPushButton::clicked, this, &TfrmMDE::btnArtNrHandEinWeiterClick);
 
     // Size-quantity entry: captions and sums over the value grid of four designed rows, and the
     // scroll buttons.

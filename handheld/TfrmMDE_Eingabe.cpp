@@ -205,6 +205,11 @@ void TfrmMDE::edtScannFeldExit()
             }
         }
         // The article and quantity panels take their scans with their own parts.
+        if (pnlArtNrHandEin->isVisibleTo(this)) {
+            TZAM_UmgesetztUArtikelScanDaten scanDaten;
+            ArtNrHandEingabeGescannt(text, scanDaten);
+            return;
+        }
         if (pnlMengeneingabeSH->isVisibleTo(this)) {
             TZAM_UmgesetztUArtikelScanDaten scanDaten;
             MengeneingabeSHGescannt(text, scanDaten);
@@ -252,6 +257,10 @@ void TfrmMDE::actF14Execute()
             ClickBtnMeKorrSH_WeiterOderZurueck(true);
             return;
         }
+        if (pnlArtNrHandEin->isVisibleTo(this)) {
+            ClickbtnArtNrHandEin_Weiter();
+            return;
+        }
         if (pnlSicherheitsAbfrage->isVisibleTo(this)) {
             if (btnJa->isVisibleTo(this))
                 ClickBtnJaNein(btnJa->text(), tsTrue);
@@ -271,6 +280,10 @@ void TfrmMDE::actF15Execute()
             return;
         if (pnlMengenkorrekturSH->isVisibleTo(this)) {
             ClickBtnMeKorrSH_WeiterOderZurueck(false);
+            return;
+        }
+        if (pnlArtNrHandEin->isVisibleTo(this)) {
+            ClickBtnArtNrHandEin_Zurueck();
             return;
         }
         // With a question open only its "Nein" answers; with a message F15 does nothing.
@@ -308,6 +321,11 @@ void TfrmMDE::actESCExecute()
 {
     // The back button's current handler, only while the logical back button can be used.
     TZAM_Hausregel::Ausfuehren(FBusy, "TfrmMDE.actESCExecute", [&] {
+        // The article-number entry's own key: Esc presses its "Abbrechen".
+        if (pnlArtNrHandEin->isVisibleTo(this)) {
+            ClickBtnArtNrHandEin_Zurueck();
+            return;
+        }
         if (!FAktState || !BtnZurueckVisible() || !BtnZurueckEnabled())
             return;
         if (FBtnZurueckOnClick) {

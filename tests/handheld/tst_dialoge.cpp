@@ -5,6 +5,7 @@
 #include "TDM_Torvik.h"
 #include "TQIV_ScanFeld.h"
 #include "TZAM_BtnMenu.h"
+#include "TQIV_ArtNrEdit.h"
 #include "TZAM_CodeForm.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_Dialoghelfer.h"
@@ -695,6 +696,57 @@ private Q_SLOTS:
         }
         QVERIFY(!FMaske->NumpadActions_Enabled_Get());
         QVERIFY(GAufrufe.isEmpty()); // no scan reached the state
+    }
+
+    // Article-number entry: typed number and till size, refused till size, Enter/Esc/F14/F15 as the
+    // panel's keys (never the state's), our scanned label filling both fields, a GTIN leaving them.
+    void artikelnummerEingabe()
+    {
+        Starten(QStringLiteral("N"));
+        FMaske->ChangeState<TDialogTestState>();
+        QStringList antworten;
+        auto oeffnen = [&](bool AMitGroesse = true) {
+            FMaske->ArtNrHandEingabeAn(
+                [&](bool AErfolg, const TInt32Trio& AProdukt, TZAM_Intv100_IndErw AGrInd) {
+                    antworten << QStringLiteral("%1 %2 %3").arg(AErfolg ? QStringLiteral("ja") : QStringLiteral("nein"))
+                                     .arg(AProdukt.Id2).arg(AGrInd);
+                },
+                AMitGroesse);
+        };
+        auto* artikel = FMaske->findChild<TQIV_ArtNrEdit*>(QStringLiteral("edtArtikelNr"));
+        auto* groesse = FMaske->findChild<QLineEdit*>(QStringLiteral("edtGroesse"));
+        oeffnen();
+        QVERIFY(FMaske->pnlArtNrHandEin->isVisible() && !FMaske->BtnArtNrHandEinEnabled());
+        QTest::keyClicks(artikel, QStringLiteral("300107"));
+        QTest::keyClicks(groesse, QStringLiteral("48"));
+        QTest::keyClick(groesse, Qt::Key_Return); // till size 48 does not exist: the panel stays
+        QVERIFY(FMaske->pnlArtNrHandEin->isVisible());
+        groesse->setText(QStringLiteral("42"));
+        QTest::keyClick(groesse, Qt::Key_Return);
+        oeffnen();
+        QVERIFY(artikel->text().isEmpty());
+        Taste(Qt::Key_Escape);
+        oeffnen(false);
+        QTest::keyClicks(artikel, QStringLiteral("300107"));
+        Taste(Qt::Key_F14);
+        oeffnen();
+        Taste(Qt::Key_F15);
+        QCOMPARE(antworten, (QStringList{QStringLiteral("ja 100007 5"), QStringLiteral("nein 0 255"),
+                                         QStringLiteral("ja 100007 255"), QStringLiteral("nein 0 255")}));
+        QVERIFY(GAufrufe.isEmpty()); // no key reached the state
+        QVERIFY(FMaske->pnlMultipurpose->isVisible() && FMaske->NumpadActions_Enabled_Get());
+
+        // Our label fills article and till size; a GTIN of the same article leaves the fields.
+        oeffnen();
+        Scannen(TZAM_CodeForm::Etikett(300107, 43));
+        QCOMPARE(artikel->ProduktID(), TInt32Trio(1, 100007, 0));
+        QCOMPARE(groesse->text(), QStringLiteral("043"));
+        groesse->clear();
+        Scannen(TZAM_CodeForm::MitPruefziffer(QStringLiteral("401234570004")));
+        QVERIFY(groesse->text().isEmpty());
+        QVERIFY(FMaske->pnlArtNrHandEin->isVisible() && !FMaske->NumpadActions_Enabled_Get());
+        Klicken(QStringLiteral("btnArtNrHandEinZurueck"));
+        QCOMPARE(antworten.last(), QStringLiteral("nein 0 255"));
     }
 
     void absenderOhneKnopf()
