@@ -84,7 +84,9 @@ bool TZAM_ArtBarcodeMani::StehtFuerAnderes(const QString& ACode, int AGroessenIn
                                            TZAM_InfoMeldungListe* AMeldungen)
 {
     TZAM_ArtikelCode da;
-    if (!FServer->Code_Lesen(ACode, da) || (da.ProduktId == FProduktId && da.GroessenIndex == AGroessenIndex))
+    // Our label of this very size is no GTIN of it either.
+    if (!FServer->Code_Lesen(ACode, da) ||
+        (da.Art == acaGTIN && da.ProduktId == FProduktId && da.GroessenIndex == AGroessenIndex))
         return false;
     if (AMeldungen)
         AMeldungen->Meldung_Add(AKoord, {ACode, ArtikelText(da.ProduktId, da.GroessenIndex)});
@@ -103,7 +105,7 @@ bool TZAM_ArtBarcodeMani::Validate(TZAM_InfoMeldungListe& AMeldungen)
             }
             if (!FGG.Enthaelt(i)) {
                 AMeldungen.Meldung_Add(CZAM_Info_Artv_GroesseFehlt,
-                                       {TZAM_CodeForm::ArtNr_Text(FSatz.ArtNr), QString::number(i)});
+                                       {code, TZAM_CodeForm::ArtNr_Text(FSatz.ArtNr), QString::number(i)});
                 continue;
             }
             int andere = -1;

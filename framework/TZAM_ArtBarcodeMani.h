@@ -41,7 +41,8 @@ public:
 private:
     void Pruefen(const char* AMethode) const;
     QList<TZAM_ArtikelCode> NeueCodes() const;
-    // True when the code is stored for another article size; its owner is then reported with AKoord.
+    // True when the code is stored, other than as a GTIN of this article size; its owner is then
+    // reported with AKoord.
     bool StehtFuerAnderes(const QString& ACode, int AGroessenIndex, const TInfoKoord& AKoord,
                           TZAM_InfoMeldungListe* AMeldungen);
     QString ArtikelText(const TInt32Trio& AProduktId, int AGroessenIndex);

@@ -35,10 +35,8 @@ QString zam_ZahlText(double AWert, int ADezimalen)
     // writes "1.234,56".
     static const QLocale GDeutsch(QLocale::German, QLocale::Germany);
     const double faktor = std::pow(10.0, ADezimalen);
-    double gerundet = std::round(AWert * faktor) / faktor;
-    if (gerundet == 0)
-        gerundet = 0; // -0 would be written with its sign
-    return GDeutsch.toString(gerundet, 'f', ADezimalen);
+    // Rounded here, half away from zero, so "-0,004" comes out as the zero it shows.
+    return GDeutsch.toString(std::round(AWert * faktor) / faktor, 'f', ADezimalen);
 }
 
 QString zam_TIntTrio2String(const TIntTrio& AKey)

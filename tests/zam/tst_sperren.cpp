@@ -1,5 +1,6 @@
 // Locks between two programs on one database, on both engines.
 #include "TZAM_Datenbank.h"
+#include "TZAM_Helferprozess.h"
 #include "TZAM_Migrationen.h"
 #include "TZAM_Schema.h"
 #include "TZAM_SperrService.h"
@@ -15,55 +16,14 @@
 
 namespace {
 
-// The second program (tests/support/helfer), driven line by line.
-class THelfer
+// The second program of the lock tests.
+class THelfer : public TZAM_Helferprozess
 {
 public:
     THelfer(const QString& AIni, const QStringList& AOptionen = {}, const QProcessEnvironment& AUmgebung = {})
+        : TZAM_Helferprozess(QStringLiteral(ZAM_SPERRHELFER), AIni, AOptionen, AUmgebung)
     {
-        if (!AUmgebung.isEmpty())
-            FProzess.setProcessEnvironment(AUmgebung);
-        FProzess.start(QStringLiteral(ZAM_SPERRHELFER), QStringList{QStringLiteral("--ini"), AIni} + AOptionen);
-        FGestartet = FProzess.waitForStarted(10000) && Zeile() == QLatin1String("bereit");
     }
-    ~THelfer()
-    {
-        if (FProzess.state() != QProcess::NotRunning) {
-            FProzess.write("ende\n");
-            if (!FProzess.waitForFinished(10000))
-                FProzess.kill();
-            FProzess.waitForFinished(5000);
-        }
-    }
-    bool Gestartet() const { return FGestartet; }
-    QString Befehl(const QString& ABefehl)
-    {
-        FProzess.write(ABefehl.toUtf8() + '\n');
-        return Zeile();
-    }
-    void Beenden()
-    {
-        FProzess.write("ende\n");
-        FProzess.waitForFinished(10000);
-    }
-    void Toeten()
-    {
-        FProzess.kill();
-        FProzess.waitForFinished(5000);
-    }
-    void Signal(int ASignal) { ::kill(pid_t(FProzess.processId()), ASignal); }
-
-private:
-    QString Zeile()
-    {
-        while (!FProzess.canReadLine())
-            if (!FProzess.waitForReadyRead(20000))
-                return QStringLiteral("(keine Antwort: %1)").arg(QString::fromUtf8(FProzess.readAllStandardError()));
-        return QString::fromUtf8(FProzess.readLine()).trimmed();
-    }
-
-    QProcess FProzess;
-    bool FGestartet = false;
 };
 
 } // namespace

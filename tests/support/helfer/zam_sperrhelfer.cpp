@@ -1,4 +1,4 @@
-// Second program of the lock tests. Reads commands from standard input, one per line, and
+// Second program of the two-process tests (locks, article codes). Reads commands from standard input, one per line, and
 // answers each with one line (a raised framework error answers "fehler GROUP NUMBER"):
 //   lock ART KEY          -> "1" taken, or "0 HOLDER"
 //   unlock ART KEY        -> "ok"
@@ -7,12 +7,17 @@
 //   beginnen              -> a new workflow begins (ArbeitsgangBeginnen), "ok"
 //   sitzung               -> the number of its session
 //   buchen                -> opens a bracket, writes a parameter row, "ok" (stays open)
+//   code-pruefen PROD GR CODE -> the barcode manager reads the product (display form "1-4711-0"),
+//                            adds the code to size GR and validates: "1", or "0 MESSAGES"
+//   code-buchen           -> books what code-pruefen added: "1", or "0 MESSAGES"
 //   ende                  -> ends normally (releasing its locks)
 // Options: --ini FILE, --ohne-herzschlag, --herzschlag MS, --timeout S, and to play another
 // device: --maschine ID (another machine identity), --pid N, --uhr-versatz S (clock shifted).
 #include "EZAM_Exception.h"
 #include "IZAM_CommonLock.h"
+#include "TZAM_ArtBarcodeMani.h"
 #include "TZAM_Backend.h"
+#include "TZAM_InfoMeldungListe.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_SperrService.h"
 #include "ZAMGlobal.h"
@@ -35,6 +40,13 @@ void Antwort(const QString& AText)
 {
     std::printf("%s\n", qPrintable(AText));
     std::fflush(stdout);
+}
+
+std::unique_ptr<TZAM_ArtBarcodeMani> GCodes;
+
+QString Ergebnis(bool AOk, const TZAM_InfoMeldungListe& AMeldungen)
+{
+    return AOk ? QStringLiteral("1") : QStringLiteral("0 ") + AMeldungen.Meldungen_AlsText();
 }
 
 QString Befehl(TZAM_Backend& ABackend, const QStringList& t)
@@ -70,6 +82,18 @@ QString Befehl(TZAM_Backend& ABackend, const QStringList& t)
         ABackend.Datenbank().Schreiben(QStringLiteral("INSERT INTO zam_parameter (name, wert) VALUES (?, ?)"),
                                        {QStringLiteral("HELFER"), QStringLiteral("1")});
         return QStringLiteral("ok");
+    }
+    if (cmd == QLatin1String("code-pruefen")) {
+        GCodes = std::make_unique<TZAM_ArtBarcodeMani>();
+        if (!GCodes->Lesen4Buchen(TInt32Trio::FromText(t.value(1))))
+            return QStringLiteral("0 kein Artikel");
+        GCodes->Barcodes(t.value(2).toInt()).AddBarcode(t.value(3));
+        TZAM_InfoMeldungListe meldungen;
+        return Ergebnis(GCodes->Validate(meldungen), meldungen);
+    }
+    if (cmd == QLatin1String("code-buchen") && GCodes) {
+        TZAM_InfoMeldungListe meldungen;
+        return Ergebnis(GCodes->Buchen(true, &meldungen), meldungen);
     }
     return QStringLiteral("? ") + cmd;
 }
@@ -108,6 +132,7 @@ int main(int argc, char** argv)
                 Antwort(QStringLiteral("fehler %1 %2").arg(E.Koord().Gruppe).arg(E.Koord().Nummer));
             }
         }
+        GCodes.reset();
     } catch (const std::exception& E) {
         Antwort(QStringLiteral("fehler ") + QString::fromLocal8Bit(E.what()));
         return 1;
