@@ -181,6 +181,12 @@ public:
     void BildAn(const TInt32Trio& AProduktID, TQIV_Bildanzeige_Callback ACallback);
     // The user types an article number (with a till size when AAuchGroesse) or scans its label.
     void ArtNrHandEingabeAn(TQIV_ArtNrHandEin_Callback ACallback, bool AAuchGroesse);
+    // Offers to assign an unknown EAN or UPC to an article size and books it; ACallBack gets the
+    // article size, or (false, empty product, 255).
+    void EAN_UPC_Zuordnen_an(const TZAM_ArtikelScanDaten& AScannDaten, const QString& AGescannt,
+                             TQIV_ArtNrHandEin_Callback ACallBack);
+    // Books AGTIN for the article size without a question.
+    void EAN_UPC_Zuordnen_an(const QString& AGTIN, const TInt32Trio& AProdukt_Id, TZAM_Intv100_IndErw AGrInd);
     // Turns a scanned text into article scan data for ACallback; when the text stands for several
     // articles the user picks one on the button menu first.
     void ArtikelAuswahlAn(const QString& AText, TQIV_ArtikelAuswahl_Callback ACallback);
@@ -442,6 +448,10 @@ private:
     TQIV_ArtNrEdit* edtArtikelNr = nullptr;
     QLineEdit* edtGroesse = nullptr;
     QPushButton* btnArtNrHandEinWeiter = nullptr;
+    void EAN_UPC_NachFrage(TZAM_TriState_Enum AAntwort);
+    void EAN_UPC_NachHandEin(bool AErfolg, const TInt32Trio& AProdukt, TZAM_Intv100_IndErw AGrInd);
+    QString FEAN_UPC_Gescannt;
+    TQIV_ArtNrHandEin_Callback FEAN_UPC_ZuordnungCallBack;
     void ArtikelAuswaehlenVorbereiten();
     void ArtikelAusgewaehlt(int AIndex, bool ADirekt);
     TQIV_ArtikelAuswahl_Callback FArtikelAuswahlCallback;

@@ -749,6 +749,57 @@ private Q_SLOTS:
         QCOMPARE(antworten.last(), QStringLiteral("nein 0 255"));
     }
 
+    // The EAN question: "Ja" leads through the article-number entry to a stored code that the
+    // reader then finds; "Nein" answers (false, 0, 255); a code the size has answers success and
+    // books nothing; a code of another article is refused and the caller is not called back.
+    void eanZuordnen()
+    {
+        Starten(QStringLiteral("N"));
+        FMaske->ChangeState<TDialogTestState>();
+        QStringList antworten;
+        auto zuordnen = [&](const QString& ACode, bool AUpcNur) {
+            TZAM_ArtikelScanDaten daten;
+            daten.IstEAN = !AUpcNur;
+            daten.IstUPC = AUpcNur;
+            FMaske->EAN_UPC_Zuordnen_an(daten, ACode, [&](bool AErfolg, const TInt32Trio& AProdukt, TZAM_Intv100_IndErw AGrInd) {
+                antworten << QStringLiteral("%1 %2 %3").arg(AErfolg ? QStringLiteral("ja") : QStringLiteral("nein"))
+                                 .arg(AProdukt.Id2).arg(AGrInd);
+            });
+        };
+        auto artikelEingeben = [&](const char* AArtNr, const char* AKassenGroesse) {
+            QTest::keyClicks(FMaske->findChild<TQIV_ArtNrEdit*>(QStringLiteral("edtArtikelNr")), QLatin1String(AArtNr));
+            QTest::keyClicks(FMaske->findChild<QLineEdit*>(QStringLiteral("edtGroesse")), QLatin1String(AKassenGroesse));
+            Klicken(QStringLiteral("btnArtNrHandEinWeiter"));
+        };
+        const QString neu = TZAM_CodeForm::MitPruefziffer(QStringLiteral("401234530003"));
+        zuordnen(neu, false);
+        QCOMPARE(FMaske->findChild<QLabel*>(QStringLiteral("lblSicherheitsAbfrage"))->text(),
+                 QStringLiteral("Unbekannter EAN!\n%1\nWollen Sie diesen direkt einem Artikel zuordnen?").arg(neu));
+        Klicken(QStringLiteral("btnJa"));
+        QVERIFY(FMaske->pnlArtNrHandEin->isVisible());
+        artikelEingeben("300103", "3");
+        QCOMPARE(antworten, QStringList{QStringLiteral("ja 100003 3")});
+        QStringList gefunden;
+        FMaske->ArtikelAuswahlAn(neu, [&](const QString&, TZAM_UmgesetztUArtikelScanDaten& D) {
+            gefunden << QStringLiteral("%1/%2").arg(D.ArtikelScanDaten.ProduktId.Id2).arg(D.ArtikelScanDaten.GroessenIndex);
+        });
+        QCOMPARE(gefunden, QStringList{QStringLiteral("100003/3")});
+
+        const QString upc = TZAM_CodeForm::MitPruefziffer(QStringLiteral("04210000526"));
+        zuordnen(upc, true);
+        QVERIFY(FMaske->findChild<QLabel*>(QStringLiteral("lblSicherheitsAbfrage"))->text().startsWith(QStringLiteral("Unbekannter UPC!")));
+        Klicken(QStringLiteral("btnNein"));
+        zuordnen(neu, false); // the size has it: success, nothing booked
+        Klicken(QStringLiteral("btnJa"));
+        artikelEingeben("300103", "3");
+        zuordnen(neu, false); // held by another article size: refused, no answer
+        Klicken(QStringLiteral("btnJa"));
+        artikelEingeben("300103", "4");
+        QCOMPARE(antworten, (QStringList{QStringLiteral("ja 100003 3"), QStringLiteral("nein 0 255"),
+                                         QStringLiteral("ja 100003 3")}));
+        QVERIFY(FMaske->pnlMultipurpose->isVisible());
+    }
+
     void absenderOhneKnopf()
     {
         Starten(QStringLiteral("N"));
