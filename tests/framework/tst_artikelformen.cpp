@@ -73,9 +73,9 @@ private Q_SLOTS:
             int Dezimalen;
             const char* Text;
         } faelle[] = {
-            {1234.56, 2, "1.234,56"},  {0, 2, "0,00"},        {-1234567.891, 2, "-1.234.567,89"},
-            {999.999, 2, "1.000,00"},  {-0.004, 2, "0,00"},   {0.125, 2, "0,13"},
-            {1000000, 0, "1.000.000"}, {12.5, 0, "13"},       {7, 3, "7,000"},
+            {1234.56, 2, "1.234,56"},  {0, 2, "0,00"},      {-1234567.891, 2, "-1.234.567,89"},
+            {999.999, 2, "1.000,00"},  {-0.004, 2, "0,00"}, {0.125, 2, "0,13"},
+            {1000000, 0, "1.000.000"}, {12.5, 0, "13"},     {7, 3, "7,000"},
         };
         for (const auto& f : faelle)
             QCOMPARE(zam_ZahlText(f.Wert, f.Dezimalen), QString::fromUtf8(f.Text));
@@ -88,8 +88,9 @@ private Q_SLOTS:
         {
             QString Text;
             int Wert;
-        } faelle[] = {{QStringLiteral("007"), 7}, {QStringLiteral(" 42 "), 42}, {QStringLiteral("-3"), -3},
-                      {QString(), -1},            {QStringLiteral("4x"), -1},   {QStringLiteral("99999999999"), -1}};
+        } faelle[] = {{QStringLiteral("007"), 7}, {QStringLiteral(" 42 "), 42},
+                      {QStringLiteral("-3"), -3}, {QString(), -1},
+                      {QStringLiteral("4x"), -1}, {QStringLiteral("99999999999"), -1}};
         for (const auto& f : faelle)
             QCOMPARE(zam_StrToIntDef(f.Text, -1), f.Wert);
         // The raising reading keeps its contract.

@@ -51,7 +51,10 @@ const TZAM_TestArtikel::TArtikel& TZAM_TestArtikel::Ball()
     return a;
 }
 
-QList<TZAM_TestArtikel::TArtikel> TZAM_TestArtikel::Alle() { return {Schuh(), Flasche(), Hemd(), Ball()}; }
+QList<TZAM_TestArtikel::TArtikel> TZAM_TestArtikel::Alle()
+{
+    return {Schuh(), Flasche(), Hemd(), Ball()};
+}
 
 const QList<TZAM_ArtikelCode>& TZAM_TestArtikel::Gtins()
 {

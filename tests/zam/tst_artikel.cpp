@@ -1,13 +1,16 @@
 // The article master on both engines: what a scanned or typed text stands for, till sizes, the
 // article information and number, and the demo site's articles.
 #include "TArtikelTools.h"
+#include "TQIV_ArtNrEdit.h"
 #include "TQIV_ArtvLesenTools.h"
+#include "TQIV_SimpleBestandsLeser.h"
 #include "TZAM_CodeForm.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_TestArtikel.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMUtils.h"
 
+#include <QHash>
 #include <QTest>
 
 namespace {
@@ -19,7 +22,10 @@ struct TErwartet
     int Groesse; // 255: the article without size
 };
 
-QString Gtin(int AIndex) { return TA::Gtins().at(AIndex).Code; }
+QString Gtin(int AIndex)
+{
+    return TA::Gtins().at(AIndex).Code;
+}
 } // namespace
 
 class TestArtikel : public QObject
@@ -106,14 +112,88 @@ private Q_SLOTS:
         // A till size the article lacks: another article's, none typed (as read), an unknown product.
         const TInt32Trio schuh = TA::Schuh().Satz.ProduktId;
         for (int kasse : {0, 1, 39, 43, 999, zam_StrToIntDef(QString(), -1), zam_StrToIntDef(QStringLiteral("4x"), -1)})
-            QVERIFY2(TArtikelTools::GetGGIndex4ProdIdKassenGroesse(schuh, kasse) >= 128, qPrintable(QString::number(kasse)));
+            QVERIFY2(TArtikelTools::GetGGIndex4ProdIdKassenGroesse(schuh, kasse) >= 128,
+                     qPrintable(QString::number(kasse)));
         QVERIFY(TArtikelTools::GetGGIndex4ProdIdKassenGroesse(TInt32Trio(7, 99, 0), 0) >= 128);
 
         QCOMPARE(TArtikelTools::ProduktID_2_ArtNr_Formatted(schuh), QStringLiteral("004711"));
         QCOMPARE(TArtikelTools::ProduktID_2_ArtNr_Formatted(TInt32Trio(7, 99, 0)), TInt32Trio(7, 99, 0).ToText());
         QVERIFY(TArtikelTools::ProduktID_2_ArtNr_Formatted(TInt32Trio(7, 99, 0), true).isEmpty());
-        for (const QString& keine : {QStringLiteral("12345678"), QStringLiteral("4711a"), QStringLiteral("4714"), QString()})
+        for (const QString& keine :
+             {QStringLiteral("12345678"), QStringLiteral("4711a"), QStringLiteral("4714"), QString()})
             QVERIFY2(TArtikelTools::ArtNr_2_ProduktID(keine).IsNull(), qPrintable(keine));
+
+        // The article-number edit takes digits only and yields the product.
+        TQIV_ArtNrEdit edit;
+        QTest::keyClicks(&edit, QStringLiteral("47a11"));
+        QCOMPARE(edit.text(), QStringLiteral("4711"));
+        QVERIFY(edit.ProduktID() == schuh);
+        QTest::keyClicks(&edit, QStringLiteral("9"));
+        QVERIFY(edit.ProduktID().IsNull());
+        edit.SetProduktID(TA::Flasche().Satz.ProduktId);
+        QVERIFY(edit.ProduktID() == TA::Flasche().Satz.ProduktId);
+        edit.SetProduktID(TInt32Trio(7, 99, 0));
+        QVERIFY(edit.text().isEmpty() && edit.ProduktID().IsNull());
+    }
+
+    // What the demo site promises a person walking through it.
+    void demoArtikel_data() { ZAM_MotorenDaten(); }
+    void demoArtikel()
+    {
+        ZAM_MOTOR(m);
+        FUmg = std::make_unique<TZAM_TestUmgebung>(m);
+        FUmg->DemoAnlegen();
+        TZAM_Datenbank& db = FUmg->Backend().Datenbank();
+        TQIV_ArtvLesenTools leser;
+        TQIV_SimpleBestandsLeser bestand;
+        // Every task names an article size with free stock in its warehouse.
+        const TZAM_Zeilen aufgaben =
+            db.Lesen(QStringLiteral("SELECT prod_id1, prod_id2, prod_id3, groesse, lager FROM zam_aufgabe"));
+        QVERIFY(!aufgaben.IsEmpty());
+        for (const QVariantList& z : aufgaben.Zeilen()) {
+            const TInt32Trio p(z.at(0).toInt(), z.at(1).toInt(), z.at(2).toInt());
+            TQIV_Intv100_Sortiment_QIV_GG gg;
+            QVERIFY2(TArtikelTools::GetGG_4_ProdId(p, gg) && gg.Enthaelt(z.at(3).toInt()), qPrintable(p.ToText()));
+            TZAM_Intv100_Sortiment_Me me;
+            QVERIFY(bestand.LagerBestandLesen(p, z.at(4).toInt(), 1 << 1, me) && me.Summe() > 0);
+        }
+        // Every code leads to its article size; labels have our form, GTINs each of the three forms.
+        QHash<QString, int> formen;
+        QHash<QString, int> codesJeGroesse;
+        const TZAM_Zeilen codes =
+            db.Lesen(QStringLiteral("SELECT code, art, prod_id1, prod_id2, prod_id3, groesse FROM zam_artikel_code"));
+        for (const QVariantList& z : codes.Zeilen()) {
+            const QString code = z.at(0).toString();
+            const TInt32Trio p(z.at(2).toInt(), z.at(3).toInt(), z.at(4).toInt());
+            TZAM_ArtikelScanListe liste;
+            QVERIFY2(leser.Artikel_4_Text(code, 0, liste) && liste.Eintraege.size() == 1, qPrintable(code));
+            QVERIFY(liste.Eintraege.at(0).ProduktId == p && liste.Eintraege.at(0).GroessenIndex == z.at(5).toInt());
+            if (z.at(1).toInt() == acaEtikett) {
+                TZAM_ArtikelSatz satz;
+                QVERIFY(TArtikelTools::AASatz_4_ProduktID(p, satz));
+                TQIV_Intv100_Sortiment_QIV_GG gg;
+                TArtikelTools::GetGG_4_ProdId(p, gg);
+                QCOMPARE(code, TZAM_CodeForm::Etikett(satz.ArtNr, gg.Eintrag(z.at(5).toInt()).KassenGroesse));
+                continue;
+            }
+            ++formen[TZAM_CodeForm::IstUPC(code) ? QStringLiteral("UPC") : QString::number(code.size())];
+            ++codesJeGroesse[p.ToText() + QLatin1Char('/') + z.at(5).toString()];
+        }
+        QVERIFY(formen.value(QStringLiteral("13")) > 0 && formen.value(QStringLiteral("8")) > 0 &&
+                formen.value(QStringLiteral("UPC")) > 0);
+        QVERIFY(std::any_of(codesJeGroesse.begin(), codesJeGroesse.end(), [](int n) { return n >= 2; }));
+        // An article without sizes, one with ten sizes or more, one manufacturer number for three.
+        QVERIFY(db.LesenWert(QStringLiteral("SELECT COUNT(*) FROM (SELECT prod_id2 FROM zam_artikel_groesse "
+                                            "GROUP BY prod_id1, prod_id2, prod_id3 HAVING MAX(groesse) = 0) x"))
+                    .toInt() > 0);
+        QVERIFY(db.LesenWert(QStringLiteral("SELECT MAX(n) FROM (SELECT COUNT(*) AS n FROM zam_artikel_groesse "
+                                            "GROUP BY prod_id1, prod_id2, prod_id3) x"))
+                    .toInt() >= 10);
+        const QString geteilt = db.LesenWert(QStringLiteral("SELECT hersteller_artnr FROM zam_artikel GROUP BY "
+                                                            "hersteller_artnr HAVING COUNT(*) >= 3"))
+                                    .toString();
+        TZAM_ArtikelScanListe liste;
+        QVERIFY(leser.Artikel_4_Text(geteilt, 1, liste) && liste.Eintraege.size() >= 3);
     }
 
     void informationen_data() { ZAM_MotorenDaten(); }

@@ -193,8 +193,10 @@ private Q_SLOTS:
             QCOMPARE(Gescannt(CNeu), qMakePair(schuh, 3));
             QCOMPARE(Gescannt(CNeu2), qMakePair(schuh, 3));
         }
-        QCOMPARE(FUmg->Backend().Datenbank().LesenWert(
-                          QStringLiteral("SELECT COUNT(*) FROM zam_artikel_code WHERE code = ?"), {CNeu}).toInt(),
+        QCOMPARE(FUmg->Backend()
+                     .Datenbank()
+                     .LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_artikel_code WHERE code = ?"), {CNeu})
+                     .toInt(),
                  1);
         QVERIFY(!ZAMBuchung().IstOffen());
     }
