@@ -11,18 +11,19 @@
 struct TZAM_ArtikelSatz
 {
     TInt32Trio ProduktId;
-    int ArtNr = 0;            // our article number, 1 to 9999999
-    QString HerstellerArtNr;  // the manufacturer's article number, as the manufacturer writes it
+    int ArtNr = 0;           // our article number, 1 to 9999999
+    QString HerstellerArtNr; // the manufacturer's article number, as the manufacturer writes it
     QString Bezeichnung;
     QString Hersteller;
     QString Farbe;
     QString Beschreibung;
     QString Material;
-    qint64 PreisCent = 0;     // sales price in cents
+    qint64 PreisCent = 0; // sales price in cents
 };
 
 // Kinds of the codes that stand for an article size.
-enum TZAM_ArtikelCodeArt : int {
+enum TZAM_ArtikelCodeArt : int
+{
     acaGTIN = 1,    // a GTIN (EAN-8, EAN-13 or UPC) assigned to the size
     acaEtikett = 2, // the barcode of our own article label
 };

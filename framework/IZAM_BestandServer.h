@@ -11,6 +11,5 @@ class IZAM_BestandServer : public IZAM_Server
 public:
     // The stock of a product per size index, over every place and container of the warehouse,
     // summed over the stock types of the set; the range is that of the sizes holding stock.
-    virtual TZAM_Intv100_Sortiment_Me LagerBestand(const TInt32Trio& AProduktId, int ALager,
-                                                   qint64 ABestandsarten) = 0;
+    virtual TZAM_Intv100_Sortiment_Me LagerBestand(const TInt32Trio& AProduktId, int ALager, qint64 ABestandsarten) = 0;
 };

@@ -4,7 +4,10 @@
 #include "TZAM_CodeForm.h"
 
 namespace {
-std::unique_ptr<IZAM_ArtikelServer> Server() { return Glob_WWSServerFactoryClass().Create<IZAM_ArtikelServer>(); }
+std::unique_ptr<IZAM_ArtikelServer> Server()
+{
+    return Glob_WWSServerFactoryClass().Create<IZAM_ArtikelServer>();
+}
 } // namespace
 
 QString TArtikelTools::ProduktID_2_ArtNr_Formatted(const TInt32Trio& AProduktId, bool ALeerWennUnbekannt)

@@ -10,7 +10,10 @@ TQIV_ArtNrEdit::TQIV_ArtNrEdit(QWidget* AParent) : QLineEdit(AParent)
     setMaxLength(7);
 }
 
-TInt32Trio TQIV_ArtNrEdit::ProduktID() const { return TArtikelTools::ArtNr_2_ProduktID(text()); }
+TInt32Trio TQIV_ArtNrEdit::ProduktID() const
+{
+    return TArtikelTools::ArtNr_2_ProduktID(text());
+}
 
 void TQIV_ArtNrEdit::SetProduktID(const TInt32Trio& AProduktId)
 {

@@ -13,7 +13,8 @@ class TQIV_ArtvLesenTools
 {
 public:
     // What a text may stand for.
-    enum TModus : int {
+    enum TModus : int
+    {
         almNurCodes = 0, // GTINs and our label barcodes only
         almAlle = 1,     // also our article numbers and manufacturer article numbers
     };

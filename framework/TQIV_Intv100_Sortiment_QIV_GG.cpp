@@ -5,14 +5,16 @@
 
 #include <QList>
 
-void TQIV_Intv100_Sortiment_QIV_GG::Clear() { FGroessen.fill(TQIV_GG_Groesse{}); }
+void TQIV_Intv100_Sortiment_QIV_GG::Clear()
+{
+    FGroessen.fill(TQIV_GG_Groesse{});
+}
 
 void TQIV_Intv100_Sortiment_QIV_GG::Setzen(int AIndex, const QString& AGroesse, const QString& ALangGroesse,
                                            int AKassenGroesse)
 {
     if (!zam_Intv100_IstGroesse(AIndex))
-        throw EZAM_Exception(CZAM_Info_Fehler_Standard_IllegalerParameter,
-                             QStringLiteral("Größenindex %1").arg(AIndex),
+        throw EZAM_Exception(CZAM_Info_Fehler_Standard_IllegalerParameter, QStringLiteral("Größenindex %1").arg(AIndex),
                              QStringLiteral("TQIV_Intv100_Sortiment_QIV_GG.Setzen"));
     FGroessen[AIndex] = {true, AGroesse, ALangGroesse, AKassenGroesse};
 }

@@ -9,10 +9,10 @@
 // One size of an article's size grid.
 struct TQIV_GG_Groesse
 {
-    bool Belegt = false;     // the article has this size
-    QString Groesse;         // size name, as lists and panels show it ("42", "XL")
-    QString LangGroesse;     // long size name ("EU 42 / UK 8")
-    int KassenGroesse = 0;   // till size, 0 to 999: what is typed at the till and printed on our label
+    bool Belegt = false;   // the article has this size
+    QString Groesse;       // size name, as lists and panels show it ("42", "XL")
+    QString LangGroesse;   // long size name ("EU 42 / UK 8")
+    int KassenGroesse = 0; // till size, 0 to 999: what is typed at the till and printed on our label
 };
 
 // The size grid of an article: a name per size index 0 to 99.

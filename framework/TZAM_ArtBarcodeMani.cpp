@@ -43,8 +43,8 @@ bool TZAM_ArtBarcodeMani::Lesen4Buchen(const TInt32Trio& AProduktId)
 void TZAM_ArtBarcodeMani::Pruefen(const char* AMethode) const
 {
     if (!FGelesen)
-        throw EZAM_Exception(CZAM_Info_Fehler_Standard_IllegalerParameter,
-                             QStringLiteral("kein Artikel gelesen"), QString::fromUtf8(AMethode));
+        throw EZAM_Exception(CZAM_Info_Fehler_Standard_IllegalerParameter, QStringLiteral("kein Artikel gelesen"),
+                             QString::fromUtf8(AMethode));
 }
 
 TZAM_ArtBarcodeSet& TZAM_ArtBarcodeMani::Barcodes(int AGroessenIndex)

@@ -20,6 +20,8 @@ public:
     const QStringList& Codes() const { return FCodes; }
     const QStringList& Neu() const { return FNeu; }
 
+private:
+    friend class TZAM_ArtBarcodeMani;
     void Gelesen(const QStringList& ACodes)
     {
         FCodes = ACodes;
@@ -28,7 +30,6 @@ public:
     void Gebucht() { FNeu.clear(); }
     void Clear() { Gelesen({}); }
 
-private:
     QStringList FCodes;
     QStringList FNeu;
 };

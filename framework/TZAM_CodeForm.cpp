@@ -23,9 +23,15 @@ bool GtinMitLaenge(const QString& AText, std::initializer_list<int> ALaengen)
 
 } // namespace
 
-bool TZAM_CodeForm::IstEAN(const QString& AText) { return GtinMitLaenge(AText, {8, 13}); }
+bool TZAM_CodeForm::IstEAN(const QString& AText)
+{
+    return GtinMitLaenge(AText, {8, 13});
+}
 
-bool TZAM_CodeForm::IstUPC(const QString& AText) { return GtinMitLaenge(AText, {12}); }
+bool TZAM_CodeForm::IstUPC(const QString& AText)
+{
+    return GtinMitLaenge(AText, {12});
+}
 
 int TZAM_CodeForm::Pruefziffer(const QString& ARumpf)
 {
@@ -38,7 +44,10 @@ int TZAM_CodeForm::Pruefziffer(const QString& ARumpf)
     return (10 - summe % 10) % 10;
 }
 
-QString TZAM_CodeForm::MitPruefziffer(const QString& ARumpf) { return ARumpf + QString::number(Pruefziffer(ARumpf)); }
+QString TZAM_CodeForm::MitPruefziffer(const QString& ARumpf)
+{
+    return ARumpf + QString::number(Pruefziffer(ARumpf));
+}
 
 int TZAM_CodeForm::ArtNr_Lesen(const QString& AText)
 {
@@ -48,7 +57,10 @@ int TZAM_CodeForm::ArtNr_Lesen(const QString& AText)
     return t.toInt();
 }
 
-QString TZAM_CodeForm::ArtNr_Text(int AArtNr) { return QStringLiteral("%1").arg(AArtNr, 6, 10, QLatin1Char('0')); }
+QString TZAM_CodeForm::ArtNr_Text(int AArtNr)
+{
+    return QStringLiteral("%1").arg(AArtNr, 6, 10, QLatin1Char('0'));
+}
 
 QString TZAM_CodeForm::Etikett(int AArtNr, int AKassenGroesse)
 {

@@ -13,4 +13,7 @@ inline constexpr TZAM_Intv100_IndErw CZAM_Intv100_OhneGroesse = 255;
 inline constexpr TZAM_Intv100_IndErw CZAM_Intv100_Ungueltig = 128;
 
 // True for the indexes 0 to 99 that can name a size.
-inline bool zam_Intv100_IstGroesse(int AIndex) { return AIndex >= 0 && AIndex < CZAM_Intv100_Anzahl; }
+inline bool zam_Intv100_IstGroesse(int AIndex)
+{
+    return AIndex >= 0 && AIndex < CZAM_Intv100_Anzahl;
+}

@@ -11,7 +11,10 @@ const QString CArtikel = QStringLiteral("SELECT prod_id1, prod_id2, prod_id3, ar
 const QString CCode = QStringLiteral("SELECT code, art, prod_id1, prod_id2, prod_id3, groesse FROM zam_artikel_code ");
 const QString CProdukt = QStringLiteral("prod_id1 = ? AND prod_id2 = ? AND prod_id3 = ?");
 
-QVariantList Werte(const TInt32Trio& AProduktId) { return {AProduktId.Id1, AProduktId.Id2, AProduktId.Id3}; }
+QVariantList Werte(const TInt32Trio& AProduktId)
+{
+    return {AProduktId.Id1, AProduktId.Id2, AProduktId.Id3};
+}
 
 TInt32Trio Produkt(const QVariantList& AZeile, int AAb)
 {
@@ -102,7 +105,7 @@ bool TZAM_ArtikelServerSql::Code_Einfuegen(const TZAM_ArtikelCode& ACode)
 }
 
 void TZAM_ArtikelServerSql::Anlegen(TZAM_Datenbank& ADb, const TZAM_ArtikelSatz& ASatz,
-                                   const TQIV_Intv100_Sortiment_QIV_GG& AGG)
+                                    const TQIV_Intv100_Sortiment_QIV_GG& AGG)
 {
     const TInt32Trio& p = ASatz.ProduktId;
     ADb.Schreiben(QStringLiteral("INSERT INTO zam_artikel (prod_id1, prod_id2, prod_id3, artnr, hersteller_artnr, "

@@ -67,12 +67,15 @@ TQIV_Intv100_Sortiment_QIV_GG Raster(TRaster ARaster)
     return gg;
 }
 
-TInt32Trio Produkt(qint32 AArtikel) { return TInt32Trio(1, AArtikel, 0); }
+TInt32Trio Produkt(qint32 AArtikel)
+{
+    return TInt32Trio(1, AArtikel, 0);
+}
 
 void Gtin(TZAM_ArtikelServerSql& AServer, const QString& ARumpf, qint32 AArtikel, int AGroesse)
 {
-    AServer.Code_Einfuegen({TZAM_CodeForm::MitPruefziffer(ARumpf), acaGTIN, Produkt(AArtikel),
-                            TZAM_Intv100_IndErw(AGroesse)});
+    AServer.Code_Einfuegen(
+        {TZAM_CodeForm::MitPruefziffer(ARumpf), acaGTIN, Produkt(AArtikel), TZAM_Intv100_IndErw(AGroesse)});
 }
 
 } // namespace
@@ -119,10 +122,10 @@ void TZAM_DemoArtikel::Anlegen(TZAM_Datenbank& ADb)
         int Menge;
     };
     const TBestand bestand[] = {
-        {100001, 3, {1, 1, 1}, 4}, {100001, 6, {1, 1, 1}, 2}, {100001, 4, {1, 2, 1}, 5}, {100001, 3, {1, 2, 3}, 1},
-        {100002, 3, {1, 1, 2}, 6}, {100002, 5, {1, 1, 2}, 3}, {100003, 4, {1, 1, 3}, 2}, {100004, 2, {1, 1, 4}, 7},
+        {100001, 3, {1, 1, 1}, 4},  {100001, 6, {1, 1, 1}, 2},  {100001, 4, {1, 2, 1}, 5}, {100001, 3, {1, 2, 3}, 1},
+        {100002, 3, {1, 1, 2}, 6},  {100002, 5, {1, 1, 2}, 3},  {100003, 4, {1, 1, 3}, 2}, {100004, 2, {1, 1, 4}, 7},
         {100005, 1, {1, 2, 2}, 10}, {100006, 0, {1, 2, 2}, 24}, {100007, 5, {1, 2, 4}, 2}, {100007, 6, {1, 2, 4}, 3},
-        {100008, 2, {1, 1, 2}, 4}, {100009, 4, {1, 1, 2}, 1}, {100010, 0, {1, 2, 3}, 1},
+        {100008, 2, {1, 1, 2}, 4},  {100009, 4, {1, 1, 2}, 1},  {100010, 0, {1, 2, 3}, 1},
     };
     for (const TBestand& b : bestand)
         TZAM_BestandServerSql::Zubuchen(ADb, b.Platz, Produkt(b.Artikel), b.Groesse, 1, b.Menge);

@@ -39,7 +39,10 @@ void TZAM_Helferprozess::Toeten()
     FProzess.waitForFinished(5000);
 }
 
-void TZAM_Helferprozess::Signal(int ASignal) { ::kill(pid_t(FProzess.processId()), ASignal); }
+void TZAM_Helferprozess::Signal(int ASignal)
+{
+    ::kill(pid_t(FProzess.processId()), ASignal);
+}
 
 QString TZAM_Helferprozess::Zeile()
 {

@@ -4,71 +4,45 @@
 #include "TZAM_CodeForm.h"
 
 namespace {
-TZAM_TestArtikel::TArtikel Artikel(qint32 AId, int AArtNr, const QString& AHerstArtNr, qint64 APreisCent,
+TZAM_TestArtikel::TArtikel Artikel(qint32 AId, int AArtNr, const char* AHerstArtNr, qint64 APreisCent,
                                    const QList<TZAM_TestArtikel::TGroesse>& AGroessen)
 {
-    TZAM_TestArtikel::TArtikel a;
-    a.Satz.ProduktId = TInt32Trio(7, AId, 0);
-    a.Satz.ArtNr = AArtNr;
-    a.Satz.HerstellerArtNr = AHerstArtNr;
-    a.Satz.Bezeichnung = QStringLiteral("Testartikel %1").arg(AId);
-    a.Satz.Hersteller = QStringLiteral("Hersteller %1").arg(AId);
-    a.Satz.Farbe = QStringLiteral("Farbe %1").arg(AId);
-    a.Satz.Beschreibung = QStringLiteral("Beschreibung %1").arg(AId);
-    a.Satz.Material = QStringLiteral("Material %1").arg(AId);
-    a.Satz.PreisCent = APreisCent;
-    a.Groessen = AGroessen;
-    return a;
+    const QString n = QString::number(AId);
+    return {{TInt32Trio(7, AId, 0), AArtNr, QString::fromLatin1(AHerstArtNr), QStringLiteral("Bezeichnung ") + n,
+             QStringLiteral("Hersteller ") + n, QStringLiteral("Farbe ") + n, QStringLiteral("Beschreibung ") + n,
+             QStringLiteral("Material ") + n, APreisCent},
+            AGroessen};
 }
 } // namespace
 
-const TZAM_TestArtikel::TArtikel& TZAM_TestArtikel::Schuh()
+TZAM_TestArtikel::TGroesse TZAM_TestArtikel::TArtikel::Groesse(int AIndex) const
 {
-    static const TArtikel a = Artikel(1, 4711, QStringLiteral("HX-1"), 123456,
-                                      {{1, QStringLiteral("40"), QStringLiteral("EU 40"), 40},
-                                       {2, QStringLiteral("41"), QStringLiteral("EU 41"), 41},
-                                       {3, QStringLiteral("42"), QStringLiteral("EU 42"), 42}});
-    return a;
+    for (const TGroesse& g : Groessen)
+        if (g.Index == AIndex)
+            return g;
+    return {};
 }
 
-const TZAM_TestArtikel::TArtikel& TZAM_TestArtikel::Flasche()
+const QList<TZAM_TestArtikel::TArtikel>& TZAM_TestArtikel::Alle()
 {
-    static const TArtikel a = Artikel(2, 4712, QStringLiteral(" hx-1"), 999, {{0, QString(), QString(), 0}});
+    const TGroesse ohne{0, {}, {}, 0};
+    static const QList<TArtikel> a = {
+        Artikel(1, 4711, "HX-1", 123456, {{1, "40", "EU 40", 40}, {2, "41", "EU 41", 41}, {3, "42", "EU 42", 42}}),
+        Artikel(2, 4712, " hx-1", 999, {ohne}),
+        Artikel(3, 4713, "HX-1", 2500, {{1, "S", "Konfektion S", 1}, {2, "M", "Konfektion M", 2}}),
+        Artikel(4, 1234567, "4712", 1500, {ohne}),
+    };
     return a;
 }
-
-const TZAM_TestArtikel::TArtikel& TZAM_TestArtikel::Hemd()
-{
-    static const TArtikel a = Artikel(3, 4713, QStringLiteral("HX-1"), 2500,
-                                      {{1, QStringLiteral("S"), QStringLiteral("Konfektion S"), 1},
-                                       {2, QStringLiteral("M"), QStringLiteral("Konfektion M"), 2}});
-    return a;
-}
-
-const TZAM_TestArtikel::TArtikel& TZAM_TestArtikel::Ball()
-{
-    static const TArtikel a = Artikel(4, 1234567, QStringLiteral("4712"), 1500, {{0, QString(), QString(), 0}});
-    return a;
-}
-
-QList<TZAM_TestArtikel::TArtikel> TZAM_TestArtikel::Alle() { return {Schuh(), Flasche(), Hemd(), Ball()}; }
 
 const QList<TZAM_ArtikelCode>& TZAM_TestArtikel::Gtins()
 {
     static const QList<TZAM_ArtikelCode> c = {
-        {TZAM_CodeForm::MitPruefziffer(QStringLiteral("400000000001")), acaGTIN, Schuh().Satz.ProduktId, 2},
-        {TZAM_CodeForm::MitPruefziffer(QStringLiteral("1234565")), acaGTIN, Flasche().Satz.ProduktId, 0},
-        {TZAM_CodeForm::MitPruefziffer(QStringLiteral("01234567890")), acaGTIN, Hemd().Satz.ProduktId, 1},
+        {TZAM_CodeForm::MitPruefziffer(QStringLiteral("400000000001")), acaGTIN, A(Schuh).Id(), 2},
+        {TZAM_CodeForm::MitPruefziffer(QStringLiteral("1234565")), acaGTIN, A(Flasche).Id(), 0},
+        {TZAM_CodeForm::MitPruefziffer(QStringLiteral("01234567890")), acaGTIN, A(Hemd).Id(), 1},
     };
     return c;
-}
-
-TZAM_TestArtikel::TGroesse TZAM_TestArtikel::Groesse(const TArtikel& AArtikel, int AIndex)
-{
-    for (const TGroesse& g : AArtikel.Groessen)
-        if (g.Index == AIndex)
-            return g;
-    return {-1, QString(), QString(), 0};
 }
 
 void TZAM_TestArtikel::Anlegen(TZAM_Datenbank& ADb)

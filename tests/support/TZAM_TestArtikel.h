@@ -6,35 +6,37 @@
 
 class TZAM_Datenbank;
 
-// The articles of the tests, with product keys of their own beside the demo site's. Schuh, Flasche
-// and Hemd share the manufacturer number "HX-1" (the bottle writes it in other letter case); Ball's
-// manufacturer number is Flasche's article number.
+// The articles of the tests (product keys 7-n-0, beside the demo site's). Schuh, Flasche and Hemd
+// share the manufacturer number "HX-1" (the bottle writes it " hx-1"); Ball's manufacturer number
+// is Flasche's article number.
 class TZAM_TestArtikel
 {
 public:
+    enum TNr
+    {
+        Schuh,
+        Flasche,
+        Hemd,
+        Ball
+    };
     struct TGroesse
     {
-        int Index;
-        QString Name;
-        QString Lang;
-        int Kasse;
+        int Index = -1;
+        QString Name, Lang;
+        int Kasse = 0;
     };
     struct TArtikel
     {
         TZAM_ArtikelSatz Satz;
         QList<TGroesse> Groessen;
+        TGroesse Groesse(int AIndex) const; // Index -1 when the article has no such size
+        TInt32Trio Id() const { return Satz.ProduktId; }
     };
 
-    static const TArtikel& Schuh();   // sizes 1 to 3, till sizes 40 to 42
-    static const TArtikel& Flasche(); // without sizes
-    static const TArtikel& Hemd();    // sizes S and M
-    static const TArtikel& Ball();    // without sizes, article number of 7 digits
-    static QList<TArtikel> Alle();
-    // The GTINs stored by Anlegen: an EAN-13 of Schuh, an EAN-8 of Flasche and a UPC of Hemd.
+    static const QList<TArtikel>& Alle();
+    static const TArtikel& A(TNr ANr) { return Alle().at(ANr); }
+    // An EAN-13 of Schuh size 2, an EAN-8 of Flasche and a UPC of Hemd size 1.
     static const QList<TZAM_ArtikelCode>& Gtins();
-    // A size of an article (an empty one with Index -1 when it has none of that index).
-    static TGroesse Groesse(const TArtikel& AArtikel, int AIndex);
-
-    // Stores every article with its sizes, labels and GTINs.
+    // Stores the articles with their sizes, labels and GTINs.
     static void Anlegen(TZAM_Datenbank& ADb);
 };

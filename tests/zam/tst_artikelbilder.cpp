@@ -188,8 +188,10 @@ private Q_SLOTS:
         FUmg->DemoAnlegen();
         TZAM_Datenbank& db = FUmg->Backend().Datenbank();
         QList<TInt32Trio> aufgabenArtikel;
-        for (const QVariantList& z :
-             db.Lesen(QStringLiteral("SELECT DISTINCT prod_id1, prod_id2, prod_id3 FROM zam_aufgabe")).Zeilen())
+        // The rows held in a local: a range over a temporary's member would dangle.
+        const TZAM_Zeilen zeilen =
+            db.Lesen(QStringLiteral("SELECT DISTINCT prod_id1, prod_id2, prod_id3 FROM zam_aufgabe"));
+        for (const QVariantList& z : zeilen.Zeilen())
             aufgabenArtikel.append(TInt32Trio(z.at(0).toInt(), z.at(1).toInt(), z.at(2).toInt()));
 
         const QList<TInt32Trio> mitBild = TZAM_DemoBilder::Produkte();
