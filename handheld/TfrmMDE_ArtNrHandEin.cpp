@@ -15,11 +15,10 @@
 
 void TfrmMDE::ArtNrHandEingabeAn(TQIV_ArtNrHandEin_Callback ACallback, bool AAuchGroesse)
 {
-    PanelZeigen(pnlArtNrHandEin);
+    DialogOeffnen(pnlArtNrHandEin);
     ButtonsKopfUndFussEnabledSetzen(false, false);
     FArtNrHandEinCallback = std::move(ACallback);
     FArtNrHandEinAuchGroesse = AAuchGroesse;
-    NumpadActions_Enabled(false);
     edtArtikelNr->clear();
     edtGroesse->clear();
     edtArtikelNr->setFocus();
@@ -53,11 +52,9 @@ void TfrmMDE::ClickBtnArtNrHandEin_Zurueck()
 
 void TfrmMDE::ArtNrHandEinSchliessen()
 {
-    pnlArtNrHandEin->setVisible(false);
-    PanelZeigen(FAktState ? FAktState->ActivePanel() : nullptr);
+    DialogSchliessen(pnlArtNrHandEin, false);
     ButtonsKopfUndFussEnabledSetzen(true, true);
     FArtNrHandEinAuchGroesse = true;
-    NumpadActions_Enabled(FAktState && FAktState->UseNumPad());
 }
 
 void TfrmMDE::btnArtNrHandEinWeiterClick()
@@ -82,9 +79,8 @@ void TfrmMDE::ArtNrHandEingabeGescannt(const QString& AText, TZAM_UmgesetztUArti
         }
         // Back over the state's panel; an article choice in between enabled the state's buttons
         // and numeric actions.
-        PanelZeigen(pnlArtNrHandEin);
+        DialogOeffnen(pnlArtNrHandEin);
         ButtonsKopfUndFussEnabledSetzen(false, false);
-        NumpadActions_Enabled(false);
         const TZAM_ArtikelScanDaten& d = AScanDaten.ArtikelScanDaten;
         // Only our label fills the entry; a scanned GTIN leaves it as it is.
         if (AScanDaten.Umgesetzt != tsTrue || d.IstEAN || d.IstUPC)

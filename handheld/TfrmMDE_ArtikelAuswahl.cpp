@@ -74,9 +74,8 @@ void TfrmMDE::ArtikelAuswahlAn(const QString& AText, TQIV_ArtikelAuswahl_Callbac
 
 void TfrmMDE::ArtikelAuswaehlenVorbereiten()
 {
-    PanelZeigen(pnlBtnMenu);
+    DialogOeffnen(pnlBtnMenu);
     ButtonsKopfUndFussEnabledSetzen(false, true);
-    NumpadActions_Enabled(false);
     FArtikelAuswahlMerkDaten.Caption = FHeaderCaption;
     bool warnung = false;
     FArtikelAuswahlMerkDaten.FussTip = FussTipLesen(FArtikelAuswahlMerkDaten.FussTipLang, warnung);
@@ -128,10 +127,9 @@ void TfrmMDE::ArtikelAuswaehlenVorbereiten()
 void TfrmMDE::ArtikelAusgewaehlt(int AIndex, bool ADirekt)
 {
     if (!ADirekt) {
-        PanelZeigen(FAktState ? FAktState->ActivePanel() : nullptr);
+        DialogSchliessen(pnlBtnMenu, false);
         ButtonsKopfUndFussEnabledSetzen(true, true);
         BtnArtNrHandEinEnabled_Set(true);
-        NumpadActions_Enabled(FAktState && FAktState->UseNumPad());
         HeaderCaption_Set(FArtikelAuswahlMerkDaten.Caption);
         FussTipSetzen(FArtikelAuswahlMerkDaten.FussTip, FArtikelAuswahlMerkDaten.FussTipLang, false);
         btnmButtons->Clear();

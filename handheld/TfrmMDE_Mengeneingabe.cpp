@@ -82,11 +82,10 @@ void TfrmMDE::MengeneingabeSHAn(const TInt32Trio& AProduktID, int AGrInd0, const
 // numeric actions: only back and post work here, and digits reach no state.
 void TfrmMDE::MengeneingabeSHZeigen()
 {
-    PanelZeigen(pnlMengeneingabeSH);
+    DialogOeffnen(pnlMengeneingabeSH);
     ButtonsKopfUndFussEnabledSetzen(false, false);
     BtnZurueckEnabled_Set(true);
     BtnBuchenEnabled_Set(true);
-    NumpadActions_Enabled(false);
 }
 
 void TfrmMDE::MengeneingabeSHMaskeAufbauen()
@@ -234,7 +233,7 @@ void TfrmMDE::MeKorrSH_AusMeEinSH_Callback(bool AErfolg, int AIstMenge, int AInd
 
 void TfrmMDE::ClickBtnBuchenMengeneingabeSH(bool ABuchen)
 {
-    PanelZeigen(FAktState ? FAktState->ActivePanel() : nullptr);
+    DialogSchliessen(pnlMengeneingabeSH, false);
     FBtnZurueckOnClick = std::exchange(FMeEinSHZurueckMerk, nullptr);
     FBtnBuchenOnClick = std::exchange(FBtnBuchenOnClickMerk, nullptr);
     BtnBuchenVisible_Set(FMerkBtnBuchenVisible);
@@ -254,7 +253,6 @@ void TfrmMDE::ClickBtnBuchenMengeneingabeSH(bool ABuchen)
     FMengeneingabeSHGGSort.Clear();
     FMengeneingabeSHSollMeSort.Init();
     FMengeneingabeSHIstMeSort.Init();
-    NumpadActions_Enabled(FAktState && FAktState->UseNumPad());
     if (callback)
         callback(ABuchen, ergebnis);
 }
