@@ -99,14 +99,16 @@ void TZAM_SperrService::Beenden() noexcept
 
 bool TZAM_SperrService::SitzungVerloren() const { return FVerloren || (FHerzschlag && FHerzschlag->Verloren()); }
 
-bool TZAM_SperrService::SitzungDa()
+bool TZAM_SperrService::SitzungDa(qint64 ASitzung)
 {
-    return FDb->LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_sitzung WHERE id = ?"), {FSitzung}, 0).toInt() > 0;
+    return FDb->LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_sitzung WHERE id = ?"), {ASitzung}, 0).toInt() > 0;
 }
+
+bool TZAM_SperrService::SitzungWeg() { return SitzungVerloren() || !SitzungDa(FSitzung); }
 
 void TZAM_SperrService::Pruefen()
 {
-    if (SitzungVerloren() || !SitzungDa())
+    if (SitzungWeg())
         Verloren();
 }
 
@@ -199,8 +201,7 @@ bool TZAM_SperrService::SitzungEntfernen(const THalter& AHalter)
     if (FDb->Schreiben(QStringLiteral("DELETE FROM zam_sitzung WHERE id = ? AND zaehler = ?"),
                        {AHalter.Sitzung, AHalter.Zaehler}) == 1)
         return true;
-    return FDb->LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_sitzung WHERE id = ?"), {AHalter.Sitzung}, 0)
-               .toInt() == 0;
+    return !SitzungDa(AHalter.Sitzung);
 }
 
 // On PostgreSQL a change of a lock's holders first locks the lock rows it depends on, so that the
@@ -400,7 +401,7 @@ bool TZAM_SperrService::IsLockedOtherAbsort(int AFiliale, const QString& ASchlue
 
 void TZAM_SperrService::AlleEigenenFreigeben()
 {
-    if (SitzungVerloren() || !SitzungDa())
+    if (SitzungWeg())
         Erneuern();
     else
         EigeneFreigeben();
@@ -408,7 +409,7 @@ void TZAM_SperrService::AlleEigenenFreigeben()
 
 void TZAM_SperrService::ArbeitsgangBeginnen()
 {
-    if (SitzungVerloren() || !SitzungDa())
+    if (SitzungWeg())
         Erneuern();
 }
 

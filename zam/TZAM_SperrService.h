@@ -71,7 +71,9 @@ private:
 
     void SitzungOeffnen();
     void Erneuern();
-    bool SitzungDa();
+    bool SitzungDa(qint64 ASitzung);
+    // Lost, or its row deleted by another program.
+    bool SitzungWeg();
     void Pruefen();
     [[noreturn]] void Verloren();
     template <class F>
