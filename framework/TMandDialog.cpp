@@ -57,16 +57,34 @@ TMandDialog::TMandDialog(QWidget* AParent) : TZAMForm(AParent, QStringLiteral("M
 
 TMandDialog::~TMandDialog() = default;
 
-bool TMandDialog::Execute(QWidget* AOwner)
+bool TMandDialog::MandantenLesen()
 {
-    const bool bereit = TZAM_Hausregel::Ausfuehren(FBusy, "TMandDialog.Execute", [&] {
+    return TZAM_Hausregel::Ausfuehren(FBusy, "TMandDialog.MandantenLesen", [&] {
         if (!FServer)
             FServer = Glob_WWSServerFactoryClass().Create<IZAM_MandListeServer>();
-        FlvMandanten->Fuellen(FServer->Mandanten(), FMandant);
-        FbtnOK->setEnabled(FlvMandanten->HatAuswahl());
+        FMandanten = FServer->Mandanten();
+        FMandantenGelesen = true;
     });
-    if (!bereit || !FServer)
+}
+
+bool TMandDialog::FesterMandant()
+{
+    if (!FMandantenGelesen)
+        MandantenLesen();
+    return FMandanten.size() == 1;
+}
+
+bool TMandDialog::Execute(QWidget* AOwner)
+{
+    if (!MandantenLesen())
         return false;
+    if (FMandanten.size() == 1 && !FShowOneMand) {
+        FMandant = FMandanten.first().GepNr;
+        FMandantName = FMandanten.first().Name;
+        return true;
+    }
+    FlvMandanten->Fuellen(FMandanten, FMandant);
+    FbtnOK->setEnabled(FlvMandanten->HatAuswahl());
     ZAMFormMitte(this, AOwner);
     FlvMandanten->setFocus();
     return exec() == mrOk;
@@ -75,8 +93,12 @@ bool TMandDialog::Execute(QWidget* AOwner)
 void TMandDialog::btnOKClick()
 {
     TZAM_Hausregel::Ausfuehren(FBusy, "TMandDialog.btnOKClick", [&] {
-        if (FlvMandanten->Gewaehlt(FMandant))
-            done(mrOk);
+        if (!FlvMandanten->Gewaehlt(FMandant))
+            return;
+        for (const TZAM_GPEintrag& e : FMandanten)
+            if (e.GepNr == FMandant)
+                FMandantName = e.Name;
+        done(mrOk);
     });
 }
 

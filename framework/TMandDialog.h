@@ -24,9 +24,14 @@ public:
     bool SetZAMProgrammAktMandant() const { return FSetZAMProgrammAktMandant; }
     void SetSetZAMProgrammAktMandant(bool AWert) { FSetZAMProgrammAktMandant = AWert; }
 
-    // The client chosen last; it is preselected at the next Execute.
+    // The client chosen last and its name; it is preselected at the next Execute.
     TIntPair Mandant() const { return FMandant; }
+    QString MandantName() const { return FMandantName; }
     void SetMandant(const TIntPair& AMandant) { FMandant = AMandant; }
+
+    // A fixed client: the site has exactly one. Execute then takes it without showing the list
+    // when ShowOneMand is off. Asks the client list on first use.
+    bool FesterMandant();
 
     // Shows the list modally, centred on AOwner (which does not own it); true when a client was chosen.
     bool Execute(QWidget* AOwner = nullptr);
@@ -41,7 +46,12 @@ private:
     bool FShowOneMand = true;
     bool FMandIndependent = true;
     bool FSetZAMProgrammAktMandant = true;
+    bool MandantenLesen();
+
     TIntPair FMandant;
+    QString FMandantName;
+    QList<TZAM_GPEintrag> FMandanten;
+    bool FMandantenGelesen = false;
     std::unique_ptr<IZAM_MandListeServer> FServer;
 
     TZAM_GPListe* FlvMandanten;

@@ -1,6 +1,7 @@
 #include "TDM_Torvik.h"
 
 #include "Glob_WWSServerFactoryClass.h"
+#include "TFilialTabelle.h"
 #include "TQIV_ArtvLesenTools.h"
 #include "TQIV_SimpleBestandsLeser.h"
 #include "TZAMFormStore.h"
@@ -197,9 +198,8 @@ void TDM_Torvik::LaegerHolen(QList<int>& ALaeger)
             IZAM_LagerEditServer* server = LagerEditServer_GoC();
             if (!server)
                 return;
-            for (const TZAM_Lagergruppe& g : server->Lagergruppen())
-                if (g.Name != QLatin1String("OhneLager"))
-                    ALaeger << g.Nummer;
+            for (const TZAM_Lagergruppe& g : TFilialTabelle::Laeger(*server))
+                ALaeger << g.Nummer;
         },
         false);
 }
