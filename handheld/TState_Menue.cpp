@@ -3,6 +3,7 @@
 #include "EZAM_Exception.h"
 #include "IZAM_GPListenServer.h"
 #include "TDM_Torvik.h"
+#include "TState_Optionen.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
@@ -31,7 +32,7 @@ const QList<TQIV_MenueEintrag>& TState_Menue::Menuetabelle()
         {CZPMDEM_UmlagBehaelter, QStringLiteral("Umlagerung Behälter"), nullptr},
         {CZPMDEM_BearbUmlagerung, QStringLiteral("Wechsel Bearbeitungs-Schritt"), nullptr},
         {CZPMDEM_BearbVersand, QStringLiteral("Bearbeitungs-Abschluss"), nullptr},
-        {CZPMDEM_Optionen, QStringLiteral("Optionen"), nullptr},
+        {CZPMDEM_Optionen, QStringLiteral("Optionen"), StateKlasse<TState_Optionen>()},
     };
     return GTabelle;
 }

@@ -5,8 +5,10 @@
 #include "TDM_Torvik.h"
 #include "TQIV_MDEBildschirmText.h"
 #include "TQIV_MDEEreignisFilter.h"
+#include "TQIV_OptionenSeiten.h"
 #include "TQIV_ScanFeld.h"
 #include "TState_Menue.h"
+#include "TState_Optionen.h"
 #include "TZAMFormStore.h"
 #include "TZAMWarteForm.h"
 #include "TZAM_BtnMenu.h"
@@ -137,7 +139,9 @@ void TfrmMDE::ChangeState(const TStateKlasse* AStateKlasse)
     TZAM_Hausregel::OhneBusy(
         "TfrmMDE.ChangeState",
         [&] {
-            TAbstractState* neu = GiveState(AStateKlasse);
+            // Without a warehouse no workflow can run: the options come instead.
+            TAbstractState* neu =
+                GiveState(FOptionen.Allgemein.AktLager > 0 ? AStateKlasse : StateKlasse<TState_Optionen>());
             if (!neu)
                 return; // the active state stays as it was
             FLastState = FAktState;

@@ -28,6 +28,7 @@ class QFrame;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -35,6 +36,7 @@ class QToolButton;
 class TAbstractState;
 class TQIV_ArtNrEdit;
 class TQIV_MDEEreignisFilter;
+class TQIV_OptionenSeiten;
 class TQIV_ScanFeld;
 class TZAMFormStore;
 class TZAMWarteForm;
@@ -224,7 +226,8 @@ public:
 
     // Options.
     void Optionen_Laden();
-    void Optionen_Uebernehmen_u_Buchen(const TQIV_Optionen_OBMDE& AOptionen);
+    // Replaces and stores the options; false (and the options as they were) when storing failed.
+    bool Optionen_Uebernehmen_u_Buchen(const TQIV_Optionen_OBMDE& AOptionen);
     void FSFormStoreRestoreEnd(QObject* ASender);
     void FSFormStoreStoreStart(QObject* ASender);
     // The warehouse of the options becomes current, with its single branch as booking branch.
@@ -234,6 +237,18 @@ public:
     void PrioTimerEinstellenUndStarten() {}
     TZAMFormStore* FSFormStore = nullptr;
     QStringList strlvconfig;
+
+    // The option pages on pnlConfig and the screen's handlers of them.
+    TQIV_OptionenSeiten* OptionenSeiten() const { return FOptionenSeiten.get(); }
+    QString FEdtUmlagHLPrioTimerInterval_LastText; // the check-interval text last seen
+    void DoBtnSpalteUpClick(QListWidget* AListe);
+    void DoBtnSpalteDownClick(QListWidget* AListe);
+    void DoBtnSpalteAlleClick(QListWidget* AListe);
+    void DoBtnSpalteUmkehrenClick(QListWidget* AListe);
+    void chbKuBeHerkunftClick();
+    void cmbGroesseChange();
+    // Leaving the check-interval or the deletion-days field.
+    void edtUmlagHLPrioTimerIntervalExit();
 
     // Scan input (also the alternative recognition and the script runner use these).
     void DoActScanExecute();
@@ -354,6 +369,7 @@ private:
     void FormCreate();
     void LayoutErstellen();
     void DialogPanelsErstellen();
+    void OptionenSeitenErstellen();
     void FrageOderMeldungAn(bool AFrage, const QString& AText, int AFontSize, const QString& ACaptionJa,
                             const QString& ACaptionNein, const QString& ACaptionOK, const QString& ACaptionAbbrechen,
                             bool AMitOK, bool AMitAbbrechen, const QString& ACaption, bool AFussTipLeeren,
@@ -399,6 +415,8 @@ private:
         std::unique_ptr<TAbstractState> State;
         const char* Name; // the class that created it
     };
+    // Before the state archive: the options state empties the pages when it is destroyed.
+    std::unique_ptr<TQIV_OptionenSeiten> FOptionenSeiten;
     std::vector<TArchivEintrag> FStateArchiv;
     TAbstractState* FAktState = nullptr;
     TAbstractState* FLastState = nullptr;

@@ -6,6 +6,7 @@
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Hausregel.h"
 #include "TZAM_SkriptLaeufer.h"
+#include "TQIV_OptionenSeiten.h"
 #include "TfrmMDE.h"
 #include "ZAMGlobal.h"
 #include "ZAMShortCut.h"
@@ -110,6 +111,9 @@ void TfrmMDE::AktionenErstellen()
 
 bool TfrmMDE::eventFilter(QObject* AObjekt, QEvent* AEvent)
 {
+    if (AEvent->type() == QEvent::FocusOut && FOptionenSeiten &&
+        (AObjekt == FOptionenSeiten->edtUmlagHLPrioTimerInterval || AObjekt == FOptionenSeiten->edtFertigeLoeschen))
+        edtUmlagHLPrioTimerIntervalExit();
     if (AObjekt == pnlHeader && AEvent->type() == QEvent::MouseButtonRelease) {
         pnlHeaderClick();
         return true;

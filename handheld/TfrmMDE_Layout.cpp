@@ -251,6 +251,7 @@ void TfrmMDE::LayoutErstellen()
 
     // Filled by the option pages, the dialog panels and the article panels.
     pnlConfig = neu(QStringLiteral("pnlConfig"));
+    OptionenSeitenErstellen();
     pnlSicherheitsAbfrage = neu(QStringLiteral("pnlSicherheitsAbfrage"));
     pnlFrageButtonsUntereinander = neu(QStringLiteral("pnlFrageButtonsUntereinander"));
     pnlEingabe = neu(QStringLiteral("pnlEingabe"));

@@ -93,18 +93,28 @@ void TfrmMDE::FSFormStoreStoreStart(QObject* ASender)
         false);
 }
 
-void TfrmMDE::Optionen_Uebernehmen_u_Buchen(const TQIV_Optionen_OBMDE& AOptionen)
+bool TfrmMDE::Optionen_Uebernehmen_u_Buchen(const TQIV_Optionen_OBMDE& AOptionen)
 {
-    TZAM_Hausregel::OhneBusy(
+    const TQIV_Optionen_OBMDE bisher = FOptionen;
+    const bool gespeichert = TZAM_Hausregel::OhneBusy(
         "TfrmMDE.Optionen_Uebernehmen_u_Buchen",
         [&] {
             FOptionen = AOptionen;
-            EventHandlingPruefen();
-            ZAMParameter().SetBooleanValueByName(QStringLiteral("ZPSVOWBS"), FOptionen.Nachsort.SofortvollzugOhneWBS);
             FormStore()->Store(ZAMInfoTerminalID(), QString(), QStringLiteral("0"));
-            PrioTimerEinstellenUndStarten();
         },
         false);
+    // A store that failed changes nothing: the options in force stay, with their scan key and
+    // warehouse (the store applies both before it writes), and so does the stored set.
+    if (!gespeichert) {
+        FOptionen = bisher;
+        actScan->setShortcut(ZAMShortCut2KeySequence(FOptionen.Scanner.Praefix));
+        if (AOptionen.Allgemein.AktLager != bisher.Allgemein.AktLager)
+            LagerAnwenden();
+    }
+    EventHandlingPruefen();
+    ZAMParameter().SetBooleanValueByName(QStringLiteral("ZPSVOWBS"), FOptionen.Nachsort.SofortvollzugOhneWBS);
+    PrioTimerEinstellenUndStarten();
+    return gespeichert;
 }
 
 void TfrmMDE::LagerAnwenden()
