@@ -184,7 +184,10 @@ private Q_SLOTS:
 
         Speichern();
         QCOMPARE(Fuss(), QString());
+        // The new size lands in the menu once, with the size question pending.
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Menue"));
+        QCOMPARE(FMaske->LastState()->Caption_Get(), QStringLiteral("Optionen"));
+        QVERIFY(FMaske->FFrageFensterGr);
         FMaske->FOptionen = TQIV_Optionen_OBMDE::Standard();
         FMaske->Optionen_Laden();
         QCOMPARE(FMaske->FOptionen, erwartet);
