@@ -129,6 +129,12 @@ void Schreiben(const QWidget* AWidget, QStringList& AZeilen, bool AMitNamen)
         AZeilen.append(Benannt("Feld", s, s->text(), AMitNamen));
     } else if (auto* k = qobject_cast<const QComboBox*>(AWidget)) {
         AZeilen.append(Benannt("Auswahl", k, TZAM_BildschirmText::EineZeile(k->currentText()), AMitNamen));
+        // An open choice list lies over the window: its rows on screen below the combo box.
+        if (k->view()->isVisible()) {
+            QStringList liste;
+            TZAM_SkriptListenText::Zeilen(k->view(), liste, false);
+            AZeilen += liste.mid(1);
+        }
     } else if (auto* t = qobject_cast<const QTextEdit*>(AWidget)) {
         AZeilen.append(
             Benannt("Text", t, TZAM_BildschirmText::EineZeile(TZAM_SkriptSichtbar::FeldText(t)), AMitNamen));

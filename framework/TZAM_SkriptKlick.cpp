@@ -1,6 +1,7 @@
 #include "TZAM_SkriptKlick.h"
 
 #include "TZAM_BildschirmText.h"
+#include "TZAM_SkriptZeilenKlick.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -20,18 +21,33 @@ bool Nutzbar(const QWidget* AWidget)
     return AWidget->isVisible() && AWidget->isEnabled();
 }
 
-// A tap in the middle: the deepest child there gets it, and it travels up when ignored.
-void Antippen(QWidget* AWidget)
+void Ausloesen(QWidget* AWidget)
 {
-    const QPoint mitte = AWidget->rect().center();
-    QWidget* ziel = AWidget->childAt(mitte);
-    const QPoint ort = ziel ? ziel->mapFrom(AWidget, mitte) : mitte;
+    if (auto* knopf = qobject_cast<QAbstractButton*>(AWidget))
+        knopf->click();
+    else
+        TZAM_SkriptKlick::Antippen(AWidget, AWidget->rect().center());
+}
+} // namespace
+
+void TZAM_SkriptKlick::Antippen(QWidget* AWidget, const QPoint& AOrt)
+{
+    QWidget* ziel = AWidget->childAt(AOrt);
+    const QPoint ort = ziel ? ziel->mapFrom(AWidget, AOrt) : AOrt;
     if (!ziel)
         ziel = AWidget;
     QPointer<QWidget> wache(ziel);
-    // Offscreen no window is active, so the press alone would not move the focus.
-    if (ziel->focusPolicy() & Qt::ClickFocus)
-        ziel->setFocus(Qt::MouseFocusReason);
+    // Offscreen no window is active, so the press alone would not move the focus. A list's
+    // viewport takes none: its view does.
+    for (QWidget* w = ziel; w; w = w->parentWidget()) {
+        if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus)) {
+            w->setFocus(Qt::MouseFocusReason);
+            break;
+        }
+        const QWidget* stellvertreter = w->focusProxy() ? w->focusProxy() : w;
+        if (w->isWindow() || stellvertreter->hasFocus())
+            break;
+    }
     const QPointF fensterOrt = ziel->mapTo(ziel->window(), ort);
     const QPointF global = ziel->mapToGlobal(ort);
     QMouseEvent druck(QEvent::MouseButtonPress, ort, fensterOrt, global, Qt::LeftButton, Qt::LeftButton,
@@ -42,15 +58,6 @@ void Antippen(QWidget* AWidget)
     QMouseEvent los(QEvent::MouseButtonRelease, ort, fensterOrt, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(ziel, &los);
 }
-
-void Ausloesen(QWidget* AWidget)
-{
-    if (auto* knopf = qobject_cast<QAbstractButton*>(AWidget))
-        knopf->click();
-    else
-        Antippen(AWidget);
-}
-} // namespace
 
 QString TZAM_SkriptKlick::Klicken(QWidget* AFenster, const QString& AName)
 {
@@ -89,6 +96,8 @@ QString TZAM_SkriptKlick::Klicken(QWidget* AFenster, const QString& AName)
             zustand = QStringLiteral(" (gesperrt)");
         }
     }
+    if (TZAM_SkriptZeilenKlick::Klicken(AFenster, AName))
+        return {};
     return QStringLiteral("click fehlgeschlagen: kein sichtbares, freigegebenes Element \"%1\"%2; %3")
         .arg(AName, zustand, TZAM_BildschirmText::FensterZeile(AFenster));
 }

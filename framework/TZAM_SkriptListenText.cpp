@@ -8,17 +8,23 @@
 #include <QTableView>
 #include <QTreeView>
 
+#include <functional>
+
 namespace {
+// Called for each row on screen, in screen order, with the row's index in its first shown column
+// and its cells joined; false stops the walk.
+using TZeile =
+    std::function<bool(const QModelIndex& AIndex, const QString& AText, bool AGewaehlt, const QString& AEinzug)>;
+
 struct TListe
 {
     const QAbstractItemView* View;
     const QTreeView* Baum;
     QList<int> Spalten;
     QRect Sichtfeld;
-    int Ausgegeben = 0;
-    int Uebrig = 0;
-    // A row below the seen part: every later one is too.
-    bool Unten = false;
+    TZeile Zeile;
+    // A row below the seen part (every later one is too), or the caller has what it wanted.
+    bool Ende = false;
 };
 
 const QHeaderView* Kopf(const QAbstractItemView* AView)
@@ -76,46 +82,52 @@ QString Zelle(const QModelIndex& AIndex)
     return text;
 }
 
-void Ebene(TListe& AListe, const QModelIndex& AEltern, const QString& AEinzug, QStringList& AZeilen)
+void Ebene(TListe& AListe, const QModelIndex& AEltern, const QString& AEinzug)
 {
     const QAbstractItemModel* m = AListe.View->model();
     const QItemSelectionModel* auswahl = AListe.View->selectionModel();
     const int anzahl = m->rowCount(AEltern);
     // Rows run top to bottom in these views (a list view may flow otherwise).
     const bool vonOben = AListe.Baum || qobject_cast<const QTableView*>(AListe.View);
-    for (int r = 0; r < anzahl && !AListe.Unten; ++r) {
+    for (int r = 0; r < anzahl && !AListe.Ende; ++r) {
         if (ZeileVersteckt(AListe.View, r, AEltern))
             continue;
         const QModelIndex erste = m->index(r, 0, AEltern);
         const QModelIndex gezeigt = m->index(r, AListe.Spalten.first(), AEltern);
         if (vonOben && AListe.View->visualRect(gezeigt).top() > AListe.Sichtfeld.bottom()) {
-            AListe.Unten = true;
+            AListe.Ende = true;
             break;
         }
-        const bool sichtbar = TZAM_SkriptListenText::ZeileSichtbar(AListe.View, gezeigt, AListe.Sichtfeld);
+        const bool aufgeklappt = AListe.Baum && m->hasChildren(erste) && AListe.Baum->isExpanded(erste);
         // The children of a row scrolled away above may still be on screen.
-        if (!sichtbar) {
-            if (AListe.Baum && m->hasChildren(erste) && AListe.Baum->isExpanded(erste))
-                Ebene(AListe, erste, AEinzug + QStringLiteral("  "), AZeilen);
-            continue;
+        if (TZAM_SkriptListenText::ZeileSichtbar(AListe.View, gezeigt, AListe.Sichtfeld)) {
+            QStringList zellen;
+            bool gewaehlt = false;
+            for (int s : AListe.Spalten) {
+                const QModelIndex i = m->index(r, s, AEltern);
+                zellen.append(Zelle(i));
+                gewaehlt = gewaehlt || (auswahl && auswahl->isSelected(i));
+            }
+            if (!AListe.Zeile(gezeigt, zellen.join(QStringLiteral(" | ")), gewaehlt, AEinzug)) {
+                AListe.Ende = true;
+                break;
+            }
         }
-        if (AListe.Ausgegeben >= TZAM_SkriptListenText::CMaxZeilen) {
-            ++AListe.Uebrig;
-            continue;
-        }
-        QStringList zellen;
-        bool gewaehlt = false;
-        for (int s : AListe.Spalten) {
-            const QModelIndex i = m->index(r, s, AEltern);
-            zellen.append(Zelle(i));
-            gewaehlt = gewaehlt || (auswahl && auswahl->isSelected(i));
-        }
-        AZeilen.append(AEinzug + QStringLiteral("Zeile: ") + zellen.join(QStringLiteral(" | ")) +
-                       (gewaehlt ? QStringLiteral(" [gewählt]") : QString()));
-        ++AListe.Ausgegeben;
-        if (AListe.Baum && m->hasChildren(erste) && AListe.Baum->isExpanded(erste))
-            Ebene(AListe, erste, AEinzug + QStringLiteral("  "), AZeilen);
+        if (aufgeklappt)
+            Ebene(AListe, erste, AEinzug + QStringLiteral("  "));
     }
+}
+
+// Hands AZeile the rows of AListe on screen.
+void Durchlaufen(const QAbstractItemView* AListe, TZeile AZeile)
+{
+    if (!AListe->model())
+        return;
+    const QRect sichtfeld = TZAM_SkriptListenText::Sichtfeld(AListe);
+    TListe liste{AListe, qobject_cast<const QTreeView*>(AListe), SichtbareSpalten(AListe, sichtfeld), sichtfeld,
+                 std::move(AZeile)};
+    if (!liste.Spalten.isEmpty())
+        Ebene(liste, AListe->rootIndex(), QStringLiteral("  "));
 }
 } // namespace
 
@@ -135,22 +147,37 @@ void TZAM_SkriptListenText::Zeilen(const QAbstractItemView* AListe, QStringList&
 {
     const QString name = AMitNamen ? AListe->objectName() : QString();
     AZeilen.append(name.isEmpty() ? QStringLiteral("Liste:") : QStringLiteral("Liste %1:").arg(name));
-    if (!AListe->model())
-        return;
-    const QRect sichtfeld = Sichtfeld(AListe);
-    TListe liste{AListe, qobject_cast<const QTreeView*>(AListe), SichtbareSpalten(AListe, sichtfeld), sichtfeld};
-
     const QHeaderView* kopf = Kopf(AListe);
-    if (kopf && !kopf->isHidden() && !TZAM_SkriptSichtbar::Rechteck(kopf).isEmpty()) {
+    if (AListe->model() && kopf && !kopf->isHidden() && !TZAM_SkriptSichtbar::Rechteck(kopf).isEmpty()) {
         QStringList titel;
-        for (int s : liste.Spalten)
+        for (int s : SichtbareSpalten(AListe, Sichtfeld(AListe)))
             titel.append(TZAM_BildschirmText::EineZeile(
                 AListe->model()->headerData(s, Qt::Horizontal, Qt::DisplayRole).toString()));
         AZeilen.append(QStringLiteral("  Kopf: ") + titel.join(QStringLiteral(" | ")));
     }
-    if (liste.Spalten.isEmpty())
-        return;
-    Ebene(liste, AListe->rootIndex(), QStringLiteral("  "), AZeilen);
-    if (liste.Uebrig > 0)
-        AZeilen.append(QStringLiteral("  ... %1 weitere Zeilen").arg(liste.Uebrig));
+    int ausgegeben = 0;
+    int uebrig = 0;
+    Durchlaufen(AListe, [&](const QModelIndex&, const QString& AText, bool AGewaehlt, const QString& AEinzug) {
+        if (ausgegeben >= CMaxZeilen) {
+            ++uebrig;
+            return true;
+        }
+        AZeilen.append(AEinzug + QStringLiteral("Zeile: ") + AText +
+                       (AGewaehlt ? QStringLiteral(" [gewählt]") : QString()));
+        ++ausgegeben;
+        return true;
+    });
+    if (uebrig > 0)
+        AZeilen.append(QStringLiteral("  ... %1 weitere Zeilen").arg(uebrig));
+}
+
+QModelIndex TZAM_SkriptListenText::ZeileMitText(const QAbstractItemView* AListe, const QString& AText)
+{
+    QModelIndex gefunden;
+    Durchlaufen(AListe, [&](const QModelIndex& AIndex, const QString& AZeilenText, bool, const QString&) {
+        if (AZeilenText.contains(AText))
+            gefunden = AIndex;
+        return !gefunden.isValid();
+    });
+    return gefunden;
 }

@@ -17,6 +17,9 @@ public:
 
     // AMitNamen: the header line names the view.
     static void Zeilen(const QAbstractItemView* AListe, QStringList& AZeilen, bool AMitNamen = true);
+    // The first row on screen, in the order of Zeilen, whose cells as Zeilen writes them contain
+    // AText: its index in the first column on screen; invalid when none.
+    static QModelIndex ZeileMitText(const QAbstractItemView* AListe, const QString& AText);
     // The part of the viewport on screen, in the viewport's coordinates.
     static QRect Sichtfeld(const QAbstractItemView* AListe);
     // Whether the row of AIndex meets ASichtfeld.

@@ -170,7 +170,9 @@ void TZAM_SkriptTaste::Senden(QWidget* AZiel) const
         return;
     QPointer<QWidget> ziel(AZiel);
     const ulong zeit = Zeitstempel();
-    if (!qt_sendShortcutOverrideEvent(AZiel, zeit, FTaste, FModifikatoren, FText)) {
+    // An override that hid its target (Enter in an open choice list chooses and closes it) took the
+    // key: the press would choose a second time.
+    if (!qt_sendShortcutOverrideEvent(AZiel, zeit, FTaste, FModifikatoren, FText) && ziel && ziel->isVisible()) {
         QKeyEvent druck(QEvent::KeyPress, FTaste, FModifikatoren, FText);
         druck.setTimestamp(zeit);
         QCoreApplication::sendEvent(AZiel, &druck);

@@ -5,7 +5,9 @@
 # (it must not name a database: the run uses the fresh demo database); one with the ending .args
 # holds further arguments of the program; one with the ending .erwartet holds the exit code the run
 # must end with on its first line and, on the lines after it, texts its output must contain
-# (without it the run must end with 0).
+# (without it the run must end with 0); one with the ending .sql holds SQL statements that sqlite3
+# runs on the fresh demo database before the script runs (a first run of the program with an empty
+# script creates the database and ends at once).
 set -uo pipefail
 PROGRAMM="$1"
 SKRIPT="$2"
@@ -26,6 +28,18 @@ ARGDATEI="${SKRIPT%.script}.args"
 if [ -f "$ARGDATEI" ]; then
     read -r -a WEITERE < "$ARGDATEI"
     ARGS+=("${WEITERE[@]}")
+fi
+SQL="${SKRIPT%.script}.sql"
+if [ -f "$SQL" ]; then
+    : > "$TMP/leer.script"
+    timeout 120 "$PROGRAMM" --script "$TMP/leer.script" > "$TMP/anlegen.txt" 2>&1
+    DEMO="$XDG_DATA_HOME/zam/kommissioniergeraet/demo.sqlite"
+    if [ ! -f "$DEMO" ]; then
+        cat "$TMP/anlegen.txt"
+        echo "e2e: keine Demodatenbank $DEMO"
+        exit 1
+    fi
+    sqlite3 -bail "$DEMO" < "$SQL" || { echo "e2e: $(basename "$SQL") fehlgeschlagen"; exit 1; }
 fi
 timeout 120 "$PROGRAMM" "${ARGS[@]}" --script "$SKRIPT" > "$TMP/ausgabe.txt" 2>&1
 CODE=$?

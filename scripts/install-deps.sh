@@ -10,6 +10,7 @@ PAKETE=(
     postgresql
     xvfb xauth fonts-dejavu-core
     imagemagick poppler-utils
+    sqlite3
 )
 
 fehlend=()

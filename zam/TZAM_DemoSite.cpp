@@ -3,6 +3,7 @@
 #include "TZAM_Datenbank.h"
 #include "TZAM_DemoArtikel.h"
 #include "TZAM_DemoBilder.h"
+#include "TZAM_DemoOptionen.h"
 #include "TZAM_DemoStamm.h"
 #include "TZAM_Migrationen.h"
 #include "TZAM_ParameterService.h"
@@ -39,6 +40,13 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
         {4, QStringLiteral("Artikelbilder"), {}, {}, [](TZAM_Datenbank& ADb) { TZAM_DemoBilder::Anlegen(ADb); }},
         {5, QStringLiteral("Artikel mit Größen, Codes und Bestand"), {}, {},
          [](TZAM_Datenbank& ADb) { TZAM_DemoArtikel::Anlegen(ADb); }},
+        {6, QStringLiteral("Zweites Lager, Standardsätze der Optionen"), {}, {},
+         [p](TZAM_Datenbank& ADb) {
+             TZAM_DemoStamm::ZweitesLager(ADb);
+             p->Speichern(QStringLiteral("LAGERANZ"), QStringLiteral("2"), QStringLiteral("Anzahl der Lager"));
+             // Two warehouses: without a default set every new terminal would first have to choose one.
+             TZAM_DemoOptionen::Anlegen(ADb);
+         }},
     };
 }
 

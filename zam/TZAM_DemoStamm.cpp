@@ -40,6 +40,29 @@ struct TAufgabe
     int Groesse;
 };
 
+// A warehouse group in the order of its number, with its branches in the given order.
+void Lagergruppe(TZAM_Datenbank& ADb, int ANummer, const QString& AName, const QList<int>& AFilialen)
+{
+    ADb.Schreiben(QStringLiteral("INSERT INTO zam_lagergruppe (nummer, name, reihenfolge) VALUES (?, ?, ?)"),
+                  {ANummer, AName, ANummer});
+    int reihe = 0;
+    for (int f : AFilialen)
+        ADb.Schreiben(
+            QStringLiteral("INSERT INTO zam_lagergruppe_filiale (lager, filiale, reihenfolge) VALUES (?, ?, ?)"),
+            {ANummer, f, ++reihe});
+}
+
+void Filiale(TZAM_Datenbank& ADb, const TFiliale& AFiliale)
+{
+    TZAM_Filiale f;
+    f.Nummer = AFiliale.Nummer;
+    f.Name = QString::fromUtf8(AFiliale.Name);
+    f.TeamsportPlus = AFiliale.TeamsportPlus;
+    f.OrgeId.OrgeId = TIntPair(100, AFiliale.Nummer);
+    f.OrgeId.OrgeEbene = TIntPair(10, AFiliale.Nummer < 20 ? 1 : 2);
+    TZAM_FilialTabelleSql::Speichern(ADb, f);
+}
+
 } // namespace
 
 void TZAM_DemoStamm::Anlegen(TZAM_Datenbank& ADb)
@@ -54,27 +77,14 @@ void TZAM_DemoStamm::Anlegen(TZAM_Datenbank& ADb)
 void TZAM_DemoStamm::Filialen(TZAM_Datenbank& ADb)
 {
     // The group "OhneLager" comes first and holds no branch.
-    const QString gruppe = QStringLiteral("INSERT INTO zam_lagergruppe (nummer, name, reihenfolge) VALUES (?, ?, ?)");
-    ADb.Schreiben(gruppe, {0, QStringLiteral("OhneLager"), 0});
-    ADb.Schreiben(gruppe, {1, QStringLiteral("Zentrallager"), 1});
-    int reihe = 0;
-    for (int f : {1, 12, 14, 17})
-        ADb.Schreiben(
-            QStringLiteral("INSERT INTO zam_lagergruppe_filiale (lager, filiale, reihenfolge) VALUES (?, ?, ?)"),
-            {1, f, ++reihe});
+    Lagergruppe(ADb, 0, QStringLiteral("OhneLager"), {});
+    Lagergruppe(ADb, 1, QStringLiteral("Zentrallager"), {1, 12, 14, 17});
 
     const TFiliale filialen[] = {{1, "Zentrallager Nord", false}, {12, "Filiale Altstadt", false},
                                  {14, "Filiale Bahnhof", false},  {17, "Filiale Hafen", true},
                                  {21, "Filiale Nordpark", false}, {25, "Filiale Messe", false}};
-    for (const TFiliale& d : filialen) {
-        TZAM_Filiale f;
-        f.Nummer = d.Nummer;
-        f.Name = QString::fromUtf8(d.Name);
-        f.TeamsportPlus = d.TeamsportPlus;
-        f.OrgeId.OrgeId = TIntPair(100, d.Nummer);
-        f.OrgeId.OrgeEbene = TIntPair(10, d.Nummer < 20 ? 1 : 2);
-        TZAM_FilialTabelleSql::Speichern(ADb, f);
-    }
+    for (const TFiliale& d : filialen)
+        Filiale(ADb, d);
     for (const auto& [a, b] : {std::pair{12, 14}, std::pair{17, 21}, std::pair{14, 25}})
         ADb.Schreiben(QStringLiteral("INSERT INTO zam_filiale_nachbar (filiale1, filiale2) VALUES (?, ?)"), {a, b});
 }
@@ -174,4 +184,11 @@ void TZAM_DemoStamm::Aufgaben(TZAM_Datenbank& ADb)
              a.Beleg,
              0});
     }
+}
+
+void TZAM_DemoStamm::ZweitesLager(TZAM_Datenbank& ADb)
+{
+    // One branch of its own: chosen, the warehouse has a booking branch.
+    Filiale(ADb, {30, "Außenlager Süd", false});
+    Lagergruppe(ADb, 2, QStringLiteral("Lager Süd"), {30});
 }

@@ -8,6 +8,8 @@ class TZAM_DemoStamm
 {
 public:
     static void Anlegen(TZAM_Datenbank& ADb);
+    // Warehouse 2 "Lager Süd" with its single branch 30 "Außenlager Süd".
+    static void ZweitesLager(TZAM_Datenbank& ADb);
 
 private:
     static void Filialen(TZAM_Datenbank& ADb);

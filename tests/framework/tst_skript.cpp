@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
@@ -181,6 +182,63 @@ private:
     }
 };
 
+// A check list, a choice and a grid whose lower rows are scrolled away, each noting what a user did.
+struct TListenMaske
+{
+    QWidget Fenster;
+    QListWidget* Spalten = new QListWidget(&Fenster);
+    QComboBox* Lager = new QComboBox(&Fenster);
+    QTreeView* Plaetze = new QTreeView(&Fenster);
+    QStandardItemModel Modell{0, 2};
+    int Gewaehlt = 0;
+    int Geaendert = 0;
+    QString Angetippt = QStringLiteral("nichts");
+
+    TListenMaske()
+    {
+        Fenster.resize(300, 300);
+        Spalten->setGeometry(10, 10, 200, 80);
+        for (const char* c : {"Artikel", "Größe", "Menge"}) {
+            auto* zeile = new QListWidgetItem(QString::fromUtf8(c), Spalten);
+            zeile->setFlags(zeile->flags() | Qt::ItemIsUserCheckable);
+            zeile->setCheckState(qstrcmp(c, "Größe") == 0 ? Qt::Checked : Qt::Unchecked);
+        }
+        // As the focus would make it, but unselected whoever has the focus.
+        Spalten->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        Lager->setObjectName(QStringLiteral("cmbLager"));
+        Lager->setGeometry(10, 100, 200, 24);
+        Lager->addItems(
+            {QStringLiteral("1 Zentrallager"), QStringLiteral("2 Lager Süd"), QStringLiteral("3 Lager Ost")});
+        QObject::connect(Lager, &QComboBox::activated, &Fenster, [this] { ++Gewaehlt; });
+        QObject::connect(Lager, &QComboBox::currentIndexChanged, &Fenster, [this] { ++Geaendert; });
+        Plaetze->setGeometry(10, 140, 200, 90);
+        Modell.setHorizontalHeaderLabels({QStringLiteral("Platz"), QStringLiteral("Menge")});
+        for (int i = 1; i <= 20; ++i)
+            Modell.appendRow({new QStandardItem(QStringLiteral("A-01-%1").arg(i, 2, 10, QLatin1Char('0'))),
+                              new QStandardItem(QString::number(i))});
+        Plaetze->setModel(&Modell);
+        QObject::connect(Plaetze, &QTreeView::clicked, &Fenster, [this](const QModelIndex& AIndex) {
+            Angetippt = Modell.index(AIndex.row(), 0).data().toString();
+        });
+        Fenster.show();
+    }
+
+    QString Zustand() const
+    {
+        QStringList marken;
+        for (int i = 0; i < Spalten->count(); ++i)
+            if (Spalten->item(i)->checkState() == Qt::Checked)
+                marken << Spalten->item(i)->text();
+        const QListWidgetItem* aktuell = Spalten->currentItem();
+        return QStringLiteral("Haken %1, aktuell %2%3 | Lager %4, gewählt %5, geändert %6%7 | angetippt %8")
+            .arg(marken.join(u'+'), aktuell ? aktuell->text() : QStringLiteral("keine"),
+                 aktuell && aktuell->isSelected() ? QStringLiteral(" markiert") : QString(), Lager->currentText())
+            .arg(Gewaehlt)
+            .arg(Geaendert)
+            .arg(Lager->view()->isVisible() ? QStringLiteral(", offen") : QString(), Angetippt);
+    }
+};
+
 class TProgrammAttrappe : public IZAM_Programm
 {
 public:
@@ -327,6 +385,57 @@ private Q_SLOTS:
         QCOMPARE(und_klicks, 1);
         QCOMPARE(frei_klicks, 1);
         QCOMPARE(tabs->currentIndex(), 1);
+    }
+
+    // "click TEXT" taps the first row on screen showing the text when no element is named so: a check
+    // list row toggles its mark, an entry of an open choice list is chosen, a grid row is tapped.
+    void klickAufZeilen_data()
+    {
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("zustand");
+        QTest::newRow("Haken der Liste") << QStringList{QStringLiteral("click Menge"), QStringLiteral("click Größe")}
+                                         << CSkriptExit_Ok
+                                         << QStringLiteral("Haken Menge, aktuell Größe markiert | Lager 1 "
+                                                           "Zentrallager, gewählt 0, geändert 0 | angetippt nichts");
+        QTest::newRow("Eintrag der Auswahl")
+            << QStringList{QStringLiteral("click cmbLager"), QStringLiteral("expect Zeile: 1 Zentrallager [gewählt]"),
+                           QStringLiteral("expect Zeile: 3 Lager Ost"), QStringLiteral("click Süd")}
+            << CSkriptExit_Ok
+            << QStringLiteral(
+                   "Haken Größe, aktuell Artikel | Lager 2 Lager Süd, gewählt 1, geändert 1 | angetippt nichts");
+        // The key chooses once, as the keyboard does: the list's own Enter closes it.
+        QTest::newRow("Enter in der Auswahl")
+            << QStringList{QStringLiteral("click cmbLager"), QStringLiteral("key Down"), QStringLiteral("key Enter")}
+            << CSkriptExit_Ok
+            << QStringLiteral(
+                   "Haken Größe, aktuell Artikel | Lager 2 Lager Süd, gewählt 1, geändert 1 | angetippt nichts");
+        QTest::newRow("Zeile des Rasters") << QStringList{QStringLiteral("click A-01-02")} << CSkriptExit_Ok
+                                           << QStringLiteral("Haken Größe, aktuell Artikel | Lager 1 Zentrallager, "
+                                                             "gewählt 0, geändert 0 | angetippt A-01-02");
+        QTest::newRow("Zeile außer Sicht")
+            << QStringList{QStringLiteral("click A-01-19")} << CSkriptExit_Fehler
+            << QStringLiteral("Haken Größe, aktuell Artikel | Lager 1 Zentrallager, gewählt 0, geändert 0 | "
+                              "angetippt nichts");
+        QTest::newRow("offene Auswahl ohne den Text")
+            << QStringList{QStringLiteral("click cmbLager"), QStringLiteral("click A-01-02")} << CSkriptExit_Fehler
+            << QStringLiteral("Haken Größe, aktuell Artikel | Lager 1 Zentrallager, gewählt 0, geändert 0, offen | "
+                              "angetippt nichts");
+    }
+    void klickAufZeilen()
+    {
+        QFETCH(QStringList, zeilen);
+        QFETCH(int, code);
+        QFETCH(QString, zustand);
+        TListenMaske m;
+        QVERIFY(QTest::qWaitForWindowExposed(&m.Fenster));
+        const TLauf lauf = Laufen(zeilen);
+        QVERIFY2(lauf.Code == code, qPrintable(lauf.Ausgabe));
+        QCOMPARE(m.Zustand(), zustand);
+        if (code == CSkriptExit_Fehler)
+            QVERIFY2(lauf.Ausgabe.contains(QStringLiteral("kein sichtbares, freigegebenes Element")),
+                     qPrintable(lauf.Ausgabe));
+        m.Lager->hidePopup();
     }
 
     void zeilenLaufenImModalenDialogWeiter()

@@ -12,6 +12,7 @@
 #include "TZAM_FilialTabelleSql.h"
 #include "TZAM_GPListenServerSql.h"
 #include "TZAM_TestUmgebung.h"
+#include "ZAMGlobal.h"
 #include "ZAMLagerKonstanten.h"
 
 #include <QTest>
@@ -267,6 +268,15 @@ private Q_SLOTS:
         }
         QCOMPARE(teamsport, 1);
         QVERIFY(tabelle->Filialen().size() > gruppen.at(1).Filialen.size());
+        // The second warehouse has a branch of its own, its booking branch once chosen.
+        QCOMPARE(ZAMParameter().GetIntegerValueByName(QStringLiteral("LAGERANZ")), 2);
+        QCOMPARE(gruppen.size(), 3);
+        QCOMPARE(gruppen.at(2).Nummer, 2);
+        QCOMPARE(gruppen.at(2).Filialen, QList<int>{30});
+        QVERIFY(!gruppen.at(1).Filialen.contains(30));
+        TZAM_Filiale sued;
+        QVERIFY(tabelle->Filiale(30, sued));
+        QCOMPARE(sued.Name, QStringLiteral("Außenlager Süd"));
 
         auto inv = Dienst<IZAM_LagerInventurServer>();
         QVERIFY(!inv->LagerortInBetrieb(TrioAusPair(CZAM_Lagerverwaltung_Halle, 1)));
