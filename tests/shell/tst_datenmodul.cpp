@@ -68,6 +68,8 @@ private Q_SLOTS:
     {
         FUmg = std::make_unique<TZAM_TestUmgebung>(TZAM_TestUmgebung::tmSQLite);
         FUmg->DemoAnlegen();
+        // These cases start from a terminal without options: the demo's default set goes.
+        Speichern(CZAM_FormStore_Standard, {});
         ZAMInfo().GezeigteMeldungenHolen();
     }
     void cleanup()
@@ -227,6 +229,7 @@ private Q_SLOTS:
     void nachbarnOrganisationBenutzerUndHilfen()
     {
         // The demo: warehouse 1 with branches 1, 12, 14, 17; 12-14, 17-21 and 14-25 adjacent.
+        Speichern(ZAMInfoTerminalID(), {QStringLiteral("AktFili=1")});
         TDM_Torvik dm({QStringLiteral("prog")});
         QCOMPARE(dm.FAktLager, 1);
         QVERIFY(dm.FilialeBenachbartZuLager(21));
