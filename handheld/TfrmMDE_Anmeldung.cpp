@@ -2,6 +2,7 @@
 #include "IZAM_GPListenServer.h"
 #include "TAbstractState.h"
 #include "TDM_Torvik.h"
+#include "TState_Menue.h"
 #include "TZAM_Anwendung.h"
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
@@ -187,7 +188,11 @@ void TfrmMDE::BenutzerAnmeldungErgebnis(bool AErfolg)
     if (!AErfolg) {
         TZAM_Anwendung::Terminate();
         Schliessen(0);
+        return;
     }
+    // The log-on wrote its greeting over the forced options: they show their warning again.
+    if (FOptionen.Allgemein.AktLager <= 0)
+        ChangeState(StateKlasse<TState_Menue>());
 }
 
 bool TfrmMDE::Benutzer_abmelden()
