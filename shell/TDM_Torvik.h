@@ -80,7 +80,9 @@ public:
     // Terminal options.
     void Optionen_laden();
     void Optionen_laden_FallerSTD();
-    void Optionen_Uebernehmen_u_Buchen(const TQIV_VELTOB_Optionen& AOptionen);
+    // Takes the options and stores them for this terminal; false (registered) when the store
+    // failed, and then nothing changed.
+    bool Optionen_Uebernehmen_u_Buchen(const TQIV_VELTOB_Optionen& AOptionen);
     void Optionen_2_StringList();
     void Stringlist_2_Optionen();
     static QString NachSortAnzInfo_2_String(const TQIV_AnzeigeInfosNachsortfrm& AInfo);

@@ -108,15 +108,28 @@ void TDM_Torvik::AktLagerMitBuchungsfiliale_Setzen(int ALager)
         SetAktFiliale(-1);
 }
 
-void TDM_Torvik::Optionen_Uebernehmen_u_Buchen(const TQIV_VELTOB_Optionen& AOptionen)
+bool TDM_Torvik::Optionen_Uebernehmen_u_Buchen(const TQIV_VELTOB_Optionen& AOptionen)
 {
-    TZAM_Hausregel::OhneBusy(
-        "TDM_Torvik.Optionen_Uebernehmen_u_Buchen",
-        [&] {
-            FOptionen = AOptionen;
-            FormStore_CIN()->Store(ZAMInfoTerminalID(), QString(), QStringLiteral("0"));
-        },
-        false);
+    // Storing switches the warehouse context; a store that fails must leave options and context
+    // as they were, or the next load would bring back values the program already works with.
+    const TQIV_VELTOB_Optionen optionen = FOptionen;
+    const int lager = FAktLager;
+    const qint16 filiale = FAktBewFiliale;
+    const QList<int> filialen = FAktLagerFilialen;
+    const TZAM_TriState rezeVudazPlus = FAktLagerIstRezeVudazPlusLager;
+    const bool gespeichert = TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.Optionen_Uebernehmen_u_Buchen", false, [&] {
+        FOptionen = AOptionen;
+        FormStore_CIN()->Store(ZAMInfoTerminalID(), QString(), QStringLiteral("0"));
+        return true;
+    });
+    if (!gespeichert) {
+        FOptionen = optionen;
+        SetAktLager(lager);
+        SetAktFiliale(filiale);
+        FAktLagerFilialen = filialen;
+        FAktLagerIstRezeVudazPlusLager = rezeVudazPlus;
+    }
+    return gespeichert;
 }
 
 void TDM_Torvik::Optionen_2_StringList()

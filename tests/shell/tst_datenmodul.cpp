@@ -148,7 +148,7 @@ private Q_SLOTS:
         o.DruckerWBS = QStringLiteral("Drucker 2");
         o.ZeitFuerWBS = 14;
         o.NurLPImLaufweg = true;
-        dm.Optionen_Uebernehmen_u_Buchen(o);
+        QVERIFY(dm.Optionen_Uebernehmen_u_Buchen(o));
         // Storing switches the warehouse at once.
         QCOMPARE(dm.FAktLager, 7);
         QCOMPARE(dm.FAktBewFiliale, qint16(-1));
