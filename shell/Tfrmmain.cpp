@@ -7,9 +7,11 @@
 #include "TZAM_Anwendung.h"
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
+#include "TfrmOptionen.h"
 #include "Tfrmlpzuzaehlen.h"
 #include "ZAMFarben.h"
 #include "ZAMFehler.h"
+#include "ZAMFormMitte.h"
 #include "ZAMGlobal.h"
 #include "ZAMInfoKoords.h"
 #include "ZAMLagerKonstanten.h"
@@ -28,6 +30,9 @@ namespace {
 {
     throw EZAM_Exception(CZAM_Info_Fehler_Standard_FktNichtImplementiert, AForm, QString::fromUtf8(AHandler));
 }
+
+const QString CProgrammOhneLagerBeenden =
+    QStringLiteral("Ohne Lager kann das Kommissioniergerät nicht arbeiten.\r\nProgramm beenden?");
 
 } // namespace
 
@@ -103,9 +108,13 @@ void Tfrmmain::FormShow()
         }
         while (DM_Torvik->FOptionen.AktLager <= 0 && !TZAM_Anwendung::Terminated()) {
             ZAMInfo().ShowMeldung(0, CZAM_Info_Standard_Text994, {QStringLiteral("Bitte wählen Sie ein Lager aus.")});
+            if (TZAM_Anwendung::Terminated())
+                break;
             ClickBtnOptionen();
-            // Until the options form exists, a terminal without warehouse cannot go on.
-            if (DM_Torvik->FOptionen.AktLager <= 0)
+            // The menu's "Beenden" cannot be reached from here: whoever leaves the options without a
+            // warehouse may leave the program instead.
+            if (DM_Torvik->FOptionen.AktLager <= 0 && !TZAM_Anwendung::Terminated() &&
+                ZAMInfo().ShowMeldung(4, CZAM_Info_Standard_Text994, {CProgrammOhneLagerBeenden}) == mrYes)
                 TZAM_Anwendung::Terminate();
         }
         if (TZAM_Anwendung::Terminated())
@@ -149,7 +158,11 @@ void Tfrmmain::MDE()
 void Tfrmmain::ClickBtnOptionen()
 {
     TZAM_Hausregel::OhneBusy("Tfrmmain.ClickBtnOptionen", [&] {
-        NichtImplementiert("Tfrmmain.ClickBtnOptionen", QStringLiteral("TfrmOptionen"));
+        {
+            TfrmOptionen form;
+            ZAMFormMitte(&form, this); // over the menu, whose area it fills
+            form.exec();
+        }
         FilialeAnzeigen();
     });
 }
