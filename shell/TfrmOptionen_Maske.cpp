@@ -74,61 +74,68 @@ void TfrmOptionen::Maske_Leeren()
 
 void TfrmOptionen::Optionen_Anzeigen(const TQIV_VELTOB_Optionen& AOptionen)
 {
-    auto seiteAnzeigen = [](const TSpaltenSeite& ASeite, const QList<TZAM_AufgabenListe_Spalte>& ASpalten,
-                            bool AMitBild, const TQIV_AnzeigeInfosNachsortfrm& AAnzeige) {
-        TZAM_CheckListe::Einstellen(ASeite.lbSpalten, ASpalten);
-        ASeite.chbBild->setChecked(AMitBild);
-        for (size_t i = 0; i < ASeite.cmbAnzeige.size(); ++i)
-            SpalteEinstellen(ASeite.cmbAnzeige[i], AAnzeige.*CAnzeigeWahlen[i]);
-    };
-    seiteAnzeigen(FNachsort, AOptionen.SichtbareSpalten_Nachsort, AOptionen.MitBild_Nachsort,
-                  AOptionen.Anzeige_Nachsort);
-    seiteAnzeigen(FKuBe, AOptionen.SichtbareSpalten_KuBe, AOptionen.MitBild_Kube, AOptionen.Anzeige_KuBe);
-    FchbKommBeh->setChecked(AOptionen.KommissionierbehaelterBenutzern);
-    FchbKubeBezahlt->setChecked(AOptionen.KubeAufgabenNurWennBezahlt);
-    // A fixed client was taken when the form was made; a stored one cannot replace it.
-    if (!FFesterMandant) {
-        const TIntPair mandant = AOptionen.EWAHandEingabeMandant;
-        IZAM_GPListenServer* gp = IntPairDefined(mandant) ? DM_Torvik->GPListenServer_GoC() : nullptr;
-        MandantAnzeigen(mandant, gp ? gp->Name(mandant) : QString());
-    }
-    FchbRelativeGroesse->setChecked(AOptionen.RelativeGroesse >= CZAM_FilPC_Gross_Klein_StdGross);
-    FchbNurLPImLaufweg->setChecked(AOptionen.NurLPImLaufweg);
-    TFilialTabelle::Lager_Combo_einstellen(FcmbAktLager, AOptionen.AktLager);
-    TQIV_WWSDrucker::ComboboxEinstellen(FcmbDruckerWBS, AOptionen.DruckerWBS);
-    const bool begrenzt = AOptionen.ZeitFuerWBS >= 1;
-    FrbBegrenzt->setChecked(begrenzt);
-    FrbUnbegrenzt->setChecked(!begrenzt);
-    FedtZeitraumWBS->setText(begrenzt ? QString::number(AOptionen.ZeitFuerWBS) : QString());
+    TZAM_Hausregel::OhneBusy(
+        "TfrmOptionen.Optionen_Anzeigen",
+        [&] {
+            auto seiteAnzeigen = [](const TSpaltenSeite& ASeite, const QList<TZAM_AufgabenListe_Spalte>& ASpalten,
+                                    bool AMitBild, const TQIV_AnzeigeInfosNachsortfrm& AAnzeige) {
+                TZAM_CheckListe::Einstellen(ASeite.lbSpalten, ASpalten);
+                ASeite.chbBild->setChecked(AMitBild);
+                for (size_t i = 0; i < ASeite.cmbAnzeige.size(); ++i)
+                    SpalteEinstellen(ASeite.cmbAnzeige[i], AAnzeige.*CAnzeigeWahlen[i]);
+            };
+            seiteAnzeigen(FNachsort, AOptionen.SichtbareSpalten_Nachsort, AOptionen.MitBild_Nachsort,
+                          AOptionen.Anzeige_Nachsort);
+            seiteAnzeigen(FKuBe, AOptionen.SichtbareSpalten_KuBe, AOptionen.MitBild_Kube, AOptionen.Anzeige_KuBe);
+            FchbKommBeh->setChecked(AOptionen.KommissionierbehaelterBenutzern);
+            FchbKubeBezahlt->setChecked(AOptionen.KubeAufgabenNurWennBezahlt);
+            // A fixed client was taken when the form was made; a stored one cannot replace it.
+            if (!FFesterMandant) {
+                const TIntPair mandant = AOptionen.EWAHandEingabeMandant;
+                IZAM_GPListenServer* gp = IntPairDefined(mandant) ? DM_Torvik->GPListenServer_GoC() : nullptr;
+                MandantAnzeigen(mandant, gp ? gp->Name(mandant) : QString());
+            }
+            FchbRelativeGroesse->setChecked(AOptionen.RelativeGroesse >= CZAM_FilPC_Gross_Klein_StdGross);
+            FchbNurLPImLaufweg->setChecked(AOptionen.NurLPImLaufweg);
+            TFilialTabelle::Lager_Combo_einstellen(FcmbAktLager, AOptionen.AktLager);
+            TQIV_WWSDrucker::ComboboxEinstellen(FcmbDruckerWBS, AOptionen.DruckerWBS);
+            const bool begrenzt = AOptionen.ZeitFuerWBS >= 1;
+            FrbBegrenzt->setChecked(begrenzt);
+            FrbUnbegrenzt->setChecked(!begrenzt);
+            FedtZeitraumWBS->setText(begrenzt ? QString::number(AOptionen.ZeitFuerWBS) : QString());
+        },
+        false);
 }
 
 // The checks are chained: once one failed, the later ones still read their values but neither
 // warn nor move the focus (AWarnen false), so the user sees the first fault only.
 bool TfrmOptionen::Auslesen_Testen(TQIV_VELTOB_Optionen& AOptionen)
 {
-    AOptionen = TQIV_VELTOB_Optionen();
-    auto seiteAuslesen = [](const TSpaltenSeite& ASeite, bool& AMitBild, TQIV_AnzeigeInfosNachsortfrm& AAnzeige) {
-        AMitBild = ASeite.chbBild->isChecked();
-        for (size_t i = 0; i < ASeite.cmbAnzeige.size(); ++i)
-            AAnzeige.*CAnzeigeWahlen[i] = SpalteAuslesen(ASeite.cmbAnzeige[i]);
-    };
-    bool gueltig = Auslesen_Testen_SichtbareSpaltenAufgabenliste_hier(FNachsort.lbSpalten,
-                                                                      AOptionen.SichtbareSpalten_Nachsort, true);
-    seiteAuslesen(FNachsort, AOptionen.MitBild_Nachsort, AOptionen.Anzeige_Nachsort);
-    AOptionen.KommissionierbehaelterBenutzern = FchbKommBeh->isChecked();
-    AOptionen.KubeAufgabenNurWennBezahlt = FchbKubeBezahlt->isChecked();
-    gueltig =
-        Auslesen_Testen_SichtbareSpaltenAufgabenliste_hier(FKuBe.lbSpalten, AOptionen.SichtbareSpalten_KuBe, gueltig) &&
-        gueltig;
-    seiteAuslesen(FKuBe, AOptionen.MitBild_Kube, AOptionen.Anzeige_KuBe);
-    AOptionen.EWAHandEingabeMandant = FMand_EWA_Handeingabe;
-    AOptionen.RelativeGroesse =
-        FchbRelativeGroesse->isChecked() ? CZAM_FilPC_Gross_Klein_StdGross : CZAM_FilPC_Gross_Klein_StdGross * 3 / 4;
-    AOptionen.NurLPImLaufweg = FchbNurLPImLaufweg->isChecked();
-    gueltig = Auslesen_Testen_AktLagerKombobox_hier(AOptionen.AktLager, gueltig) && gueltig;
-    gueltig = Auslesen_Testen_Drucker(AOptionen.DruckerWBS, gueltig) && gueltig;
-    AOptionen.ZeitFuerWBS = FrbUnbegrenzt->isChecked() ? 0 : zam_StrToIntDef(FedtZeitraumWBS->text(), 0);
-    return gueltig;
+    return TZAM_Hausregel::ErgebnisOhneBusy("TfrmOptionen.Auslesen_Testen", false, [&] {
+        AOptionen = TQIV_VELTOB_Optionen();
+        auto seiteAuslesen = [](const TSpaltenSeite& ASeite, bool& AMitBild, TQIV_AnzeigeInfosNachsortfrm& AAnzeige) {
+            AMitBild = ASeite.chbBild->isChecked();
+            for (size_t i = 0; i < ASeite.cmbAnzeige.size(); ++i)
+                AAnzeige.*CAnzeigeWahlen[i] = SpalteAuslesen(ASeite.cmbAnzeige[i]);
+        };
+        bool gueltig = Auslesen_Testen_SichtbareSpaltenAufgabenliste_hier(FNachsort.lbSpalten,
+                                                                          AOptionen.SichtbareSpalten_Nachsort, true);
+        seiteAuslesen(FNachsort, AOptionen.MitBild_Nachsort, AOptionen.Anzeige_Nachsort);
+        AOptionen.KommissionierbehaelterBenutzern = FchbKommBeh->isChecked();
+        AOptionen.KubeAufgabenNurWennBezahlt = FchbKubeBezahlt->isChecked();
+        gueltig = Auslesen_Testen_SichtbareSpaltenAufgabenliste_hier(FKuBe.lbSpalten, AOptionen.SichtbareSpalten_KuBe,
+                                                                     gueltig) &&
+                  gueltig;
+        seiteAuslesen(FKuBe, AOptionen.MitBild_Kube, AOptionen.Anzeige_KuBe);
+        AOptionen.EWAHandEingabeMandant = FMand_EWA_Handeingabe;
+        AOptionen.RelativeGroesse = FchbRelativeGroesse->isChecked() ? CZAM_FilPC_Gross_Klein_StdGross
+                                                                     : CZAM_FilPC_Gross_Klein_StdGross * 3 / 4;
+        AOptionen.NurLPImLaufweg = FchbNurLPImLaufweg->isChecked();
+        gueltig = Auslesen_Testen_AktLagerKombobox_hier(AOptionen.AktLager, gueltig) && gueltig;
+        gueltig = Auslesen_Testen_Drucker(AOptionen.DruckerWBS, gueltig) && gueltig;
+        AOptionen.ZeitFuerWBS = FrbUnbegrenzt->isChecked() ? 0 : zam_StrToIntDef(FedtZeitraumWBS->text(), 0);
+        return gueltig;
+    });
 }
 
 bool TfrmOptionen::Auslesen_Testen_SichtbareSpaltenAufgabenliste_hier(QListWidget* AListe,
