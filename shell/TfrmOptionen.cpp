@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTabWidget>
 
 TfrmOptionen::TfrmOptionen(QWidget* AParent) : TZAMForm(AParent, QStringLiteral("frmOptionen"))
@@ -56,10 +57,9 @@ void TfrmOptionen::FormCreate()
 void TfrmOptionen::showEvent(QShowEvent* AEvent)
 {
     TZAMForm::showEvent(AEvent);
-    if (!FFormShowGelaufen) {
-        FFormShowGelaufen = true;
+    // Not when the window system shows it again: that would replace what the user entered.
+    if (!AEvent->spontaneous())
         FormShow();
-    }
 }
 
 void TfrmOptionen::FormShow()

@@ -77,7 +77,6 @@ private:
 
     bool FBusy = false;
     bool FBeforeShow = true;
-    bool FFormShowGelaufen = false;
     bool FFesterMandant = false;
     TIntPair FMand_EWA_Handeingabe;
     TMandDialog* FdlgMand = nullptr;

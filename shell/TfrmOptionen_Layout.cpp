@@ -23,8 +23,6 @@
 
 namespace {
 
-constexpr int CKnopfFarbe = 2101432;
-
 QLabel* Beschriftung(const QString& AText, QWidget* AParent, const QString& AName = {})
 {
     auto* l = new QLabel(AText, AParent);
@@ -73,11 +71,8 @@ void TfrmOptionen::LayoutErstellen()
     inner->setContentsMargins(0, 0, 0, 0);
     inner->setSpacing(4);
 
-    auto* kopf = new QLabel(QStringLiteral("Optionen"), FpnlOuter);
-    kopf->setObjectName(QStringLiteral("pnlDataHeader"));
-    kopf->setAlignment(Qt::AlignCenter);
+    QLabel* kopf = Tfrmmain::Kopfpanel(QStringLiteral("pnlDataHeader"), QStringLiteral("Optionen"), FpnlOuter);
     kopf->setFixedHeight(34);
-    kopf->setStyleSheet(QStringLiteral("background-color: #c8c8c8; font-weight: bold; font-size: 14px;"));
     inner->addWidget(kopf);
 
     FpgcTabSheets = new QTabWidget(FpnlOuter);
@@ -113,7 +108,7 @@ void TfrmOptionen::LayoutErstellen()
     weiter->setToolTip(QStringLiteral("Eingabe - Optionen speichern"));
     for (QPushButton* b : {zurueck, weiter}) {
         b->setFixedSize(160, 44);
-        b->setStyleSheet(Tfrmmain::KnopfStil(CKnopfFarbe, 15, true));
+        b->setStyleSheet(Tfrmmain::KnopfStil(Tfrmmain::CKnopfFarbe, 15, true));
         b->setAutoDefault(false);
     }
     weiter->setDefault(true); // Enter

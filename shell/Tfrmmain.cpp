@@ -192,7 +192,7 @@ void Tfrmmain::Kundenbestellungen_Lesen()
             const bool offen = server && server->AufgabenVorhanden(kriterien);
             QPushButton* b = Knopf(QStringLiteral("btnKundenbestellungen"));
             b->setText(QStringLiteral("Kundenbestellungen"));
-            const int farbe = offen ? 32768 : 2101432;
+            const int farbe = offen ? 32768 : CKnopfFarbe;
             b->setStyleSheet(KnopfStil(farbe, 16, offen));
             b->setProperty("zamFarbe", farbe);
             b->ensurePolished();

@@ -41,8 +41,12 @@ public:
     // Buttons by their object names, for the layout and the tests.
     QPushButton* Knopf(const QString& AName) const;
     QTimer* Timer() const { return FTimer; }
+    // The colour of the menu's buttons (red 184, green 16, blue 32).
+    static constexpr int CKnopfFarbe = 2101432;
     // The look of the menu's buttons: colour number, font size in pixels, bold.
     static QString KnopfStil(int AFarbe, int ASchrift, bool AFett);
+    // A caption panel of the menu (grey, bold), also the header of the terminal forms it opens.
+    static QLabel* Kopfpanel(const QString& AName, const QString& ACaption, QWidget* AParent);
 
 public Q_SLOTS:
     void reject() override; // Esc is "Beenden"

@@ -12,12 +12,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int CKnopfFarbe = 2101432;
-
-} // namespace
-
 QString Tfrmmain::KnopfStil(int AFarbe, int ASchrift, bool AFett)
 {
     const QColor c = ZAMFarbe(AFarbe);
@@ -28,9 +22,7 @@ QString Tfrmmain::KnopfStil(int AFarbe, int ASchrift, bool AFett)
         .arg(AFett ? QStringLiteral("bold") : QStringLiteral("normal"));
 }
 
-namespace {
-
-QLabel* Kopfpanel(const QString& AName, const QString& ACaption, QWidget* AParent)
+QLabel* Tfrmmain::Kopfpanel(const QString& AName, const QString& ACaption, QWidget* AParent)
 {
     auto* l = new QLabel(ACaption, AParent);
     l->setObjectName(AName);
@@ -39,8 +31,6 @@ QLabel* Kopfpanel(const QString& AName, const QString& ACaption, QWidget* AParen
     l->setStyleSheet(QStringLiteral("background-color: #c8c8c8; font-weight: bold; font-size: 14px;"));
     return l;
 }
-
-} // namespace
 
 void Tfrmmain::LayoutErstellen()
 {
