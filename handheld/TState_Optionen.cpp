@@ -127,9 +127,22 @@ void TState_Optionen::Maske_Vorbereiten()
 
 void TState_Optionen::btnZurueckClick()
 {
-    // Nothing is stored; without a warehouse the screen comes back here.
-    TZAM_Hausregel::Ausfuehren(FBusy, "TState_Optionen.btnZurueckClick",
-                               [&] { ChangeState(StateKlasse<TState_Menue>()); });
+    // Nothing is stored. Without a warehouse the screen comes back here, so the user may end the
+    // program instead: the menu and its end cannot be reached.
+    TZAM_Hausregel::Ausfuehren(FBusy, "TState_Optionen.btnZurueckClick", [&] {
+        if (FMaske->FOptionen.Allgemein.AktLager > 0) {
+            ChangeState(StateKlasse<TState_Menue>());
+            return;
+        }
+        FMaske->SicherheitsAbfrageAn(TQIV_SicherheitsAbfrage_Options::Kurz(
+            QStringLiteral("Ohne Lager kann das Kommissioniergerät nicht arbeiten.\r\nProgramm beenden?"),
+            [this](TZAM_TriState_Enum AAntwort, bool) {
+                if (AAntwort == tsTrue)
+                    FMaske->Schliessen(1);
+                else
+                    ChangeState(StateKlasse<TState_Menue>());
+            }));
+    });
 }
 
 void TState_Optionen::btnBuchenClick()

@@ -137,8 +137,12 @@ private Q_SLOTS:
         QVERIFY(S().cmbAktLager->isVisible() && S().lblAktLager->isVisible());
         QCOMPARE(S().cmbAktLager->count(), 2);
 
+        // Back offers to end the program; "Nein" comes back to the options.
         ZAM_Taste(FMaske.get(), Qt::Key_Escape);
+        QVERIFY(FMaske->pnlSicherheitsAbfrage->isVisible());
+        FMaske->findChild<QPushButton*>(QStringLiteral("btnNein"))->click();
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Optionen"));
+        QCOMPARE(Fuss(), QStringLiteral("Es muss ein Lager ausgewählt werden (Warnung)"));
         FMaske->ChangeState(StateKlasse<TState_Menue>());
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Optionen"));
 
