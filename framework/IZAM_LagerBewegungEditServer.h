@@ -1,0 +1,55 @@
+#pragma once
+
+#include "IZAM_Server.h"
+#include "TInt32Trio.h"
+#include "TZAM_Lager_BEW.h"
+#include "TZAM_PersArt_ExtVerweis.h"
+
+class TZAM_InfoMeldungListe;
+
+// Stock movements. Every booking call is stored whole or not at all: it opens a booking bracket
+// of its own (nested inside the caller's) and books under a savepoint, so a refusal found part
+// way rolls back to it and answers false with the reasons in the message list, never cancelling
+// the caller's bracket. A booking refuses goods from or onto a place or container (or one that
+// stands on it) whose lock another program holds. Quantities of 0 or below are refused; no stock
+// goes below zero. Every booking writes one journal row per movement with the bracket's key.
+class IZAM_LagerBewegungEditServer : public IZAM_Server
+{
+public:
+    // A plain relocation (also into or out of the warehouse: an empty place on one side).
+    virtual bool Lagerbewegung_Buchen(TZAM_Lager_BEW& ABew, bool ABuchen, TZAM_InfoMeldungListe* AMeldungen = nullptr) = 0;
+    // A relocation with the change of owner it brings (relocation kinds 1, 5 to 8).
+    virtual bool UmlagerBewegung_Buchen(TZAM_Lager_BEW& ABew, TZAM_Lager_BNE_Korrektur& AKorrektur, int AUmlagerungsArt,
+                                        int ABuchungsFiliale, int AAktLager, bool ABuchen,
+                                        TZAM_InfoMeldungListe* AMeldungen) = 0;
+    // A stock correction (inventory differences 62 and 66); ABuchen false only tests.
+    virtual bool Bestandskorrektur_Buchen(TZAM_Lager_BEW& ABew, TZAM_Lager_BNE_Korrektur& AKorrektur, bool ABuchen,
+                                          TZAM_InfoMeldungListe* AMeldungen) = 0;
+
+    // A place's branch: kind 0 a container's delivery branch, 2 the ordinary assignment, 3 a
+    // wormhole's branch; -1 when none.
+    virtual int FilialZuordnung_Lesen(const TIntTrio& ALagerort, int AArt) = 0;
+    // A place's warehouse assignment (kind 2); -1 when none.
+    virtual int LagerZuordnung_Lesen(const TIntTrio& ALagerort, int AArt) = 0;
+    // The reservations on the source that a relocation of AMenge takes along (oldest first),
+    // with the matching entries for the target. AFilialFilter -1: every branch.
+    virtual void LVPBDaten_Ermitteln(const TInt32Trio& AProduktId, int AGrInd, TZAM_LVPB_Daten_Array& ADaten, int AArt,
+                                     int AMenge, const TIntTrio& AAnLagerort, const TIntTrio& AVonLagerort,
+                                     const TZAM_PersArt_ExtVerweis& AExtVerweis, int AVonFiliale,
+                                     int AFilialFilter) = 0;
+    // The stock of a product size on a place (free stock and blocked goods).
+    virtual int Lagerplatzbestand(const TInt32Trio& AProduktId, int AGrInd, const TIntTrio& ALagerort) = 0;
+    virtual void LVPBSaetze_4_Behaelter(const TIntTrio& ABehaelter, TZAM_LVPB_Satz_Info_List& AListe, int AFiliale,
+                                        int AArt) = 0;
+
+    // Containers.
+    virtual bool Behaelter_Zuordnung_Lesen(const TIntTrio& ABehaelter, TZAM_Lager_Gitterwagen_Zuordnungsdaten& ADaten) = 0;
+    virtual bool Behaelter_Zuordnung_Loeschen(const TIntTrio& ABehaelter, bool ABuchen) = 0;
+    // The place the container stands on; false when it stands on none.
+    virtual bool Lagerort_4_Behaelter(const TIntTrio& ABehaelter, TIntTrio& ALagerort) = 0;
+    // The outermost container (or the container itself) holding ABehaelter.
+    virtual bool Vater_4_Behaelter(const TIntTrio& ABehaelter, TIntTrio& AVater) = 0;
+    // Whether the container holds pieces reserved for another branch than its assignment's.
+    virtual bool Behaelter_HatFremdeArtikel(const TIntTrio& ABehaelter, int AArt, qint64 AMenge) = 0;
+    virtual void Cache_Leeren() = 0;
+};

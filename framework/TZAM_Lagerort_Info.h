@@ -1,0 +1,104 @@
+#pragma once
+
+#include "TIntTrio.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// Kinds of a place (zam_lagerort.art).
+using TZAM_Lagerort_Kennung = quint8;
+inline constexpr TZAM_Lagerort_Kennung CZAM_Lagerort_Lagerplatz = 0;
+inline constexpr TZAM_Lagerort_Kennung CZAM_Lagerort_Halle = 1;
+inline constexpr TZAM_Lagerort_Kennung CZAM_Lagerort_Behaelter = 3;
+
+// Areas of a place (zam_lagerort.bereich); every other value is ordinary storage.
+using TZAM_Lager_Ausgezeichnete_Bereiche = quint8;
+inline constexpr TZAM_Lager_Ausgezeichnete_Bereiche CZAM_Bereich_Lager = 0;
+inline constexpr TZAM_Lager_Ausgezeichnete_Bereiche CZAM_Bereich_Wareneingang = 1;
+inline constexpr TZAM_Lager_Ausgezeichnete_Bereiche CZAM_Bereich_Versandbereitstellung = 2;
+inline constexpr TZAM_Lager_Ausgezeichnete_Bereiche CZAM_Bereich_Wurmloch = 3;
+inline constexpr TZAM_Lager_Ausgezeichnete_Bereiche CZAM_Bereich_KundenVBS = 4;
+inline constexpr TZAM_Lager_Ausgezeichnete_Bereiche CZAM_Bereich_GeblockteWare = 5;
+inline constexpr TZAM_Lager_Ausgezeichnete_Bereiche CZAM_Bereich_Bearbeitung = 6;
+inline constexpr TZAM_Lager_Ausgezeichnete_Bereiche CZAM_Bereich_BearbVorbereitung = 7;
+inline constexpr TZAM_Lager_Ausgezeichnete_Bereiche CZAM_Bereich_BearbStart = 8;
+// The display name of an area ("Lager" for every value without a name of its own).
+QString CZAM_Lager_Ausgezeichnete_Bereiche_2_String(TZAM_Lager_Ausgezeichnete_Bereiche ABereich);
+
+using TZAM_Lagerort_Art = quint8; // the place class (zam_lagerort.klasse)
+
+// What a place is, as the storage structure reports it.
+struct TZAM_Lagerort_Info
+{
+    TIntTrio LagerortId;
+    TZAM_Lagerort_Kennung Kennung = CZAM_Lagerort_Lagerplatz;
+    QString Name;
+    QString Kurz;
+    // Blocked in the master data, or its place or container lock held by another program (an own
+    // lock never counts).
+    bool Gesperrt = false;
+    TZAM_Lager_Ausgezeichnete_Bereiche Bereich = CZAM_Bereich_Lager;
+    TZAM_Lagerort_Art Art = 0;
+    int Lager = 0; // the warehouse the place belongs to
+
+    // The short label when it is not empty, else the name.
+    QString AnzeigeName() const { return Kurz.isEmpty() ? Name : Kurz; }
+    bool operator==(const TZAM_Lagerort_Info&) const = default;
+};
+inline void Lagerort_Info_Init(TZAM_Lagerort_Info& AInfo)
+{
+    AInfo = TZAM_Lagerort_Info();
+}
+
+// How place information is read. Defaults() fills the area and the locked flag for every kind of
+// place. EtikKuerzel: the short label is the label's short text (the name when it has none).
+// KeineGecachtenInfos: the service reads the database, not what it kept. MitBereichFuerLagerplaetze:
+// ordinary storage places report their area too (without it, and without Defaults, only special
+// places do).
+struct TQIV_Lagerort_Info_Optionen
+{
+    bool MitBereich = false;
+    bool MitGesperrt = false;
+    bool EtikKuerzel = false;
+    bool KeineGecachtenInfos = false;
+    bool MitBereichFuerLagerplaetze = false;
+
+    static TQIV_Lagerort_Info_Optionen Defaults()
+    {
+        TQIV_Lagerort_Info_Optionen o;
+        o.MitBereich = true;
+        o.MitGesperrt = true;
+        return o;
+    }
+};
+
+// Turning a barcode into a place (in this order).
+struct TQIV_Umsetzen_Optionen
+{
+    bool Stumm = false;             // no messages to the user
+    bool FilialeMussPassen = false; // the place must belong to the current warehouse
+    bool EtikKuerzel = false;
+    bool KeineGecachtenInfos = false;
+    bool MitBereichFuerLagerplaetze = false;
+};
+
+// A storage place as the master data hold it.
+struct TZAM_Lagerplatz
+{
+    TIntTrio Id;
+    int Lager = 0;
+    QString Name;
+    TZAM_Lager_Ausgezeichnete_Bereiche Bereich = CZAM_Bereich_Lager;
+    bool Gesperrt = false;
+};
+
+// A place of a warehouse's stock: its key and name (the wormholes of a warehouse).
+struct TZAM_LagerVorr
+{
+    TIntTrio Id;
+    QString Name;
+    int Filiale = -1; // a wormhole's branch
+};
+using TZAM_LagerVorr_Array = QList<TZAM_LagerVorr>;
+using TQIV_StringInttrio_List = QList<QPair<QString, TIntTrio>>;
