@@ -12,6 +12,7 @@ struct TZAM_Filiale
     QString Name;
     bool TeamsportPlus = false; // a team-sport-plus ("Rezevudaz Plus") branch
     TOrgeIdKompl OrgeId;
+    int Lager = 0; // the branch's warehouse; 0 or below: none
 };
 
 // The branch table of the merchandise-management system.

@@ -81,6 +81,7 @@ TDM_Torvik::~TDM_Torvik()
     freigeben("TDM_Torvik.LagerInventurServer", [&] { FLagerInventurServer.reset(); });
     freigeben("TDM_Torvik.GPListenServer", [&] { FGPListenServer.reset(); });
     freigeben("TDM_Torvik.AufgabenEditServer_Temp", [&] { FAufgabenEditServer_Temp.reset(); });
+    freigeben("TDM_Torvik.LagerBewegungEditServer", [&] { FLagerBewegungEditServer.reset(); });
     freigeben("TDM_Torvik.LagerEditServer", [&] { FLagerEditServer.reset(); });
     freigeben("TDM_Torvik.FGSystems", [&] {
         if (FFGSystems)
@@ -131,6 +132,11 @@ TQIV_SimpleBestandsLeser* TDM_Torvik::BestandsLeser_GoC()
 IZAM_LagerEditServer* TDM_Torvik::LagerEditServer_GoC()
 {
     return Dienst_GoC(FLagerEditServer, "TDM_Torvik.LagerEditServer_GoC");
+}
+
+IZAM_LagerBewegungEditServer* TDM_Torvik::LagerBewegungEditServer_GoC()
+{
+    return Dienst_GoC(FLagerBewegungEditServer, "TDM_Torvik.LagerBewegungEditServer_GoC");
 }
 
 IZAM_AufgabenEditServer* TDM_Torvik::AufgabenEditServer_Temp_GoC()

@@ -4,6 +4,7 @@
 #include "IZAM_FGSystems.h"
 #include "IZAM_FilialTabelle.h"
 #include "IZAM_GPListenServer.h"
+#include "IZAM_LagerBewegungEditServer.h"
 #include "IZAM_LagerEditServer.h"
 #include "IZAM_LagerInventurServer.h"
 #include "IZAM_MandListeServer.h"
@@ -93,6 +94,7 @@ public:
 
     // Services, created on first use; nil after a registered failure.
     IZAM_LagerEditServer* LagerEditServer_GoC();
+    IZAM_LagerBewegungEditServer* LagerBewegungEditServer_GoC();
     IZAM_AufgabenEditServer* AufgabenEditServer_Temp_GoC();
     IZAM_GPListenServer* GPListenServer_GoC();
     IZAM_LagerInventurServer* LagerInventurServer_GoC();
@@ -135,6 +137,7 @@ private:
     QStringList Fstrlvconfig;
 
     std::unique_ptr<IZAM_LagerEditServer> FLagerEditServer;
+    std::unique_ptr<IZAM_LagerBewegungEditServer> FLagerBewegungEditServer;
     std::unique_ptr<IZAM_AufgabenEditServer> FAufgabenEditServer_Temp;
     std::unique_ptr<IZAM_GPListenServer> FGPListenServer;
     std::unique_ptr<IZAM_LagerInventurServer> FLagerInventurServer;

@@ -12,6 +12,7 @@
 #include "TZAM_FilialTabelleSql.h"
 #include "TZAM_FormStoreServerSql.h"
 #include "TZAM_GPListenServerSql.h"
+#include "TZAM_LagerBewegungEditServerSql.h"
 #include "TZAM_LagerEditServerSql.h"
 #include "TZAM_LagerInventurServerSql.h"
 #include "TZAM_MandListeServerSql.h"
@@ -39,6 +40,7 @@ void TZAM_DienstRegistrierung::Registrieren()
 {
     TZAM_RechteServerSql::AktBenutzerZuruecksetzen();
     Dienst<IZAM_LagerEditServer, TZAM_LagerEditServerSql>();
+    Dienst<IZAM_LagerBewegungEditServer, TZAM_LagerBewegungEditServerSql>();
     Dienst<IZAM_FilialTabelle, TZAM_FilialTabelleSql>();
     Dienst<IZAM_FGSystems, TZAM_FGSystemsSql>();
     Dienst<IZAM_RechteServer, TZAM_RechteServerSql>();

@@ -4,7 +4,7 @@
 
 namespace {
 const QString CSpalten =
-    QStringLiteral("nummer, name, teamsport_plus, orge_id1, orge_id2, orge_ebene1, orge_ebene2 FROM zam_filiale");
+    QStringLiteral("nummer, name, teamsport_plus, orge_id1, orge_id2, orge_ebene1, orge_ebene2, lager FROM zam_filiale");
 
 TZAM_Filiale AusZeile(const QVariantList& z)
 {
@@ -14,6 +14,7 @@ TZAM_Filiale AusZeile(const QVariantList& z)
     f.TeamsportPlus = z.at(2).toInt() != 0;
     f.OrgeId.OrgeId = TIntPair(z.at(3).toInt(), z.at(4).toInt());
     f.OrgeId.OrgeEbene = TIntPair(z.at(5).toInt(), z.at(6).toInt());
+    f.Lager = z.at(7).toInt();
     return f;
 }
 } // namespace
@@ -47,11 +48,11 @@ void TZAM_FilialTabelleSql::Speichern(TZAM_Datenbank& ADb, const TZAM_Filiale& A
     const TOrgeIdKompl& o = AFiliale.OrgeId;
     const QVariantList werte = {
         AFiliale.Name,  AFiliale.TeamsportPlus ? 1 : 0, o.OrgeId.Id1, o.OrgeId.Id2, o.OrgeEbene.Id1, o.OrgeEbene.Id2,
-        AFiliale.Nummer};
+        AFiliale.Lager, AFiliale.Nummer};
     if (ADb.Schreiben(QStringLiteral("UPDATE zam_filiale SET name = ?, teamsport_plus = ?, orge_id1 = ?, orge_id2 = ?, "
-                                     "orge_ebene1 = ?, orge_ebene2 = ? WHERE nummer = ?"),
+                                     "orge_ebene1 = ?, orge_ebene2 = ?, lager = ? WHERE nummer = ?"),
                       werte) == 0)
         ADb.Schreiben(QStringLiteral("INSERT INTO zam_filiale (name, teamsport_plus, orge_id1, orge_id2, orge_ebene1, "
-                                     "orge_ebene2, nummer) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                                     "orge_ebene2, lager, nummer) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
                       werte);
 }

@@ -152,6 +152,67 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
          },
          {},
          {}},
+        // The stock model: the branch's warehouse, the assignments of places and containers, the
+        // branches' stock (BF), personalised stock and the movement journal. Branch -1 is "none"
+        // wherever a branch is stored (branch 0 is real); the place a container stands on is NULL
+        // when it stands on none.
+        {6,
+         QStringLiteral("Lagerzuordnungen, Behälter, Filialbestand, personalisierter Bestand, Bewegungsjournal"),
+         {
+             QStringLiteral("ALTER TABLE zam_filiale ADD COLUMN lager INTEGER NOT NULL DEFAULT 0"),
+             QStringLiteral("ALTER TABLE zam_lagerort ADD COLUMN filiale INTEGER NOT NULL DEFAULT -1"),
+             QStringLiteral("ALTER TABLE zam_lagerort ADD COLUMN zuord_lager INTEGER NOT NULL DEFAULT -1"),
+             QStringLiteral("ALTER TABLE zam_lagerort ADD COLUMN wurmloch_filiale INTEGER NOT NULL DEFAULT -1"),
+             QStringLiteral("ALTER TABLE zam_lagerort ADD COLUMN auf_id1 INTEGER"),
+             QStringLiteral("ALTER TABLE zam_lagerort ADD COLUMN auf_id2 INTEGER"),
+             QStringLiteral("ALTER TABLE zam_lagerort ADD COLUMN auf_id3 INTEGER"),
+             QStringLiteral("CREATE INDEX zam_lagerort_auf ON zam_lagerort (auf_id1, auf_id2, auf_id3)"),
+             QStringLiteral("CREATE INDEX zam_lagerort_bereich ON zam_lagerort (lager, bereich)"),
+             QStringLiteral("CREATE TABLE zam_behaelter (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, "
+                            "id3 INTEGER NOT NULL, filiale INTEGER NOT NULL DEFAULT -1, "
+                            "lager INTEGER NOT NULL DEFAULT -1, wbs_gedruckt INTEGER NOT NULL DEFAULT 0, "
+                            "wbs_liste1 INTEGER NOT NULL DEFAULT 0, wbs_liste2 INTEGER NOT NULL DEFAULT 0, "
+                            "auf_transport INTEGER NOT NULL DEFAULT 0, einweg INTEGER NOT NULL DEFAULT 0, "
+                            "PRIMARY KEY (id1, id2, id3), "
+                            "FOREIGN KEY (id1, id2, id3) REFERENCES zam_lagerort (id1, id2, id3) ON DELETE CASCADE)"),
+             // The branches' stock: one row per product, branch, stock type and size.
+             QStringLiteral("CREATE TABLE zam_bf (prod_id1 INTEGER NOT NULL, prod_id2 INTEGER NOT NULL, "
+                            "prod_id3 INTEGER NOT NULL, filiale INTEGER NOT NULL, "
+                            "bestandsart INTEGER NOT NULL CHECK (bestandsart BETWEEN 0 AND 62), "
+                            "groesse INTEGER NOT NULL CHECK (groesse BETWEEN 0 AND 99), "
+                            "menge INTEGER NOT NULL DEFAULT 0 CHECK (menge >= 0), "
+                            "PRIMARY KEY (prod_id1, prod_id2, prod_id3, filiale, bestandsart, groesse))"),
+             // Pieces on a place reserved for an owner (reference kind, key and number) and a branch.
+             QStringLiteral("CREATE TABLE zam_lvpb (lo_id1 INTEGER NOT NULL, lo_id2 INTEGER NOT NULL, "
+                            "lo_id3 INTEGER NOT NULL, prod_id1 INTEGER NOT NULL, prod_id2 INTEGER NOT NULL, "
+                            "prod_id3 INTEGER NOT NULL, groesse INTEGER NOT NULL, verweis_art INTEGER NOT NULL, "
+                            "verweis_id1 INTEGER NOT NULL, verweis_id2 INTEGER NOT NULL, "
+                            "verweis_id3 INTEGER NOT NULL, verweis_nummer INTEGER NOT NULL, "
+                            "filiale INTEGER NOT NULL, menge INTEGER NOT NULL DEFAULT 0 CHECK (menge >= 0), "
+                            "PRIMARY KEY (lo_id1, lo_id2, lo_id3, prod_id1, prod_id2, prod_id3, groesse, "
+                            "verweis_art, verweis_id1, verweis_id2, verweis_id3, verweis_nummer, filiale), "
+                            "FOREIGN KEY (lo_id1, lo_id2, lo_id3) REFERENCES zam_lagerort (id1, id2, id3))"),
+             QStringLiteral("CREATE INDEX zam_lvpb_verweis ON zam_lvpb "
+                            "(verweis_art, verweis_id1, verweis_id2, verweis_id3, verweis_nummer)"),
+             // One row per movement; prot_* is the booking bracket's protocol key.
+             QStringLiteral("CREATE TABLE zam_bewegung (id {ID}, prot_id1 INTEGER NOT NULL, "
+                            "prot_id2 INTEGER NOT NULL, prot_id3 INTEGER NOT NULL, zeit {INT64} NOT NULL, "
+                            "mita_id1 INTEGER NOT NULL DEFAULT 0, mita_id2 INTEGER NOT NULL DEFAULT 0, "
+                            "prod_id1 INTEGER NOT NULL, prod_id2 INTEGER NOT NULL, prod_id3 INTEGER NOT NULL, "
+                            "groesse INTEGER NOT NULL, von_id1 INTEGER NOT NULL DEFAULT 0, "
+                            "von_id2 INTEGER NOT NULL DEFAULT 0, von_id3 INTEGER NOT NULL DEFAULT 0, "
+                            "an_id1 INTEGER NOT NULL DEFAULT 0, an_id2 INTEGER NOT NULL DEFAULT 0, "
+                            "an_id3 INTEGER NOT NULL DEFAULT 0, menge INTEGER NOT NULL, "
+                            "umlagerungsart INTEGER NOT NULL DEFAULT 0, korrekturart INTEGER NOT NULL DEFAULT 0, "
+                            "von_filiale INTEGER NOT NULL DEFAULT -1, an_filiale INTEGER NOT NULL DEFAULT -1, "
+                            "verweis_typ INTEGER NOT NULL DEFAULT 0, verweis_id1 INTEGER NOT NULL DEFAULT 0, "
+                            "verweis_id2 INTEGER NOT NULL DEFAULT 0, verweis_id3 INTEGER NOT NULL DEFAULT 0, "
+                            "verweis_bewtyp INTEGER NOT NULL DEFAULT 0)"),
+             QStringLiteral("CREATE INDEX zam_bewegung_prot ON zam_bewegung (prot_id1, prot_id2, prot_id3)"),
+             QStringLiteral("CREATE INDEX zam_bewegung_produkt ON zam_bewegung (prod_id1, prod_id2, prod_id3)"),
+         },
+         {},
+         {}},
     };
     return GDaten;
 }

@@ -9,6 +9,7 @@
 #include "TZAMWarteForm.h"
 #include "TZAM_Klang.h"
 #include "TZAM_InfoService.h"
+#include "TZAM_LagerEditServerSql.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMFormStoreListe.h"
 #include "ZAMGlobal.h"
@@ -26,9 +27,10 @@ struct TLagerStruktur
 };
 TLagerStruktur GStruktur;
 
-class TTestLagerEditServer : public IZAM_LagerEditServer
+class TTestLagerEditServer : public TZAM_LagerEditServerSql
 {
 public:
+    TTestLagerEditServer() : TZAM_LagerEditServerSql(TZAM_Backend::Instanz()->Datenbank()) {}
     QList<TZAM_Lagergruppe> Lagergruppen() override { return GStruktur.Gruppen; }
     bool Lagergruppe(int ANummer, TZAM_Lagergruppe& AGruppe) override
     {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "IZAM_LagerBewegungEditServer.h"
+
+class TZAM_Datenbank;
+
+// Stock movements on SQL: place stock (zam_bestand), the branches' stock (zam_bf), personalised
+// stock (zam_lvpb), container assignments (zam_behaelter) and the movement journal (zam_bewegung).
+class TZAM_LagerBewegungEditServerSql : public IZAM_LagerBewegungEditServer
+{
+public:
+    explicit TZAM_LagerBewegungEditServerSql(TZAM_Datenbank& ADb) : FDb(ADb) {}
+
+    bool Lagerbewegung_Buchen(TZAM_Lager_BEW& ABew, bool ABuchen, TZAM_InfoMeldungListe* AMeldungen = nullptr) override;
+    bool UmlagerBewegung_Buchen(TZAM_Lager_BEW& ABew, TZAM_Lager_BNE_Korrektur& AKorrektur, int AUmlagerungsArt,
+                                int ABuchungsFiliale, int AAktLager, bool ABuchen,
+                                TZAM_InfoMeldungListe* AMeldungen) override;
+    bool Bestandskorrektur_Buchen(TZAM_Lager_BEW& ABew, TZAM_Lager_BNE_Korrektur& AKorrektur, bool ABuchen,
+                                  TZAM_InfoMeldungListe* AMeldungen) override;
+
+    int FilialZuordnung_Lesen(const TIntTrio& ALagerort, int AArt) override;
+    int LagerZuordnung_Lesen(const TIntTrio& ALagerort, int AArt) override;
+    void LVPBDaten_Ermitteln(const TInt32Trio& AProduktId, int AGrInd, TZAM_LVPB_Daten_Array& ADaten, int AArt,
+                             int AMenge, const TIntTrio& AAnLagerort, const TIntTrio& AVonLagerort,
+                             const TZAM_PersArt_ExtVerweis& AExtVerweis, int AVonFiliale, int AFilialFilter) override;
+    int Lagerplatzbestand(const TInt32Trio& AProduktId, int AGrInd, const TIntTrio& ALagerort) override;
+    void LVPBSaetze_4_Behaelter(const TIntTrio& ABehaelter, TZAM_LVPB_Satz_Info_List& AListe, int AFiliale,
+                                int AArt) override;
+
+    bool Behaelter_Zuordnung_Lesen(const TIntTrio& ABehaelter, TZAM_Lager_Gitterwagen_Zuordnungsdaten& ADaten) override;
+    bool Behaelter_Zuordnung_Loeschen(const TIntTrio& ABehaelter, bool ABuchen) override;
+    bool Lagerort_4_Behaelter(const TIntTrio& ABehaelter, TIntTrio& ALagerort) override;
+    bool Vater_4_Behaelter(const TIntTrio& ABehaelter, TIntTrio& AVater) override;
+    bool Behaelter_HatFremdeArtikel(const TIntTrio& ABehaelter, int AArt, qint64 AMenge) override;
+    void Cache_Leeren() override {}
+
+private:
+    TZAM_Datenbank& FDb;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "TIntTrio.h"
+
+#include <QString>
+
+// The place and container locks: rows of the common lock table under kinds of our own, keyed by
+// the place's key as 9-digit unformatted text.
+class TZAM_Lagersperren
+{
+public:
+    static inline const QString CArtLagerort = QStringLiteral("LAGERORT");
+    static inline const QString CArtBehaelter = QStringLiteral("BEHAELTER");
+
+    static QString Schluessel(const TIntTrio& AId) { return AId.ToTextUnformatted(9); }
+    // Another program holds the place's or the container's lock; AHalter names its user.
+    static bool Fremd(const TIntTrio& AId, QString* AHalter = nullptr);
+};
