@@ -3,6 +3,7 @@
 #include "TZAM_Datenbank.h"
 #include "TZAM_DemoArtikel.h"
 #include "TZAM_DemoBilder.h"
+#include "TZAM_DemoLager.h"
 #include "TZAM_DemoOptionen.h"
 #include "TZAM_DemoStamm.h"
 #include "TZAM_Migrationen.h"
@@ -47,6 +48,8 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
              // Two warehouses: without a default set every new terminal would first have to choose one.
              TZAM_DemoOptionen::Anlegen(ADb);
          }},
+        {7, QStringLiteral("Lagerbereiche, Behälter, Bestand mit Filialbestand"), {}, {},
+         [](TZAM_Datenbank& ADb) { TZAM_DemoLager::Anlegen(ADb); }},
     };
 }
 

@@ -299,6 +299,30 @@ private Q_SLOTS:
             Dienst<IZAM_GPListenServer>()->Suchen(QStringLiteral("cordes"), gpaMitarbeiter);
         QCOMPARE(carla.size(), 1);
         QVERIFY(Dienst<IZAM_RechteServer>()->BenutzerZuMitarbeiter(carla.at(0).GepNr).IsNull());
+
+        // A warehouse's place stock is its branches' stock (BF), per article size and stock type;
+        // every area has a place, and free and blocked goods lie in the demo.
+        const QString platz = QStringLiteral(
+            "SELECT o.lager, b.prod_id2, b.groesse, b.bestandsart, SUM(b.menge) FROM zam_bestand b JOIN zam_lagerort o "
+            "ON o.id1 = b.lo_id1 AND o.id2 = b.lo_id2 AND o.id3 = b.lo_id3 WHERE b.menge > 0 "
+            "GROUP BY o.lager, b.prod_id2, b.groesse, b.bestandsart ORDER BY 1, 2, 3, 4");
+        const QString bf = QStringLiteral(
+            "SELECT f.lager, b.prod_id2, b.groesse, b.bestandsart, SUM(b.menge) FROM zam_bf b JOIN zam_filiale f "
+            "ON f.nummer = b.filiale WHERE b.menge > 0 GROUP BY f.lager, b.prod_id2, b.groesse, b.bestandsart "
+            "ORDER BY 1, 2, 3, 4");
+        auto zeilen = [&](const QString& ASql) {
+            QStringList z;
+            for (const QVariantList& r : Db().Lesen(ASql).Zeilen()) {
+                QStringList teile;
+                for (const QVariant& v : r)
+                    teile << v.toString();
+                z << teile.join(u' ');
+            }
+            return z;
+        };
+        QCOMPARE(zeilen(platz), zeilen(bf));
+        QCOMPARE(Db().LesenWert(QStringLiteral("SELECT COUNT(DISTINCT bereich) FROM zam_lagerort WHERE lager = 1")).toInt(), 9);
+        QCOMPARE(Db().LesenWert(QStringLiteral("SELECT COUNT(DISTINCT bestandsart) FROM zam_bf")).toInt(), 2);
     }
 };
 
