@@ -17,6 +17,7 @@ inline const TInfoKoord CZAM_Info_Standard_Text994{"STANDARD", 994};
 inline const TInfoKoord CZAM_Info_Standard_Text997{"STANDARD", 997};
 inline const TInfoKoord CZAM_Info_Standard_Text981{"STANDARD", 981};
 inline const TInfoKoord CZAM_Info_Standard_KeinLagerKonfiguriert{"STANDARD", 1001};
+inline const TInfoKoord CZAM_Info_Lager_NichtImLager{"LAGER", 1184};
 
 // Database and booking bracket.
 inline const TInfoKoord CZAM_Info_Fehler_DB_NichtVerfuegbar{"DBCONNEC", 1101};

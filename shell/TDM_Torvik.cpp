@@ -184,8 +184,8 @@ void TDM_Torvik::SetAktLager(int ALager)
 {
     if (ALager == FAktLager)
         return;
-    // The wormhole supply cache belongs to the warehouse; it is built with the movement services.
     FAktLager = ALager;
+    FWurmlochArr.clear(); // the wormholes belong to the warehouse
 }
 
 void TDM_Torvik::SetAktFiliale(qint16 AFiliale)

@@ -30,6 +30,7 @@ class TQIV_SimpleBestandsLeser;
 class TZAM_ArtBarcodeMani;
 class TZAMFormStore;
 class TZAMWarteForm;
+class TZAM_InfoMeldungListe;
 
 // What the user file knows of a user.
 struct TGepData
@@ -126,7 +127,67 @@ public:
     // The manufacturer article number of a product; empty on failure.
     QString HerstArtNr_Besorgen(const TInt32Trio& AProdukt_Id);
 
+    // Stock movements, places and containers (movements/TDM_Torvik_Bewegung.cpp,
+    // _Umlagerung.cpp, _Lagerort.cpp, _Behaelter.cpp).
+    // The stock of a product size on a place; 0 on failure.
+    int Lagerbestand(const TIntTrio& ALagerort, const TInt32Trio& AProduktId, int AGrInd);
+    // The same; AFehler tells a failed read from an empty place.
+    int Lagerbestand(const TIntTrio& ALagerort, const TInt32Trio& AProduktId, int AGrInd, bool& AFehler);
+    int BestandSuchen(const TInt32Trio& AProduktId, int AGrInd, const TIntTrio& ALagerort);
+    // The free branch stock of the warehouse group's branches; 0 for an unknown group or on failure.
+    int Realbestand(int ALager, const TInt32Trio& AProduktId, int AGrInd);
+    // The branch's free stock (BF type " ") of the size; 0 without record or on failure.
+    int Realbestand4Filiale(qint16 AFiliale, const TInt32Trio& AProduktId, int AGrInd);
+    // (name, key) of every wormhole of the current warehouse; true when there is one.
+    bool AlleWurmloecherErmitteln(bool ASorted, TQIV_StringInttrio_List& AListe);
+    // A plain relocation with worker FBenutzer; true when booked.
+    bool UmlagerungBuchen(const TInt32Trio& AProduktId, int AMenge, int AGrInd, const TIntTrio& AVonLagerort,
+                          const TIntTrio& AAnLagerort, quint8 AVerweisTyp, const TIntTrio& AVerweisId,
+                          quint8 AVerweisBewTyp, TQIV_MitLVPB AMitLVPB, quint8 ALVPBVerweisArt,
+                          const TIntTrio& ALVPBVerweisId, TZAM_InfoMeldungListe* AMeldungen = nullptr);
+    // The area rules: false with the reason when the two places may not exchange goods.
+    bool Umlagerung_MitBewegungen_Lagerorte_Testen(const TZAM_Lagerort_Info& AVonInfo, const TZAM_Lagerort_Info& AAnInfo,
+                                                   QString& AMeldung);
+    // A relocation with the change of owner that wormholes and blocked goods bring. ALagerFilNr
+    // 10000 splits blocked goods over the branches that own them.
+    bool Umlagerung_MitBewegungen_Buchen(bool& AWenigerVersch, const TZAM_Lagerort_Info& AVonInfo,
+                                         const TZAM_Lagerort_Info& AAnInfo, const TInt32Trio& AProduktId, int AGrInd,
+                                         int AMenge, qint16 AVonFilZuord, qint16 AAnFilZuord, int AVonLagerZuord,
+                                         int AAnLagerZuord, int ALagerFilNr, bool ALVPBNachVonFilFiltern,
+                                         bool AStopBeiFehler, TZAM_InfoMeldungListe* AMeldungen,
+                                         bool& ANichtsZuBuchen, QString& AMeldung);
+    // An inventory gain (AZugang) or loss; true when the correction was booked.
+    bool Bestandsdifferenz_buchen(const TInt32Trio& AProduktId, int AGrInd, int AMenge, qint16 AFiliale,
+                                  const TIntTrio& ALagerort, bool AZugang, TZAM_InfoMeldungListe* AMeldungen);
+
+    // A scanned 22-character barcode as a place or container.
+    bool Lagerplatz_Behaelter_umsetzen(const QString& ABarcode, TZAM_Lagerort_Info& AInfo,
+                                       const TQIV_Umsetzen_Optionen& AOptionen);
+    bool Lagerplatz_Behaelter_umsetzen(const QString& ABarcode, TIntTrio& ALagerort, QString& AName,
+                                       TZAM_Lagerort_Kennung& AKennung, bool& AGesperrt,
+                                       TZAM_Lager_Ausgezeichnete_Bereiche& ABereich,
+                                       const TQIV_Umsetzen_Optionen& AOptionen);
+    // A barcode naming a container (kind 3): its key and name.
+    bool Behaelter_umsetzen(const QString& ABarcode, TIntTrio& ABehaelter, QString& AName);
+    // Whether a container may carry a delivery to the branch; ASperren also locks it.
+    bool Behaelter_pruefen(const TIntTrio& ABehaelter, qint16 AFiliale, int ALager, bool ANurZugeordnete, bool ASperren,
+                           bool& AWurdeGesperrt, QString& AMeldung);
+    // The only shipping staging place of the current warehouse for a branch, or its own.
+    bool Eindeutige_VBS_FuerFiliale_Ermitteln(qint16 AZielFiliale, TIntTrio& ALagerort, QString& AName);
+    bool Eindeutige_Versandbereistellung_DesLagers_Ermitteln(TIntTrio& ALagerort, QString& AName);
+    // The place-selection dialog; false when cancelled.
+    bool Lagerort_waehlen(bool ALagerstruktur, bool ABehaelter, qint16 AVBSFiliale, TZAM_Lagerort_Info& AInfo);
+    void LagerortInfo(const TIntTrio& ALagerort);
+    void Behaelterinfo(const TIntTrio& ABehaelter);
+
 private:
+    int Realbestand_Lesen(int ALager, const TInt32Trio& AProduktId, int AGrInd);
+    int Realbestand4Filiale_Lesen(int AFiliale, const TInt32Trio& AProduktId, int AGrInd);
+    QString GroessenText(const TInt32Trio& AProduktId, int AGrInd);
+    bool Umsetzen_Durchfuehren(const QString& ABarcode, TZAM_Lagerort_Info& AInfo,
+                               const TQIV_Umsetzen_Optionen& AOptionen);
+    bool Eindeutige_VBS(int AFiliale, int ALagerEigene, TIntTrio& ALagerort, QString& AName);
+
     template <class I> I* Dienst_GoC(std::unique_ptr<I>& AFeld, const char* AName);
     template <class T> T* Werkzeug_GoC(std::unique_ptr<T>& AFeld, const char* AName);
 
@@ -135,6 +196,8 @@ private:
     TZAM_TriState FMandFuerEWA;
     QHash<int, bool> FFilIstTSPlusFilDict;
     QStringList Fstrlvconfig;
+    // The wormholes of the current warehouse, read on first demand.
+    TZAM_LagerVorr_Array FWurmlochArr;
 
     std::unique_ptr<IZAM_LagerEditServer> FLagerEditServer;
     std::unique_ptr<IZAM_LagerBewegungEditServer> FLagerBewegungEditServer;
