@@ -12,6 +12,7 @@
 #include "TZAM_FilialTabelleSql.h"
 #include "TZAM_GPListenServerSql.h"
 #include "TZAM_TestUmgebung.h"
+#include "TZAM_Zeilen.h"
 #include "ZAMGlobal.h"
 #include "ZAMLagerKonstanten.h"
 
@@ -312,7 +313,8 @@ private Q_SLOTS:
             "ORDER BY 1, 2, 3, 4");
         auto zeilen = [&](const QString& ASql) {
             QStringList z;
-            for (const QVariantList& r : Db().Lesen(ASql).Zeilen()) {
+            const TZAM_Zeilen ergebnis = Db().Lesen(ASql);
+            for (const QVariantList& r : ergebnis.Zeilen()) {
                 QStringList teile;
                 for (const QVariant& v : r)
                     teile << v.toString();
