@@ -43,3 +43,12 @@ inline const TInfoKoord CZAM_Info_Artv_GroesseFehlt{"ARTV", 1004};
 inline const TInfoKoord CZAM_Info_Artv_CodeVergeben{"ARTV", 1005};
 inline const TInfoKoord CZAM_Info_Artv_CodeSoebenVergeben{"ARTV", 1006};
 inline const TInfoKoord CZAM_Info_Babzmskv_KassenGroesseFehlt{"BABZMSKV", 1002};
+
+// Stock movements: the movement service's refusals.
+inline const TInfoKoord CZAM_Info_Lagbew_MengeUngueltig{"LAGBEW", 2001};
+inline const TInfoKoord CZAM_Info_Lagbew_BestandReichtNicht{"LAGBEW", 2002};
+inline const TInfoKoord CZAM_Info_Lagbew_LagerortGesperrt{"LAGBEW", 2003};
+inline const TInfoKoord CZAM_Info_Lagbew_FilialbestandReichtNicht{"LAGBEW", 2004};
+inline const TInfoKoord CZAM_Info_Lagbew_LagerortUnbekannt{"LAGBEW", 2005};
+inline const TInfoKoord CZAM_Info_Lagbew_ReservierungReichtNicht{"LAGBEW", 2006};
+inline const TInfoKoord CZAM_Info_Lagbew_KorrekturUngueltig{"LAGBEW", 2007};

@@ -35,5 +35,29 @@ public:
     void Cache_Leeren() override {}
 
 private:
+    // A place or container as the bookings need it.
+    struct TOrt
+    {
+        TIntTrio Id;
+        int Lager = 0;
+        int Bereich = 0;
+        int Filiale = -1;    // the ordinary branch assignment
+        int BehFiliale = -1; // a container's delivery branch
+        TIntTrio Auf;        // what it stands on; null for none
+    };
+    using TEigentuemer = QList<QPair<int, int>>; // branch, pieces
+
+    bool Buchung(const QString& AName, TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur,
+                 int AUmlagerungsArt, int AFiliale, bool ABuchen, TZAM_InfoMeldungListe* AMeldungen);
+    bool Planen(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur, int AFiliale,
+                class TZAM_Bestandsplan& APlan, TZAM_InfoMeldungListe& AMeldungen);
+    bool Ort_Lesen(const TIntTrio& AId, TOrt& AOrt);
+    bool FremdGesperrt(const TOrt& AOrt, TZAM_InfoMeldungListe& AMeldungen);
+    QList<int> Filialen_4_Lager(int ALager);
+    TEigentuemer Eigentuemer(const TOrt& AOrt, int ATyp, int AMenge, int AFiliale, const TZAM_Lager_BEW& ABew,
+                             const class TZAM_Bestandsplan& APlan);
+    int Empfaenger(const TOrt& AOrt, int AFiliale);
+    void Journal(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur, int AUmlagerungsArt);
+
     TZAM_Datenbank& FDb;
 };

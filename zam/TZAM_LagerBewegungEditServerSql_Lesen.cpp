@@ -93,7 +93,8 @@ void TZAM_LagerBewegungEditServerSql::LVPBDaten_Ermitteln(const TInt32Trio& APro
                           "verweis_id3, verweis_nummer, filiale");
     werte << AVonFiliale;
     int offen = AMenge;
-    for (const QVariantList& r : FDb.Lesen(sql, werte).Zeilen()) {
+    const TZAM_Zeilen zeilen = FDb.Lesen(sql, werte);
+    for (const QVariantList& r : zeilen.Zeilen()) {
         if (offen == 0)
             break;
         TZAM_LVPB_Daten d;
@@ -132,7 +133,8 @@ void TZAM_LagerBewegungEditServerSql::LVPBSaetze_4_Behaelter(const TIntTrio& ABe
     }
     sql += QStringLiteral(" ORDER BY prod_id1, prod_id2, prod_id3, groesse, verweis_art, verweis_id1, verweis_id2, "
                           "verweis_id3, verweis_nummer, filiale");
-    for (const QVariantList& r : FDb.Lesen(sql, werte).Zeilen()) {
+    const TZAM_Zeilen zeilen = FDb.Lesen(sql, werte);
+    for (const QVariantList& r : zeilen.Zeilen()) {
         TZAM_LVPB_Satz_Info s;
         s.LagerortId = ABehaelter;
         s.ProduktId = TInt32Trio(r.at(0).toInt(), r.at(1).toInt(), r.at(2).toInt());
