@@ -62,8 +62,8 @@ bool TDM_Torvik::Lagerplatz_Behaelter_umsetzen(const QString& ABarcode, TZAM_Lag
     if (!ok) {
         // A place of another warehouse must not reach a caller that ignores the answer.
         Lagerort_Info_Init(AInfo);
-        ZAMInfo().WriteStamp(QStringLiteral("TDM_Torvik.Lagerplatz_Behaelter_umsetzen: nicht erfolgreich für Barcode ") +
-                             ABarcode);
+        ZAMInfo().WriteStamp(
+            QStringLiteral("TDM_Torvik.Lagerplatz_Behaelter_umsetzen: nicht erfolgreich für Barcode ") + ABarcode);
     }
     return ok;
 }
@@ -94,11 +94,13 @@ bool TDM_Torvik::Behaelter_umsetzen(const QString& ABarcode, TIntTrio& ABehaelte
         try {
             id = zam_String2TIntTrio(ABarcode.left(CSchluesselLaenge));
         } catch (const EZAM_KonvertFehler&) {
-            ZAMInfo().ShowMeldung(0, CZAM_Info_Standard_Text994, {QStringLiteral("Fehler beim Konvertieren der Behälter-ID.")});
+            ZAMInfo().ShowMeldung(0, CZAM_Info_Standard_Text994,
+                                  {QStringLiteral("Fehler beim Konvertieren der Behälter-ID.")});
             return false;
         }
         TZAM_Lagerort_Info info;
-        if (!TZAM_BewegungsDienste::Lager(*this).LagerortInfo_Lesen(id, info, TQIV_Lagerort_Info_Optionen::Defaults()) ||
+        if (!TZAM_BewegungsDienste::Lager(*this).LagerortInfo_Lesen(id, info,
+                                                                    TQIV_Lagerort_Info_Optionen::Defaults()) ||
             info.Kennung != CZAM_Lagerort_Behaelter)
             return false;
         ABehaelter = id;
@@ -161,7 +163,9 @@ void TDM_Torvik::LagerortInfo(const TIntTrio& ALagerort)
 {
     TZAM_Hausregel::OhneBusy(
         "TDM_Torvik.LagerortInfo",
-        [&] { throw EZAM_Exception(CZAM_Info_Fehler_Standard_FktNichtImplementiert, QStringLiteral("Lagerinformationen")); },
+        [&] {
+            throw EZAM_Exception(CZAM_Info_Fehler_Standard_FktNichtImplementiert, QStringLiteral("Lagerinformationen"));
+        },
         false);
 }
 
@@ -169,6 +173,8 @@ void TDM_Torvik::Behaelterinfo(const TIntTrio& ABehaelter)
 {
     TZAM_Hausregel::OhneBusy(
         "TDM_Torvik.Behaelterinfo",
-        [&] { throw EZAM_Exception(CZAM_Info_Fehler_Standard_FktNichtImplementiert, QStringLiteral("Lagerinformationen")); },
+        [&] {
+            throw EZAM_Exception(CZAM_Info_Fehler_Standard_FktNichtImplementiert, QStringLiteral("Lagerinformationen"));
+        },
         false);
 }

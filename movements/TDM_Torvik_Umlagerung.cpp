@@ -16,12 +16,19 @@ namespace {
 constexpr int CSplitGeblockteWare = 10000;
 
 // How a filling step lets the relocation go on.
-enum class TSchritt { Weiter, EndeWahr, EndeFalsch };
+enum class TSchritt
+{
+    Weiter,
+    EndeWahr,
+    EndeFalsch
+};
 
 // The first rule that forbids the pair, in this order (later rules repeat earlier texts).
 QString BereichsRegel(TZAM_Lager_Ausgezeichnete_Bereiche V, TZAM_Lager_Ausgezeichnete_Bereiche A)
 {
-    const auto name = [](TZAM_Lager_Ausgezeichnete_Bereiche B) { return CZAM_Lager_Ausgezeichnete_Bereiche_2_String(B); };
+    const auto name = [](TZAM_Lager_Ausgezeichnete_Bereiche B) {
+        return CZAM_Lager_Ausgezeichnete_Bereiche_2_String(B);
+    };
     if (V == CZAM_Bereich_Wurmloch && A == CZAM_Bereich_Wurmloch)
         return QStringLiteral("Von- und An-Lagerplatz sind Wurmlöcher!");
     if (V == CZAM_Bereich_GeblockteWare && A == CZAM_Bereich_Wurmloch)
@@ -47,7 +54,8 @@ QString BereichsRegel(TZAM_Lager_Ausgezeichnete_Bereiche V, TZAM_Lager_Ausgezeic
 TSchritt SchrittAusfuehren(const char* AName, const std::function<TSchritt()>& ASchritt)
 {
     TSchritt s = TSchritt::EndeFalsch;
-    TZAM_Hausregel::OhneBusy(AName, [&] { s = ASchritt(); }, false);
+    TZAM_Hausregel::OhneBusy(
+        AName, [&] { s = ASchritt(); }, false);
     return s;
 }
 

@@ -15,7 +15,6 @@ IZAM_LagerBewegungEditServer& TZAM_BewegungsDienste::Bewegung(TDM_Torvik& ADM)
 {
     IZAM_LagerBewegungEditServer* server = ADM.LagerBewegungEditServer_GoC();
     if (!server)
-        throw EZAM_Exception(CZAM_Info_Fehler_Standard_ModulNichtVerfuegbar,
-                             QStringLiteral("LagerBewegungEditServer"));
+        throw EZAM_Exception(CZAM_Info_Fehler_Standard_ModulNichtVerfuegbar, QStringLiteral("LagerBewegungEditServer"));
     return *server;
 }

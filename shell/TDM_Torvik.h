@@ -146,8 +146,8 @@ public:
                           quint8 AVerweisBewTyp, TQIV_MitLVPB AMitLVPB, quint8 ALVPBVerweisArt,
                           const TIntTrio& ALVPBVerweisId, TZAM_InfoMeldungListe* AMeldungen = nullptr);
     // The area rules: false with the reason when the two places may not exchange goods.
-    bool Umlagerung_MitBewegungen_Lagerorte_Testen(const TZAM_Lagerort_Info& AVonInfo, const TZAM_Lagerort_Info& AAnInfo,
-                                                   QString& AMeldung);
+    bool Umlagerung_MitBewegungen_Lagerorte_Testen(const TZAM_Lagerort_Info& AVonInfo,
+                                                   const TZAM_Lagerort_Info& AAnInfo, QString& AMeldung);
     // A relocation with the change of owner that wormholes and blocked goods bring. ALagerFilNr
     // 10000 splits blocked goods over the branches that own them.
     bool Umlagerung_MitBewegungen_Buchen(bool& AWenigerVersch, const TZAM_Lagerort_Info& AVonInfo,

@@ -84,7 +84,8 @@ public:
     TZAM_LagerVorr_Array Wurmloecher_Lesen(int) override { return ++W.WurmlochLesungen, W.Wurmloecher; }
     bool Lager_4_Behaelter(int&, const TIntTrio&) override { return false; }
     int Lager_4_Filiale(int) override { return 1; }
-    bool Menge_NachFilialen_Verteilen(TQIV_MengeUFilialeArr& A, const TInt32Trio&, int, int, int, qint64 S, int R) override
+    bool Menge_NachFilialen_Verteilen(TQIV_MengeUFilialeArr& A, const TInt32Trio&, int, int, int, qint64 S,
+                                      int R) override
     {
         W.Aufrufe << QStringLiteral("Verteilen %1 %2").arg(S).arg(R);
         A = W.Verteilung;
@@ -130,7 +131,8 @@ public:
         W.Buchungen << TWelt::TBuchung{B, K, A, F};
         return L == 1 && W.Antwort();
     }
-    bool Bestandskorrektur_Buchen(TZAM_Lager_BEW& B, TZAM_Lager_BNE_Korrektur& K, bool AB, TZAM_InfoMeldungListe*) override
+    bool Bestandskorrektur_Buchen(TZAM_Lager_BEW& B, TZAM_Lager_BNE_Korrektur& K, bool AB,
+                                  TZAM_InfoMeldungListe*) override
     {
         W.Buchungen << TWelt::TBuchung{B, K, 0, 0, AB};
         return W.Antwort();
@@ -141,7 +143,10 @@ public:
             throw EZAM_Exception::Text(QStringLiteral("Datenbank weg"));
         return P == CProdukt && T == 1 && G == 3 ? W.BF.value(F) : -999;
     }
-    int FilialZuordnung_Lesen(const TIntTrio& O, int A) override { return A == 3 ? W.WurmlochFiliale.value(O.Id3, -1) : -1; }
+    int FilialZuordnung_Lesen(const TIntTrio& O, int A) override
+    {
+        return A == 3 ? W.WurmlochFiliale.value(O.Id3, -1) : -1;
+    }
     int LagerZuordnung_Lesen(const TIntTrio&, int) override { return -1; }
     // One entry pair per call, for exactly the quantity asked, so a booking shows what it took along.
     void LVPBDaten_Ermitteln(const TInt32Trio&, int, TZAM_LVPB_Daten_Array& D, int, int M, const TIntTrio& An,
@@ -233,17 +238,24 @@ private Q_SLOTS:
         QTest::addColumn<int>("an");
         QTest::addColumn<QString>("meldung");
         QTest::newRow("1 Wurmloch-Wurmloch") << 3 << 3 << "Von- und An-Lagerplatz sind Wurmlöcher!";
-        QTest::newRow("2 geblockt-Wurmloch") << 5 << 3 << "Geblockte Ware kann nicht in ein Wurmloch umgelagert werden!";
-        QTest::newRow("3 Wurmloch-geblockt") << 3 << 5 << "Geblockte Ware kann nicht aus einem Wurmloch umgelagert werden!";
+        QTest::newRow("2 geblockt-Wurmloch")
+            << 5 << 3 << "Geblockte Ware kann nicht in ein Wurmloch umgelagert werden!";
+        QTest::newRow("3 Wurmloch-geblockt")
+            << 3 << 5 << "Geblockte Ware kann nicht aus einem Wurmloch umgelagert werden!";
         QTest::newRow("4 Bearbeitung") << 6 << 0 << "Ware in Bearbeitung kann nicht nach Lager umgelagert werden!";
         QTest::newRow("4 Bearbeitung-KuBe") << 6 << 4 << "";
-        QTest::newRow("5 Vorbereitung") << 7 << 2
-                                        << "Ware auf einer Bearbeitungs-Vorbereitung kann nicht nach Versandbereitstellung umgelagert werden!";
-        QTest::newRow("6 Start") << 8 << 5 << "Ware auf einem Bearbeitungs-Start kann nicht nach Geblockte Ware umgelagert werden!";
+        QTest::newRow("5 Vorbereitung")
+            << 7 << 2
+            << "Ware auf einer Bearbeitungs-Vorbereitung kann nicht nach Versandbereitstellung umgelagert werden!";
+        QTest::newRow("6 Start")
+            << 8 << 5 << "Ware auf einem Bearbeitungs-Start kann nicht nach Geblockte Ware umgelagert werden!";
         // Rules 5 and 6 let 7 and 8 go to 6; rule 7 refuses it all the same (first match, literal).
-        QTest::newRow("7 nach Bearbeitung") << 7 << 6 << "Ware in Bearbeitung kann nicht von Bearbeitungs-Vorbereitung umgelagert werden!";
-        QTest::newRow("7 Start nach Bearbeitung") << 8 << 6 << "Ware in Bearbeitung kann nicht von Bearbeitungs-Start umgelagert werden!";
-        QTest::newRow("8 nach Vorbereitung") << 1 << 7 << "Ware in Bearbeitung kann nicht von Wareneingangslager umgelagert werden!";
+        QTest::newRow("7 nach Bearbeitung")
+            << 7 << 6 << "Ware in Bearbeitung kann nicht von Bearbeitungs-Vorbereitung umgelagert werden!";
+        QTest::newRow("7 Start nach Bearbeitung")
+            << 8 << 6 << "Ware in Bearbeitung kann nicht von Bearbeitungs-Start umgelagert werden!";
+        QTest::newRow("8 nach Vorbereitung")
+            << 1 << 7 << "Ware in Bearbeitung kann nicht von Wareneingangslager umgelagert werden!";
         QTest::newRow("Lager-Wurmloch") << 0 << 3 << "";
         QTest::newRow("Vorbereitung-Vorbereitung") << 7 << 7 << "";
     }
@@ -253,7 +265,8 @@ private Q_SLOTS:
         QFETCH(int, an);
         QFETCH(QString, meldung);
         QString m = QStringLiteral("alt");
-        QCOMPARE(FDM->Umlagerung_MitBewegungen_Lagerorte_Testen(Ort(CPlatzA, von), Ort(CPlatzB, an), m), meldung.isEmpty());
+        QCOMPARE(FDM->Umlagerung_MitBewegungen_Lagerorte_Testen(Ort(CPlatzA, von), Ort(CPlatzB, an), m),
+                 meldung.isEmpty());
         QCOMPARE(m, meldung);
     }
 
@@ -276,7 +289,8 @@ private Q_SLOTS:
         QTest::newRow("4 von 10 mit Stop") << 0 << 3 << 25 << 4 << true << false << false << false << -1 << 0
                                            << "Verf. Best. 4 von 1-4711-0 in GrInd 3 reicht nicht aus!";
         QTest::newRow("keiner") << 0 << 3 << 25 << 0 << false << true << true << true << -1 << 0 << "";
-        QTest::newRow("Lesefehler") << 0 << 3 << 25 << -1 << false << false << false << false << -1 << 0 << "Datenbank weg";
+        QTest::newRow("Lesefehler") << 0 << 3 << 25 << -1 << false << false << false << false << -1 << 0
+                                    << "Datenbank weg";
         QTest::newRow("aus Wurmloch") << 3 << 0 << 25 << 0 << false << true << false << false << 10 << 6 << "";
     }
     void wurmloch()
@@ -294,14 +308,14 @@ private Q_SLOTS:
         W.BFFehler = bestand < 0;
         bool weniger, nichts;
         QString m;
-        QCOMPARE(Umlagern(von, an, stop, weniger, nichts, m), QTest::currentDataTag() != QByteArray("4 von 10 mit Stop") &&
-                                                                 QTest::currentDataTag() != QByteArray("Lesefehler"));
+        QTEST(Umlagern(von, an, stop, weniger, nichts, m), "ergebnis");
         QTEST(nichts, "nichts");
         QTEST(weniger, "weniger");
         QCOMPARE(m, meldung);
         QCOMPARE(W.Buchungen.size(), gebucht < 0 ? 0 : 1);
         if (!meldung.isEmpty() && stop)
-            QVERIFY(Protokoll().contains(QStringLiteral("Verf. Best. 4 von Artikel 1-4711-0 (1-4711-0) in Gr. GrInd 3 reicht nicht aus!")));
+            QVERIFY(Protokoll().contains(
+                QStringLiteral("Verf. Best. 4 von Artikel 1-4711-0 (1-4711-0) in Gr. GrInd 3 reicht nicht aus!")));
         if (gebucht < 0)
             return;
         const TWelt::TBuchung& b = W.Buchungen.first();
@@ -364,7 +378,8 @@ private Q_SLOTS:
         QString m;
         QTEST(Umlagern(0, 5, false, weniger, nichts, m, 12, 11), "ergebnis");
         QVERIFY(weniger);
-        QCOMPARE(m, gebucht ? QString() : QStringLiteral("Bestand von Artikel 1-4711-0 reicht in Filiale 12 nicht aus!"));
+        QCOMPARE(m,
+                 gebucht ? QString() : QStringLiteral("Bestand von Artikel 1-4711-0 reicht in Filiale 12 nicht aus!"));
         QCOMPARE(W.Buchungen.size(), gebucht ? 1 : 0);
         QCOMPARE(W.Aufrufe.size(), gebucht ? 1 : 0); // no reservations read for nothing
         if (gebucht) {
@@ -418,8 +433,8 @@ private Q_SLOTS:
         QFETCH(bool, antwort);
         QFETCH(QList<int>, vorzeichen);
         W.Antworten = {antwort};
-        QCOMPARE(FDM->UmlagerungBuchen(CProdukt, 6, 3, CPlatzA, CPlatzB, 2, TIntTrio(4, 4, 4), 9, TQIV_MitLVPB(modus), 1,
-                                       TIntTrio(8, 8, 8)),
+        QCOMPARE(FDM->UmlagerungBuchen(CProdukt, 6, 3, CPlatzA, CPlatzB, 2, TIntTrio(4, 4, 4), 9, TQIV_MitLVPB(modus),
+                                       1, TIntTrio(8, 8, 8)),
                  antwort);
         const TZAM_Lager_BEW& b = W.Buchungen.first().Bew;
         QCOMPARE(b.Mitarbeiter, TIntPair(2, 1)); // the user, not the employee
@@ -441,7 +456,8 @@ private Q_SLOTS:
         const QString gut = zam_TIntTrio2String(CPlatzA) + QStringLiteral("12345");
         QTest::newRow("21 Zeichen") << gut.left(21) << false << "Fehler beim Lesen des Barcodes!";
         QTest::newRow("23 Zeichen stumm") << gut + u'9' << true << "";
-        QTest::newRow("kein Schlüssel") << QStringLiteral("0000A000001000001XXXXX") << false << "Fehler beim Konvertieren der ID.";
+        QTest::newRow("kein Schlüssel") << QStringLiteral("0000A000001000001XXXXX") << false
+                                        << "Fehler beim Konvertieren der ID.";
         QTest::newRow("unbekannt") << zam_TIntTrio2String(TIntTrio(9, 9, 9)) + QStringLiteral("00000") << false
                                    << "Unbekannter Lagerort!";
         QTest::newRow("anderes Lager stumm") << zam_TIntTrio2String(CPlatzB) + QStringLiteral("00000") << true
@@ -463,7 +479,10 @@ private Q_SLOTS:
         QCOMPARE(info, ok ? W.Orte[CPlatzA] : TZAM_Lagerort_Info());
         QCOMPARE(ZAMInfo().GezeigteMeldungenHolen(), meldung.isEmpty() || ok ? QStringList() : QStringList{meldung});
         QCOMPARE(TZAM_Klang::GespielteHolen().size(), ok ? 0 : 1);
-        QCOMPARE(Protokoll().contains(QStringLiteral("TDM_Torvik.Lagerplatz_Behaelter_umsetzen: nicht erfolgreich für Barcode ") + barcode), !ok);
+        QCOMPARE(
+            Protokoll().contains(
+                QStringLiteral("TDM_Torvik.Lagerplatz_Behaelter_umsetzen: nicht erfolgreich für Barcode ") + barcode),
+            !ok);
 
         TIntTrio id(5, 5, 5);
         QString name;
@@ -484,7 +503,8 @@ private Q_SLOTS:
         QString name;
         QVERIFY(!FDM->Behaelter_umsetzen(zam_TIntTrio2String(CPlatzA), id, name)); // no container
         QVERIFY(!FDM->Behaelter_umsetzen(QStringLiteral("1234"), id, name));
-        QCOMPARE(ZAMInfo().GezeigteMeldungenHolen(), QStringList{QStringLiteral("Fehler beim Konvertieren der Behälter-ID.")});
+        QCOMPARE(ZAMInfo().GezeigteMeldungenHolen(),
+                 QStringList{QStringLiteral("Fehler beim Konvertieren der Behälter-ID.")});
         QVERIFY(FDM->Behaelter_umsetzen(zam_TIntTrio2String(CBehaelter) + QStringLiteral("00000"), id, name));
         QCOMPARE(id, CBehaelter);
         QCOMPARE(name, QStringLiteral("Platz 7"));
@@ -497,18 +517,31 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("aufrufe");
         const QStringList bisZuordnung{"Gesperrt", "Zuordnung"};
         const QStringList alle{"Gesperrt", "Zuordnung", "Fremde", "Sperren"};
-        QTest::newRow("fremd gesperrt") << "gesperrt" << "Behälter gesperrt" << QStringList{"Gesperrt"};
-        QTest::newRow("Filiale 0 ist zugeordnet") << "filiale0" << "Dieser Behälter ist bereits einer anderen Filiale zugeordnet!" << bisZuordnung;
-        QTest::newRow("anderes Lager") << "lager" << "Dieser Behälter ist bereits einem anderen Lager zugeordnet!" << bisZuordnung;
-        QTest::newRow("nur zugeordnete") << "nurzugeordnete" << "Dieser Behälter ist keiner Filiale / keinem Lager zugeordnet!" << bisZuordnung;
-        QTest::newRow("Transport") << "transport" << "Dieser Behälter wurde bereits auf Transport gebucht!" << bisZuordnung;
-        QTest::newRow("Schein") << "schein" << "Für diesen Behälter wurde bereits ein Warenbegleitschein gedruckt!" << bisZuordnung;
-        QTest::newRow("Lagerplatz") << "lagerplatz" << "Dieser Behälter liegt auf einem Lagerplatz!" << bisZuordnung;
-        QTest::newRow("fremde Artikel") << "fremde" << "In diesem Behälter liegen Artikel, die nicht in die Zielfiliale sollen!"
+        QTest::newRow("fremd gesperrt") << "gesperrt"
+                                        << "Behälter gesperrt" << QStringList{"Gesperrt"};
+        QTest::newRow("Filiale 0 ist zugeordnet")
+            << "filiale0"
+            << "Dieser Behälter ist bereits einer anderen Filiale zugeordnet!" << bisZuordnung;
+        QTest::newRow("anderes Lager") << "lager"
+                                       << "Dieser Behälter ist bereits einem anderen Lager zugeordnet!" << bisZuordnung;
+        QTest::newRow("nur zugeordnete") << "nurzugeordnete"
+                                         << "Dieser Behälter ist keiner Filiale / keinem Lager zugeordnet!"
+                                         << bisZuordnung;
+        QTest::newRow("Transport") << "transport"
+                                   << "Dieser Behälter wurde bereits auf Transport gebucht!" << bisZuordnung;
+        QTest::newRow("Schein") << "schein"
+                                << "Für diesen Behälter wurde bereits ein Warenbegleitschein gedruckt!" << bisZuordnung;
+        QTest::newRow("Lagerplatz") << "lagerplatz"
+                                    << "Dieser Behälter liegt auf einem Lagerplatz!" << bisZuordnung;
+        QTest::newRow("fremde Artikel") << "fremde"
+                                        << "In diesem Behälter liegen Artikel, die nicht in die Zielfiliale sollen!"
                                         << QStringList{"Gesperrt", "Zuordnung", "Fremde"};
-        QTest::newRow("Sperre scheitert") << "sperre" << "Der Behälter konnte nicht gesperrt werden!" << alle;
-        QTest::newRow("auf Behälter, eigene Sperre") << "behaelter" << "" << alle;
-        QTest::newRow("eigene Filiale 12") << "filiale12" << "" << QStringList{"Gesperrt", "Zuordnung", "Sperren"};
+        QTest::newRow("Sperre scheitert") << "sperre"
+                                          << "Der Behälter konnte nicht gesperrt werden!" << alle;
+        QTest::newRow("auf Behälter, eigene Sperre") << "behaelter"
+                                                     << "" << alle;
+        QTest::newRow("eigene Filiale 12") << "filiale12"
+                                           << "" << QStringList{"Gesperrt", "Zuordnung", "Sperren"};
     }
     void behaelterPruefen()
     {
@@ -527,7 +560,8 @@ private Q_SLOTS:
         W.SperrenGelingt = fall != "sperre";
         bool gesperrt = true;
         QString m = QStringLiteral("alt");
-        QCOMPARE(FDM->Behaelter_pruefen(CBehaelter, 12, 1, fall == "nurzugeordnete", true, gesperrt, m), meldung.isEmpty());
+        QCOMPARE(FDM->Behaelter_pruefen(CBehaelter, 12, 1, fall == "nurzugeordnete", true, gesperrt, m),
+                 meldung.isEmpty());
         QCOMPARE(m, meldung);
         QCOMPARE(gesperrt, meldung.isEmpty());
         QTEST(W.Aufrufe, "aufrufe");
