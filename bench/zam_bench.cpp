@@ -1,5 +1,6 @@
 // Times the framework operations every booking waits for, on SQLite and (with the test server
 // of scripts/pg-testserver.sh up) on PostgreSQL:  zam_bench [LAEUFE]
+#include "TZAM_LagerMessung.h"
 #include "TZAM_Messung.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMGlobal.h"
@@ -27,6 +28,7 @@ void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe)
         ZAMBuchung().Oeffnen(69, QStringLiteral("Messung"));
         ZAMBuchung().Schliessen(QStringLiteral("Messung"));
     });
+    TZAM_LagerMessung::Messen(umg, ALaeufe);
 }
 
 } // namespace

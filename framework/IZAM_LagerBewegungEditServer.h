@@ -1,11 +1,9 @@
 #pragma once
 
-#include "EZAM_Exception.h"
 #include "IZAM_Server.h"
 #include "TInt32Trio.h"
 #include "TZAM_Lager_BEW.h"
 #include "TZAM_PersArt_ExtVerweis.h"
-#include "ZAMInfoKoords.h"
 
 class TZAM_InfoMeldungListe;
 
@@ -41,10 +39,7 @@ public:
                                      int AFilialFilter) = 0;
     // The branch stock (BF) of a product size in a branch, of one stock type (the framework's
     // number: type 1 is the file's free stock " "); 0 when the branch holds no record.
-    virtual int Filialbestand(const TInt32Trio& AProduktId, int AFiliale, int ABestandsart, int AGrInd)
-    {
-        throw EZAM_Exception(CZAM_Info_Fehler_Standard_FktNichtImplementiert, QStringLiteral("Filialbestand"));
-    }
+    virtual int Filialbestand(const TInt32Trio& AProduktId, int AFiliale, int ABestandsart, int AGrInd) = 0;
     // The stock of a product size on a place (free stock and blocked goods).
     virtual int Lagerplatzbestand(const TInt32Trio& AProduktId, int AGrInd, const TIntTrio& ALagerort) = 0;
     virtual void LVPBSaetze_4_Behaelter(const TIntTrio& ABehaelter, TZAM_LVPB_Satz_Info_List& AListe, int AFiliale,

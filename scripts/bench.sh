@@ -8,6 +8,8 @@ BUILD="${ZAM_BUILD_DIR:-build}"
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZAM_TESTS=ON >/dev/null
 cmake --build "$BUILD" --target zam_bench -j "$(nproc)"
 export ZAM_TEST_PG_PORT="${ZAM_TEST_PG_PORT:-55434}"
+# Figures as a site would see them: the server writes through to the disk.
+export ZAM_TEST_PG_DAUERHAFT="${ZAM_TEST_PG_DAUERHAFT:-1}"
 trap 'scripts/pg-testserver.sh stop' EXIT
 eval "$(scripts/pg-testserver.sh start)"
 QT_QPA_PLATFORM=offscreen "$BUILD/bench/zam_bench" "$@"

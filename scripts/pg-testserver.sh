@@ -3,13 +3,16 @@
 #   scripts/pg-testserver.sh start   initialises and starts it, prints the connection as exports
 #   scripts/pg-testserver.sh stop    stops it and removes its data
 # initdb refuses to run as root: as root the server runs as the postgres user. Text is collated
-# in German (ICU), as on a site's server.
+# in German (ICU), as on a site's server. The tests run without fsync; ZAM_TEST_PG_DAUERHAFT=1
+# starts it with fsync, synchronous_commit and full_page_writes on, as a site runs (benchmarks).
 set -euo pipefail
 
 PORT="${ZAM_TEST_PG_PORT:-55433}"
 DIR="${ZAM_TEST_PG_DIR:-/tmp/zam-pgtest-$PORT}"
 BENUTZER=zamtest
 PASSWORT=zamtest
+DAUERHAFT=off
+[ "${ZAM_TEST_PG_DAUERHAFT:-0}" = 1 ] && DAUERHAFT=on
 BIN="$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)"
 
 als_pg() {
@@ -47,9 +50,9 @@ start() {
 listen_addresses = '127.0.0.1'
 port = $PORT
 unix_socket_directories = '$DIR'
-fsync = off
-synchronous_commit = off
-full_page_writes = off
+fsync = $DAUERHAFT
+synchronous_commit = $DAUERHAFT
+full_page_writes = $DAUERHAFT
 max_connections = 200
 CONF
     als_pg "$BIN/pg_ctl" -D "$DIR" -l "$DIR/server.log" -w -t 30 start >/dev/null

@@ -24,6 +24,7 @@ public:
                              int AMenge, const TIntTrio& AAnLagerort, const TIntTrio& AVonLagerort,
                              const TZAM_PersArt_ExtVerweis& AExtVerweis, int AVonFiliale, int AFilialFilter) override;
     int Lagerplatzbestand(const TInt32Trio& AProduktId, int AGrInd, const TIntTrio& ALagerort) override;
+    int Filialbestand(const TInt32Trio& AProduktId, int AFiliale, int ABestandsart, int AGrInd) override;
     void LVPBSaetze_4_Behaelter(const TIntTrio& ABehaelter, TZAM_LVPB_Satz_Info_List& AListe, int AFiliale,
                                 int AArt) override;
 

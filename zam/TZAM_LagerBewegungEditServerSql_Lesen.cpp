@@ -47,6 +47,16 @@ int TZAM_LagerBewegungEditServerSql::LagerZuordnung_Lesen(const TIntTrio& ALager
     return FDb.LesenWert(sql, Werte(ALagerort), -1).toInt();
 }
 
+int TZAM_LagerBewegungEditServerSql::Filialbestand(const TInt32Trio& AProduktId, int AFiliale, int ABestandsart,
+                                                   int AGrInd)
+{
+    return FDb
+        .LesenWert(QStringLiteral("SELECT menge FROM zam_bf WHERE prod_id1 = ? AND prod_id2 = ? AND prod_id3 = ? "
+                                  "AND filiale = ? AND bestandsart = ? AND groesse = ?"),
+                   {AProduktId.Id1, AProduktId.Id2, AProduktId.Id3, AFiliale, ABestandsart, AGrInd}, 0)
+        .toInt();
+}
+
 int TZAM_LagerBewegungEditServerSql::Lagerplatzbestand(const TInt32Trio& AProduktId, int AGrInd,
                                                       const TIntTrio& ALagerort)
 {

@@ -3,6 +3,7 @@
 // assignment (branch 0 is one) and the lock table (this program's own lock does not count).
 #include "TDM_Torvik.h"
 #include "TZAM_Datenbank.h"
+#include "TZAM_InfoMeldungListe.h"
 #include "TZAM_Klang.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMGlobal.h"
@@ -66,6 +67,54 @@ private Q_SLOTS:
         QVERIFY(meldung.isEmpty());
         QVERIFY(!dm.Behaelter_pruefen(aufPlatz, 0, 1, false, false, gesperrt, meldung));
         QCOMPARE(meldung, QStringLiteral("Dieser Behälter liegt auf einem Lagerplatz!"));
+    }
+
+    // On the demo site every place and container resolves from its barcode, and a relocation into
+    // a wormhole shows in the place stock, the branches' stock and the journal.
+    void demoBarcodesUndWurmloch_data() { ZAM_MotorenDaten(); }
+    void demoBarcodesUndWurmloch()
+    {
+        ZAM_MOTOR(m);
+        TZAM_TestUmgebung umg(m);
+        umg.DemoAnlegen();
+        TZAM_Datenbank& db = umg.Backend().Datenbank();
+        TDM_Torvik dm({QStringLiteral("prog")});
+        QCOMPARE(dm.FAktLager, 1);
+        auto barcode = [](const TIntTrio& AId) { return zam_TIntTrio2String(AId) + QStringLiteral("00000"); };
+        const TZAM_Zeilen orte = db.Lesen(QStringLiteral("SELECT id1, id2, id3, name FROM zam_lagerort"));
+        QVERIFY(orte.Anzahl() > 40);
+        TZAM_Lagerort_Info info;
+        for (const QVariantList& r : orte.Zeilen()) {
+            const TIntTrio id(r.at(0).toInt(), r.at(1).toInt(), r.at(2).toInt());
+            QVERIFY2(dm.Lagerplatz_Behaelter_umsetzen(barcode(id), info, {true}), qPrintable(r.at(3).toString()));
+            QCOMPARE(info.Name, r.at(3).toString());
+        }
+
+        TZAM_Lagerort_Info von, an;
+        QVERIFY(dm.Lagerplatz_Behaelter_umsetzen(barcode({1, 1, 1}), von, {true, true}));
+        QVERIFY(dm.Lagerplatz_Behaelter_umsetzen(barcode({2, 3, 1}), an, {true, true}));
+        QString meldung;
+        QVERIFY(dm.Umlagerung_MitBewegungen_Lagerorte_Testen(von, an, meldung));
+        auto bf = [&](int AFiliale) {
+            return db.LesenWert(QStringLiteral("SELECT menge FROM zam_bf WHERE prod_id2 = 100001 AND groesse = 3 "
+                                               "AND bestandsart = 1 AND filiale = ?"),
+                                {AFiliale}, 0)
+                .toInt();
+        };
+        const int bfVorher = bf(1);
+        bool weniger = false, nichts = false;
+        TZAM_InfoMeldungListe meldungen;
+        QVERIFY2(dm.Umlagerung_MitBewegungen_Buchen(weniger, von, an, TInt32Trio(1, 100001, 0), 3, 2, -1, -1, -1, -1,
+                                                    1, false, true, &meldungen, nichts, meldung),
+                 qPrintable(meldung + u'|' + meldungen.Meldungen_AlsText() + u'|' + ZAMInfo().GezeigteMeldungenHolen().join(u'|')));
+        QVERIFY(!weniger && !nichts);
+        QCOMPARE(dm.Lagerbestand({1, 1, 1}, TInt32Trio(1, 100001, 0), 3), 2);
+        QCOMPARE(bf(1), bfVorher - 2);
+        QCOMPARE(bf(21), 2);
+        const TZAM_Zeilen journal = db.Lesen(QStringLiteral(
+            "SELECT umlagerungsart, korrekturart, von_filiale, an_filiale, menge, an_id1 FROM zam_bewegung"));
+        QCOMPARE(journal.Anzahl(), 1);
+        QCOMPARE(journal.Zeilen().first(), (QVariantList{5, 2, 1, 21, 2, 0}));
     }
 };
 
