@@ -117,7 +117,9 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
 {
     const bool von = ABew.VonLagerortId.Defined();
     const bool an = ABew.AnLagerortId.Defined();
-    if (!von && !an)
+    const int art = AKorrektur ? AKorrektur->KorrekturArt : CZAM_Korrektur_Keine;
+    // Only a slip accepted at once books without any place.
+    if (!von && !an && art != CZAM_Korrektur_AusTransport)
         return KorrekturFehler(AMeldungen, QStringLiteral("weder Von- noch An-Lagerort"));
     TOrt vonOrt, anOrt;
     for (auto [gesetzt, id, ort] : {std::tuple(von, ABew.VonLagerortId, &vonOrt),
@@ -169,7 +171,6 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
                       CZAM_Info_Lagbew_FilialbestandReichtNicht,
                       {QString::number(menge), artikel, groesse, QString::number(AFil)});
     };
-    const int art = AKorrektur ? AKorrektur->KorrekturArt : CZAM_Korrektur_Keine;
     const int vonFil = AKorrektur ? AKorrektur->VonFiliale : -1;
     const int anFil = AKorrektur ? AKorrektur->AnFiliale : -1;
     switch (art) {
@@ -214,6 +215,18 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
         if (vonFil < 0 || !an || von)
             return KorrekturFehler(AMeldungen, QStringLiteral("Inventurzugang braucht Filiale und nur An-Lagerort"));
         bf(vonFil, anTyp, menge);
+        break;
+    case CZAM_Korrektur_AufTransport:
+        if (vonFil < 0 || anFil < 0 || an)
+            return KorrekturFehler(AMeldungen, QStringLiteral("Transport braucht Von- und An-Filiale, kein An-Lagerort"));
+        bf(vonFil, von ? vonTyp : CZAM_ArtBestTyp_Frei, -menge);
+        bf(anFil, CZAM_ArtBestTyp_Transport, menge);
+        break;
+    case CZAM_Korrektur_AusTransport:
+        if (anFil < 0 || von)
+            return KorrekturFehler(AMeldungen, QStringLiteral("Empfang braucht die An-Filiale, keinen Von-Lagerort"));
+        bf(anFil, CZAM_ArtBestTyp_Transport, -menge);
+        bf(anFil, an ? anTyp : CZAM_ArtBestTyp_Frei, menge);
         break;
     default:
         return KorrekturFehler(AMeldungen, QStringLiteral("Korrekturart %1").arg(art));

@@ -5,6 +5,7 @@
 #include "IZAM_CommonLock.h"
 #include "IZAM_LagerBewegungEditServer.h"
 #include "IZAM_LagerEditServer.h"
+#include "TVRList.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_Helferprozess.h"
 #include "TZAM_InfoMeldungListe.h"
@@ -43,7 +44,8 @@ TInt32Trio Schuh()
     return TA::A(TA::Schuh).Id();
 }
 
-// Free stock: P1 10 (BF 4 of branch 10, 6 of 11), P2 5 (11); blocked goods: 4 (11).
+// Free stock: P1 10 (BF 4 of branch 10, 6 of 11), P2 5 (11); blocked goods: 4 (11); 3 pieces on
+// transport to branch 11.
 const QList<TFall>& Faelle()
 {
     const TInt32Trio s = Schuh();
@@ -90,6 +92,15 @@ const QList<TFall>& Faelle()
          {{TL::B(TL::P1, s, 1, fr), -6}, {TL::F(s, 10, fr, 1), -4}, {TL::F(s, 11, fr, 1), -2}}, {}},
         {"Zugang in Behaelter der Filiale 11", aLagerbewegung, weg, TL::C2, 2, 0, -1, -1, 0, true, true,
          {{TL::B(TL::C2, s, 1, fr), 2}, {TL::F(s, 11, fr, 1), 2}}, {}},
+        // Goods slips: off the owner's free stock into the to-branch's transport stock, and received.
+        {"auf Transport", aKorrektur, TL::P1, weg, 2, 70, 10, 20, 0, true, true,
+         {{TL::B(TL::P1, s, 1, fr), -2}, {TL::F(s, 10, fr, 1), -2}, {TL::F(s, 20, 40, 1), 2}}, {}},
+        {"Empfang auf Platz", aKorrektur, weg, TL::P2, 2, 71, -1, 11, 0, true, true,
+         {{TL::B(TL::P2, s, 1, fr), 2}, {TL::F(s, 11, 40, 1), -2}, {TL::F(s, 11, fr, 1), 2}}, {}},
+        {"Empfang ohne Platz", aKorrektur, weg, weg, 1, 71, -1, 11, 0, true, true,
+         {{TL::F(s, 11, 40, 1), -1}, {TL::F(s, 11, fr, 1), 1}}, {}},
+        {"Empfang ohne Transportbestand", aKorrektur, weg, weg, 4, 71, -1, 11, 0, true, false, {},
+         {CZAM_Info_Lagbew_FilialbestandReichtNicht}},
         {"unbekannter Lagerort", aLagerbewegung, TL::P1, unbekannt, 1, 0, -1, -1, 0, true, false, {},
          {CZAM_Info_Lagbew_LagerortUnbekannt}},
     };
@@ -107,6 +118,9 @@ public:
         TL::Bestand(Db, TL::P1, Schuh(), 1, 1, 6, 11);
         TL::Bestand(Db, TL::P2, Schuh(), 1, 1, 5, 11);
         TL::Bestand(Db, TL::Geblockt, Schuh(), 1, 2, 4, 11);
+        Db.Schreiben(QStringLiteral("INSERT INTO zam_bf (prod_id1, prod_id2, prod_id3, filiale, bestandsart, groesse, "
+                                    "menge) VALUES (?, ?, ?, 11, 40, 1, 3)"),
+                     {Schuh().Id1, Schuh().Id2, Schuh().Id3});
         Bew = Glob_WWSServerFactoryClass().Create<IZAM_LagerBewegungEditServer>();
         Struktur = Glob_WWSServerFactoryClass().Create<IZAM_LagerEditServer>();
     }
@@ -316,6 +330,73 @@ private Q_SLOTS:
         QVERIFY(!t.Buchen(aLagerbewegung, TL::P1, TL::P2, 5, meldungen, 0, -1, -1, 0, true, zuviel));
         QCOMPARE(meldungen.Eintraege().last().Koord.Nummer, CZAM_Info_Lagbew_ReservierungReichtNicht.Nummer);
         QVERIFY(TL::Differenz(vorher, TL::Stand(t.Db)).isEmpty());
+    }
+
+    // What each read switch changes, and the staging places of a branch and of the warehouse.
+    void lagerorte_data() { ZAM_MotorenDaten(); }
+    void lagerorte()
+    {
+        ZAM_MOTOR(m);
+        TLagerTest t(m);
+        t.Db.Schreiben(QStringLiteral("UPDATE zam_lagerort SET bereich = 4, kurz = '' WHERE id2 = 1 AND id3 = 1"));
+        t.Db.Schreiben(QStringLiteral("UPDATE zam_lagerort SET gesperrt = 1, kurz = 'P-2' WHERE id2 = 1 AND id3 = 2"));
+        t.Db.Schreiben(QStringLiteral("UPDATE zam_lagerort SET bereich = 7 WHERE id2 = 9 AND id3 = 1"));
+        QVERIFY(CommonLock().LockObjekt(TZAM_Lagersperren::CArtLagerort, TZAM_Lagersperren::Schluessel(TL::P1)));
+        using O = TQIV_Lagerort_Info_Optionen;
+        O etik, lagerplatz;
+        etik.EtikKuerzel = true;
+        lagerplatz.MitBereichFuerLagerplaetze = true;
+        const struct
+        {
+            TIntTrio Ort;
+            O Optionen;
+            int Bereich;
+            bool Gesperrt;
+            QString Kurz;
+        } faelle[] = {
+            {TL::P1, O(), 0, false, {}},               // an ordinary place reports no area without a switch
+            {TL::P1, O::Defaults(), 4, false, {}},     // the own lock never counts
+            {TL::P1, lagerplatz, 4, false, {}},
+            {TL::P1, etik, 0, false, TL::P1.ToText()}, // the name stands in for the missing short label
+            {TL::P2, O(), 0, true, QStringLiteral("P-2")},
+            {TL::C, O(), 7, false, {}},                // a container reports its area always
+        };
+        for (const auto& f : faelle) {
+            TZAM_Lagerort_Info info;
+            QVERIFY(t.Struktur->LagerortInfo_Lesen(f.Ort, info, f.Optionen));
+            QCOMPARE(int(info.Bereich), f.Bereich);
+            QCOMPARE(info.Gesperrt, f.Gesperrt);
+            QCOMPARE(info.Kurz, f.Kurz);
+        }
+        TZAM_Lagerort_Info info;
+        QVERIFY(!t.Struktur->LagerortInfo_Lesen(TIntTrio(1, 7, 7), info, O::Defaults()));
+
+        // Two staging places of branch 10, one of the warehouse itself.
+        for (const auto& [id3, name, filiale, lager] :
+             {std::tuple{1, "VBS B", 10, -1}, {2, "VBS A", 10, -1}, {3, "VBS Lager", -1, 1}})
+            t.Db.Schreiben(QStringLiteral("INSERT INTO zam_lagerort (id1, id2, id3, lager, name, bereich, filiale, "
+                                          "zuord_lager) VALUES (1, 2, ?, 1, ?, 2, ?, ?)"),
+                           {id3, QString::fromLatin1(name), filiale, lager});
+        const struct
+        {
+            int Filiale, Eigene;
+            QStringList Namen;
+        } vbs[] = {{10, -1, {"VBS A", "VBS B"}}, {11, -1, {}}, {-1, 1, {"VBS Lager"}}};
+        for (const auto& v : vbs) {
+            t.Struktur->VBSListe_Laden(1, v.Filiale, v.Eigene);
+            const TVRList& liste = t.Struktur->VBSListe();
+            QStringList namen;
+            for (int i = 0; i < liste.GetRowCount(); ++i)
+                namen << liste.GetCellValueAsString(i, t.Struktur->VBSListe_SpalteName());
+            QCOMPARE(namen, v.Namen);
+        }
+        t.Struktur->VBSListe_Laden(1, -1, 1);
+        QCOMPARE(TIntTrio::FromText(t.Struktur->VBSListe().GetCellValueAsString(0, t.Struktur->VBSListe_SpalteId())),
+                 TIntTrio(1, 2, 3));
+        const TZAM_LagerVorr_Array wurmloecher = t.Struktur->Wurmloecher_Lesen(1);
+        QCOMPARE(wurmloecher.size(), 1);
+        QCOMPARE(wurmloecher.first().Id, TL::Wurmloch);
+        QCOMPARE(wurmloecher.first().Filiale, 30);
     }
 
     // Containers on containers, assignments of places and the split over the branches.
