@@ -112,8 +112,7 @@ bool TZAM_LagerBewegungEditServerSql::Buchung(const QString& AName, TZAM_Lager_B
 }
 
 bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur,
-                                             int AFiliale, TZAM_Bestandsplan& APlan,
-                                             TZAM_InfoMeldungListe& AMeldungen)
+                                             int AFiliale, TZAM_Bestandsplan& APlan, TZAM_InfoMeldungListe& AMeldungen)
 {
     const bool von = ABew.VonLagerortId.Defined();
     const bool an = ABew.AnLagerortId.Defined();
@@ -122,8 +121,8 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
     if (!von && !an && art != CZAM_Korrektur_AusTransport)
         return KorrekturFehler(AMeldungen, QStringLiteral("weder Von- noch An-Lagerort"));
     TOrt vonOrt, anOrt;
-    for (auto [gesetzt, id, ort] : {std::tuple(von, ABew.VonLagerortId, &vonOrt),
-                                    std::tuple(an, ABew.AnLagerortId, &anOrt)}) {
+    for (auto [gesetzt, id, ort] :
+         {std::tuple(von, ABew.VonLagerortId, &vonOrt), std::tuple(an, ABew.AnLagerortId, &anOrt)}) {
         if (!gesetzt)
             continue;
         if (!Ort_Lesen(id, *ort)) {
@@ -150,15 +149,14 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
         if (d.Menge == 0)
             continue;
         if (d.Menge < 0 || (d.Vorzeichen != 1 && d.Vorzeichen != -1) || d.LagerortId.IsNull())
-            return KorrekturFehler(AMeldungen, QStringLiteral("Reservierung mit Menge %1, Vorzeichen %2")
-                                                   .arg(d.Menge)
-                                                   .arg(d.Vorzeichen));
+            return KorrekturFehler(
+                AMeldungen, QStringLiteral("Reservierung mit Menge %1, Vorzeichen %2").arg(d.Menge).arg(d.Vorzeichen));
         const TZAM_PersArt_ExtVerweis verweis =
             TZAM_PersArt_ExtVerweis::Construct(d.VerweisArt, d.VerweisId, d.VerweisNummer);
         APlan.Aendern(TZAM_Bestandsplan::tbLVPB,
                       {d.LagerortId.Id1, d.LagerortId.Id2, d.LagerortId.Id3, ABew.ProduktId.Id1, ABew.ProduktId.Id2,
-                       ABew.ProduktId.Id3, ABew.GrInd, d.VerweisArt, d.VerweisId.Id1, d.VerweisId.Id2,
-                       d.VerweisId.Id3, d.VerweisNummer, d.Filiale},
+                       ABew.ProduktId.Id3, ABew.GrInd, d.VerweisArt, d.VerweisId.Id1, d.VerweisId.Id2, d.VerweisId.Id3,
+                       d.VerweisNummer, d.Filiale},
                       qint64(d.Vorzeichen) * d.Menge, CZAM_Info_Lagbew_ReservierungReichtNicht,
                       {verweis.ToText(), QString::number(d.Menge), artikel, groesse, d.LagerortId.ToText()});
     }
@@ -218,7 +216,8 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
         break;
     case CZAM_Korrektur_AufTransport:
         if (vonFil < 0 || anFil < 0 || an)
-            return KorrekturFehler(AMeldungen, QStringLiteral("Transport braucht Von- und An-Filiale, kein An-Lagerort"));
+            return KorrekturFehler(AMeldungen,
+                                   QStringLiteral("Transport braucht Von- und An-Filiale, kein An-Lagerort"));
         bf(vonFil, von ? vonTyp : CZAM_ArtBestTyp_Frei, -menge);
         bf(anFil, CZAM_ArtBestTyp_Transport, menge);
         break;
@@ -266,10 +265,9 @@ bool TZAM_LagerBewegungEditServerSql::FremdGesperrt(const TOrt& AOrt, TZAM_InfoM
             AMeldungen.Meldung_Add(CZAM_Info_Lagbew_LagerortGesperrt, {id.ToText(), halter});
             return true;
         }
-        const TZAM_Zeilen z = FDb.Lesen(
-            QStringLiteral("SELECT auf_id1, auf_id2, auf_id3 FROM zam_lagerort WHERE ") + CIdGleich +
-                QStringLiteral(" AND auf_id1 IS NOT NULL"),
-            Werte(id));
+        const TZAM_Zeilen z = FDb.Lesen(QStringLiteral("SELECT auf_id1, auf_id2, auf_id3 FROM zam_lagerort WHERE ") +
+                                            CIdGleich + QStringLiteral(" AND auf_id1 IS NOT NULL"),
+                                        Werte(id));
         if (z.IsEmpty())
             break;
         id = TIntTrio(z.Wert(0, 0).toInt(), z.Wert(0, 1).toInt(), z.Wert(0, 2).toInt());
@@ -370,8 +368,8 @@ void TZAM_LagerBewegungEditServerSql::Journal(const TZAM_Lager_BEW& ABew, const 
 bool TZAM_LagerBewegungEditServerSql::Behaelter_Zuordnung_Loeschen(const TIntTrio& ABehaelter, bool ABuchen)
 {
     if (!ABuchen)
-        return FDb.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_behaelter WHERE ") + CIdGleich,
-                             Werte(ABehaelter), 0)
+        return FDb.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_behaelter WHERE ") + CIdGleich, Werte(ABehaelter),
+                             0)
                    .toInt() > 0;
     const QString name = CKlasse + QStringLiteral("Behaelter_Zuordnung_Loeschen");
     IZAM_Buchung& buchung = ZAMBuchung();

@@ -1,6 +1,7 @@
 // The movement service's bookings on both engines: place stock, branch stock (BF) and journal
 // change together or not at all; refusals name their reason and leave the caller's bracket alone;
 // another program's place lock refuses, this program's own passes.
+#include "EZAM_Exception.h"
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_CommonLock.h"
 #include "IZAM_LagerBewegungEditServer.h"
@@ -24,7 +25,12 @@ namespace {
 using TA = TZAM_TestArtikel;
 using TL = TZAM_TestLager;
 
-enum TAufruf { aLagerbewegung, aUmlagerung, aKorrektur };
+enum TAufruf
+{
+    aLagerbewegung,
+    aUmlagerung,
+    aKorrektur
+};
 
 struct TFall
 {
@@ -51,6 +57,7 @@ const QList<TFall>& Faelle()
     const TInt32Trio s = Schuh();
     const int fr = 1, gb = 2;
     const TIntTrio weg, unbekannt(1, 7, 7);
+    // clang-format off
     static const QList<TFall> f = {
         {"Umlagerung", aUmlagerung, TL::P1, TL::P2, 5, 0, -1, -1, 1, true, true,
          {{TL::B(TL::P1, s, 1, fr), -5}, {TL::B(TL::P2, s, 1, fr), 5}}, {}},
@@ -104,6 +111,7 @@ const QList<TFall>& Faelle()
         {"unbekannter Lagerort", aLagerbewegung, TL::P1, unbekannt, 1, 0, -1, -1, 0, true, false, {},
          {CZAM_Info_Lagbew_LagerortUnbekannt}},
     };
+    // clang-format on
     return f;
 }
 
@@ -173,11 +181,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("motor");
         QTest::addColumn<int>("fall");
-        for (const auto& [motor, name] : {std::pair{TZAM_TestUmgebung::tmSQLite, "sqlite"},
-                                          {TZAM_TestUmgebung::tmPostgres, "postgres"}})
+        for (const auto& [motor, name] :
+             {std::pair{TZAM_TestUmgebung::tmSQLite, "sqlite"}, {TZAM_TestUmgebung::tmPostgres, "postgres"}})
             for (int i = 0; i < Faelle().size(); ++i)
-                QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name),
-                                                                      QString::fromUtf8(Faelle().at(i).Name))))
+                QTest::newRow(qPrintable(
+                    QStringLiteral("%1: %2").arg(QLatin1String(name), QString::fromUtf8(Faelle().at(i).Name))))
                     << int(motor) << i;
     }
     void buchungen()
@@ -231,13 +239,31 @@ private Q_SLOTS:
         ZAMBuchung().Schliessen(QStringLiteral("Aufrufer"));
         QCOMPARE(t.Db.LesenWert(QStringLiteral("SELECT wert FROM zam_parameter WHERE name = 'AUFRUFER'")).toString(),
                  QStringLiteral("1"));
-        const QMap<QString, qint64> erwartet = {{TL::B(TL::P1, Schuh(), 1, 1), -2},
-                                                {TL::B(TL::P2, Schuh(), 1, 1), 1},
-                                                {TL::B(TL::C, Schuh(), 1, 1), 1}};
+        const QMap<QString, qint64> erwartet = {
+            {TL::B(TL::P1, Schuh(), 1, 1), -2}, {TL::B(TL::P2, Schuh(), 1, 1), 1}, {TL::B(TL::C, Schuh(), 1, 1), 1}};
         QCOMPARE(TL::Differenz(vorher, TL::Stand(t.Db)), erwartet);
         QCOMPARE(t.Journal(), 2);
         // Both journal rows carry the caller's bracket key.
         QCOMPARE(t.Db.LesenWert(QStringLiteral("SELECT COUNT(DISTINCT prot_id3) FROM zam_bewegung")).toInt(), 1);
+    }
+
+    // A database error (here: the journal cannot be written) is no refusal: it abandons the whole
+    // bracket, the caller's earlier writes and the stock taken included, and the caller's close raises.
+    void datenbankfehlerVerwirftKlammer_data() { ZAM_MotorenDaten(); }
+    void datenbankfehlerVerwirftKlammer()
+    {
+        ZAM_MOTOR(m);
+        TLagerTest t(m);
+        t.Db.Schreiben(QStringLiteral("ALTER TABLE zam_bewegung RENAME TO zam_bewegung_weg"));
+        const auto vorher = TL::Stand(t.Db);
+        ZAMBuchung().Oeffnen(1, QStringLiteral("Aufrufer"));
+        t.Db.Schreiben(QStringLiteral("INSERT INTO zam_parameter (name, wert) VALUES ('AUFRUFER', '1')"));
+        TZAM_InfoMeldungListe meldungen;
+        QVERIFY_THROWS_EXCEPTION(EZAM_Exception, t.Buchen(aUmlagerung, TL::P1, TL::P2, 2, meldungen));
+        QVERIFY_THROWS_EXCEPTION(EZAM_Exception, ZAMBuchung().Schliessen(QStringLiteral("Aufrufer")));
+        QVERIFY(TL::Differenz(vorher, TL::Stand(t.Db)).isEmpty());
+        QCOMPARE(t.Db.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_parameter WHERE name = 'AUFRUFER'")).toInt(),
+                 0);
     }
 
     // Another program's lock on the place, or on what a container stands on, refuses the booking
@@ -250,17 +276,17 @@ private Q_SLOTS:
         QTest::addColumn<TIntTrio>("gesperrt");
         QTest::addColumn<TIntTrio>("von");
         QTest::addColumn<TIntTrio>("an");
-        for (const auto& [motor, name] : {std::pair{TZAM_TestUmgebung::tmSQLite, "sqlite"},
-                                          {TZAM_TestUmgebung::tmPostgres, "postgres"}})
+        for (const auto& [motor, name] :
+             {std::pair{TZAM_TestUmgebung::tmSQLite, "sqlite"}, {TZAM_TestUmgebung::tmPostgres, "postgres"}})
             for (bool fremd : {true, false}) {
-                const QString n = QStringLiteral("%1 %2 ").arg(QLatin1String(name),
-                                                               fremd ? QStringLiteral("fremd") : QStringLiteral("eigen"));
-                QTest::newRow(qPrintable(n + QStringLiteral("Von-Platz"))) << int(motor) << fremd
-                    << TZAM_Lagersperren::CArtLagerort << TL::P1 << TL::P1 << TL::P2;
-                QTest::newRow(qPrintable(n + QStringLiteral("An-Behaelter"))) << int(motor) << fremd
-                    << TZAM_Lagersperren::CArtBehaelter << TL::C2 << TL::P1 << TL::C2;
-                QTest::newRow(qPrintable(n + QStringLiteral("Platz unter dem Behaelter"))) << int(motor) << fremd
-                    << TZAM_Lagersperren::CArtLagerort << TL::P2 << TL::P1 << TL::C2;
+                const QString n = QStringLiteral("%1 %2 ").arg(QLatin1String(name), fremd ? QStringLiteral("fremd")
+                                                                                          : QStringLiteral("eigen"));
+                QTest::newRow(qPrintable(n + QStringLiteral("Von-Platz")))
+                    << int(motor) << fremd << TZAM_Lagersperren::CArtLagerort << TL::P1 << TL::P1 << TL::P2;
+                QTest::newRow(qPrintable(n + QStringLiteral("An-Behaelter")))
+                    << int(motor) << fremd << TZAM_Lagersperren::CArtBehaelter << TL::C2 << TL::P1 << TL::C2;
+                QTest::newRow(qPrintable(n + QStringLiteral("Platz unter dem Behaelter")))
+                    << int(motor) << fremd << TZAM_Lagersperren::CArtLagerort << TL::P2 << TL::P1 << TL::C2;
             }
     }
     void sperren()
@@ -354,12 +380,12 @@ private Q_SLOTS:
             bool Gesperrt;
             QString Kurz;
         } faelle[] = {
-            {TL::P1, O(), 0, false, {}},               // an ordinary place reports no area without a switch
-            {TL::P1, O::Defaults(), 4, false, {}},     // the own lock never counts
+            {TL::P1, O(), 0, false, {}},           // an ordinary place reports no area without a switch
+            {TL::P1, O::Defaults(), 4, false, {}}, // the own lock never counts
             {TL::P1, lagerplatz, 4, false, {}},
             {TL::P1, etik, 0, false, TL::P1.ToText()}, // the name stands in for the missing short label
             {TL::P2, O(), 0, true, QStringLiteral("P-2")},
-            {TL::C, O(), 7, false, {}},                // a container reports its area always
+            {TL::C, O(), 7, false, {}}, // a container reports its area always
         };
         for (const auto& f : faelle) {
             TZAM_Lagerort_Info info;
@@ -433,8 +459,9 @@ private Q_SLOTS:
         };
         for (const auto& v : verteilungen) {
             TQIV_MengeUFilialeArr teile;
-            QCOMPARE(t.Struktur->Menge_NachFilialen_Verteilen(teile, Schuh(), 1, v.Menge, 1, ZAMBestandsartBit(1), v.Rest),
-                     v.Ergebnis);
+            QCOMPARE(
+                t.Struktur->Menge_NachFilialen_Verteilen(teile, Schuh(), 1, v.Menge, 1, ZAMBestandsartBit(1), v.Rest),
+                v.Ergebnis);
             QCOMPARE(teile, v.Teile);
         }
     }
