@@ -133,6 +133,16 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
             return false;
     }
 
+    // Stock rows name an article size: goods of a size that does not exist are refused, not raised.
+    if (an && FDb.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_artikel_groesse WHERE prod_id1 = ? "
+                                           "AND prod_id2 = ? AND prod_id3 = ? AND groesse = ?"),
+                            {ABew.ProduktId.Id1, ABew.ProduktId.Id2, ABew.ProduktId.Id3, int(ABew.GrInd)}, 0)
+                      .toInt() == 0) {
+        AMeldungen.Meldung_Add(CZAM_Info_Lagbew_GroesseUnbekannt,
+                               {ABew.ProduktId.ToText(), QString::number(ABew.GrInd)});
+        return false;
+    }
+
     const int menge = ABew.Menge;
     const QString artikel = ABew.ProduktId.ToText();
     const QString groesse = QString::number(ABew.GrInd);
@@ -148,7 +158,9 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
     for (const TZAM_LVPB_Daten& d : ABew.LVPB) {
         if (d.Menge == 0)
             continue;
-        if (d.Menge < 0 || (d.Vorzeichen != 1 && d.Vorzeichen != -1) || d.LagerortId.IsNull())
+        // Reservations move only between the movement's own places.
+        const bool eigenerOrt = (von && d.LagerortId == vonOrt.Id) || (an && d.LagerortId == anOrt.Id);
+        if (d.Menge < 0 || (d.Vorzeichen != 1 && d.Vorzeichen != -1) || !eigenerOrt)
             return KorrekturFehler(
                 AMeldungen, QStringLiteral("Reservierung mit Menge %1, Vorzeichen %2").arg(d.Menge).arg(d.Vorzeichen));
         const TZAM_PersArt_ExtVerweis verweis =

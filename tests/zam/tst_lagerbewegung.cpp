@@ -43,6 +43,7 @@ struct TFall
     bool Ergebnis;
     QMap<QString, qint64> Aenderungen;
     QList<TInfoKoord> Meldungen; // in the order of the rows they refuse: place stock before BF
+    int GrInd = 1;
 };
 
 TInt32Trio Schuh()
@@ -108,6 +109,8 @@ const QList<TFall>& Faelle()
          {{TL::F(s, 11, 40, 1), -1}, {TL::F(s, 11, fr, 1), 1}}, {}},
         {"Empfang ohne Transportbestand", aKorrektur, weg, weg, 4, 71, -1, 11, 0, true, false, {},
          {CZAM_Info_Lagbew_FilialbestandReichtNicht}},
+        {"unbekannte Groesse", aLagerbewegung, TL::P1, TL::P2, 1, 0, -1, -1, 0, true, false, {},
+         {CZAM_Info_Lagbew_GroesseUnbekannt}, 9},
         {"unbekannter Lagerort", aLagerbewegung, TL::P1, unbekannt, 1, 0, -1, -1, 0, true, false, {},
          {CZAM_Info_Lagbew_LagerortUnbekannt}},
     };
@@ -135,11 +138,11 @@ public:
 
     bool Buchen(TAufruf AAufruf, const TIntTrio& AVon, const TIntTrio& AAn, int AMenge, TZAM_InfoMeldungListe& AM,
                 int AKorrektur = 0, int AVonFil = -1, int AAnFil = -1, int AUmlArt = 1, bool ABuchen = true,
-                const TZAM_LVPB_Daten_Array& ALVPB = {})
+                const TZAM_LVPB_Daten_Array& ALVPB = {}, int AGrInd = 1)
     {
         TZAM_Lager_BEW b;
         b.ProduktId = Schuh();
-        b.GrInd = 1;
+        b.GrInd = quint8(AGrInd);
         b.VonLagerortId = AVon;
         b.AnLagerortId = AAn;
         b.Menge = AMenge;
@@ -147,7 +150,7 @@ public:
         b.LVPB = ALVPB;
         TZAM_Lager_BNE_Korrektur k;
         k.ProduktId = b.ProduktId;
-        k.GrInd = 1;
+        k.GrInd = quint8(AGrInd);
         k.Menge = AMenge;
         k.VonFiliale = qint16(AVonFil);
         k.AnFiliale = qint16(AAnFil);
@@ -197,7 +200,7 @@ private Q_SLOTS:
         const auto vorher = TL::Stand(t.Db);
         TZAM_InfoMeldungListe meldungen;
         QCOMPARE(t.Buchen(f.Aufruf, f.Von, f.An, f.Menge, meldungen, f.KorrekturArt, f.VonFiliale, f.AnFiliale,
-                          f.UmlagerungsArt, f.Buchen),
+                          f.UmlagerungsArt, f.Buchen, {}, f.GrInd),
                  f.Ergebnis);
         QCOMPARE(TL::Differenz(vorher, TL::Stand(t.Db)), f.Aenderungen);
         QList<TInfoKoord> gemeldet;
