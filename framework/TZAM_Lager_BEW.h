@@ -71,6 +71,11 @@ inline constexpr quint8 CZAM_Korrektur_InGeblockt = 3;     // a branch's free st
 inline constexpr quint8 CZAM_Korrektur_AusGeblockt = 4;    // blocked goods -> free stock
 inline constexpr quint8 CZAM_Korrektur_InventurMinus = 62;
 inline constexpr quint8 CZAM_Korrektur_InventurPlus = 66;
+// Ours, for goods slips: goods leave the warehouse from the from-branch's free stock into the
+// to-branch's transport stock; receiving them moves the to-branch's transport stock to its free
+// stock (onto a place, or without one when a slip is accepted at once).
+inline constexpr quint8 CZAM_Korrektur_AufTransport = 70;
+inline constexpr quint8 CZAM_Korrektur_AusTransport = 71;
 
 // The change of owner that accompanies a movement.
 struct TZAM_Lager_BNE_Korrektur

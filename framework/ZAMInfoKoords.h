@@ -52,3 +52,4 @@ inline const TInfoKoord CZAM_Info_Lagbew_FilialbestandReichtNicht{"LAGBEW", 2004
 inline const TInfoKoord CZAM_Info_Lagbew_LagerortUnbekannt{"LAGBEW", 2005};
 inline const TInfoKoord CZAM_Info_Lagbew_ReservierungReichtNicht{"LAGBEW", 2006};
 inline const TInfoKoord CZAM_Info_Lagbew_KorrekturUngueltig{"LAGBEW", 2007};
+inline const TInfoKoord CZAM_Info_Lagbew_GroesseUnbekannt{"LAGBEW", 2008};

@@ -24,8 +24,8 @@ const TTabellenText& Tabelle(int ATabelle)
           QStringLiteral("verweis_art"), QStringLiteral("verweis_id1"), QStringLiteral("verweis_id2"),
           QStringLiteral("verweis_id3"), QStringLiteral("verweis_nummer"), QStringLiteral("filiale")}},
         {QStringLiteral("zam_bf"),
-         {QStringLiteral("prod_id1"), QStringLiteral("prod_id2"), QStringLiteral("prod_id3"),
-          QStringLiteral("filiale"), QStringLiteral("bestandsart"), QStringLiteral("groesse")}},
+         {QStringLiteral("prod_id1"), QStringLiteral("prod_id2"), QStringLiteral("prod_id3"), QStringLiteral("filiale"),
+          QStringLiteral("bestandsart"), QStringLiteral("groesse")}},
     };
     return GTabellen[ATabelle];
 }

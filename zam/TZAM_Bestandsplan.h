@@ -18,7 +18,12 @@ class TZAM_InfoMeldungListe;
 class TZAM_Bestandsplan
 {
 public:
-    enum TTabelle { tbBestand, tbLVPB, tbBF };
+    enum TTabelle
+    {
+        tbBestand,
+        tbLVPB,
+        tbBF
+    };
 
     // AMeldung with its inserts is what a refusal of that row says.
     void Aendern(TTabelle ATabelle, const QList<int>& ASchluessel, qint64 ADelta, const TInfoKoord& AMeldung,

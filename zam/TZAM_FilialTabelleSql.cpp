@@ -3,8 +3,8 @@
 #include "TZAM_Datenbank.h"
 
 namespace {
-const QString CSpalten =
-    QStringLiteral("nummer, name, teamsport_plus, orge_id1, orge_id2, orge_ebene1, orge_ebene2, lager FROM zam_filiale");
+const QString CSpalten = QStringLiteral(
+    "nummer, name, teamsport_plus, orge_id1, orge_id2, orge_ebene1, orge_ebene2, lager FROM zam_filiale");
 
 TZAM_Filiale AusZeile(const QVariantList& z)
 {
@@ -46,9 +46,10 @@ int TZAM_FilialTabelleSql::MaxFiliale()
 void TZAM_FilialTabelleSql::Speichern(TZAM_Datenbank& ADb, const TZAM_Filiale& AFiliale)
 {
     const TOrgeIdKompl& o = AFiliale.OrgeId;
-    const QVariantList werte = {
-        AFiliale.Name,  AFiliale.TeamsportPlus ? 1 : 0, o.OrgeId.Id1, o.OrgeId.Id2, o.OrgeEbene.Id1, o.OrgeEbene.Id2,
-        AFiliale.Lager, AFiliale.Nummer};
+    const QVariantList werte = {AFiliale.Name,   AFiliale.TeamsportPlus ? 1 : 0,
+                                o.OrgeId.Id1,    o.OrgeId.Id2,
+                                o.OrgeEbene.Id1, o.OrgeEbene.Id2,
+                                AFiliale.Lager,  AFiliale.Nummer};
     if (ADb.Schreiben(QStringLiteral("UPDATE zam_filiale SET name = ?, teamsport_plus = ?, orge_id1 = ?, orge_id2 = ?, "
                                      "orge_ebene1 = ?, orge_ebene2 = ?, lager = ? WHERE nummer = ?"),
                       werte) == 0)

@@ -112,16 +112,17 @@ bool TZAM_LagerBewegungEditServerSql::Buchung(const QString& AName, TZAM_Lager_B
 }
 
 bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur,
-                                             int AFiliale, TZAM_Bestandsplan& APlan,
-                                             TZAM_InfoMeldungListe& AMeldungen)
+                                             int AFiliale, TZAM_Bestandsplan& APlan, TZAM_InfoMeldungListe& AMeldungen)
 {
     const bool von = ABew.VonLagerortId.Defined();
     const bool an = ABew.AnLagerortId.Defined();
-    if (!von && !an)
+    const int art = AKorrektur ? AKorrektur->KorrekturArt : CZAM_Korrektur_Keine;
+    // Only a slip accepted at once books without any place.
+    if (!von && !an && art != CZAM_Korrektur_AusTransport)
         return KorrekturFehler(AMeldungen, QStringLiteral("weder Von- noch An-Lagerort"));
     TOrt vonOrt, anOrt;
-    for (auto [gesetzt, id, ort] : {std::tuple(von, ABew.VonLagerortId, &vonOrt),
-                                    std::tuple(an, ABew.AnLagerortId, &anOrt)}) {
+    for (auto [gesetzt, id, ort] :
+         {std::tuple(von, ABew.VonLagerortId, &vonOrt), std::tuple(an, ABew.AnLagerortId, &anOrt)}) {
         if (!gesetzt)
             continue;
         if (!Ort_Lesen(id, *ort)) {
@@ -130,6 +131,16 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
         }
         if (FremdGesperrt(*ort, AMeldungen))
             return false;
+    }
+
+    // Stock rows name an article size: goods of a size that does not exist are refused, not raised.
+    if (an && FDb.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_artikel_groesse WHERE prod_id1 = ? "
+                                           "AND prod_id2 = ? AND prod_id3 = ? AND groesse = ?"),
+                            {ABew.ProduktId.Id1, ABew.ProduktId.Id2, ABew.ProduktId.Id3, int(ABew.GrInd)}, 0)
+                      .toInt() == 0) {
+        AMeldungen.Meldung_Add(CZAM_Info_Lagbew_GroesseUnbekannt,
+                               {ABew.ProduktId.ToText(), QString::number(ABew.GrInd)});
+        return false;
     }
 
     const int menge = ABew.Menge;
@@ -147,16 +158,17 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
     for (const TZAM_LVPB_Daten& d : ABew.LVPB) {
         if (d.Menge == 0)
             continue;
-        if (d.Menge < 0 || (d.Vorzeichen != 1 && d.Vorzeichen != -1) || d.LagerortId.IsNull())
-            return KorrekturFehler(AMeldungen, QStringLiteral("Reservierung mit Menge %1, Vorzeichen %2")
-                                                   .arg(d.Menge)
-                                                   .arg(d.Vorzeichen));
+        // Reservations move only between the movement's own places.
+        const bool eigenerOrt = (von && d.LagerortId == vonOrt.Id) || (an && d.LagerortId == anOrt.Id);
+        if (d.Menge < 0 || (d.Vorzeichen != 1 && d.Vorzeichen != -1) || !eigenerOrt)
+            return KorrekturFehler(
+                AMeldungen, QStringLiteral("Reservierung mit Menge %1, Vorzeichen %2").arg(d.Menge).arg(d.Vorzeichen));
         const TZAM_PersArt_ExtVerweis verweis =
             TZAM_PersArt_ExtVerweis::Construct(d.VerweisArt, d.VerweisId, d.VerweisNummer);
         APlan.Aendern(TZAM_Bestandsplan::tbLVPB,
                       {d.LagerortId.Id1, d.LagerortId.Id2, d.LagerortId.Id3, ABew.ProduktId.Id1, ABew.ProduktId.Id2,
-                       ABew.ProduktId.Id3, ABew.GrInd, d.VerweisArt, d.VerweisId.Id1, d.VerweisId.Id2,
-                       d.VerweisId.Id3, d.VerweisNummer, d.Filiale},
+                       ABew.ProduktId.Id3, ABew.GrInd, d.VerweisArt, d.VerweisId.Id1, d.VerweisId.Id2, d.VerweisId.Id3,
+                       d.VerweisNummer, d.Filiale},
                       qint64(d.Vorzeichen) * d.Menge, CZAM_Info_Lagbew_ReservierungReichtNicht,
                       {verweis.ToText(), QString::number(d.Menge), artikel, groesse, d.LagerortId.ToText()});
     }
@@ -169,7 +181,6 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
                       CZAM_Info_Lagbew_FilialbestandReichtNicht,
                       {QString::number(menge), artikel, groesse, QString::number(AFil)});
     };
-    const int art = AKorrektur ? AKorrektur->KorrekturArt : CZAM_Korrektur_Keine;
     const int vonFil = AKorrektur ? AKorrektur->VonFiliale : -1;
     const int anFil = AKorrektur ? AKorrektur->AnFiliale : -1;
     switch (art) {
@@ -215,6 +226,19 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
             return KorrekturFehler(AMeldungen, QStringLiteral("Inventurzugang braucht Filiale und nur An-Lagerort"));
         bf(vonFil, anTyp, menge);
         break;
+    case CZAM_Korrektur_AufTransport:
+        if (vonFil < 0 || anFil < 0 || an)
+            return KorrekturFehler(AMeldungen,
+                                   QStringLiteral("Transport braucht Von- und An-Filiale, kein An-Lagerort"));
+        bf(vonFil, von ? vonTyp : CZAM_ArtBestTyp_Frei, -menge);
+        bf(anFil, CZAM_ArtBestTyp_Transport, menge);
+        break;
+    case CZAM_Korrektur_AusTransport:
+        if (anFil < 0 || von)
+            return KorrekturFehler(AMeldungen, QStringLiteral("Empfang braucht die An-Filiale, keinen Von-Lagerort"));
+        bf(anFil, CZAM_ArtBestTyp_Transport, -menge);
+        bf(anFil, an ? anTyp : CZAM_ArtBestTyp_Frei, menge);
+        break;
     default:
         return KorrekturFehler(AMeldungen, QStringLiteral("Korrekturart %1").arg(art));
     }
@@ -253,10 +277,9 @@ bool TZAM_LagerBewegungEditServerSql::FremdGesperrt(const TOrt& AOrt, TZAM_InfoM
             AMeldungen.Meldung_Add(CZAM_Info_Lagbew_LagerortGesperrt, {id.ToText(), halter});
             return true;
         }
-        const TZAM_Zeilen z = FDb.Lesen(
-            QStringLiteral("SELECT auf_id1, auf_id2, auf_id3 FROM zam_lagerort WHERE ") + CIdGleich +
-                QStringLiteral(" AND auf_id1 IS NOT NULL"),
-            Werte(id));
+        const TZAM_Zeilen z = FDb.Lesen(QStringLiteral("SELECT auf_id1, auf_id2, auf_id3 FROM zam_lagerort WHERE ") +
+                                            CIdGleich + QStringLiteral(" AND auf_id1 IS NOT NULL"),
+                                        Werte(id));
         if (z.IsEmpty())
             break;
         id = TIntTrio(z.Wert(0, 0).toInt(), z.Wert(0, 1).toInt(), z.Wert(0, 2).toInt());
@@ -357,8 +380,8 @@ void TZAM_LagerBewegungEditServerSql::Journal(const TZAM_Lager_BEW& ABew, const 
 bool TZAM_LagerBewegungEditServerSql::Behaelter_Zuordnung_Loeschen(const TIntTrio& ABehaelter, bool ABuchen)
 {
     if (!ABuchen)
-        return FDb.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_behaelter WHERE ") + CIdGleich,
-                             Werte(ABehaelter), 0)
+        return FDb.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_behaelter WHERE ") + CIdGleich, Werte(ABehaelter),
+                             0)
                    .toInt() > 0;
     const QString name = CKlasse + QStringLiteral("Behaelter_Zuordnung_Loeschen");
     IZAM_Buchung& buchung = ZAMBuchung();

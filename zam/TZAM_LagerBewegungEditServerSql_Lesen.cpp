@@ -58,14 +58,14 @@ int TZAM_LagerBewegungEditServerSql::Filialbestand(const TInt32Trio& AProduktId,
 }
 
 int TZAM_LagerBewegungEditServerSql::Lagerplatzbestand(const TInt32Trio& AProduktId, int AGrInd,
-                                                      const TIntTrio& ALagerort)
+                                                       const TIntTrio& ALagerort)
 {
     return FDb
         .LesenWert(QStringLiteral("SELECT SUM(menge) FROM zam_bestand WHERE lo_id1 = ? AND lo_id2 = ? AND lo_id3 = ? "
                                   "AND prod_id1 = ? AND prod_id2 = ? AND prod_id3 = ? AND groesse = ? "
                                   "AND bestandsart IN (?, ?)"),
-                   {ALagerort.Id1, ALagerort.Id2, ALagerort.Id3, AProduktId.Id1, AProduktId.Id2, AProduktId.Id3,
-                    AGrInd, CZAM_ArtBestTyp_Frei, CZAM_ArtBestTyp_Geblockt},
+                   {ALagerort.Id1, ALagerort.Id2, ALagerort.Id3, AProduktId.Id1, AProduktId.Id2, AProduktId.Id3, AGrInd,
+                    CZAM_ArtBestTyp_Frei, CZAM_ArtBestTyp_Geblockt},
                    0)
         .toInt();
 }
@@ -82,8 +82,8 @@ void TZAM_LagerBewegungEditServerSql::LVPBDaten_Ermitteln(const TInt32Trio& APro
     QString sql = QStringLiteral("SELECT verweis_art, verweis_id1, verweis_id2, verweis_id3, verweis_nummer, filiale, "
                                  "menge FROM zam_lvpb WHERE lo_id1 = ? AND lo_id2 = ? AND lo_id3 = ? "
                                  "AND prod_id1 = ? AND prod_id2 = ? AND prod_id3 = ? AND groesse = ? AND menge > 0");
-    QVariantList werte = {AVonLagerort.Id1, AVonLagerort.Id2, AVonLagerort.Id3, AProduktId.Id1,
-                          AProduktId.Id2,   AProduktId.Id3,   AGrInd};
+    QVariantList werte = {
+        AVonLagerort.Id1, AVonLagerort.Id2, AVonLagerort.Id3, AProduktId.Id1, AProduktId.Id2, AProduktId.Id3, AGrInd};
     if (AArt > 0) {
         sql += QStringLiteral(" AND verweis_art = ?");
         werte << AArt;

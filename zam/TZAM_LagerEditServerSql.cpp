@@ -1,8 +1,8 @@
 #include "TZAM_LagerEditServerSql.h"
 
+#include "IZAM_CommonLock.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_Lagersperren.h"
-#include "IZAM_CommonLock.h"
 #include "ZAMGlobal.h"
 
 #include <QHash>
@@ -92,16 +92,16 @@ bool TZAM_LagerEditServerSql::LagerortInfo_Lesen(const TIntTrio& ALagerort, TZAM
 {
     Lagerort_Info_Init(AInfo);
     // Every read goes to the database (one row by its key), so KeineGecachtenInfos changes nothing.
-    const TZAM_Zeilen z = FDb.Lesen(
-        QStringLiteral("SELECT ") + CLagerortSpalten + QStringLiteral(" WHERE id1 = ? AND id2 = ? AND id3 = ?"),
-        Werte(ALagerort));
+    const TZAM_Zeilen z = FDb.Lesen(QStringLiteral("SELECT ") + CLagerortSpalten +
+                                        QStringLiteral(" WHERE id1 = ? AND id2 = ? AND id3 = ?"),
+                                    Werte(ALagerort));
     if (z.IsEmpty())
         return false;
     AInfo = AusZeile(z.Zeilen().first());
     if (AOptionen.EtikKuerzel && AInfo.Kurz.isEmpty())
         AInfo.Kurz = AInfo.Name;
-    const bool mitBereich = AOptionen.MitBereich || AOptionen.MitBereichFuerLagerplaetze ||
-                            AInfo.Kennung != CZAM_Lagerort_Lagerplatz;
+    const bool mitBereich =
+        AOptionen.MitBereich || AOptionen.MitBereichFuerLagerplaetze || AInfo.Kennung != CZAM_Lagerort_Lagerplatz;
     if (!mitBereich)
         AInfo.Bereich = CZAM_Bereich_Lager;
     // Without MitGesperrt only the master data's flag; the lock table is asked only with it.
@@ -141,10 +141,9 @@ bool TZAM_LagerEditServerSql::Lagerort_InLager(const TIntTrio& ALagerort, int AL
 bool TZAM_LagerEditServerSql::Lagerplatz_Lesen(const TIntTrio& AId, TZAM_Lagerplatz& APlatz, int /*AOptionen*/)
 {
     APlatz = TZAM_Lagerplatz();
-    const TZAM_Zeilen z =
-        FDb.Lesen(QStringLiteral("SELECT lager, name, bereich, gesperrt FROM zam_lagerort "
-                                 "WHERE id1 = ? AND id2 = ? AND id3 = ? AND art = ?"),
-                  {AId.Id1, AId.Id2, AId.Id3, int(CZAM_Lagerort_Lagerplatz)});
+    const TZAM_Zeilen z = FDb.Lesen(QStringLiteral("SELECT lager, name, bereich, gesperrt FROM zam_lagerort "
+                                                   "WHERE id1 = ? AND id2 = ? AND id3 = ? AND art = ?"),
+                                    {AId.Id1, AId.Id2, AId.Id3, int(CZAM_Lagerort_Lagerplatz)});
     if (z.IsEmpty())
         return false;
     APlatz.Id = AId;
@@ -156,7 +155,7 @@ bool TZAM_LagerEditServerSql::Lagerplatz_Lesen(const TIntTrio& AId, TZAM_Lagerpl
 }
 
 QList<TZAM_Lagerort_Info> TZAM_LagerEditServerSql::Lagerorte_4_Bereich(int ALager,
-                                                                      TZAM_Lager_Ausgezeichnete_Bereiche ABereich)
+                                                                       TZAM_Lager_Ausgezeichnete_Bereiche ABereich)
 {
     const TZAM_Zeilen z = FDb.Lesen(QStringLiteral("SELECT ") + CLagerortSpalten +
                                         FDb.Sql(QStringLiteral(" WHERE lager = ? AND bereich = ? "
@@ -176,8 +175,8 @@ TZAM_LagerVorr_Array TZAM_LagerEditServerSql::Wurmloecher_Lesen(int ALager)
                                     {ALager, int(CZAM_Bereich_Wurmloch)});
     TZAM_LagerVorr_Array ergebnis;
     for (const QVariantList& r : z.Zeilen())
-        ergebnis.append({TIntTrio(r.at(0).toInt(), r.at(1).toInt(), r.at(2).toInt()), r.at(3).toString(),
-                         r.at(4).toInt()});
+        ergebnis.append(
+            {TIntTrio(r.at(0).toInt(), r.at(1).toInt(), r.at(2).toInt()), r.at(3).toString(), r.at(4).toInt()});
     return ergebnis;
 }
 
@@ -209,12 +208,12 @@ bool TZAM_LagerEditServerSql::Menge_NachFilialen_Verteilen(TQIV_MengeUFilialeArr
     const QString arten = ArtenListe(ABestandsarten, werte);
     if (arten.isEmpty())
         return false;
-    const TZAM_Zeilen z = FDb.Lesen(
-        QStringLiteral("SELECT b.filiale, SUM(b.menge) FROM zam_bf b JOIN zam_lagergruppe_filiale g "
-                       "ON g.filiale = b.filiale WHERE b.prod_id1 = ? AND b.prod_id2 = ? AND b.prod_id3 = ? "
-                       "AND b.groesse = ? AND g.lager = ? AND b.bestandsart IN (%1) GROUP BY b.filiale")
-            .arg(arten),
-        werte);
+    const TZAM_Zeilen z =
+        FDb.Lesen(QStringLiteral("SELECT b.filiale, SUM(b.menge) FROM zam_bf b JOIN zam_lagergruppe_filiale g "
+                                 "ON g.filiale = b.filiale WHERE b.prod_id1 = ? AND b.prod_id2 = ? AND b.prod_id3 = ? "
+                                 "AND b.groesse = ? AND g.lager = ? AND b.bestandsart IN (%1) GROUP BY b.filiale")
+                      .arg(arten),
+                  werte);
     QHash<int, qint64> bestand;
     for (const QVariantList& r : z.Zeilen())
         bestand.insert(r.at(0).toInt(), r.at(1).toLongLong());
@@ -235,7 +234,8 @@ bool TZAM_LagerEditServerSql::Menge_NachFilialen_Verteilen(TQIV_MengeUFilialeArr
 
 bool TZAM_LagerEditServerSql::Behaelter_Gesperrt(const TIntTrio& ABehaelter)
 {
-    return CommonLock().IsLockedOtherObjekt(TZAM_Lagersperren::CArtBehaelter, TZAM_Lagersperren::Schluessel(ABehaelter));
+    return CommonLock().IsLockedOtherObjekt(TZAM_Lagersperren::CArtBehaelter,
+                                            TZAM_Lagersperren::Schluessel(ABehaelter));
 }
 
 bool TZAM_LagerEditServerSql::Behaelter_Sperren(const TIntTrio& ABehaelter)

@@ -90,7 +90,7 @@ QMap<QString, qint64> TZAM_TestLager::Stand(TZAM_Datenbank& ADb)
 }
 
 QMap<QString, qint64> TZAM_TestLager::Differenz(const QMap<QString, qint64>& AVorher,
-                                                 const QMap<QString, qint64>& ANachher)
+                                                const QMap<QString, qint64>& ANachher)
 {
     QMap<QString, qint64> d;
     for (auto it = ANachher.cbegin(); it != ANachher.cend(); ++it)

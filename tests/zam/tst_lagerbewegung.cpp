@@ -1,10 +1,12 @@
 // The movement service's bookings on both engines: place stock, branch stock (BF) and journal
 // change together or not at all; refusals name their reason and leave the caller's bracket alone;
 // another program's place lock refuses, this program's own passes.
+#include "EZAM_Exception.h"
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_CommonLock.h"
 #include "IZAM_LagerBewegungEditServer.h"
 #include "IZAM_LagerEditServer.h"
+#include "TVRList.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_Helferprozess.h"
 #include "TZAM_InfoMeldungListe.h"
@@ -23,7 +25,12 @@ namespace {
 using TA = TZAM_TestArtikel;
 using TL = TZAM_TestLager;
 
-enum TAufruf { aLagerbewegung, aUmlagerung, aKorrektur };
+enum TAufruf
+{
+    aLagerbewegung,
+    aUmlagerung,
+    aKorrektur
+};
 
 struct TFall
 {
@@ -36,6 +43,7 @@ struct TFall
     bool Ergebnis;
     QMap<QString, qint64> Aenderungen;
     QList<TInfoKoord> Meldungen; // in the order of the rows they refuse: place stock before BF
+    int GrInd = 1;
 };
 
 TInt32Trio Schuh()
@@ -43,12 +51,14 @@ TInt32Trio Schuh()
     return TA::A(TA::Schuh).Id();
 }
 
-// Free stock: P1 10 (BF 4 of branch 10, 6 of 11), P2 5 (11); blocked goods: 4 (11).
+// Free stock: P1 10 (BF 4 of branch 10, 6 of 11), P2 5 (11); blocked goods: 4 (11); 3 pieces on
+// transport to branch 11.
 const QList<TFall>& Faelle()
 {
     const TInt32Trio s = Schuh();
     const int fr = 1, gb = 2;
     const TIntTrio weg, unbekannt(1, 7, 7);
+    // clang-format off
     static const QList<TFall> f = {
         {"Umlagerung", aUmlagerung, TL::P1, TL::P2, 5, 0, -1, -1, 1, true, true,
          {{TL::B(TL::P1, s, 1, fr), -5}, {TL::B(TL::P2, s, 1, fr), 5}}, {}},
@@ -90,9 +100,21 @@ const QList<TFall>& Faelle()
          {{TL::B(TL::P1, s, 1, fr), -6}, {TL::F(s, 10, fr, 1), -4}, {TL::F(s, 11, fr, 1), -2}}, {}},
         {"Zugang in Behaelter der Filiale 11", aLagerbewegung, weg, TL::C2, 2, 0, -1, -1, 0, true, true,
          {{TL::B(TL::C2, s, 1, fr), 2}, {TL::F(s, 11, fr, 1), 2}}, {}},
+        // Goods slips: off the owner's free stock into the to-branch's transport stock, and received.
+        {"auf Transport", aKorrektur, TL::P1, weg, 2, 70, 10, 20, 0, true, true,
+         {{TL::B(TL::P1, s, 1, fr), -2}, {TL::F(s, 10, fr, 1), -2}, {TL::F(s, 20, 40, 1), 2}}, {}},
+        {"Empfang auf Platz", aKorrektur, weg, TL::P2, 2, 71, -1, 11, 0, true, true,
+         {{TL::B(TL::P2, s, 1, fr), 2}, {TL::F(s, 11, 40, 1), -2}, {TL::F(s, 11, fr, 1), 2}}, {}},
+        {"Empfang ohne Platz", aKorrektur, weg, weg, 1, 71, -1, 11, 0, true, true,
+         {{TL::F(s, 11, 40, 1), -1}, {TL::F(s, 11, fr, 1), 1}}, {}},
+        {"Empfang ohne Transportbestand", aKorrektur, weg, weg, 4, 71, -1, 11, 0, true, false, {},
+         {CZAM_Info_Lagbew_FilialbestandReichtNicht}},
+        {"unbekannte Groesse", aLagerbewegung, TL::P1, TL::P2, 1, 0, -1, -1, 0, true, false, {},
+         {CZAM_Info_Lagbew_GroesseUnbekannt}, 9},
         {"unbekannter Lagerort", aLagerbewegung, TL::P1, unbekannt, 1, 0, -1, -1, 0, true, false, {},
          {CZAM_Info_Lagbew_LagerortUnbekannt}},
     };
+    // clang-format on
     return f;
 }
 
@@ -107,17 +129,20 @@ public:
         TL::Bestand(Db, TL::P1, Schuh(), 1, 1, 6, 11);
         TL::Bestand(Db, TL::P2, Schuh(), 1, 1, 5, 11);
         TL::Bestand(Db, TL::Geblockt, Schuh(), 1, 2, 4, 11);
+        Db.Schreiben(QStringLiteral("INSERT INTO zam_bf (prod_id1, prod_id2, prod_id3, filiale, bestandsart, groesse, "
+                                    "menge) VALUES (?, ?, ?, 11, 40, 1, 3)"),
+                     {Schuh().Id1, Schuh().Id2, Schuh().Id3});
         Bew = Glob_WWSServerFactoryClass().Create<IZAM_LagerBewegungEditServer>();
         Struktur = Glob_WWSServerFactoryClass().Create<IZAM_LagerEditServer>();
     }
 
     bool Buchen(TAufruf AAufruf, const TIntTrio& AVon, const TIntTrio& AAn, int AMenge, TZAM_InfoMeldungListe& AM,
                 int AKorrektur = 0, int AVonFil = -1, int AAnFil = -1, int AUmlArt = 1, bool ABuchen = true,
-                const TZAM_LVPB_Daten_Array& ALVPB = {})
+                const TZAM_LVPB_Daten_Array& ALVPB = {}, int AGrInd = 1)
     {
         TZAM_Lager_BEW b;
         b.ProduktId = Schuh();
-        b.GrInd = 1;
+        b.GrInd = quint8(AGrInd);
         b.VonLagerortId = AVon;
         b.AnLagerortId = AAn;
         b.Menge = AMenge;
@@ -125,7 +150,7 @@ public:
         b.LVPB = ALVPB;
         TZAM_Lager_BNE_Korrektur k;
         k.ProduktId = b.ProduktId;
-        k.GrInd = 1;
+        k.GrInd = quint8(AGrInd);
         k.Menge = AMenge;
         k.VonFiliale = qint16(AVonFil);
         k.AnFiliale = qint16(AAnFil);
@@ -159,11 +184,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("motor");
         QTest::addColumn<int>("fall");
-        for (const auto& [motor, name] : {std::pair{TZAM_TestUmgebung::tmSQLite, "sqlite"},
-                                          {TZAM_TestUmgebung::tmPostgres, "postgres"}})
+        for (const auto& [motor, name] :
+             {std::pair{TZAM_TestUmgebung::tmSQLite, "sqlite"}, {TZAM_TestUmgebung::tmPostgres, "postgres"}})
             for (int i = 0; i < Faelle().size(); ++i)
-                QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name),
-                                                                      QString::fromUtf8(Faelle().at(i).Name))))
+                QTest::newRow(qPrintable(
+                    QStringLiteral("%1: %2").arg(QLatin1String(name), QString::fromUtf8(Faelle().at(i).Name))))
                     << int(motor) << i;
     }
     void buchungen()
@@ -175,7 +200,7 @@ private Q_SLOTS:
         const auto vorher = TL::Stand(t.Db);
         TZAM_InfoMeldungListe meldungen;
         QCOMPARE(t.Buchen(f.Aufruf, f.Von, f.An, f.Menge, meldungen, f.KorrekturArt, f.VonFiliale, f.AnFiliale,
-                          f.UmlagerungsArt, f.Buchen),
+                          f.UmlagerungsArt, f.Buchen, {}, f.GrInd),
                  f.Ergebnis);
         QCOMPARE(TL::Differenz(vorher, TL::Stand(t.Db)), f.Aenderungen);
         QList<TInfoKoord> gemeldet;
@@ -217,13 +242,31 @@ private Q_SLOTS:
         ZAMBuchung().Schliessen(QStringLiteral("Aufrufer"));
         QCOMPARE(t.Db.LesenWert(QStringLiteral("SELECT wert FROM zam_parameter WHERE name = 'AUFRUFER'")).toString(),
                  QStringLiteral("1"));
-        const QMap<QString, qint64> erwartet = {{TL::B(TL::P1, Schuh(), 1, 1), -2},
-                                                {TL::B(TL::P2, Schuh(), 1, 1), 1},
-                                                {TL::B(TL::C, Schuh(), 1, 1), 1}};
+        const QMap<QString, qint64> erwartet = {
+            {TL::B(TL::P1, Schuh(), 1, 1), -2}, {TL::B(TL::P2, Schuh(), 1, 1), 1}, {TL::B(TL::C, Schuh(), 1, 1), 1}};
         QCOMPARE(TL::Differenz(vorher, TL::Stand(t.Db)), erwartet);
         QCOMPARE(t.Journal(), 2);
         // Both journal rows carry the caller's bracket key.
         QCOMPARE(t.Db.LesenWert(QStringLiteral("SELECT COUNT(DISTINCT prot_id3) FROM zam_bewegung")).toInt(), 1);
+    }
+
+    // A database error (here: the journal cannot be written) is no refusal: it abandons the whole
+    // bracket, the caller's earlier writes and the stock taken included, and the caller's close raises.
+    void datenbankfehlerVerwirftKlammer_data() { ZAM_MotorenDaten(); }
+    void datenbankfehlerVerwirftKlammer()
+    {
+        ZAM_MOTOR(m);
+        TLagerTest t(m);
+        t.Db.Schreiben(QStringLiteral("ALTER TABLE zam_bewegung RENAME TO zam_bewegung_weg"));
+        const auto vorher = TL::Stand(t.Db);
+        ZAMBuchung().Oeffnen(1, QStringLiteral("Aufrufer"));
+        t.Db.Schreiben(QStringLiteral("INSERT INTO zam_parameter (name, wert) VALUES ('AUFRUFER', '1')"));
+        TZAM_InfoMeldungListe meldungen;
+        QVERIFY_THROWS_EXCEPTION(EZAM_Exception, t.Buchen(aUmlagerung, TL::P1, TL::P2, 2, meldungen));
+        QVERIFY_THROWS_EXCEPTION(EZAM_Exception, ZAMBuchung().Schliessen(QStringLiteral("Aufrufer")));
+        QVERIFY(TL::Differenz(vorher, TL::Stand(t.Db)).isEmpty());
+        QCOMPARE(t.Db.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_parameter WHERE name = 'AUFRUFER'")).toInt(),
+                 0);
     }
 
     // Another program's lock on the place, or on what a container stands on, refuses the booking
@@ -236,17 +279,17 @@ private Q_SLOTS:
         QTest::addColumn<TIntTrio>("gesperrt");
         QTest::addColumn<TIntTrio>("von");
         QTest::addColumn<TIntTrio>("an");
-        for (const auto& [motor, name] : {std::pair{TZAM_TestUmgebung::tmSQLite, "sqlite"},
-                                          {TZAM_TestUmgebung::tmPostgres, "postgres"}})
+        for (const auto& [motor, name] :
+             {std::pair{TZAM_TestUmgebung::tmSQLite, "sqlite"}, {TZAM_TestUmgebung::tmPostgres, "postgres"}})
             for (bool fremd : {true, false}) {
-                const QString n = QStringLiteral("%1 %2 ").arg(QLatin1String(name),
-                                                               fremd ? QStringLiteral("fremd") : QStringLiteral("eigen"));
-                QTest::newRow(qPrintable(n + QStringLiteral("Von-Platz"))) << int(motor) << fremd
-                    << TZAM_Lagersperren::CArtLagerort << TL::P1 << TL::P1 << TL::P2;
-                QTest::newRow(qPrintable(n + QStringLiteral("An-Behaelter"))) << int(motor) << fremd
-                    << TZAM_Lagersperren::CArtBehaelter << TL::C2 << TL::P1 << TL::C2;
-                QTest::newRow(qPrintable(n + QStringLiteral("Platz unter dem Behaelter"))) << int(motor) << fremd
-                    << TZAM_Lagersperren::CArtLagerort << TL::P2 << TL::P1 << TL::C2;
+                const QString n = QStringLiteral("%1 %2 ").arg(QLatin1String(name), fremd ? QStringLiteral("fremd")
+                                                                                          : QStringLiteral("eigen"));
+                QTest::newRow(qPrintable(n + QStringLiteral("Von-Platz")))
+                    << int(motor) << fremd << TZAM_Lagersperren::CArtLagerort << TL::P1 << TL::P1 << TL::P2;
+                QTest::newRow(qPrintable(n + QStringLiteral("An-Behaelter")))
+                    << int(motor) << fremd << TZAM_Lagersperren::CArtBehaelter << TL::C2 << TL::P1 << TL::C2;
+                QTest::newRow(qPrintable(n + QStringLiteral("Platz unter dem Behaelter")))
+                    << int(motor) << fremd << TZAM_Lagersperren::CArtLagerort << TL::P2 << TL::P1 << TL::C2;
             }
     }
     void sperren()
@@ -318,6 +361,73 @@ private Q_SLOTS:
         QVERIFY(TL::Differenz(vorher, TL::Stand(t.Db)).isEmpty());
     }
 
+    // What each read switch changes, and the staging places of a branch and of the warehouse.
+    void lagerorte_data() { ZAM_MotorenDaten(); }
+    void lagerorte()
+    {
+        ZAM_MOTOR(m);
+        TLagerTest t(m);
+        t.Db.Schreiben(QStringLiteral("UPDATE zam_lagerort SET bereich = 4, kurz = '' WHERE id2 = 1 AND id3 = 1"));
+        t.Db.Schreiben(QStringLiteral("UPDATE zam_lagerort SET gesperrt = 1, kurz = 'P-2' WHERE id2 = 1 AND id3 = 2"));
+        t.Db.Schreiben(QStringLiteral("UPDATE zam_lagerort SET bereich = 7 WHERE id2 = 9 AND id3 = 1"));
+        QVERIFY(CommonLock().LockObjekt(TZAM_Lagersperren::CArtLagerort, TZAM_Lagersperren::Schluessel(TL::P1)));
+        using O = TQIV_Lagerort_Info_Optionen;
+        O etik, lagerplatz;
+        etik.EtikKuerzel = true;
+        lagerplatz.MitBereichFuerLagerplaetze = true;
+        const struct
+        {
+            TIntTrio Ort;
+            O Optionen;
+            int Bereich;
+            bool Gesperrt;
+            QString Kurz;
+        } faelle[] = {
+            {TL::P1, O(), 0, false, {}},           // an ordinary place reports no area without a switch
+            {TL::P1, O::Defaults(), 4, false, {}}, // the own lock never counts
+            {TL::P1, lagerplatz, 4, false, {}},
+            {TL::P1, etik, 0, false, TL::P1.ToText()}, // the name stands in for the missing short label
+            {TL::P2, O(), 0, true, QStringLiteral("P-2")},
+            {TL::C, O(), 7, false, {}}, // a container reports its area always
+        };
+        for (const auto& f : faelle) {
+            TZAM_Lagerort_Info info;
+            QVERIFY(t.Struktur->LagerortInfo_Lesen(f.Ort, info, f.Optionen));
+            QCOMPARE(int(info.Bereich), f.Bereich);
+            QCOMPARE(info.Gesperrt, f.Gesperrt);
+            QCOMPARE(info.Kurz, f.Kurz);
+        }
+        TZAM_Lagerort_Info info;
+        QVERIFY(!t.Struktur->LagerortInfo_Lesen(TIntTrio(1, 7, 7), info, O::Defaults()));
+
+        // Two staging places of branch 10, one of the warehouse itself.
+        for (const auto& [id3, name, filiale, lager] :
+             {std::tuple{1, "VBS B", 10, -1}, {2, "VBS A", 10, -1}, {3, "VBS Lager", -1, 1}})
+            t.Db.Schreiben(QStringLiteral("INSERT INTO zam_lagerort (id1, id2, id3, lager, name, bereich, filiale, "
+                                          "zuord_lager) VALUES (1, 2, ?, 1, ?, 2, ?, ?)"),
+                           {id3, QString::fromLatin1(name), filiale, lager});
+        const struct
+        {
+            int Filiale, Eigene;
+            QStringList Namen;
+        } vbs[] = {{10, -1, {"VBS A", "VBS B"}}, {11, -1, {}}, {-1, 1, {"VBS Lager"}}};
+        for (const auto& v : vbs) {
+            t.Struktur->VBSListe_Laden(1, v.Filiale, v.Eigene);
+            const TVRList& liste = t.Struktur->VBSListe();
+            QStringList namen;
+            for (int i = 0; i < liste.GetRowCount(); ++i)
+                namen << liste.GetCellValueAsString(i, t.Struktur->VBSListe_SpalteName());
+            QCOMPARE(namen, v.Namen);
+        }
+        t.Struktur->VBSListe_Laden(1, -1, 1);
+        QCOMPARE(TIntTrio::FromText(t.Struktur->VBSListe().GetCellValueAsString(0, t.Struktur->VBSListe_SpalteId())),
+                 TIntTrio(1, 2, 3));
+        const TZAM_LagerVorr_Array wurmloecher = t.Struktur->Wurmloecher_Lesen(1);
+        QCOMPARE(wurmloecher.size(), 1);
+        QCOMPARE(wurmloecher.first().Id, TL::Wurmloch);
+        QCOMPARE(wurmloecher.first().Filiale, 30);
+    }
+
     // Containers on containers, assignments of places and the split over the branches.
     void struktur_data() { ZAM_MotorenDaten(); }
     void struktur()
@@ -352,8 +462,9 @@ private Q_SLOTS:
         };
         for (const auto& v : verteilungen) {
             TQIV_MengeUFilialeArr teile;
-            QCOMPARE(t.Struktur->Menge_NachFilialen_Verteilen(teile, Schuh(), 1, v.Menge, 1, ZAMBestandsartBit(1), v.Rest),
-                     v.Ergebnis);
+            QCOMPARE(
+                t.Struktur->Menge_NachFilialen_Verteilen(teile, Schuh(), 1, v.Menge, 1, ZAMBestandsartBit(1), v.Rest),
+                v.Ergebnis);
             QCOMPARE(teile, v.Teile);
         }
     }
