@@ -201,12 +201,21 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
                 bf(fil, anTyp, menge);
         break;
     }
-    case CZAM_Korrektur_Filialtransfer:
-        if (vonFil < 0 || anFil < 0)
+    case CZAM_Korrektur_Filialtransfer: {
+        // A side the booking leaves open is the warehouse's: goods into a wormhole leave their
+        // owners (as any booking from the place finds them), goods out of one reach the branch
+        // the target place stands for.
+        TEigentuemer abgeber{{vonFil, menge}};
+        if (vonFil < 0 && von)
+            abgeber = Eigentuemer(vonOrt, CZAM_ArtBestTyp_Frei, menge, -1, ABew, APlan);
+        const int empfaenger = anFil < 0 && an ? Empfaenger(anOrt, -1) : anFil;
+        if (abgeber.isEmpty() || abgeber.first().first < 0 || empfaenger < 0)
             return KorrekturFehler(AMeldungen, QStringLiteral("Filialtransfer ohne Von- oder An-Filiale"));
-        bf(vonFil, CZAM_ArtBestTyp_Frei, -menge);
-        bf(anFil, CZAM_ArtBestTyp_Frei, menge);
+        for (const auto& [fil, n] : abgeber)
+            bf(fil, CZAM_ArtBestTyp_Frei, -n);
+        bf(empfaenger, CZAM_ArtBestTyp_Frei, menge);
         break;
+    }
     case CZAM_Korrektur_InGeblockt:
     case CZAM_Korrektur_AusGeblockt: {
         if (vonFil < 0)
