@@ -2,6 +2,7 @@
 // of scripts/pg-testserver.sh up) on PostgreSQL:  zam_bench [LAEUFE]
 #include "TZAM_LagerMessung.h"
 #include "TZAM_Messung.h"
+#include "TZAM_WettlaufMessung.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMGlobal.h"
 
@@ -40,8 +41,11 @@ int main(int argc, char** argv)
     try {
         Messen(TZAM_TestUmgebung::tmSQLite, laeufe);
         QString grund;
-        if (TZAM_TestUmgebung::PostgresVerfuegbar(&grund))
+        if (TZAM_TestUmgebung::PostgresVerfuegbar(&grund)) {
             Messen(TZAM_TestUmgebung::tmPostgres, laeufe);
+            TZAM_TestUmgebung umg(TZAM_TestUmgebung::tmPostgres);
+            TZAM_WettlaufMessung::Messen(umg);
+        }
         else
             std::printf("\nPostgreSQL: nicht gemessen (%s)\n", qPrintable(grund));
     } catch (const std::exception& E) {

@@ -4,7 +4,8 @@
 //   KIND OK ARTICLE QUANTITY PROT1 PROT2 PROT3
 // KIND "U" a relocation, "A" a removal; OK 1 booked, 0 refused; PROT the key of the bracket the
 // booking ran in. A raised framework error writes "F GROUP NUMBER" and ends with exit code 2.
-// Options: --ini FILE, --datei FILE, --seed N, --runden N.
+// Options: --ini FILE, --datei FILE, --seed N, --runden N; --sekunden N books for that long instead
+// of a number of rounds and leaves the rows as they are (the contention benchmark).
 #include "EZAM_Exception.h"
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_LagerBewegungEditServer.h"
@@ -13,6 +14,7 @@
 #include "ZAMGlobal.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTextStream>
@@ -79,12 +81,15 @@ int main(int argc, char** argv)
     opt.MeldungenOhneFenster = true;
     QRandomGenerator zufall(Option(args, QStringLiteral("--seed")).toUInt());
     const int runden = Option(args, QStringLiteral("--runden")).toInt();
+    const int sekunden = Option(args, QStringLiteral("--sekunden")).toInt();
+    QElapsedTimer uhr;
+    uhr.start();
     try {
         TZAM_Backend backend(opt);
         ZAMProgramm().Init(QStringLiteral("QKOM"), 3, 0, 0, true);
         TLauf lauf(aus);
         const TIntTrio weg;
-        for (int i = 0; i < runden; ++i) {
+        for (int i = 0; sekunden > 0 ? uhr.elapsed() < sekunden * 1000 : i < runden; ++i) {
             const int artikel = int(zufall.bounded(2));
             const int von = int(zufall.bounded(3));
             if (zufall.bounded(10) < 6)
@@ -94,7 +99,7 @@ int main(int argc, char** argv)
                 lauf.Buchen(u'A', artikel, COrte[von], weg, 1);
         }
         // Every sibling ends by emptying the rows: the last one to stop relocating finds every piece.
-        for (bool etwas = true; etwas;) {
+        for (bool etwas = sekunden == 0; etwas;) {
             etwas = false;
             for (int artikel = 0; artikel < 2; ++artikel)
                 for (const TIntTrio& ort : COrte)
