@@ -2,6 +2,7 @@
 
 #include "Glob_WWSServerFactoryClass.h"
 #include "TFilialTabelle.h"
+#include "TZAM_DM_FilialPC_Ext.h"
 #include "TQIV_ArtvLesenTools.h"
 #include "TQIV_SimpleBestandsLeser.h"
 #include "TZAMFormStore.h"
@@ -119,6 +120,15 @@ TQIV_ArtvLesenTools* TDM_Torvik::ArtvLesenTools_GoC()
     return Werkzeug_GoC(FArtvLesenTools, "TDM_Torvik.ArtvLesenTools_GoC");
 }
 
+TZAM_DM_FilialPC_Ext* TDM_Torvik::DMExtFilPC_GoC()
+{
+    if (!FDMExtFilPC) {
+        FDMExtFilPC = std::make_unique<TZAM_DM_FilialPC_Ext>();
+        FDMExtFilPC->SetFiliale(FAktBewFiliale);
+    }
+    return FDMExtFilPC.get();
+}
+
 TZAM_ArtBarcodeMani* TDM_Torvik::ArtBarCodeMani_GoC()
 {
     return Werkzeug_GoC(FArtBarCodeMani, "TDM_Torvik.ArtBarCodeMani_GoC");
@@ -192,6 +202,10 @@ void TDM_Torvik::SetAktFiliale(qint16 AFiliale)
 {
     if (AFiliale == FAktBewFiliale)
         return;
+    if (FDMExtFilPC) {
+        FDMExtFilPC->SetLager(-1);
+        FDMExtFilPC->SetFiliale(AFiliale);
+    }
     FAktBewFiliale = AFiliale;
 }
 

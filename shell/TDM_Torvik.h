@@ -28,6 +28,7 @@ class TQIV_ArtvLesenTools;
 class TfrmArtNrGrPopup;
 class TQIV_SimpleBestandsLeser;
 class TZAM_ArtBarcodeMani;
+class TZAM_DM_FilialPC_Ext;
 class TZAMFormStore;
 class TZAMWarteForm;
 class TZAM_InfoMeldungListe;
@@ -106,6 +107,8 @@ public:
     TZAMFormStore* FormStore_CIN();
     // The framework's article tools, created on first use; nil after a registered failure.
     TQIV_ArtvLesenTools* ArtvLesenTools_GoC();
+    // Created on first use for the current booking branch.
+    TZAM_DM_FilialPC_Ext* DMExtFilPC_GoC();
     TZAM_ArtBarcodeMani* ArtBarCodeMani_GoC();
     TQIV_SimpleBestandsLeser* BestandsLeser_GoC();
 
@@ -207,6 +210,7 @@ private:
     std::unique_ptr<IZAM_MandListeServer> FMandListeServer;
     std::unique_ptr<IZAM_RechteServer> FRechteserver;
     std::unique_ptr<TQIV_ArtvLesenTools> FArtvLesenTools;
+    std::unique_ptr<TZAM_DM_FilialPC_Ext> FDMExtFilPC;
     std::unique_ptr<TZAM_ArtBarcodeMani> FArtBarCodeMani;
     std::unique_ptr<TQIV_SimpleBestandsLeser> FBestandsLeser;
     IZAM_FilialTabelle* FFilialTabelle = nullptr;

@@ -4,6 +4,7 @@
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_FormStoreServer.h"
 #include "TDM_Torvik.h"
+#include "TZAM_DM_FilialPC_Ext.h"
 #include "TQIV_Aufgaben_Suchkriterien_Options.h"
 #include "TZAMFormStore.h"
 #include "TZAMWarteForm.h"
@@ -102,6 +103,12 @@ private Q_SLOTS:
         QCOMPARE(dm.FAktBewFiliale, qint16(-1));
         QCOMPARE(dm.GetAktLagerFilialen(), (QList<int>{31, 32}));
         QVERIFY(!dm.LagerExistiert_Und_IstEinFilialLager(3));
+        // The branch-PC extension starts with the booking branch and follows it, its warehouse reset.
+        QCOMPARE(dm.DMExtFilPC_GoC()->Filiale(), qint16(-1));
+        dm.DMExtFilPC_GoC()->SetLager(3);
+        dm.SetAktFiliale(32);
+        QCOMPARE(dm.DMExtFilPC_GoC()->Filiale(), qint16(32));
+        QCOMPARE(dm.DMExtFilPC_GoC()->Lager(), -1);
     }
 
     void zweiLaegerOhneWahlKeinLager()
