@@ -5,7 +5,7 @@
 // KIND "U" a relocation, "A" a removal; OK 1 booked, 0 refused; PROT the key of the bracket the
 // booking ran in. A raised framework error writes "F GROUP NUMBER" and ends with exit code 2.
 // Options: --ini FILE, --datei FILE, --seed N, --runden N; --sekunden N books for that long instead
-// of a number of rounds and leaves the rows as they are (the contention benchmark).
+// of a number of rounds, only relocating, and leaves the rows as they are (the contention benchmark).
 #include "EZAM_Exception.h"
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_LagerBewegungEditServer.h"
@@ -92,7 +92,8 @@ int main(int argc, char** argv)
         for (int i = 0; sekunden > 0 ? uhr.elapsed() < sekunden * 1000 : i < runden; ++i) {
             const int artikel = int(zufall.bounded(2));
             const int von = int(zufall.bounded(3));
-            if (zufall.bounded(10) < 6)
+            // Timed runs only relocate, so the shared rows keep their stock for the whole run.
+            if (sekunden > 0 || zufall.bounded(10) < 6)
                 lauf.Buchen(u'U', artikel, COrte[von], COrte[(von + 1 + zufall.bounded(2)) % 3],
                             1 + int(zufall.bounded(2)));
             else
