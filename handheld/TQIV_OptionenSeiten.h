@@ -13,7 +13,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 class QTabWidget;
 class QWidget;
 

@@ -1,4 +1,5 @@
 // Composite keys: text forms, parsing and the barcode form.
+#include "TIntTrioList.h"
 #include "EZAM_Exception.h"
 #include "TInt32Trio.h"
 #include "TIntQuad.h"
@@ -115,6 +116,15 @@ private Q_SLOTS:
         QVERIFY(!JNToBool(QStringLiteral("j")));
         QVERIFY(!JNToBool(QStringLiteral("N")));
         QCOMPARE(zam_FormatProtNr(TIntTrio(1, 42, 17)), QStringLiteral("1/000042/000017"));
+
+        // A key list sorts part by part (not by text) and is searched by halving.
+        TIntTrioList l{{2, 1, 1}, {1, 10, 0}, {1, 9, 5}, {1, 10, -1}};
+        l.Sort();
+        QCOMPARE(l, (TIntTrioList{{1, 9, 5}, {1, 10, -1}, {1, 10, 0}, {2, 1, 1}}));
+        qsizetype i = -1;
+        QVERIFY(l.Find({1, 10, 0}, i) && i == 2);
+        QVERIFY(!l.Find({1, 9, 6}, i) && i == 1);
+        QVERIFY(!l.Find({3, 0, 0}, i) && i == 4);
     }
 
     void dreiwertig()
