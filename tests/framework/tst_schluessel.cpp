@@ -1,8 +1,8 @@
 // Composite keys: text forms, parsing and the barcode form.
-#include "TIntTrioList.h"
 #include "EZAM_Exception.h"
 #include "TInt32Trio.h"
 #include "TIntQuad.h"
+#include "TIntTrioList.h"
 #include "TOrgeIdKompl.h"
 #include "TZAM_TriState.h"
 #include "ZAMInfoKoords.h"
