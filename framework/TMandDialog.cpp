@@ -5,6 +5,7 @@
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_Info.h"
 #include "TZAM_Hausregel.h"
+#include "ZAMDialogKnoepfe.h"
 #include "ZAMFarben.h"
 #include "ZAMFormMitte.h"
 
@@ -30,18 +31,7 @@ TMandDialog::TMandDialog(QWidget* AParent) : TZAMForm(AParent, QStringLiteral("M
     FlvMandanten = new TZAM_GPListe(QStringLiteral("lvMandanten"), QStringLiteral("Mandant"));
     layout->addWidget(FlvMandanten, 1);
 
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    FbtnOK = new QPushButton(QStringLiteral("OK"));
-    FbtnOK->setObjectName(QStringLiteral("btnOK"));
-    FbtnAbbrechen = new QPushButton(QStringLiteral("Abbrechen"));
-    FbtnAbbrechen->setObjectName(QStringLiteral("btnAbbrechen"));
-    for (QPushButton* b : {FbtnOK, FbtnAbbrechen}) {
-        b->setAutoDefault(false);
-        b->setMinimumHeight(40);
-        knoepfe->addWidget(b);
-    }
-    layout->addLayout(knoepfe);
+    layout->addLayout(ZAMDialogKnoepfe(FbtnOK, FbtnAbbrechen));
 
     connect(FlvMandanten, &QTreeWidget::activated, this, [this](const QModelIndex& AIndex) {
         FlvMandanten->setCurrentIndex(AIndex);

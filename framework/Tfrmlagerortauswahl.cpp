@@ -4,6 +4,7 @@
 #include "IZAM_Info.h"
 #include "TVRList.h"
 #include "TZAM_Hausregel.h"
+#include "ZAMDialogKnoepfe.h"
 #include "ZAMFarben.h"
 #include "ZAMGlobal.h"
 
@@ -54,19 +55,7 @@ Tfrmlagerortauswahl::Tfrmlagerortauswahl(QWidget* AParent) : TZAMForm(AParent, Q
     FlvLagerorte->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(FlvLagerorte, 1);
 
-    auto* zeile = new QHBoxLayout;
-    FbtnOK = new QPushButton(QStringLiteral("OK"));
-    FbtnOK->setObjectName(QStringLiteral("btnOK"));
-    FbtnAbbrechen = new QPushButton(QStringLiteral("Abbrechen"));
-    FbtnAbbrechen->setObjectName(QStringLiteral("btnAbbrechen"));
-    for (QPushButton* b : {FbtnOK, FbtnAbbrechen}) {
-        b->setAutoDefault(false);
-        b->setMinimumHeight(40);
-    }
-    zeile->addStretch();
-    zeile->addWidget(FbtnOK);
-    zeile->addWidget(FbtnAbbrechen);
-    layout->addLayout(zeile);
+    layout->addLayout(ZAMDialogKnoepfe(FbtnOK, FbtnAbbrechen));
 
     connect(FbtnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(FlvLagerorte, &QTreeWidget::itemDoubleClicked, this, [this] { btnOKClick(); });

@@ -95,15 +95,8 @@ bool TDM_Torvik::UmlagerungBuchen(const TInt32Trio& AProduktId, int AMenge, int 
                                   const TIntTrio& ALVPBVerweisId, TZAM_InfoMeldungListe* AMeldungen)
 {
     return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.UmlagerungBuchen", false, [&] {
-        TZAM_Lager_BEW bew;
-        Lager_Bew_Init(bew);
-        bew.ProduktId = AProduktId;
-        bew.GrInd = quint8(AGrInd);
-        bew.VonLagerortId = AVonLagerort;
-        bew.AnLagerortId = AAnLagerort;
-        bew.Menge = AMenge;
-        bew.Buchungszeit = zam_Now();
-        bew.Mitarbeiter = FBenutzer;
+        TZAM_Lager_BEW bew =
+            TZAM_BewegungsDienste::Satz(AProduktId, AGrInd, AVonLagerort, AAnLagerort, AMenge, FBenutzer);
         bew.VerweisTyp = AVerweisTyp;
         bew.VerweisId = AVerweisId;
         bew.VerweisBewTyp = AVerweisBewTyp;
@@ -131,14 +124,8 @@ bool TDM_Torvik::Bestandsdifferenz_buchen(const TInt32Trio& AProduktId, int AGrI
                                           const TIntTrio& ALagerort, bool AZugang, TZAM_InfoMeldungListe* AMeldungen)
 {
     return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.Bestandsdifferenz_buchen", false, [&] {
-        TZAM_Lager_BEW bew;
-        Lager_Bew_Init(bew);
-        bew.ProduktId = AProduktId;
-        bew.GrInd = quint8(AGrInd);
-        (AZugang ? bew.AnLagerortId : bew.VonLagerortId) = ALagerort;
-        bew.Menge = AMenge;
-        bew.Buchungszeit = zam_Now();
-        bew.Mitarbeiter = FMitarbeiter;
+        TZAM_Lager_BEW bew = TZAM_BewegungsDienste::Satz(AProduktId, AGrInd, AZugang ? TIntTrio() : ALagerort,
+                                                         AZugang ? ALagerort : TIntTrio(), AMenge, FMitarbeiter);
         TZAM_Lager_BNE_Korrektur korrektur;
         Lager_BNE_Korrektur_Init(korrektur);
         korrektur.ProduktId = AProduktId;

@@ -85,15 +85,8 @@ bool TDM_Torvik::Umlagerung_MitBewegungen_Buchen(bool& AWenigerVersch, const TZA
         IZAM_LagerEditServer& lager = TZAM_BewegungsDienste::Lager(*this);
         IZAM_LagerBewegungEditServer& bewegung = TZAM_BewegungsDienste::Bewegung(*this);
 
-        TZAM_Lager_BEW bew;
-        Lager_Bew_Init(bew);
-        bew.ProduktId = AProduktId;
-        bew.GrInd = quint8(AGrInd);
-        bew.VonLagerortId = AVonInfo.LagerortId;
-        bew.AnLagerortId = AAnInfo.LagerortId;
-        bew.Menge = AMenge;
-        bew.Buchungszeit = zam_Now();
-        bew.Mitarbeiter = FMitarbeiter;
+        TZAM_Lager_BEW bew = TZAM_BewegungsDienste::Satz(AProduktId, AGrInd, AVonInfo.LagerortId, AAnInfo.LagerortId,
+                                                         AMenge, FMitarbeiter);
         TZAM_Lager_BNE_Korrektur korrektur;
         Lager_BNE_Korrektur_Init(korrektur);
         int art = CZAM_Umlagerung_Normal;

@@ -2,6 +2,7 @@
 
 #include "EZAM_Exception.h"
 #include "ZAMInfoKoords.h"
+#include "ZAMUtils.h"
 
 IZAM_LagerEditServer& TZAM_BewegungsDienste::Lager(TDM_Torvik& ADM)
 {
@@ -17,4 +18,19 @@ IZAM_LagerBewegungEditServer& TZAM_BewegungsDienste::Bewegung(TDM_Torvik& ADM)
     if (!server)
         throw EZAM_Exception(CZAM_Info_Fehler_Standard_ModulNichtVerfuegbar, QStringLiteral("LagerBewegungEditServer"));
     return *server;
+}
+
+TZAM_Lager_BEW TZAM_BewegungsDienste::Satz(const TInt32Trio& AProduktId, int AGrInd, const TIntTrio& AVon,
+                                           const TIntTrio& AAn, int AMenge, const TIntPair& AMitarbeiter)
+{
+    TZAM_Lager_BEW bew;
+    Lager_Bew_Init(bew);
+    bew.ProduktId = AProduktId;
+    bew.GrInd = quint8(AGrInd);
+    bew.VonLagerortId = AVon;
+    bew.AnLagerortId = AAn;
+    bew.Menge = AMenge;
+    bew.Buchungszeit = zam_Now();
+    bew.Mitarbeiter = AMitarbeiter;
+    return bew;
 }

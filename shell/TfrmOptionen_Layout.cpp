@@ -59,17 +59,9 @@ QPushButton* Knopf(const QString& AName, const QString& ACaption, QWidget* APare
 
 void TfrmOptionen::LayoutErstellen()
 {
-    setWindowFlag(Qt::FramelessWindowHint, true);
     setFixedSize(1016, 566);
-    QFont schrift(QStringLiteral("MS Sans Serif"));
-    ZAMSchriftHoeheSetzen(schrift, -14);
-    setFont(schrift);
-
-    FpnlOuter = new QWidget(this);
-    FpnlOuter->setObjectName(QStringLiteral("pnlouter"));
-    auto* inner = new QVBoxLayout(FpnlOuter);
-    inner->setContentsMargins(0, 0, 0, 0);
-    inner->setSpacing(4);
+    QVBoxLayout* inner = nullptr;
+    FpnlOuter = Tfrmmain::Aussenpanel(this, -14, inner);
 
     QLabel* kopf = Tfrmmain::Kopfpanel(QStringLiteral("pnlDataHeader"), QStringLiteral("Optionen"), FpnlOuter);
     kopf->setFixedHeight(34);
@@ -77,7 +69,7 @@ void TfrmOptionen::LayoutErstellen()
 
     FpgcTabSheets = new QTabWidget(FpnlOuter);
     FpgcTabSheets->setObjectName(QStringLiteral("pgcTabSheets"));
-    QFont tabSchrift = schrift;
+    QFont tabSchrift = font();
     ZAMSchriftHoeheSetzen(tabSchrift, -18);
     tabSchrift.setBold(true);
     FpgcTabSheets->tabBar()->setFont(tabSchrift);

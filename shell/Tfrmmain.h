@@ -10,6 +10,7 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 class QTimer;
+class QVBoxLayout;
 class QWidget;
 class TGpSuchDialog;
 class TMandDialog;
@@ -47,6 +48,9 @@ public:
     static QString KnopfStil(int AFarbe, int ASchrift, bool AFett);
     // A caption panel of the menu (grey, bold), also the header of the terminal forms it opens.
     static QLabel* Kopfpanel(const QString& AName, const QString& ACaption, QWidget* AParent);
+    // The frameless look of the terminal forms: the font of height ASchriftHoehe and the outer
+    // panel (pnlouter) with its column layout AInner.
+    static QWidget* Aussenpanel(QWidget* AForm, int ASchriftHoehe, QVBoxLayout*& AInner);
 
 public Q_SLOTS:
     void reject() override; // Esc is "Beenden"

@@ -22,6 +22,20 @@ QString Tfrmmain::KnopfStil(int AFarbe, int ASchrift, bool AFett)
         .arg(AFett ? QStringLiteral("bold") : QStringLiteral("normal"));
 }
 
+QWidget* Tfrmmain::Aussenpanel(QWidget* AForm, int ASchriftHoehe, QVBoxLayout*& AInner)
+{
+    AForm->setWindowFlag(Qt::FramelessWindowHint, true);
+    QFont schrift(QStringLiteral("MS Sans Serif"));
+    ZAMSchriftHoeheSetzen(schrift, ASchriftHoehe);
+    AForm->setFont(schrift);
+    auto* panel = new QWidget(AForm);
+    panel->setObjectName(QStringLiteral("pnlouter"));
+    AInner = new QVBoxLayout(panel);
+    AInner->setContentsMargins(0, 0, 0, 0);
+    AInner->setSpacing(4);
+    return panel;
+}
+
 QLabel* Tfrmmain::Kopfpanel(const QString& AName, const QString& ACaption, QWidget* AParent)
 {
     auto* l = new QLabel(ACaption, AParent);
@@ -34,19 +48,11 @@ QLabel* Tfrmmain::Kopfpanel(const QString& AName, const QString& ACaption, QWidg
 
 void Tfrmmain::LayoutErstellen()
 {
-    setWindowFlag(Qt::FramelessWindowHint, true);
     setMinimumSize(1016, 566);
     setMaximumSize(1032, 604);
     resize(1016, 566);
-    QFont schrift(QStringLiteral("MS Sans Serif"));
-    ZAMSchriftHoeheSetzen(schrift, -11);
-    setFont(schrift);
-
-    FpnlOuter = new QWidget(this);
-    FpnlOuter->setObjectName(QStringLiteral("pnlouter"));
-    auto* inner = new QVBoxLayout(FpnlOuter);
-    inner->setContentsMargins(0, 0, 0, 0);
-    inner->setSpacing(4);
+    QVBoxLayout* inner = nullptr;
+    FpnlOuter = Aussenpanel(this, -11, inner);
 
     FpnlDataHeader = Kopfpanel(QStringLiteral("pnlDataHeader"), QStringLiteral("Menü"), FpnlOuter);
     FpnlDataHeader->setFixedHeight(34);
@@ -76,7 +82,7 @@ void Tfrmmain::LayoutErstellen()
 
     FpgcMain = new QTabWidget(FpnlOuter);
     FpgcMain->setObjectName(QStringLiteral("pgcMain"));
-    QFont tabSchrift = schrift;
+    QFont tabSchrift = font();
     ZAMSchriftHoeheSetzen(tabSchrift, -21);
     tabSchrift.setBold(true);
     FpgcMain->tabBar()->setFont(tabSchrift);
@@ -166,7 +172,7 @@ void Tfrmmain::LayoutErstellen()
     connect(abmelden, &QPushButton::clicked, this, &Tfrmmain::btnBenutzerAbmeldenClick);
     FlblMita = new QLabel(FpnlOuter);
     FlblMita->setObjectName(QStringLiteral("lblMita"));
-    QFont mitaSchrift = schrift;
+    QFont mitaSchrift = font();
     ZAMSchriftHoeheSetzen(mitaSchrift, -21);
     FlblMita->setFont(mitaSchrift);
     FlblMita->setAlignment(Qt::AlignCenter);
