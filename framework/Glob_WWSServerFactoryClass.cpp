@@ -16,3 +16,9 @@ TWWSServerFactory& Glob_WWSServerFactoryClass()
     static TWWSServerFactory GFactory;
     return GFactory;
 }
+
+TWWSServerFactory& Glob_ServerFactoryClass()
+{
+    static TWWSServerFactory GFactory;
+    return GFactory;
+}

@@ -40,3 +40,6 @@ private:
 };
 
 TWWSServerFactory& Glob_WWSServerFactoryClass();
+// The second factory: services of optional modules (the customer-order documents). A service
+// that no module registered is not available: its getter answers nil.
+TWWSServerFactory& Glob_ServerFactoryClass();

@@ -3,6 +3,7 @@
 #include "TZAM_DBKonfig.h"
 #include "TZAM_Zeilen.h"
 
+#include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariantList>
@@ -43,6 +44,8 @@ public:
     QVariant LesenWert(const QString& ASql, const QVariantList& AWerte = {}, const QVariant& ADefault = {});
     // Answers the number of rows changed. A column named id is the table's automatic key: an
     // INSERT that names it is refused on both engines.
+    // A point in time as this engine stores it ({ZEITPUNKT}); date-time values are bound so.
+    QString ZeitpunktText(const QDateTime& AZeit) const;
     int Schreiben(const QString& ASql, const QVariantList& AWerte = {});
     // A write whose RETURNING clause answers rows.
     TZAM_Zeilen SchreibenMitErgebnis(const QString& ASql, const QVariantList& AWerte = {});

@@ -213,6 +213,125 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
          },
          {},
          {}},
+        // The task files. A task header (zam_auko) keeps the codes of its kind, business case and
+        // status; its execution (zam_auae) the branches, the quantity, the order line it came from
+        // and the customer order it belongs to (all 0: the order line's position names it). Open is
+        // the ordered quantity less the fulfilments. The order files: order lines (zam_bne) with
+        // their positions (zam_bnep), external orders (zam_exbi), customer-order headers (zam_atk),
+        // their positions (zam_atpk) and position states (zam_atpb); reservations of branch stock
+        // (zam_bfp); the reasons of replenishment requests (zam_grund), walking routes and selling
+        // prices. Times are {ZEITPUNKT}: ISO text with milliseconds on SQLite, so that a text
+        // comparison is a time comparison. The rows of the former task table move in code.
+        {7,
+         QStringLiteral("Aufgabendateien, Auftragsdateien, Anforderungsgründe, Laufwege, Verkaufspreise"),
+         {
+             QStringLiteral("CREATE TABLE zam_auko (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, id3 INTEGER NOT NULL, "
+                            "art VARCHAR(4) NOT NULL, erstellt {ZEITPUNKT}, bearbeitung {ZEITPUNKT}, "
+                            "gv VARCHAR(4) NOT NULL DEFAULT '', status VARCHAR(1) NOT NULL, "
+                            "prioritaet INTEGER NOT NULL DEFAULT 0, lager INTEGER NOT NULL, "
+                            "prod_id1 INTEGER NOT NULL DEFAULT 0, prod_id2 INTEGER NOT NULL DEFAULT 0, "
+                            "prod_id3 INTEGER NOT NULL DEFAULT 0, groesse INTEGER NOT NULL DEFAULT 0, "
+                            "ziel_lo_id1 INTEGER NOT NULL DEFAULT 0, ziel_lo_id2 INTEGER NOT NULL DEFAULT 0, "
+                            "ziel_lo_id3 INTEGER NOT NULL DEFAULT 0, grund_id1 INTEGER NOT NULL DEFAULT 0, "
+                            "grund_id2 INTEGER NOT NULL DEFAULT 0, grund_id3 INTEGER NOT NULL DEFAULT 0, "
+                            "ext_kennung INTEGER NOT NULL DEFAULT 0, ext_id1 INTEGER NOT NULL DEFAULT 0, "
+                            "ext_id2 INTEGER NOT NULL DEFAULT 0, ext_id3 INTEGER NOT NULL DEFAULT 0, "
+                            "ext_nummer INTEGER NOT NULL DEFAULT 0, teamsport INTEGER NOT NULL DEFAULT 0, "
+                            "PRIMARY KEY (id1, id2, id3))"),
+             QStringLiteral("CREATE INDEX zam_auko_lager ON zam_auko (lager, status, art, gv)"),
+             QStringLiteral("CREATE INDEX zam_auko_produkt ON zam_auko (prod_id1, prod_id2, prod_id3)"),
+             QStringLiteral("CREATE INDEX zam_auko_ext ON zam_auko (ext_kennung, ext_id1, ext_id2, ext_id3)"),
+             QStringLiteral("CREATE TABLE zam_auae (auf_id1 INTEGER NOT NULL, auf_id2 INTEGER NOT NULL, "
+                            "auf_id3 INTEGER NOT NULL, quell_filiale INTEGER NOT NULL DEFAULT 0, "
+                            "ziel_filiale INTEGER NOT NULL DEFAULT 0, menge INTEGER NOT NULL DEFAULT 0, "
+                            "bne_id1 INTEGER NOT NULL DEFAULT 0, bne_id2 INTEGER NOT NULL DEFAULT 0, "
+                            "bne_id3 INTEGER NOT NULL DEFAULT 0, bne_typ INTEGER NOT NULL DEFAULT 0, "
+                            "kube_id1 INTEGER NOT NULL DEFAULT 0, kube_id2 INTEGER NOT NULL DEFAULT 0, "
+                            "kube_id3 INTEGER NOT NULL DEFAULT 0, kube_nr INTEGER NOT NULL DEFAULT 0, "
+                            "PRIMARY KEY (auf_id1, auf_id2, auf_id3), "
+                            "FOREIGN KEY (auf_id1, auf_id2, auf_id3) REFERENCES zam_auko (id1, id2, id3) "
+                            "ON DELETE CASCADE)"),
+             QStringLiteral("CREATE INDEX zam_auae_ziel ON zam_auae (ziel_filiale)"),
+             QStringLiteral("CREATE TABLE zam_aufgabe_erfuellung (id {ID}, auf_id1 INTEGER NOT NULL, "
+                            "auf_id2 INTEGER NOT NULL, auf_id3 INTEGER NOT NULL, mita_id1 INTEGER NOT NULL DEFAULT 0, "
+                            "mita_id2 INTEGER NOT NULL DEFAULT 0, menge INTEGER NOT NULL CHECK (menge > 0), "
+                            "zeit {ZEITPUNKT} NOT NULL, prot_id1 INTEGER NOT NULL DEFAULT 0, "
+                            "prot_id2 INTEGER NOT NULL DEFAULT 0, prot_id3 INTEGER NOT NULL DEFAULT 0, "
+                            "FOREIGN KEY (auf_id1, auf_id2, auf_id3) REFERENCES zam_auko (id1, id2, id3) "
+                            "ON DELETE CASCADE)"),
+             QStringLiteral("CREATE INDEX zam_aufgabe_erfuellung_auf ON zam_aufgabe_erfuellung (auf_id1, auf_id2, auf_id3)"),
+             QStringLiteral("CREATE TABLE zam_bne (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, id3 INTEGER NOT NULL, "
+                            "typ INTEGER NOT NULL DEFAULT 0, datum {ZEITPUNKT} NOT NULL, PRIMARY KEY (id1, id2, id3))"),
+             // An order-line position: the quantity of a transaction for a target (and source) branch,
+             // with the customer order it is reserved for; source branch 0 stands for any.
+             QStringLiteral("CREATE TABLE zam_bnep (id {ID}, bne_id1 INTEGER NOT NULL, bne_id2 INTEGER NOT NULL, "
+                            "bne_id3 INTEGER NOT NULL, bne_typ INTEGER NOT NULL DEFAULT 0, "
+                            "ziel_filiale INTEGER NOT NULL DEFAULT 0, quell_filiale INTEGER NOT NULL DEFAULT 0, "
+                            "kennung VARCHAR(20) NOT NULL DEFAULT '', auftrag_id1 INTEGER NOT NULL DEFAULT 0, "
+                            "auftrag_id2 INTEGER NOT NULL DEFAULT 0, auftrag_id3 INTEGER NOT NULL DEFAULT 0, "
+                            "auftrag_nr INTEGER NOT NULL DEFAULT 0, ext_kennung INTEGER NOT NULL DEFAULT 0, "
+                            "ext_id1 INTEGER NOT NULL DEFAULT 0, ext_id2 INTEGER NOT NULL DEFAULT 0, "
+                            "ext_id3 INTEGER NOT NULL DEFAULT 0, ext_nummer INTEGER NOT NULL DEFAULT 0, "
+                            "menge INTEGER NOT NULL DEFAULT 0, bewtyp INTEGER NOT NULL DEFAULT 0)"),
+             QStringLiteral("CREATE INDEX zam_bnep_bne ON zam_bnep (bne_id1, bne_id2, bne_id3, bne_typ, ziel_filiale)"),
+             QStringLiteral("CREATE INDEX zam_bnep_ext ON zam_bnep (ext_kennung, ext_id1, ext_id2, ext_id3, ext_nummer)"),
+             // An external order: its source (kennung), order id and position; positionen is how many
+             // positions the order has in all.
+             QStringLiteral("CREATE TABLE zam_exbi (id {ID}, kennung VARCHAR(20) NOT NULL, "
+                            "auftrag_id1 INTEGER NOT NULL, auftrag_id2 INTEGER NOT NULL, auftrag_id3 INTEGER NOT NULL, "
+                            "auftrag_nr INTEGER NOT NULL, bestellnr VARCHAR(30) NOT NULL DEFAULT '', "
+                            "datum {ZEITPUNKT}, bezahlt VARCHAR(1) NOT NULL DEFAULT 'N', "
+                            "buch_filiale INTEGER NOT NULL DEFAULT 0, herkunft VARCHAR(1) NOT NULL DEFAULT '', "
+                            "positionen INTEGER NOT NULL DEFAULT 1, "
+                            "UNIQUE (kennung, auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr))"),
+             QStringLiteral("CREATE INDEX zam_exbi_bestellnr ON zam_exbi (bestellnr)"),
+             QStringLiteral("CREATE TABLE zam_atk (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, "
+                            "belegnr VARCHAR(20) NOT NULL DEFAULT '', datum {ZEITPUNKT}, "
+                            "auslieferungtyp VARCHAR(1) NOT NULL DEFAULT '', zahlungsart VARCHAR(1) NOT NULL DEFAULT '', "
+                            "herkunftskz VARCHAR(1) NOT NULL DEFAULT '', glaeubiger1 INTEGER NOT NULL DEFAULT 0, "
+                            "glaeubiger2 INTEGER NOT NULL DEFAULT 0, glaeubiger_orge1 INTEGER NOT NULL DEFAULT 0, "
+                            "glaeubiger_orge2 INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (id1, id2))"),
+             QStringLiteral("CREATE TABLE zam_atpk (pos_id1 INTEGER NOT NULL, pos_id2 INTEGER NOT NULL, "
+                            "pos_id3 INTEGER NOT NULL, pos_id4 INTEGER NOT NULL, atk_id1 INTEGER NOT NULL, "
+                            "atk_id2 INTEGER NOT NULL, prod_id1 INTEGER NOT NULL DEFAULT 0, "
+                            "prod_id2 INTEGER NOT NULL DEFAULT 0, prod_id3 INTEGER NOT NULL DEFAULT 0, "
+                            "groesse INTEGER NOT NULL DEFAULT 0, menge INTEGER NOT NULL DEFAULT 0, "
+                            "PRIMARY KEY (pos_id1, pos_id2, pos_id3, pos_id4), "
+                            "FOREIGN KEY (atk_id1, atk_id2) REFERENCES zam_atk (id1, id2) ON DELETE CASCADE)"),
+             QStringLiteral("CREATE INDEX zam_atpk_atk ON zam_atpk (atk_id1, atk_id2)"),
+             QStringLiteral("CREATE TABLE zam_atpb (auftrag_id1 INTEGER NOT NULL, auftrag_id2 INTEGER NOT NULL, "
+                            "auftrag_id3 INTEGER NOT NULL, auftrag_nr INTEGER NOT NULL, pos_id1 INTEGER NOT NULL, "
+                            "pos_id2 INTEGER NOT NULL, pos_id3 INTEGER NOT NULL, zustand VARCHAR(1) NOT NULL DEFAULT '', "
+                            "bezahlt VARCHAR(1) NOT NULL DEFAULT 'N', "
+                            "PRIMARY KEY (auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr))"),
+             QStringLiteral("CREATE INDEX zam_atpb_pos ON zam_atpb (pos_id1, pos_id2, pos_id3, auftrag_nr)"),
+             QStringLiteral("CREATE TABLE zam_bfp (id {ID}, verweis_art VARCHAR(1) NOT NULL, "
+                            "verweis_id1 INTEGER NOT NULL, verweis_id2 INTEGER NOT NULL, verweis_id3 INTEGER NOT NULL, "
+                            "verweis_nummer INTEGER NOT NULL DEFAULT 0, filiale INTEGER NOT NULL, "
+                            "bestandsart VARCHAR(2) NOT NULL DEFAULT ' ', menge INTEGER NOT NULL DEFAULT 0)"),
+             QStringLiteral("CREATE INDEX zam_bfp_verweis ON zam_bfp (verweis_art, verweis_id1, verweis_id2, "
+                            "verweis_id3, verweis_nummer)"),
+             QStringLiteral("CREATE TABLE zam_grund (gruppe VARCHAR(4) NOT NULL, id1 INTEGER NOT NULL, "
+                            "id2 INTEGER NOT NULL, id3 INTEGER NOT NULL, bezeichnung VARCHAR(60) NOT NULL, "
+                            "prio_reihenfolge INTEGER NOT NULL DEFAULT 0, nur_aufgabe INTEGER NOT NULL DEFAULT 0, "
+                            "prio_signal INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (gruppe, id1, id2, id3))"),
+             QStringLiteral("CREATE TABLE zam_laufweg (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, id3 INTEGER NOT NULL, "
+                            "lager INTEGER NOT NULL, name VARCHAR(60) NOT NULL, reihenfolge INTEGER NOT NULL DEFAULT 0, "
+                            "PRIMARY KEY (id1, id2, id3))"),
+             QStringLiteral("CREATE INDEX zam_laufweg_lager ON zam_laufweg (lager, reihenfolge)"),
+             QStringLiteral("CREATE TABLE zam_laufweg_platz (laufweg_id1 INTEGER NOT NULL, laufweg_id2 INTEGER NOT NULL, "
+                            "laufweg_id3 INTEGER NOT NULL, pos INTEGER NOT NULL, lo_id1 INTEGER NOT NULL, "
+                            "lo_id2 INTEGER NOT NULL, lo_id3 INTEGER NOT NULL, "
+                            "PRIMARY KEY (laufweg_id1, laufweg_id2, laufweg_id3, pos), "
+                            "FOREIGN KEY (laufweg_id1, laufweg_id2, laufweg_id3) REFERENCES zam_laufweg (id1, id2, id3) "
+                            "ON DELETE CASCADE)"),
+             QStringLiteral("CREATE TABLE zam_vkpreis (prod_id1 INTEGER NOT NULL, prod_id2 INTEGER NOT NULL, "
+                            "prod_id3 INTEGER NOT NULL, filiale INTEGER NOT NULL, groesse INTEGER NOT NULL, "
+                            "ab DATE NOT NULL, preis_cent {INT64} NOT NULL CHECK (preis_cent >= 0), "
+                            "PRIMARY KEY (prod_id1, prod_id2, prod_id3, filiale, groesse, ab))"),
+         },
+         {},
+         TZAM_Schema::AufgabenUmziehen},
     };
     return GDaten;
 }

@@ -10,4 +10,6 @@ public:
     static const QList<TZAM_Migration>& Daten();
     // The lock database: sessions and locks (on SQLite a file of its own).
     static const QList<TZAM_Migration>& Sperren();
+    // Moves the rows of the former flat task table into the task files and drops it.
+    static void AufgabenUmziehen(TZAM_Datenbank& ADb);
 };

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "IZAM_Server.h"
+#include "TOrgeIdKompl.h"
+#include "TZAM_PersArt_ExtVerweis.h"
+
+#include <QDateTime>
+
+// The customer-order documents (an optional module: registered with Glob_ServerFactoryClass).
+// One document is loaded at a time.
+class IZAM_BelegEditServer : public IZAM_Server
+{
+public:
+    // The document a reference of kind 1 names; null when none.
+    virtual TIntTrio BelegId_4_ExtVerweis(const TZAM_PersArt_ExtVerweis& AVerweis) = 0;
+    // False when there is no such document. AKomplett also reads what already reached branches.
+    virtual bool Beleg_Laden(const TIntTrio& ABelegId, bool AKomplett) = 0;
+    // Of the loaded document: the articles ordered (positions not cancelled), those already in
+    // the target branch, the formatted number and the date.
+    virtual int ArtikelAnzahl() = 0;
+    virtual int ArtikelInZielFiliale(qint16 AZielFiliale) = 0;
+    virtual QString BelegNrFormatiert() = 0;
+    virtual QDateTime BelegDatum() = 0;
+    // The loaded document may be sent (see IstBezahlt_Erw).
+    virtual bool IstBezahlt() = 0;
+    // Origin mark and booking branch of a document; false when unknown.
+    virtual bool Herkunft_4_Beleg(const TIntTrio& ABelegId, QChar& AHerkunft, TOrgeIdKompl& ABuchFiliale) = 0;
+};
+
+// The extended is-paid check of a document header: paid when no position is unpaid; an order on
+// account (payment kind "R") or one collected and paid in the branch (delivery type "A") may go
+// before it is paid.
+inline bool IstBezahlt_Erw(QChar AAuslieferungTyp, QChar AZahlungsart, bool AKeineUnbezahltenPos)
+{
+    return AKeineUnbezahltenPos || AZahlungsart == QLatin1Char('R') || AAuslieferungTyp == QLatin1Char('A');
+}
