@@ -3,6 +3,7 @@
 #include "IZAM_Server.h"
 #include "TInt32Trio.h"
 #include "TZAM_Lager_BEW.h"
+#include "TQIV_AufgabenZeile.h"
 #include "TZAM_PersArt_ExtVerweis.h"
 
 class TZAM_InfoMeldungListe;
@@ -55,4 +56,17 @@ public:
     // Whether the container holds pieces reserved for another branch than its assignment's.
     virtual bool Behaelter_HatFremdeArtikel(const TIntTrio& ABehaelter, int AArt, qint64 AMenge) = 0;
     virtual void Cache_Leeren() = 0;
+
+    // The booking of a task (re-sorting and customer orders): the physical movement, the
+    // shortfall and the order-line correction, each when its switch is set, and the task's
+    // fulfilment. ADruckAufgabeBenoetigt asks for a print task; AAufgabeGeloescht tells whether
+    // the task went with it.
+    virtual bool Aufgabe_Buchen(TZAM_Lager_BEW& ALagerbewegung_physisch, TQIV_AufgabenZeile& AAufgabenzeile,
+                                TZAM_Lager_BEW& ALagerbewegung_Fehlmenge,
+                                TZAM_Aufgabe_Erfuellen_Daten& AErfuellungsdaten_Fehlmenge,
+                                bool AMitAufgaben_Erfuellung_Fehl, TZAM_Lager_BNE_Korrektur& ALagerBNE_physisch,
+                                TZAM_Lager_BNE_Korrektur& ALagerBNE_Korrektur, bool AMitFehlmenge,
+                                bool AMitLagerbewegung_physisch, bool AMitBNEKorrektur, bool AAufgabe_Nicht_Loeschen,
+                                bool ADruckAufgabeBenoetigt, TZAM_InfoMeldungListe* AMeldungen,
+                                bool& AAufgabeGeloescht) = 0;
 };

@@ -18,6 +18,7 @@ struct TVRColumn
     bool Visible = true;
     Qt::Alignment Alignment = Qt::AlignLeft | Qt::AlignVCenter;
     int Nachkommastellen = -1; // doubles: -1 for the shortest exact form
+    QString Anzeigeformat;     // "%n": numbers as German number text with two decimals
     bool Sortierbar = true;
     TVRVergleich Vergleich;    // empty: TVRItem::Vergleichen
 };

@@ -1,5 +1,7 @@
 #include "TVRList.h"
 
+#include "ZAMUtils.h"
+
 #include <algorithm>
 
 namespace {
@@ -141,7 +143,11 @@ TVRArray TVRList::GetRow(int ARow) const
 
 QString TVRList::GetCellValueAsString(int ARow, int ACol) const
 {
-    return GetCell(ARow, ACol).AlsText(FColumns[ACol].Nachkommastellen);
+    const TVRItem& zelle = GetCell(ARow, ACol);
+    if (FColumns[ACol].Anzeigeformat == QLatin1String("%n") && !zelle.IsNull() &&
+        (zelle.ValueType() == vrtDouble || zelle.ValueType() == vrtInteger))
+        return zam_ZahlText(zelle.ValueType() == vrtDouble ? zelle.AlsDouble() : zelle.AlsInteger(), 2);
+    return zelle.AlsText(FColumns[ACol].Nachkommastellen);
 }
 
 void TVRList::SetCellValue(int ARow, int ACol, const TVRItem& AItem)

@@ -46,6 +46,3 @@ int Kuerzel_2_TZAM_Aufgabe_AufgliederungLager_Erw(const QString& AKuerzel);
 
 // The movement type of an order line's transaction type (a character code); 0 for none.
 int CZAM_ArtBewTyp4BNEWert(int AVorgangsTyp);
-// "J" or "N".
-inline QString BoolToJN(bool AWert) { return AWert ? QStringLiteral("J") : QStringLiteral("N"); }
-inline bool JNToBool(const QString& AText) { return AText.trimmed().toUpper() == QLatin1String("J"); }

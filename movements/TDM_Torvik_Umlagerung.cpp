@@ -77,10 +77,12 @@ bool TDM_Torvik::Umlagerung_MitBewegungen_Buchen(bool& AWenigerVersch, const TZA
                                                  int AVonLagerZuord, int AAnLagerZuord, int ALagerFilNr,
                                                  bool ALVPBNachVonFilFiltern, bool AStopBeiFehler,
                                                  TZAM_InfoMeldungListe* AMeldungen, bool& ANichtsZuBuchen,
-                                                 QString& AMeldung)
+                                                 QString& AMeldung, int* AGebuchteMenge)
 {
     AMeldung.clear();
     ANichtsZuBuchen = false;
+    if (AGebuchteMenge)
+        *AGebuchteMenge = 0;
     return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.Umlagerung_MitBewegungen_Buchen", false, [&]() -> bool {
         IZAM_LagerEditServer& lager = TZAM_BewegungsDienste::Lager(*this);
         IZAM_LagerBewegungEditServer& bewegung = TZAM_BewegungsDienste::Bewegung(*this);
@@ -238,6 +240,8 @@ bool TDM_Torvik::Umlagerung_MitBewegungen_Buchen(bool& AWenigerVersch, const TZA
                                                        true, AMeldungen);
             if (!ergebnis)
                 break;
+            if (AGebuchteMenge)
+                *AGebuchteMenge += passBew.Menge;
         }
         return ergebnis;
     });

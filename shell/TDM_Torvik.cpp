@@ -1,6 +1,13 @@
 #include "TDM_Torvik.h"
 
 #include "Glob_WWSServerFactoryClass.h"
+#include "IZAM_AuftragsDateien.h"
+#include "IZAM_BelegEditServer.h"
+#include "IZAM_WegeOptEditServer.h"
+#include "TQIV_EXBI_Mani.h"
+#include "TSimplePriceReader.h"
+#include "TVRList.h"
+#include "TZAM_GrundCache.h"
 #include "TFilialTabelle.h"
 #include "TZAM_DM_FilialPC_Ext.h"
 #include "TQIV_ArtvLesenTools.h"
@@ -81,6 +88,19 @@ TDM_Torvik::~TDM_Torvik()
     freigeben("TDM_Torvik.MandListeServer", [&] { FMandListeServer.reset(); });
     freigeben("TDM_Torvik.LagerInventurServer", [&] { FLagerInventurServer.reset(); });
     freigeben("TDM_Torvik.GPListenServer", [&] { FGPListenServer.reset(); });
+    freigeben("TDM_Torvik.HLAnfoGrund", [&] {
+        FHLAnfoGrundCache.reset();
+        FHLAnfoGrundList.reset();
+    });
+    freigeben("TDM_Torvik.Auftragsdienste", [&] {
+        FSimplePriceReader.reset();
+        FBelegEditServer.reset();
+        FEXBIMani.reset();
+        FAuftragsDateien.reset();
+        FWegeOptEditServer.reset();
+    });
+    freigeben("TDM_Torvik.Aufgabenliste", [&] { FAufgabenliste.reset(); });
+    freigeben("TDM_Torvik.AufgabenEditServer", [&] { FAufgabenEditServer.reset(); });
     freigeben("TDM_Torvik.AufgabenEditServer_Temp", [&] { FAufgabenEditServer_Temp.reset(); });
     freigeben("TDM_Torvik.LagerBewegungEditServer", [&] { FLagerBewegungEditServer.reset(); });
     freigeben("TDM_Torvik.LagerEditServer", [&] { FLagerEditServer.reset(); });
@@ -152,6 +172,50 @@ IZAM_LagerBewegungEditServer* TDM_Torvik::LagerBewegungEditServer_GoC()
 IZAM_AufgabenEditServer* TDM_Torvik::AufgabenEditServer_Temp_GoC()
 {
     return Dienst_GoC(FAufgabenEditServer_Temp, "TDM_Torvik.AufgabenEditServer_Temp_GoC");
+}
+
+IZAM_AufgabenEditServer* TDM_Torvik::AufgabenEditServer_GoC()
+{
+    return Dienst_GoC(FAufgabenEditServer, "TDM_Torvik.AufgabenEditServer_GoC");
+}
+
+IZAM_WegeOptEditServer* TDM_Torvik::WegeOptEditServer_GoC()
+{
+    return Dienst_GoC(FWegeOptEditServer, "TDM_Torvik.WegeOptEditServer_GoC");
+}
+
+IZAM_AuftragsDateien* TDM_Torvik::AuftragsDateien_GoC()
+{
+    return Dienst_GoC(FAuftragsDateien, "TDM_Torvik.AuftragsDateien_GoC");
+}
+
+IZAM_BelegEditServer* TDM_Torvik::BelegEditServer_GoC()
+{
+    // An optional module: without it there is no document service, and no message either.
+    if (!FBelegEditServer && Glob_ServerFactoryClass().Verfuegbar<IZAM_BelegEditServer>())
+        TZAM_Hausregel::OhneBusy(
+            "TDM_Torvik.BelegEditServer_GoC",
+            [&] { FBelegEditServer = Glob_ServerFactoryClass().Create<IZAM_BelegEditServer>(); }, false);
+    return FBelegEditServer.get();
+}
+
+TQIV_EXBI_Mani* TDM_Torvik::EXBIMani_GoC()
+{
+    return Werkzeug_GoC(FEXBIMani, "TDM_Torvik.EXBIMani_GoC");
+}
+
+TSimplePriceReader* TDM_Torvik::SimplePriceReader_GoC()
+{
+    return Werkzeug_GoC(FSimplePriceReader, "TDM_Torvik.SimplePriceReader_GoC");
+}
+
+TZAM_GrundCache* TDM_Torvik::HLAnfoGrundCache_GoC()
+{
+    if (!FHLAnfoGrundCache)
+        TZAM_Hausregel::OhneBusy(
+            "TDM_Torvik.HLAnfoGrundCache_GoC",
+            [&] { FHLAnfoGrundCache = std::make_unique<TZAM_GrundCache>(CZAM_Grundgruppe_HLAnfo); }, false);
+    return FHLAnfoGrundCache.get();
 }
 
 IZAM_GPListenServer* TDM_Torvik::GPListenServer_GoC()

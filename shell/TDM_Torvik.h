@@ -10,6 +10,8 @@
 #include "IZAM_MandListeServer.h"
 #include "IZAM_RechteServer.h"
 #include "TInfoKoord.h"
+#include "TQIV_AufgabenZaehlung.h"
+#include "TQIV_Aufgaben_Suchkriterien_Options.h"
 #include "TQIV_VELTOB_Optionen.h"
 #include "TZAM_Intv100_IndErw.h"
 #include "TZAM_TriState.h"
@@ -32,6 +34,22 @@ class TZAM_DM_FilialPC_Ext;
 class TZAMFormStore;
 class TZAMWarteForm;
 class TZAM_InfoMeldungListe;
+class IZAM_AuftragsDateien;
+class IZAM_BelegEditServer;
+class IZAM_GrundServer;
+class IZAM_WegeOptEditServer;
+class TQIV_EXBI_Mani;
+class TSimplePriceReader;
+class TVRList;
+class TZAM_GrundCache;
+struct TGrndSatz;
+
+// How a task booking runs: the task's kind, and whether it is fulfilled without moving goods.
+struct TQIV_NachsortBuchenUndWeiter_SteuerungsRec
+{
+    int AufgabenArt = 0;
+    bool NurErfuellung = false;
+};
 
 // What the user file knows of a user.
 struct TGepData
@@ -152,13 +170,14 @@ public:
     bool Umlagerung_MitBewegungen_Lagerorte_Testen(const TZAM_Lagerort_Info& AVonInfo,
                                                    const TZAM_Lagerort_Info& AAnInfo, QString& AMeldung);
     // A relocation with the change of owner that wormholes and blocked goods bring. ALagerFilNr
-    // 10000 splits blocked goods over the branches that own them.
+    // 10000 splits blocked goods over the branches that own them. AGebuchteMenge: the pieces
+    // moved (less than asked when the stock was short).
     bool Umlagerung_MitBewegungen_Buchen(bool& AWenigerVersch, const TZAM_Lagerort_Info& AVonInfo,
                                          const TZAM_Lagerort_Info& AAnInfo, const TInt32Trio& AProduktId, int AGrInd,
                                          int AMenge, qint16 AVonFilZuord, qint16 AAnFilZuord, int AVonLagerZuord,
                                          int AAnLagerZuord, int ALagerFilNr, bool ALVPBNachVonFilFiltern,
                                          bool AStopBeiFehler, TZAM_InfoMeldungListe* AMeldungen,
-                                         bool& ANichtsZuBuchen, QString& AMeldung);
+                                         bool& ANichtsZuBuchen, QString& AMeldung, int* AGebuchteMenge = nullptr);
     // An inventory gain (AZugang) or loss; true when the correction was booked.
     bool Bestandsdifferenz_buchen(const TInt32Trio& AProduktId, int AGrInd, int AMenge, qint16 AFiliale,
                                   const TIntTrio& ALagerort, bool AZugang, TZAM_InfoMeldungListe* AMeldungen);
@@ -183,6 +202,94 @@ public:
     void LagerortInfo(const TIntTrio& ALagerort);
     void Behaelterinfo(const TIntTrio& ABehaelter);
 
+    // Tasks (tasks/TDM_Torvik_Aufgaben.cpp: loading and reasons; _AufgabenZaehlen.cpp: the
+    // counters; _Auftraege.cpp: order locks and order quantities; _AufgabeBuchen.cpp).
+    // The shared task service: whoever loads last owns its list.
+    IZAM_AufgabenEditServer* AufgabenEditServer_GoC();
+    // A list view with the 84 task-list columns, sortable.
+    TVRList* Aufgabenliste_Get();
+    IZAM_WegeOptEditServer* WegeOptEditServer_GoC();
+    IZAM_AuftragsDateien* AuftragsDateien_GoC();
+    TQIV_EXBI_Mani* EXBIMani_GoC();
+    // Nil when the document module is not available.
+    IZAM_BelegEditServer* BelegEditServer_GoC();
+    TSimplePriceReader* SimplePriceReader_GoC();
+    TZAM_GrundCache* HLAnfoGrundCache_GoC();
+    // The framework parameter "GDBCONFIG": 1 reads the task files one by one.
+    int GDBConfig();
+
+    // Loads and removes every row whose task the sorted whitelist lacks.
+    bool Aufgabenliste_Laden_MitWhitelist(IZAM_AufgabenEditServer* AServer, const TZAM_Aufgaben_Suchkriterien& AKriterien,
+                                          const TIntTrioList& AWhitelist, bool ALadenSubaufgaben,
+                                          bool ALadenErfuellungen, bool ALadenZusatzDaten, bool ANurAnzahlLaden,
+                                          bool AGroesseLaden);
+    bool Aufgabenliste_Laden_MitWhitelist(IZAM_AufgabenEditServer* AServer, const TZAM_Aufgaben_Suchkriterien& AKriterien,
+                                          const TIntTrioList& AWhitelist, const TQIVAufgabenlisteLaden_Options& AOptionen);
+    bool Aufgaben_fuerUmlagHLPrio_laden(TIntTrio& AGrundId, TIntTrio& ALaufwegId);
+    bool FA_Aufgaben_Laden(TIntTrio& AAufgabenId, qint16& AZielFiliale, TIntTrio& AVorgangsKey, QChar& AVorgangsTyp,
+                           const TInt32Trio& AProduktId, int AGrInd);
+    bool RezeVudaz_Aufgaben_Laden(TIntTrio& AAufgabenId, qint16& AZielFiliale, TIntTrio& AVorgangsKey,
+                                  QChar& AVorgangsTyp, TIntTrio& AAuftragsKey, const TInt32Trio& AProduktId, int AGrInd);
+    // True when no open task remains (never after a failed load).
+    bool Aufgaben_Fertig(qint16 AZielFiliale, const TIntTrio& ABelegId, bool ARezeVudaz);
+
+    // Reasons of replenishment requests.
+    bool HLAnfoGrundSatzErmitteln(const TIntTrio& AGrundId, bool ANeuLadenWennFehlt, TGrndSatz& ASatz);
+    bool HLAnfoGrund_NurAufgabe_Ermitteln(const TIntTrio& AGrundId);
+    int HLAnfoGrund_PrioReihenfolge_Ermitteln(const TIntTrio& AGrundId);
+    // APrioSignalFilter: 0 every reason, 1 those without, 2 those with priority signal.
+    bool AlleHLAnfoGrundIdsErmitteln(TQIV_HLAnfoGrundId_Sortierung ASortierung, int APrioSignalFilter,
+                                     TIntTrioList& AIds);
+
+    // Counting.
+    void AufgabenFuerFilErmitteln(TZAM_Int_Int_Array& AAnzahlen, const TVRList& AListe,
+                                  TZAM_AufgliederungLager_Set ASeparat);
+    void AufgabenFuerFilErmitteln(TZAM_Int_Int_Array& AAnzahlen, const TZAM_Aufgaben_Suchkriterien& AKriterien,
+                                  TZAM_AufgliederungLager_Set ASeparat);
+    void AufgabenFuerSpalteErmitteln(const TVRList& AListe, int ASpalte, QHash<TIntTrio, int>& AAnzahlen);
+    void BelegHerkuenfteErmitteln(TQIV_Herkunft_Anzahl_Dict& AHerkuenfte, const TZAM_Aufgaben_Suchkriterien& AKriterien,
+                                  const TIntTrioList& AWhitelist, bool AMitWhitelist);
+    void PositionsAnzahlenErmitteln(TQIV_IntTrio_Int_List& AEinzel, TIntTrioList& AMehrPos,
+                                    TQIV_BelegInfo_4_Kennung_U_Text_Dict& ABelege, TQIV_Kennung_Text_Datum_List& AKeys,
+                                    TIntTrioList& AKomplett, const TZAM_Aufgaben_Suchkriterien& AKriterien,
+                                    const TIntTrioList& AWhitelist, bool AMitWhitelist, bool AKomplettErmitteln);
+    void KomplettImLagerBestListErmitteln(bool ANurBezahlte, TIntTrioList& AKomplett);
+    // Mode 0 counts per branch, 1 origins, 2 order positions.
+    void AufgabenOHerkuenfteOPosAnzErmitteln(TZAM_Int_Int_Array& AAnzahlen, TQIV_Herkunft_Anzahl_Dict& AHerkuenfte,
+                                             int AModus, TZAM_AufgliederungLager_Set ASeparat,
+                                             bool AKomplettErmitteln, bool AMitWhitelist,
+                                             const TIntTrioList& AWhitelist,
+                                             const TZAM_Aufgaben_Suchkriterien& AKriterien, TIntTrioList& AKomplett,
+                                             TQIV_Kennung_Text_Datum_List& AKeys,
+                                             TQIV_BelegInfo_4_Kennung_U_Text_Dict& ABelege, TIntTrioList& AMehrPos,
+                                             TQIV_IntTrio_Int_List& AEinzel);
+
+    // Orders and dispositions: locks under "Zephran_Auftrag" and "Zephran_Dispo".
+    bool Auftrag_Sperren(const TIntPair& AAuftrag);
+    void Auftrag_Entsperren(const TIntPair& AAuftrag);
+    bool Auftraege_Sperren(const QList<TIntPair>& AAuftraege, const TIntTrio& ADispoOhneAuftrag, QString& AMeldung);
+    void Auftraege_Entsperren(const QList<TIntPair>& AAuftraege, const TIntTrio& ADispoOhneAuftrag);
+    bool Dispo_Sperren(const TIntTrio& ADispoId);
+    void Dispo_Entsperren(const TIntTrio& ADispoId);
+    // Quantities of a reference: reserved branch stock, order-line positions; -1 on failure.
+    int MengeAusBFP(const TZAM_PersArt_ExtVerweis& AVerweis, int AFiliale, int ABestandsart);
+    int MengeAusBFP(const TZAM_PersArt_ExtVerweis& AVerweis, int AZielFiliale, int AQuellFiliale, int ABewTyp);
+    int MengeAusBNEP(const TIntTrio& ADispoId, int AZielFiliale, int AQuellFiliale, int ABewTyp,
+                     const TZAM_PersArt_ExtVerweis& AVerweis);
+    // An external order's pieces already in the target branch; -1 on failure.
+    int AFInZielFil_4_VEBE(int& AAnzVerweise, int& AOffenMenge24, qint16 AFiliale, int APosNr,
+                           const TIntTrio& AAuftragsKey, bool& ANeuLaden);
+
+    // A task booking: relocation tasks (kind 8) move and fulfil as one booking; every other kind
+    // goes to the movement service.
+    bool LagerbewUndErfuellungAufgabe_Oder_UmlagMitBew_buchen(
+        const TQIV_NachsortBuchenUndWeiter_SteuerungsRec& ASteuerung, TZAM_Lager_BEW& ALagerbewegung_physisch,
+        TQIV_AufgabenZeile& AAufgabenzeile, TZAM_Lager_BEW& ALagerbewegung_Fehlmenge,
+        TZAM_Aufgabe_Erfuellen_Daten& AErfuellungsdaten_Fehlmenge, bool AMitAufgaben_Erfuellung_Fehl,
+        TZAM_Lager_BNE_Korrektur& ALagerBNE_physisch, TZAM_Lager_BNE_Korrektur& ALagerBNE_Korrektur,
+        bool AMitFehlmenge, bool AMitLagerbewegung_physisch, bool AMitBNEKorrektur, bool AAufgabe_Nicht_Loeschen,
+        bool ADruckAufgabeBenoetigt, TZAM_InfoMeldungListe* AMeldungen, bool& AAufgabeGeloescht);
+
 private:
     int Realbestand_Lesen(int ALager, const TInt32Trio& AProduktId, int AGrInd);
     int Realbestand4Filiale_Lesen(int AFiliale, const TInt32Trio& AProduktId, int AGrInd);
@@ -191,6 +298,7 @@ private:
                                const TQIV_Umsetzen_Optionen& AOptionen);
     bool Eindeutige_VBS(int AFiliale, int ALagerEigene, TIntTrio& ALagerort, QString& AName);
 
+    QList<TGrndSatz>* HLAnfoGrundList_CiN_UndFuellen();
     template <class I> I* Dienst_GoC(std::unique_ptr<I>& AFeld, const char* AName);
     template <class T> T* Werkzeug_GoC(std::unique_ptr<T>& AFeld, const char* AName);
 
@@ -205,6 +313,16 @@ private:
     std::unique_ptr<IZAM_LagerEditServer> FLagerEditServer;
     std::unique_ptr<IZAM_LagerBewegungEditServer> FLagerBewegungEditServer;
     std::unique_ptr<IZAM_AufgabenEditServer> FAufgabenEditServer_Temp;
+    std::unique_ptr<IZAM_AufgabenEditServer> FAufgabenEditServer;
+    std::unique_ptr<TVRList> FAufgabenliste;
+    std::unique_ptr<IZAM_WegeOptEditServer> FWegeOptEditServer;
+    std::unique_ptr<IZAM_AuftragsDateien> FAuftragsDateien;
+    std::unique_ptr<TQIV_EXBI_Mani> FEXBIMani;
+    std::unique_ptr<IZAM_BelegEditServer> FBelegEditServer;
+    std::unique_ptr<TSimplePriceReader> FSimplePriceReader;
+    std::unique_ptr<TZAM_GrundCache> FHLAnfoGrundCache;
+    // The reasons of group "HAG" in file order, read on first use.
+    std::unique_ptr<QList<TGrndSatz>> FHLAnfoGrundList;
     std::unique_ptr<IZAM_GPListenServer> FGPListenServer;
     std::unique_ptr<IZAM_LagerInventurServer> FLagerInventurServer;
     std::unique_ptr<IZAM_MandListeServer> FMandListeServer;

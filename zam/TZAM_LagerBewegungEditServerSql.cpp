@@ -410,3 +410,14 @@ bool TZAM_LagerBewegungEditServerSql::Behaelter_Zuordnung_Loeschen(const TIntTri
         throw;
     }
 }
+
+bool TZAM_LagerBewegungEditServerSql::Aufgabe_Buchen(TZAM_Lager_BEW&, TQIV_AufgabenZeile&, TZAM_Lager_BEW&,
+                                                    TZAM_Aufgabe_Erfuellen_Daten&, bool, TZAM_Lager_BNE_Korrektur&,
+                                                    TZAM_Lager_BNE_Korrektur&, bool, bool, bool, bool, bool,
+                                                    TZAM_InfoMeldungListe*, bool& AAufgabeGeloescht)
+{
+    // Booked with the task workflows of the handheld.
+    AAufgabeGeloescht = false;
+    throw EZAM_Exception(CZAM_Info_Fehler_Standard_FktNichtImplementiert,
+                         QStringLiteral("TZAM_LagerBewegungEditServerSql.Aufgabe_Buchen"));
+}

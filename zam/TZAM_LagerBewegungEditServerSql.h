@@ -34,6 +34,13 @@ public:
     bool Vater_4_Behaelter(const TIntTrio& ABehaelter, TIntTrio& AVater) override;
     bool Behaelter_HatFremdeArtikel(const TIntTrio& ABehaelter, int AArt, qint64 AMenge) override;
     void Cache_Leeren() override {}
+    bool Aufgabe_Buchen(TZAM_Lager_BEW& ALagerbewegung_physisch, TQIV_AufgabenZeile& AAufgabenzeile,
+                        TZAM_Lager_BEW& ALagerbewegung_Fehlmenge, TZAM_Aufgabe_Erfuellen_Daten& AErfuellungsdaten_Fehlmenge,
+                        bool AMitAufgaben_Erfuellung_Fehl, TZAM_Lager_BNE_Korrektur& ALagerBNE_physisch,
+                        TZAM_Lager_BNE_Korrektur& ALagerBNE_Korrektur, bool AMitFehlmenge,
+                        bool AMitLagerbewegung_physisch, bool AMitBNEKorrektur, bool AAufgabe_Nicht_Loeschen,
+                        bool ADruckAufgabeBenoetigt, TZAM_InfoMeldungListe* AMeldungen,
+                        bool& AAufgabeGeloescht) override;
 
 private:
     // A place or container as the bookings need it.

@@ -173,6 +173,12 @@ public:
     bool Vater_4_Behaelter(const TIntTrio& B, TIntTrio& V) override { return V = B, true; }
     bool Behaelter_HatFremdeArtikel(const TIntTrio&, int, qint64) override { return W.Aufrufe << "Fremde", W.Fremde; }
     void Cache_Leeren() override {}
+    bool Aufgabe_Buchen(TZAM_Lager_BEW&, TQIV_AufgabenZeile&, TZAM_Lager_BEW&, TZAM_Aufgabe_Erfuellen_Daten&, bool,
+                        TZAM_Lager_BNE_Korrektur&, TZAM_Lager_BNE_Korrektur&, bool, bool, bool, bool, bool,
+                        TZAM_InfoMeldungListe*, bool&) override
+    {
+        return false;
+    }
 };
 
 TZAM_Lagerort_Info Ort(const TIntTrio& AId, int ABereich, TZAM_Lagerort_Kennung AKennung = CZAM_Lagerort_Lagerplatz)
