@@ -2,6 +2,7 @@
 
 #include "TIntPair.h"
 
+#include <QProcessEnvironment>
 #include <QString>
 
 class EZAM_Exception;
@@ -33,6 +34,9 @@ public:
     // The user given on the command line as "USEREXTERN=" and its unformatted text, else empty.
     virtual TIntPair GetAngemBenutzer_GepNr() const = 0;
     virtual QString TerminalID() const = 0;
+    // The environment of a second instance of this program (the urgent requests): this one's,
+    // with its lock family, so that the two hold their locks together.
+    virtual QProcessEnvironment KindUmgebung() const = 0;
     // A value of the framework ini file.
     virtual QString IniWert(const QString& ASektion, const QString& ASchluessel, const QString& ADefault = {}) const = 0;
 };

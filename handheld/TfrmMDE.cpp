@@ -126,6 +126,14 @@ void TfrmMDE::FormShow()
             DM_Torvik->FMitarbeiter = IntPairDefined(mitarbeiter) ? mitarbeiter : angemeldet;
         }
     });
+    // The second instance runs the urgent requests once and ends.
+    if (DM_Torvik->FUmlagHLPrioModus) {
+        if (!FUmlagHLPrioAusgefuehrt) {
+            FUmlagHLPrioAusgefuehrt = true;
+            UmlagHLPrio_Ausfuehren();
+        }
+        return;
+    }
     // Outside the busy bracket: the menu state handles its own input from here on.
     ChangeState(StateKlasse<TState_Menue>());
     if (!IntPairDefined(DM_Torvik->FBenutzer))

@@ -12,11 +12,13 @@
 #include "TQIV_ZPMDE_CaptionFusstipMerkdaten.h"
 #include "TQIV_ZPMDE_Datentraeger.h"
 #include "TStateKlasse.h"
+#include "TIntTrioList.h"
 #include "TVTVRList.h"
 #include "TZAMForm.h"
 #include "TZPMDEModus_erw.h"
 
 #include <QList>
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -107,6 +109,7 @@ public:
     bool FScanning = false;
     bool FFormShowUeberspringen = false;
     bool FUmlagHLPrioAusgefuehrt = false;
+    bool FUmlagHLPrioLaeuft = false; // the check or its question is under way
     bool FFrageFensterGr = false;
     bool FFensterGrFrageErlaubt = false;
     bool FIgnoreBusy = false;
@@ -234,7 +237,16 @@ public:
     void LagerAnwenden();
     TZAMFormStore* FormStore();
     void EventHandlingPruefen();
-    void PrioTimerEinstellenUndStarten() {}
+    // Urgent sales-floor requests: the check interval from the options; nothing in the second
+    // instance, which works the requests off.
+    void PrioTimerEinstellenUndStarten();
+    void tiUmlagHLPrioTimer();
+    // The postponement after a "no": the interval doubles within the option's bounds (seconds).
+    static int UmlagHLPrio_Aufschub(int AIntervallMs, quint32 AMinSek, quint32 AMaxSek);
+    // Starts the second instance and waits for it; tests put a fake in its place.
+    using TKindStarter = std::function<bool(const QString& AProgramm, const QStringList& AArgumente,
+                                            const QProcessEnvironment& AUmgebung, QString& AFehler)>;
+    static TKindStarter& UmlagHLPrio_KindStarter();
     TZAMFormStore* FSFormStore = nullptr;
     QStringList strlvconfig;
 
@@ -321,6 +333,14 @@ public Q_SLOTS:
     void reject() override; // Esc is only the back action
     // Ends the screen through its states (the menu's question).
     void Schliessen(int AModalResult);
+
+private:
+    void UmlagHLPrio_Fragen(const TIntTrioList& AGruende);
+    void UmlagHLPrio_LagerplatzFragen();
+    void UmlagHLPrio_Starten();
+    void UmlagHLPrio_TimerWeiter();
+    // The second instance: works the urgent requests off.
+    void UmlagHLPrio_Ausfuehren();
 
 private Q_SLOTS:
     void FormShow();

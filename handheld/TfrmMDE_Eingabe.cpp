@@ -98,6 +98,7 @@ void TfrmMDE::AktionenErstellen()
     tiBelegHinweis = timer(QStringLiteral("tiBelegHinweis"), 1000);
     tiFensterGroesse = timer(QStringLiteral("tiFensterGroesse"), 10000);
     tiUmlagHLPrio = timer(QStringLiteral("tiUmlagHLPrio"), 10000);
+    connect(tiUmlagHLPrio, &QTimer::timeout, this, &TfrmMDE::tiUmlagHLPrioTimer);
     connect(tiMausHalten, &QTimer::timeout, this, [this] {
         AnState("TfrmMDE.tiMausHaltenTimer", [this](TAbstractState& S) { S.DetailPanelMausHaltenTimer(tiMausHalten); });
     });

@@ -4,6 +4,7 @@
 #include "TZAM_Anwendung.h"
 #include "TZAM_Backend.h"
 #include "TZAM_IniDatei.h"
+#include "TZAM_SperrService.h"
 #include "ZAMGlobal.h"
 
 #include <QApplication>
@@ -134,4 +135,12 @@ QString TZAM_ProgrammService::TerminalID() const
 QString TZAM_ProgrammService::IniWert(const QString& ASektion, const QString& ASchluessel, const QString& ADefault) const
 {
     return FBackend.Ini().Wert(ASektion, ASchluessel, ADefault);
+}
+
+QProcessEnvironment TZAM_ProgrammService::KindUmgebung() const
+{
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    if (FInitialisiert)
+        umgebung.insert(QStringLiteral("ZAM_ELTERN_SITZUNG"), QString::number(FBackend.Sperren().Familie()));
+    return umgebung;
 }

@@ -27,6 +27,7 @@ public:
     void WorkDone(const void* AOwner) override;
     TIntPair GetAngemBenutzer_GepNr() const override { return FAngemeldet; }
     QString TerminalID() const override;
+    QProcessEnvironment KindUmgebung() const override;
     QString IniWert(const QString& ASektion, const QString& ASchluessel, const QString& ADefault) const override;
 
     // Idle termination in seconds: the default, and the largest interval a timer holds.

@@ -33,6 +33,8 @@ public:
     ~TZAM_SperrService() override;
 
     qint64 Sitzung() const { return FSitzung; }
+    // The family this session holds its locks in (the first session of the program and its child).
+    qint64 Familie() const { return FFamilie; }
     void SetTimeout(int ASekunden) { FEinst.TimeoutSekunden = ASekunden; }
     // True once another program declared this session dead and took its locks. Every lock call
     // then raises CZAM_Info_Fehler_Sperre_SitzungVerloren until the next workflow begins
