@@ -168,7 +168,7 @@ void TfrmMDE::UmlagHLPrio_LagerplatzFragen()
                     UmlagHLPrio_LagerplatzFragen();
                     return;
                 }
-                FDatenTraeger.UmlagerungHandlager.MerkLagerortBez = info.AnzeigeName();
+                FDatenTraeger.UmlagerungHandlager.MerkLagerortBez = info.Name;
                 UmlagHLPrio_Starten();
             });
         });

@@ -149,3 +149,9 @@ void TZAM_TestUmgebung::ParameterSetzen(const QString& AName, const QString& AWe
 {
     FBackend->Parameter().Speichern(AName, AWert);
 }
+
+QString TZAM_TestUmgebung::Protokoll() const
+{
+    QFile f(Verzeichnis() + QStringLiteral("/protokoll.log"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}

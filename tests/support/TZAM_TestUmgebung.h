@@ -24,6 +24,8 @@ public:
 
     TZAM_Backend& Backend() { return *FBackend; }
     const QString& IniPfad() const { return FIniPfad; }
+    // What the program wrote to its protocol file so far.
+    QString Protokoll() const;
     const TZAM_DBKonfig& Konfig() const { return FKonfig; }
     QString Verzeichnis() const { return FDir.path(); }
     TMotor Motor() const { return FMotor; }

@@ -19,13 +19,6 @@ class TestHausregel : public QObject
     std::unique_ptr<TZAM_TestUmgebung> FUmg;
     bool FBusy = false;
 
-    QString Protokoll()
-    {
-        QFile f(FUmg->Verzeichnis() + QStringLiteral("/protokoll.log"));
-        f.open(QIODevice::ReadOnly);
-        return QString::fromUtf8(f.readAll());
-    }
-
 private Q_SLOTS:
     void init()
     {
@@ -59,8 +52,8 @@ private Q_SLOTS:
         });
         QCOMPARE(r, -1);
         QVERIFY(!FBusy);
-        QVERIFY(Protokoll().contains(QStringLiteral("TDM_Torvik.SetAktLager: ")));
-        QVERIFY(Protokoll().contains(QStringLiteral("Lager 7")));
+        QVERIFY(FUmg->Protokoll().contains(QStringLiteral("TDM_Torvik.SetAktLager: ")));
+        QVERIFY(FUmg->Protokoll().contains(QStringLiteral("Lager 7")));
         const QStringList gezeigt = ZAMInfo().GezeigteMeldungenHolen();
         QCOMPARE(gezeigt.size(), 1);
         QVERIFY(gezeigt.first().contains(QStringLiteral("Lager 7")));
@@ -89,7 +82,7 @@ private Q_SLOTS:
             throw EZAM_Exception::Text(QStringLiteral("Freigabe gescheitert"));
         });
         QVERIFY(ZAMInfo().GezeigteMeldungenHolen().isEmpty());
-        QVERIFY(Protokoll().contains(QStringLiteral("Tfrmmain.FormDestroy: Freigabe gescheitert")));
+        QVERIFY(FUmg->Protokoll().contains(QStringLiteral("Tfrmmain.FormDestroy: Freigabe gescheitert")));
         FehlerTerminate(QStringLiteral("Tfrmmain.FormDestroy"), 0);
     }
 
