@@ -395,6 +395,19 @@ QString TZAM_Datenbank::ZeitpunktText(const QDateTime& AZeit) const
     return AZeit.toString(IstSQLite() ? QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz") : QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
 }
 
+QDateTime TZAM_Datenbank::ZeitpunktLesen(const QVariant& AWert)
+{
+    if (AWert.isNull())
+        return {};
+    if (AWert.typeId() == QMetaType::QDateTime)
+        return AWert.toDateTime();
+    // ZeitpunktText's forms, with a blank or a "T" between date and time.
+    QString text = AWert.toString();
+    if (text.size() > 10 && text.at(10) == QLatin1Char(' '))
+        text[10] = QLatin1Char('T');
+    return QDateTime::fromString(text, Qt::ISODateWithMs);
+}
+
 QString TZAM_Datenbank::Sql(const QString& AText) const
 {
     QString s = AText;
