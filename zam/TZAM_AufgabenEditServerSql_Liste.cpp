@@ -169,6 +169,7 @@ void TZAM_AufgabenEditServerSql::Laden(const TZAM_Aufgaben_Suchkriterien& AKrite
         s.Werte + filter.Werte());
 
     FZeilen.reserve(z.Anzahl());
+    FListe.RowsReserve(z.Anzahl());
     const TVRArray leer = FListe.VRArray_ForRowAdd_Generate();
     for (const QVariantList& r : z.Zeilen()) {
         TQIV_AufgabenZeile zeile;
@@ -233,7 +234,7 @@ void TZAM_AufgabenEditServerSql::Laden(const TZAM_Aufgaben_Suchkriterien& AKrite
             if (AOptionen.GroesseLaden && !r[cRegPreis].isNull())
                 Double2VRItem(r[cRegPreis].toLongLong() / 100.0, v[spRegPreis]);
         }
-        FListe.RowAdd(v);
+        FListe.RowAdd(std::move(v));
         FZeilen << zeile;
     }
 }
