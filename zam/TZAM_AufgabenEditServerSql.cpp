@@ -15,7 +15,10 @@ namespace {
 const QString CKlasse = QStringLiteral("TZAM_AufgabenEditServerSql.");
 constexpr int COperationsArt = 72; // task fulfilments
 
-QVariantList Werte(const TIntTrio& AId) { return {AId.Id1, AId.Id2, AId.Id3}; }
+QVariantList Werte(const TIntTrio& AId)
+{
+    return {AId.Id1, AId.Id2, AId.Id3};
+}
 
 const QString CKopfGleich = QStringLiteral("id1 = ? AND id2 = ? AND id3 = ?");
 const QString CAufgabeGleich = QStringLiteral("auf_id1 = ? AND auf_id2 = ? AND auf_id3 = ?");
@@ -164,8 +167,8 @@ int TZAM_AufgabenEditServerSql::Erfuellen(const TIntTrio& AId, const TIntPair& A
     const TIntTrio prot = ZAMBuchung().GetProtId();
     FDb.Schreiben(QStringLiteral("INSERT INTO zam_aufgabe_erfuellung (auf_id1, auf_id2, auf_id3, mita_id1, mita_id2, "
                                  "menge, zeit, prot_id1, prot_id2, prot_id3) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                  Werte(AId) + QVariantList{AMitarbeiter.Id1, AMitarbeiter.Id2, AMenge,
-                                            QDateTime::currentDateTime(), prot.Id1, prot.Id2, prot.Id3});
+                  Werte(AId) + QVariantList{AMitarbeiter.Id1, AMitarbeiter.Id2, AMenge, QDateTime::currentDateTime(),
+                                            prot.Id1, prot.Id2, prot.Id3});
     const int rest = offen - AMenge;
     const int status = rest == 0 ? CZAM_Aufgabe_Status_Erledigt : CZAM_Aufgabe_Status_Teilerfuellt;
     FDb.Schreiben(QStringLiteral("UPDATE zam_auko SET status = ? WHERE ") + CKopfGleich,

@@ -34,24 +34,57 @@ struct TAuswahl
 };
 
 // Column numbers of the task-list catalogue filled here.
-enum : int {
-    spArt = 0, spKennung = 1, spErstDatum = 4, spErstZeit = 5, spBearbDatum = 6, spBearbZeit = 7, spPrio = 8,
-    spStatus = 9, spAufgabenId = 10, spArtNr = 11, spProdukt = 12, spBezeichnung = 13, spHersteller = 14,
-    spHerstArtNr = 16, spMaterial = 17, spFarbe = 18, spPreis = 19, spMenge = 20, spGroesse = 21,
-    spGroesseLang = 22, spGrInd = 23, spVonFiliale = 24, spAnFiliale = 25, spAnLagerplatz = 28,
-    spAnLagerplatzId = 29, spErfuellt = 32, spRest = 33, spVorgangsTyp = 34, spVorgangsId = 35,
-    spExtVerweis = 37, spBelegNr = 38, spLager = 43, spRegPreis = 45, spGVKurz = 48, spGV = 63, spGtin = 64,
-    spArtikelBez = 65, spGesamtMenge = 79, spGrund = 83
+enum : int
+{
+    spArt = 0,
+    spKennung = 1,
+    spErstDatum = 4,
+    spErstZeit = 5,
+    spBearbDatum = 6,
+    spBearbZeit = 7,
+    spPrio = 8,
+    spStatus = 9,
+    spAufgabenId = 10,
+    spArtNr = 11,
+    spProdukt = 12,
+    spBezeichnung = 13,
+    spHersteller = 14,
+    spHerstArtNr = 16,
+    spMaterial = 17,
+    spFarbe = 18,
+    spPreis = 19,
+    spMenge = 20,
+    spGroesse = 21,
+    spGroesseLang = 22,
+    spGrInd = 23,
+    spVonFiliale = 24,
+    spAnFiliale = 25,
+    spAnLagerplatz = 28,
+    spAnLagerplatzId = 29,
+    spErfuellt = 32,
+    spRest = 33,
+    spVorgangsTyp = 34,
+    spVorgangsId = 35,
+    spExtVerweis = 37,
+    spBelegNr = 38,
+    spLager = 43,
+    spRegPreis = 45,
+    spGVKurz = 48,
+    spGV = 63,
+    spGtin = 64,
+    spArtikelBez = 65,
+    spGesamtMenge = 79,
+    spGrund = 83
 };
 
 // Today's selling price of the task's article size in its target branch; a task of the
 // warehouse for itself (target = source) takes the warehouse's first branch.
-const QString CPreis = QStringLiteral(
-    "(SELECT p.preis_cent FROM zam_vkpreis p WHERE p.prod_id1 = a.prod_id1 AND p.prod_id2 = a.prod_id2 "
-    "AND p.prod_id3 = a.prod_id3 AND p.groesse = a.groesse AND p.filiale = CASE WHEN e.ziel_filiale = "
-    "e.quell_filiale THEN (SELECT lf.filiale FROM zam_lagergruppe_filiale lf WHERE lf.lager = a.lager "
-    "ORDER BY lf.reihenfolge, lf.filiale LIMIT 1) ELSE e.ziel_filiale END AND p.ab <= ? "
-    "ORDER BY p.ab DESC LIMIT 1)");
+const QString CPreis =
+    QStringLiteral("(SELECT p.preis_cent FROM zam_vkpreis p WHERE p.prod_id1 = a.prod_id1 AND p.prod_id2 = a.prod_id2 "
+                   "AND p.prod_id3 = a.prod_id3 AND p.groesse = a.groesse AND p.filiale = CASE WHEN e.ziel_filiale = "
+                   "e.quell_filiale THEN (SELECT lf.filiale FROM zam_lagergruppe_filiale lf WHERE lf.lager = a.lager "
+                   "ORDER BY lf.reihenfolge, lf.filiale LIMIT 1) ELSE e.ziel_filiale END AND p.ab <= ? "
+                   "ORDER BY p.ab DESC LIMIT 1)");
 
 const QString CErfuellt = QStringLiteral(
     "COALESCE((SELECT SUM(f.menge) FROM zam_aufgabe_erfuellung f WHERE f.auf_id1 = a.id1 AND f.auf_id2 = a.id2 "
@@ -76,7 +109,10 @@ void Text(TVRArray& AZeile, int ASpalte, const QVariant& AWert)
         String2VRItem(AWert.toString(), AZeile[size_t(ASpalte)]);
 }
 
-void Zahl(TVRArray& AZeile, int ASpalte, int AWert) { Integer2VRItem(AWert, AZeile[size_t(ASpalte)]); }
+void Zahl(TVRArray& AZeile, int ASpalte, int AWert)
+{
+    Integer2VRItem(AWert, AZeile[size_t(ASpalte)]);
+}
 
 void Zeitpunkt(TVRArray& AZeile, int ADatum, int AZeit, const QVariant& AWert)
 {
@@ -113,8 +149,8 @@ void TZAM_AufgabenEditServerSql::Laden(const TZAM_Aufgaben_Suchkriterien& AKrite
     const int cKubeNr = s.Dazu(QStringLiteral("e.kube_nr"));
     int cArt = -1, cErstellt = -1, cBearb = -1, cGV = -1, cStatus = -1, cPrio = -1, cLager = -1, cProd = -1,
         cGrInd = -1, cZielLo = -1, cGrund = -1, cKennung = -1, cExtId = -1, cExtNr = -1, cQuelle = -1, cMenge = -1,
-        cErfuellt = -1, cArtNr = -1, cLang = -1, cLoName = -1, cBelegNr = -1, cBestellNr = -1, cPreis = -1,
-        cBez = -1, cHerst = -1, cHArtNr = -1, cMaterial = -1, cFarbe = -1, cGtin = -1, cGrName = -1, cRegPreis = -1;
+        cErfuellt = -1, cArtNr = -1, cLang = -1, cLoName = -1, cBelegNr = -1, cBestellNr = -1, cPreis = -1, cBez = -1,
+        cHerst = -1, cHArtNr = -1, cMaterial = -1, cFarbe = -1, cGtin = -1, cGrName = -1, cRegPreis = -1;
     if (voll) {
         cArt = s.Dazu(QStringLiteral("a.art"));
         cErstellt = s.Dazu(QStringLiteral("a.erstellt"));
@@ -163,10 +199,10 @@ void TZAM_AufgabenEditServerSql::Laden(const TZAM_Aufgaben_Suchkriterien& AKrite
     }
 
     const TZAM_AufgabenFilterSql filter(AKriterien);
-    const TZAM_Zeilen z = FDb.Lesen(
-        FDb.Sql(QStringLiteral("SELECT ") + s.Ausdruecke.join(QStringLiteral(", ")) + TZAM_AufgabenFilterSql::Von() +
-                (voll ? CArtikel : QString()) + filter.Where() + QStringLiteral(" ORDER BY a.id1, a.id2, a.id3")),
-        s.Werte + filter.Werte());
+    const TZAM_Zeilen z = FDb.Lesen(FDb.Sql(QStringLiteral("SELECT ") + s.Ausdruecke.join(QStringLiteral(", ")) +
+                                            TZAM_AufgabenFilterSql::Von() + (voll ? CArtikel : QString()) +
+                                            filter.Where() + QStringLiteral(" ORDER BY a.id1, a.id2, a.id3")),
+                                    s.Werte + filter.Werte());
 
     FZeilen.reserve(z.Anzahl());
     FListe.RowsReserve(z.Anzahl());
@@ -223,10 +259,10 @@ void TZAM_AufgabenEditServerSql::Laden(const TZAM_Aufgaben_Suchkriterien& AKrite
             Text(v, spGroesseLang, r[cLang]);
             Double2VRItem(r[cPreis].toLongLong() / 100.0, v[spPreis]);
             if (AOptionen.LadenZusatzDaten) {
-                for (auto [spalte, feld] : {std::pair{spBezeichnung, cBez}, std::pair{spArtikelBez, cBez},
-                                            std::pair{spHersteller, cHerst}, std::pair{spHerstArtNr, cHArtNr},
-                                            std::pair{spMaterial, cMaterial}, std::pair{spFarbe, cFarbe},
-                                            std::pair{spGtin, cGtin}})
+                for (auto [spalte, feld] :
+                     {std::pair{spBezeichnung, cBez}, std::pair{spArtikelBez, cBez}, std::pair{spHersteller, cHerst},
+                      std::pair{spHerstArtNr, cHArtNr}, std::pair{spMaterial, cMaterial}, std::pair{spFarbe, cFarbe},
+                      std::pair{spGtin, cGtin}})
                     Text(v, spalte, r[feld]);
             }
             if (AOptionen.LadenGroessen)

@@ -23,7 +23,10 @@ QString Platzhalter(qsizetype AAnzahl)
     return p.join(QStringLiteral(", "));
 }
 
-QString StatusCode(int AStatus) { return QString(CZAM_Aufgabe_Status_2_Char(AStatus)); }
+QString StatusCode(int AStatus)
+{
+    return QString(CZAM_Aufgabe_Status_2_Char(AStatus));
+}
 
 // The stored marks of the order files.
 const QString CJa = QStringLiteral("J");
@@ -45,7 +48,10 @@ QString TZAM_AufgabenFilterSql::ExbiZuAufgabe()
                           "AND x.auftrag_nr = a.ext_nummer");
 }
 
-QString TZAM_AufgabenFilterSql::BelegZuAufgabe() { return QStringLiteral("k.id1 = a.ext_id1 AND k.id2 = a.ext_id2"); }
+QString TZAM_AufgabenFilterSql::BelegZuAufgabe()
+{
+    return QStringLiteral("k.id1 = a.ext_id1 AND k.id2 = a.ext_id2");
+}
 
 TZAM_AufgabenFilterSql::TZAM_AufgabenFilterSql(const TZAM_Aufgaben_Suchkriterien& K)
 {
@@ -53,7 +59,8 @@ TZAM_AufgabenFilterSql::TZAM_AufgabenFilterSql(const TZAM_Aufgaben_Suchkriterien
     Codes(QStringLiteral("a.status"), K.Status, CZAM_Aufgabe_Status_Max, StatusCode);
     Codes(QStringLiteral("a.gv"), K.Geschaeftsvorfaelle, CZAM_Aufgabe_Geschaeftsvorfall_Max,
           CZAM_Aufgabe_Geschaeftsvorfall_2_Kuerzel);
-    for (const auto& [menge, nicht] : {std::pair{K.ExtVerweisEinschluss, false}, std::pair{K.ExtVerweisAusschluss, true}}) {
+    for (const auto& [menge, nicht] :
+         {std::pair{K.ExtVerweisEinschluss, false}, std::pair{K.ExtVerweisAusschluss, true}}) {
         QVariantList kennungen;
         for (int bit = 0; bit < 8; ++bit)
             if (menge & ZAMSetBit(bit))
@@ -201,13 +208,14 @@ void TZAM_AufgabenFilterSql::Auftrag(const QString& AExbi, const QVariantList& A
 // position (but those of state T), or an order on account, or one collected in the branch.
 void TZAM_AufgabenFilterSql::Bezahlt()
 {
-    Auftrag(QStringLiteral("WHERE ") + ExbiZuAufgabe() + QStringLiteral(" AND x.bezahlt = ?"), {CJa},
-            QStringLiteral("WHERE ") + BelegZuAufgabe() +
-                QStringLiteral(" AND (k.zahlungsart = ? OR k.auslieferungtyp = ? OR NOT EXISTS (SELECT 1 FROM zam_atpk p "
-                               "JOIN zam_atpb b ON b.pos_id1 = p.pos_id1 AND b.pos_id2 = p.pos_id2 "
-                               "AND b.pos_id3 = p.pos_id3 AND b.auftrag_nr = p.pos_id4 "
-                               "WHERE p.atk_id1 = k.id1 AND p.atk_id2 = k.id2 AND b.zustand <> ? AND b.bezahlt = ?))"),
-            {CZahlungsartRechnung, CAuslieferungAbholung, CPositionZustandT, CNein});
+    Auftrag(
+        QStringLiteral("WHERE ") + ExbiZuAufgabe() + QStringLiteral(" AND x.bezahlt = ?"), {CJa},
+        QStringLiteral("WHERE ") + BelegZuAufgabe() +
+            QStringLiteral(" AND (k.zahlungsart = ? OR k.auslieferungtyp = ? OR NOT EXISTS (SELECT 1 FROM zam_atpk p "
+                           "JOIN zam_atpb b ON b.pos_id1 = p.pos_id1 AND b.pos_id2 = p.pos_id2 "
+                           "AND b.pos_id3 = p.pos_id3 AND b.auftrag_nr = p.pos_id4 "
+                           "WHERE p.atk_id1 = k.id1 AND p.atk_id2 = k.id2 AND b.zustand <> ? AND b.bezahlt = ?))"),
+        {CZahlungsartRechnung, CAuslieferungAbholung, CPositionZustandT, CNein});
 }
 
 void TZAM_AufgabenFilterSql::Herkuenfte(const QSet<QChar>& AHerkuenfte)

@@ -88,7 +88,10 @@ private Q_SLOTS:
             {0, CAufgabe, CZAM_Info_Aufgabe_MengeUngueltig, {QStringLiteral("0")}},
             {-2, CAufgabe, CZAM_Info_Aufgabe_MengeUngueltig, {QStringLiteral("-2")}},
             {1, {1, 1, 9}, CZAM_Info_Aufgabe_Unbekannt, {QStringLiteral("1-1-9")}},
-            {6, CAufgabe, CZAM_Info_Aufgabe_MengeZuGross, {QStringLiteral("1-1-1"), QStringLiteral("5"), QStringLiteral("6")}},
+            {6,
+             CAufgabe,
+             CZAM_Info_Aufgabe_MengeZuGross,
+             {QStringLiteral("1-1-1"), QStringLiteral("5"), QStringLiteral("6")}},
         };
         for (const auto& a : abgelehnt) {
             TZAM_InfoMeldungListe meldungen;

@@ -150,12 +150,13 @@ class TestAufgabenliste : public QObject
         Db().Schreiben(QStringLiteral("INSERT INTO zam_artikel_groesse (prod_id1, prod_id2, prod_id3, groesse, name, "
                                       "langname, kassengroesse) VALUES (?, ?, ?, 3, '42', '42 EU', 42)"),
                        {CSchuh.Id1, CSchuh.Id2, CSchuh.Id3});
-        for (const auto& [code, art] : {std::pair{"4006381333931", 1}, std::pair{"0004711042", 2},
-                                        std::pair{"4006381333924", 1}})
+        for (const auto& [code, art] :
+             {std::pair{"4006381333931", 1}, std::pair{"0004711042", 2}, std::pair{"4006381333924", 1}})
             Db().Schreiben(QStringLiteral("INSERT INTO zam_artikel_code (code, art, prod_id1, prod_id2, prod_id3, "
                                           "groesse) VALUES (?, ?, ?, ?, ?, 3)"),
                            {QString::fromLatin1(code), art, CSchuh.Id1, CSchuh.Id2, CSchuh.Id3});
-        Db().Schreiben(QStringLiteral("INSERT INTO zam_lagerort (id1, id2, id3, lager, name) VALUES (1, 2, 3, 1, 'K-01')"));
+        Db().Schreiben(
+            QStringLiteral("INSERT INTO zam_lagerort (id1, id2, id3, lager, name) VALUES (1, 2, 3, 1, 'K-01')"));
         // Branch 12 sells at 24.99 since yesterday (19.99 before, 9.99 from next week), branch 14
         // at 21.99; size 4 is dearer.
         Preis(12, 3, CHeute.addDays(-10), 1999);
@@ -203,8 +204,8 @@ class TestAufgabenliste : public QObject
                      qPrintable(QStringLiteral("Zeile %1, Spalte %2 (%3): %4 statt %5")
                                     .arg(AZeile)
                                     .arg(spalte)
-                                    .arg(CZAM_Aufgabenliste_Spalten(spalte).Caption, l.GetCell(AZeile, spalte).AlsText(),
-                                         wert.AlsText())));
+                                    .arg(CZAM_Aufgabenliste_Spalten(spalte).Caption,
+                                         l.GetCell(AZeile, spalte).AlsText(), wert.AlsText())));
         }
         std::sort(erwartet.begin(), erwartet.end());
         QCOMPARE(Gefuellt(AZeile), erwartet);
@@ -236,6 +237,7 @@ private Q_SLOTS:
         QCOMPARE(l.GetRowCount(), 3);
 
         // B (1-1-2): the warehouse's own task is priced in its first branch, 14.
+        // clang-format off
         Pruefen(0, {{0, S("ABS")}, {1, S("E")}, {4, Datum({2024, 5, 9})}, {5, Zeit({16, 30})},
                     {6, Datum({2024, 5, 10})}, {7, Zeit({10, 0})}, {8, I(0)}, {9, S("offen")}, {10, T3({1, 1, 2})},
                     {11, S("004711")}, {12, P(CSchuh)}, {13, S("Laufschuh")}, {14, S("Sprintwerk")}, {16, S("SW-9")},
@@ -244,7 +246,9 @@ private Q_SLOTS:
                     {35, T3({})}, {37, S("E 3-7001-0/1")}, {38, S("EX-4711")}, {43, I(1)}, {45, D(89.99)},
                     {48, S("KUV")}, {63, S("Kundenversand")}, {64, S("4006381333924")}, {65, S("Laufschuh")},
                     {79, I(2)}, {83, T3({})}});
+        // clang-format on
         // A (1-1-5): branch 12's price of today; 3 of 5 open.
+        // clang-format off
         Pruefen(1, {{0, S("ABS")}, {1, S("K")}, {4, Datum({2024, 5, 9})}, {5, Zeit({16, 30})},
                     {6, Datum({2024, 5, 10})}, {7, Zeit({10, 0})}, {8, I(3)}, {9, S("offen")}, {10, T3({1, 1, 5})},
                     {11, S("004711")}, {12, P(CSchuh)}, {13, S("Laufschuh")}, {14, S("Sprintwerk")}, {16, S("SW-9")},
@@ -253,11 +257,14 @@ private Q_SLOTS:
                     {34, S("K")}, {35, T3({2, 300, 1})}, {37, S("K 1-5001-0/1")}, {38, S("KB-5001")}, {43, I(1)},
                     {45, D(89.99)}, {48, S("KUB")}, {63, S("Kundenbestellung")}, {64, S("4006381333924")},
                     {65, S("Laufschuh")}, {79, I(5)}, {83, T3({7, 1, 2})}});
+        // clang-format on
         // C (1-1-9): nothing to find about its article, no price, no place, no order.
+        // clang-format off
         Pruefen(2, {{0, S("UHL")}, {4, Datum({2024, 5, 9})}, {5, Zeit({16, 30})}, {8, I(0)}, {9, S("teilerfüllt")},
                     {10, T3({1, 1, 9})}, {12, P({1, 999999, 0})}, {19, D(0)}, {20, I(1)}, {23, I(7)}, {24, I(1)},
                     {25, I(12)}, {29, T3({})}, {32, I(0)}, {33, I(1)}, {34, S("N")}, {35, T3({})}, {43, I(1)},
                     {48, S("HLU")}, {63, S("Handlagerumlagerung")}, {79, I(1)}, {83, T3({})}});
+        // clang-format on
 
         const TQIV_AufgabenZeile& a = FServer->Zeile(1);
         QCOMPARE(a.AufgabenId, TIntTrio(1, 1, 5));
@@ -309,8 +316,8 @@ private Q_SLOTS:
         QCOMPARE(FServer->ZeilenAnzahl(), 3);
         QList<int> erwartet{10};
         if (!o.NurIdsLaden)
-            erwartet = QList<int>{0,  1,  4,  5,  6,  7,  8,  9,  10, 11, 12, 19, 20, 22, 23, 24,
-                                  25, 28, 29, 32, 33, 34, 35, 37, 38, 43, 48, 63, 79, 83} +
+            erwartet = QList<int>{0,  1,  4,  5,  6,  7,  8,  9,  10, 11, 12, 19, 20, 22, 23,
+                                  24, 25, 28, 29, 32, 33, 34, 35, 37, 38, 43, 48, 63, 79, 83} +
                        dazu;
         std::sort(erwartet.begin(), erwartet.end());
         QCOMPARE(Gefuellt(1), erwartet);
@@ -450,11 +457,44 @@ private Q_SLOTS:
                 "ziel_lo_id2, ziel_lo_id3, vorgangstyp, menge, grund_id1, grund_id2, grund_id3, beleg_id1, "
                 "beleg_id2, beleg_id3) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
                 "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-            db.Schreiben(sql, {1, 1, 1, 1, 2, 1, 1, 12, 3, 1, 1, 5001, 0, 4, 1, QStringLiteral("O"), 12, 1,
-                               QDate(2024, 5, 10), QDate(2024, 5, 9), 1, 100001, 0, 3, 1, 2, 3, 16, 2, 0, 0, 0, 1,
-                               5001, 0});
-            db.Schreiben(sql, {1, 1, 2, 8, 4, 1, 1, 1, 8, 0, 0, 0, 0, 0, 0, QString(), -1, 0, QVariant(),
-                               QDate(2024, 5, 1), 1, 100002, 0, 5, 1, 3, 1, 0, 7, 7, 1, 2, 0, 0, 0});
+            db.Schreiben(sql, {1,
+                               1,
+                               1,
+                               1,
+                               2,
+                               1,
+                               1,
+                               12,
+                               3,
+                               1,
+                               1,
+                               5001,
+                               0,
+                               4,
+                               1,
+                               QStringLiteral("O"),
+                               12,
+                               1,
+                               QDate(2024, 5, 10),
+                               QDate(2024, 5, 9),
+                               1,
+                               100001,
+                               0,
+                               3,
+                               1,
+                               2,
+                               3,
+                               16,
+                               2,
+                               0,
+                               0,
+                               0,
+                               1,
+                               5001,
+                               0});
+            db.Schreiben(
+                sql, {1, 1,      2, 8, 4, 1, 1, 1, 8, 0, 0, 0, 0, 0, 0, QString(), -1, 0, QVariant(), QDate(2024, 5, 1),
+                      1, 100002, 0, 5, 1, 3, 1, 0, 7, 7, 1, 2, 0, 0, 0});
         }
         FUmg->Neustart();
         FServer = Glob_WWSServerFactoryClass().Create<IZAM_AufgabenEditServer>();

@@ -330,10 +330,9 @@ private Q_SLOTS:
             k.*AFeld = ADatum;
             return Da(k);
         };
-        for (auto [von, bis] : {std::pair{&TZAM_Aufgaben_Suchkriterien::BearbeitungVon,
-                                          &TZAM_Aufgaben_Suchkriterien::BearbeitungBis},
-                                std::pair{&TZAM_Aufgaben_Suchkriterien::ErstelltVon,
-                                          &TZAM_Aufgaben_Suchkriterien::ErstelltBis}}) {
+        for (auto [von, bis] :
+             {std::pair{&TZAM_Aufgaben_Suchkriterien::BearbeitungVon, &TZAM_Aufgaben_Suchkriterien::BearbeitungBis},
+              std::pair{&TZAM_Aufgaben_Suchkriterien::ErstelltVon, &TZAM_Aufgaben_Suchkriterien::ErstelltBis}}) {
             QCOMPARE(da(bis, tag.addDays(-1)), amVortagBis);
             QCOMPARE(da(von, tag), amTagVon);
             QCOMPARE(da(bis, tag), amTagBis);
@@ -403,7 +402,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("herkunft");
         QTest::addColumn<int>("buchFiliale");
         const QString J = QStringLiteral("/J"), N = QStringLiteral("/N"), TN = QStringLiteral("T/N");
-        const QString O = QStringLiteral("O"), W = QStringLiteral("W"), R = QStringLiteral("R"), A = QStringLiteral("A");
+        const QString O = QStringLiteral("O"), W = QStringLiteral("W"), R = QStringLiteral("R"),
+                      A = QStringLiteral("A");
         const struct
         {
             const char* Name;
