@@ -96,6 +96,13 @@ TVRArray TVRList::VRArray_ForRowAdd_Generate() const
 
 int TVRList::RowAdd(const TVRArray& AArray) { return RowInsert(GetRowCount(), AArray); }
 
+int TVRList::RowAdd(TVRArray&& AArray)
+{
+    CellsPruefen(AArray, "RowAdd");
+    FRows.push_back(TRow{std::move(AArray), nullptr});
+    return GetRowCount() - 1;
+}
+
 int TVRList::RowInsert(int AIndex, const TVRArray& AArray)
 {
     if (AIndex < 0 || AIndex > GetRowCount())
@@ -261,6 +268,26 @@ void TVRList::ColumnCheck(int ACol, const char* AMethode) const
     if (ACol < 0 || ACol >= GetColumnCount())
         VRIllegalerParameter(QStringLiteral("Spalte %1 außerhalb 0..%2").arg(ACol).arg(GetColumnCount() - 1),
                              Methode(AMethode));
+}
+
+void TVRList::CellsPruefen(TVRArray& AArray, const char* AMethode) const
+{
+    if (AArray.size() != FColumns.size())
+        VRIllegalerParameter(QStringLiteral("%1 Zellen für %2 Spalten").arg(AArray.size()).arg(FColumns.size()),
+                             Methode(AMethode));
+    for (size_t i = 0; i < AArray.size(); ++i) {
+        TVRItem& z = AArray[i];
+        const TVRValueType typ = FColumns[i].ValueType;
+        if (z.ValueType() == typ)
+            continue;
+        if (z.ValueType() == vrtUnbestimmt && z.IsNull())
+            z = TVRItem(typ);
+        else
+            VRIllegalerParameter(QStringLiteral("Zelle %1 vom Typ %2 in Spalte vom Typ %3")
+                                     .arg(i)
+                                     .arg(VRValueTypeName(z.ValueType()), VRValueTypeName(typ)),
+                                 Methode(AMethode));
+    }
 }
 
 TVRArray TVRList::CellsChecked(const TVRArray& AArray, const char* AMethode) const

@@ -45,6 +45,9 @@ public:
     TVRArray VRArray_ForRowAdd_Generate() const;
     static void VRArray_ForRowAdd_Dispose(TVRArray& AArray) { AArray.clear(); }
     int RowAdd(const TVRArray& AArray);
+    // The same without copying the cells (a loader filling many rows).
+    int RowAdd(TVRArray&& AArray);
+    void RowsReserve(int AAnzahl) { FRows.reserve(size_t(qMax(AAnzahl, 0))); }
     // AIndex from 0 to GetRowCount(); answers the new row's index.
     int RowInsert(int AIndex, const TVRArray& AArray);
     // Appends a copy of a row of a list with the same columns, its child list included.
@@ -102,6 +105,8 @@ private:
     void RowCheck(int ARow, const char* AMethode) const;
     void ColumnCheck(int ACol, const char* AMethode) const;
     TVRArray CellsChecked(const TVRArray& AArray, const char* AMethode) const;
+    // Types the untyped null cells in place; raises like CellsChecked.
+    void CellsPruefen(TVRArray& AArray, const char* AMethode) const;
 
     std::vector<TVRColumn> FColumns;
     std::vector<TRow> FRows;

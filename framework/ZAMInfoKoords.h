@@ -53,3 +53,8 @@ inline const TInfoKoord CZAM_Info_Lagbew_LagerortUnbekannt{"LAGBEW", 2005};
 inline const TInfoKoord CZAM_Info_Lagbew_ReservierungReichtNicht{"LAGBEW", 2006};
 inline const TInfoKoord CZAM_Info_Lagbew_KorrekturUngueltig{"LAGBEW", 2007};
 inline const TInfoKoord CZAM_Info_Lagbew_GroesseUnbekannt{"LAGBEW", 2008};
+
+// Tasks: the task service's refusals of a fulfilment.
+inline const TInfoKoord CZAM_Info_Aufgabe_MengeUngueltig{"AUFGABE", 2101};
+inline const TInfoKoord CZAM_Info_Aufgabe_Unbekannt{"AUFGABE", 2102};
+inline const TInfoKoord CZAM_Info_Aufgabe_MengeZuGross{"AUFGABE", 2103};

@@ -3,8 +3,13 @@
 #include "IZAM_AufgabenEditServer.h"
 
 class TZAM_Datenbank;
+class TZAM_Zeilen;
 
-// Tasks in the task files (zam_auko, zam_auae, zam_aufgabe_erfuellung).
+// Tasks in the task files (zam_auko, zam_auae, zam_aufgabe_erfuellung). The list is read with one
+// statement (the files joined, the order data and prices as subqueries), so a site with many
+// tasks loads in one round trip. Task locks are common locks of the kind "AUFGABE" with the task
+// id as unformatted text. A fulfilment locks its task header first (PostgreSQL; SQLite's bracket
+// holds the file), so two devices never fulfil more than the open quantity between them.
 class TZAM_AufgabenEditServerSql : public IZAM_AufgabenEditServer
 {
 public:
@@ -28,7 +33,15 @@ public:
     QList<TZAM_AufgabenKopf> Aufgabenkoepfe_Lesen(const TZAM_AufgabenKopfFilter& AFilter) override;
     bool Ausfuehrung_Lesen(const TIntTrio& AId, TZAM_AufgabenAusfuehrung& AAusfuehrung) override;
 
+    // The kind of the common locks of tasks.
+    static const QString CSperrArt;
+
 private:
+    void ListeAnlegen();
+    void Laden(const TZAM_Aufgaben_Suchkriterien& AKriterien, const TQIVAufgabenlisteLaden_Options& AOptionen);
+    // Within the open bracket: the task's open quantity after the fulfilment, or -1 when refused.
+    int Erfuellen(const TIntTrio& AId, const TIntPair& AMitarbeiter, int AMenge, TZAM_InfoMeldungListe& AMeldungen);
+
     TZAM_Datenbank& FDb;
     TQIV_AufgabenZeilen FZeilen;
     TVRList FListe;

@@ -6,9 +6,10 @@
 #include "TZAM_FilialTabelleSql.h"
 #include "TZAM_GPListenServerSql.h"
 #include "TZAM_RechteServerSql.h"
+#include "ZAMAufgabenCodes.h"
 #include "ZAMLagerKonstanten.h"
 
-#include <QDate>
+#include <QDateTime>
 
 namespace {
 
@@ -34,8 +35,8 @@ struct TAufgabe
     int ZielFiliale;
     int ExtKennung;
     int Beleg;       // document number of a customer order, 0 without
-    char Herkunft;   // origin mark of the order, 0 without
-    int BuchFiliale; // -1 without
+    char Herkunft;   // origin mark of the document, 0 without
+    int BuchFiliale; // the branch that booked the document, -1 without
     int Artikel;
     int Groesse;
 };
@@ -143,8 +144,8 @@ void TZAM_DemoStamm::Lagerorte(TZAM_Datenbank& ADb)
 
 void TZAM_DemoStamm::Aufgaben(TZAM_Datenbank& ADb)
 {
-    // Customer orders (business case 3, paid, referring to their document) and re-sorting for
-    // the branches, all open in warehouse 1 and taken from the central branch 1. Branch 17 is
+    // Customer orders (business case 3, referring to a position of their document) and re-sorting
+    // for the branches, all open in warehouse 1 and taken from the central branch 1. Branch 17 is
     // the team-sport branch.
     const TAufgabe aufgaben[] = {
         {1, 3, 12, 1, 5001, 'O', 12, 100001, 3}, {2, 3, 12, 1, 5001, 'O', 12, 100002, 5},
@@ -153,36 +154,40 @@ void TZAM_DemoStamm::Aufgaben(TZAM_Datenbank& ADb)
         {7, 2, 17, 0, 0, 0, -1, 100002, 3},
     };
     const QDate heute = QDate::currentDate();
+    QList<int> belege;
     for (const TAufgabe& a : aufgaben) {
         const bool kunde = a.Beleg != 0;
+        if (kunde && !belege.contains(a.Beleg)) {
+            belege << a.Beleg;
+            // The document, booked by the branch whose organisation id is its creditor's.
+            ADb.Schreiben(QStringLiteral("INSERT INTO zam_atk (id1, id2, belegnr, datum, herkunftskz, glaeubiger_orge1, "
+                                         "glaeubiger_orge2) VALUES (1, ?, ?, ?, ?, 100, ?)"),
+                          {a.Beleg, QString::number(a.Beleg), QDateTime(heute.addDays(-2), QTime(11, 15)),
+                           QString(QLatin1Char(a.Herkunft)), a.BuchFiliale});
+        }
+        if (kunde) {
+            // One paid position per task; the task's reference names it.
+            ADb.Schreiben(QStringLiteral("INSERT INTO zam_atpk (pos_id1, pos_id2, pos_id3, pos_id4, atk_id1, atk_id2, "
+                                         "prod_id1, prod_id2, prod_id3, groesse, menge) "
+                                         "VALUES (1, ?, 0, ?, 1, ?, 1, ?, 0, ?, 1)"),
+                          {a.Beleg, a.Nr, a.Beleg, a.Artikel, a.Groesse});
+            ADb.Schreiben(QStringLiteral("INSERT INTO zam_atpb (auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr, "
+                                         "pos_id1, pos_id2, pos_id3, zustand, bezahlt) "
+                                         "VALUES (1, ?, 0, ?, 1, ?, 0, '', 'J')"),
+                          {a.Beleg, a.Nr, a.Beleg});
+        }
         ADb.Schreiben(
-            QStringLiteral("INSERT INTO zam_aufgabe (id1, id2, id3, art, status, lager, quell_filiale, ziel_filiale, "
-                           "geschaeftsvorfall, ext_kennung, ext_id1, ext_id2, ext_id3, ext_nummer, bezahlt, herkunft, "
-                           "buch_filiale, teamsport, bearbeitung, erstellt, prod_id1, prod_id2, prod_id3, groesse, "
-                           "vorgangstyp, menge, beleg_id1, beleg_id2, beleg_id3) VALUES (?, ?, ?, 1, 2, 1, 1, ?, ?, "
-                           "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1, ?, 0, ?, ?, 1, ?, ?, ?)"),
-            {1,
-             1,
-             a.Nr,
-             a.ZielFiliale,
-             a.Geschaeftsvorfall,
-             a.ExtKennung,
-             kunde ? 1 : 0,
-             a.Beleg,
-             0,
-             kunde ? a.Nr : 0,
-             kunde ? 1 : 0,
-             a.Herkunft ? QString(QLatin1Char(a.Herkunft)) : QString(),
-             a.BuchFiliale,
-             a.ZielFiliale == 17 ? 1 : 0,
-             heute,
-             heute.addDays(-1),
-             a.Artikel,
-             a.Groesse,
-             kunde ? 16 : 0,
-             kunde ? 1 : 0,
-             a.Beleg,
-             0});
+            QStringLiteral("INSERT INTO zam_auko (id1, id2, id3, art, erstellt, bearbeitung, gv, status, lager, "
+                           "prod_id1, prod_id2, prod_id3, groesse, ext_kennung, ext_id1, ext_id2, ext_id3, ext_nummer, "
+                           "teamsport) VALUES (1, 1, ?, ?, ?, ?, ?, ?, 1, 1, ?, 0, ?, ?, ?, ?, 0, ?, ?)"),
+            {a.Nr, CZAM_Aufgabe_Art_2_Kuerzel(CZAM_Aufgabe_Art_Standard), QDateTime(heute.addDays(-1), QTime(16, 30)),
+             QDateTime(heute, QTime(7, 0)), CZAM_Aufgabe_Geschaeftsvorfall_2_Kuerzel(a.Geschaeftsvorfall),
+             QString(CZAM_Aufgabe_Status_2_Char(CZAM_Aufgabe_Status_Offen)), a.Artikel, a.Groesse, a.ExtKennung,
+             kunde ? 1 : 0, a.Beleg, kunde ? a.Nr : 0, a.ZielFiliale == 17 ? 1 : 0});
+        ADb.Schreiben(QStringLiteral("INSERT INTO zam_auae (auf_id1, auf_id2, auf_id3, quell_filiale, ziel_filiale, "
+                                     "menge, bne_typ, kube_id1, kube_id2, kube_id3, kube_nr) "
+                                     "VALUES (1, 1, ?, 1, ?, 1, ?, ?, ?, 0, ?)"),
+                      {a.Nr, a.ZielFiliale, kunde ? 16 : 0, kunde ? 1 : 0, a.Beleg, kunde ? a.Nr : 0});
     }
 }
 

@@ -345,6 +345,13 @@ bool TZAM_SperrService::IsLockedOtherObjekt(const QString& AArt, const QString& 
     });
 }
 
+QDateTime TZAM_SperrService::GesperrtSeit(const QString& AArt, const QString& ASchluessel)
+{
+    const QVariant seit = FDb->LesenWert(QStringLiteral("SELECT seit FROM zam_sperre WHERE art = ? AND schluessel = ?"),
+                                         {AArt, ASchluessel});
+    return seit.isValid() ? QDateTime::fromSecsSinceEpoch(seit.toLongLong()) : QDateTime();
+}
+
 bool TZAM_SperrService::GPLockBeleg(const QString& AArt, const TIntPair& ABeleg, QString* AHalter)
 {
     return Sperren(GPArt(AArt), ABeleg.ToTextUnformatted(9), FBenutzer.ToTextUnformatted(9), AHalter);

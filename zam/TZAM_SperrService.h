@@ -3,6 +3,8 @@
 #include "IZAM_CommonLock.h"
 #include "TZAM_DBKonfig.h"
 
+#include <QDateTime>
+
 #include <memory>
 
 class TZAM_Datenbank;
@@ -54,6 +56,9 @@ public:
     void UnlockAbsort(int AFiliale, const QString& ASchluessel, const TIntPair& ABenutzer) override;
     bool IsLockedOtherAbsort(int AFiliale, const QString& ASchluessel, const TIntPair& ABenutzer,
                              QList<TIntPair>* AHalter, QStringList* AHalterNamen) override;
+    // Since when the lock is held, by the wall clock of the program that took it; invalid when
+    // nobody holds it.
+    QDateTime GesperrtSeit(const QString& AArt, const QString& ASchluessel);
     // After a lost session: opens a fresh one, so the program can lock again.
     void AlleEigenenFreigeben() override;
     void ArbeitsgangBeginnen() override;

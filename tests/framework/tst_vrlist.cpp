@@ -154,11 +154,18 @@ void TestVRList::nullZellenLiefernLeereWerte()
     Integer2VRItem(5, a[CFil]);
     VRItem2Null(a[CFil]);
     l.RowAdd(a);
-    // An untyped null cell is accepted in any column.
+    // An untyped null cell is accepted in any column, also by the moving RowAdd.
     a[CName] = TVRItem();
     l.RowAdd(a);
+    TVRArray b = a;
+    QCOMPARE(l.RowAdd(std::move(b)), 2);
+    TVRArray falsch = l.VRArray_ForRowAdd_Generate();
+    falsch[CName] = TVRItem(vrtInteger);
+    QVERIFY_THROWS_EXCEPTION(EZAM_Exception, l.RowAdd(std::move(falsch)));
+    QVERIFY_THROWS_EXCEPTION(EZAM_Exception, l.RowAdd(TVRArray(2)));
+    QCOMPARE(l.GetRowCount(), 3);
 
-    for (int r = 0; r < 2; ++r) {
+    for (int r = 0; r < 3; ++r) {
         for (int c = 0; c < CSpaltenAnz; ++c) {
             QVERIFY(l.GetCell(r, c).IsNull());
             QCOMPARE(l.GetCell(r, c).ValueType(), l.GetColumn(c).ValueType);

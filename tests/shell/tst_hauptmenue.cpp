@@ -198,7 +198,7 @@ private Q_SLOTS:
     void ohneOffeneKundenbestellungenRot()
     {
         FUmg->ParameterSetzen(QStringLiteral("PWSCHUTZ"), QStringLiteral("N"));
-        FUmg->Backend().Datenbank().Schreiben(QStringLiteral("DELETE FROM zam_aufgabe"));
+        FUmg->Backend().Datenbank().Schreiben(QStringLiteral("DELETE FROM zam_auko"));
         MitarbeiterWaehlen(QStringLiteral("Anna"));
         Tfrmmain frm;
         frm.Kundenbestellungen_Lesen();

@@ -108,7 +108,7 @@ private Q_SLOTS:
         FUmg->DemoAnlegen();
         TZAM_Datenbank& db = FUmg->Backend().Datenbank();
         const TZAM_Zeilen aufgaben = db.Lesen(QStringLiteral("SELECT prod_id1, prod_id2, prod_id3, groesse FROM "
-                                                             "zam_aufgabe"));
+                                                             "zam_auko"));
         for (const QVariantList& z : aufgaben.Zeilen()) {
             TQIV_Intv100_Sortiment_QIV_GG gg;
             const TInt32Trio p(z.at(0).toInt(), z.at(1).toInt(), z.at(2).toInt());

@@ -190,7 +190,7 @@ private Q_SLOTS:
         QList<TInt32Trio> aufgabenArtikel;
         // The rows held in a local: a range over a temporary's member would dangle.
         const TZAM_Zeilen zeilen =
-            db.Lesen(QStringLiteral("SELECT DISTINCT prod_id1, prod_id2, prod_id3 FROM zam_aufgabe"));
+            db.Lesen(QStringLiteral("SELECT DISTINCT prod_id1, prod_id2, prod_id3 FROM zam_auko"));
         for (const QVariantList& z : zeilen.Zeilen())
             aufgabenArtikel.append(TInt32Trio(z.at(0).toInt(), z.at(1).toInt(), z.at(2).toInt()));
 

@@ -3,41 +3,13 @@
 #include "IZAM_AufgabenEditServer.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_FilialTabelleSql.h"
+#include "TZAM_TestAufgaben.h"
 #include "TZAM_TestUmgebung.h"
 
 #include <QTest>
 
 namespace {
-// An open, paid customer-order task of warehouse 1 for branch 12.
-struct TAufgabe
-{
-    TIntTrio Id{1, 1, 1};
-    int Art = 1;
-    int Status = 2;
-    int Lager = 1;
-    int QuellFiliale = 1;
-    int ZielFiliale = 12;
-    int Geschaeftsvorfall = 3;
-    int ExtKennung = 1;
-    bool Bezahlt = true;
-    QString Herkunft = QStringLiteral("O");
-    int BuchFiliale = 12;
-    bool Teamsport = false;
-    QDate Bearbeitung{2024, 5, 10};
-    QDate Erstellt{2024, 5, 9};
-    TInt32Trio Produkt{1, 100001, 0};
-    int Groesse = 3;
-    TIntTrio ZielLagerort{1, 2, 3};
-    int Vorgangstyp = 16;
-    TIntTrio Grund;
-    TIntTrio Beleg{1, 5001, 0};
-    QString ExtAuftrag;
-};
-
-QVariant Datum(const QDate& D)
-{
-    return D.isValid() ? QVariant(D) : QVariant();
-}
+using TAufgabe = TZAM_TestAufgabe; // an open customer-order task of document 1-5001 for branch 12
 } // namespace
 
 class TestAufgabensuche : public QObject
@@ -52,48 +24,8 @@ class TestAufgabensuche : public QObject
         FUmg = std::make_unique<TZAM_TestUmgebung>(AMotor);
         FServer = Glob_WWSServerFactoryClass().Create<IZAM_AufgabenEditServer>();
     }
-    void Anlegen(const TAufgabe& A)
-    {
-        FUmg->Backend().Datenbank().Schreiben(
-            QStringLiteral(
-                "INSERT INTO zam_aufgabe (id1, id2, id3, art, status, lager, quell_filiale, ziel_filiale, "
-                "geschaeftsvorfall, ext_kennung, bezahlt, herkunft, buch_filiale, teamsport, bearbeitung, "
-                "erstellt, prod_id1, prod_id2, prod_id3, groesse, ziel_lo_id1, ziel_lo_id2, ziel_lo_id3, "
-                "vorgangstyp, grund_id1, grund_id2, grund_id3, beleg_id1, beleg_id2, beleg_id3, ext_auftrag) "
-                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                "?, ?, ?)"),
-            {A.Id.Id1,
-             A.Id.Id2,
-             A.Id.Id3,
-             A.Art,
-             A.Status,
-             A.Lager,
-             A.QuellFiliale,
-             A.ZielFiliale,
-             A.Geschaeftsvorfall,
-             A.ExtKennung,
-             A.Bezahlt ? 1 : 0,
-             A.Herkunft,
-             A.BuchFiliale,
-             A.Teamsport ? 1 : 0,
-             Datum(A.Bearbeitung),
-             Datum(A.Erstellt),
-             A.Produkt.Id1,
-             A.Produkt.Id2,
-             A.Produkt.Id3,
-             A.Groesse,
-             A.ZielLagerort.Id1,
-             A.ZielLagerort.Id2,
-             A.ZielLagerort.Id3,
-             A.Vorgangstyp,
-             A.Grund.Id1,
-             A.Grund.Id2,
-             A.Grund.Id3,
-             A.Beleg.Id1,
-             A.Beleg.Id2,
-             A.Beleg.Id3,
-             A.ExtAuftrag});
-    }
+    TZAM_Datenbank& Db() { return FUmg->Backend().Datenbank(); }
+    void Anlegen(const TAufgabe& A) { TZAM_TestAufgaben::Anlegen(Db(), A); }
     bool Da(const TZAM_Aufgaben_Suchkriterien& K) { return FServer->AufgabenVorhanden(K); }
 
 private Q_SLOTS:
@@ -182,6 +114,7 @@ private Q_SLOTS:
         TAufgabe a;
         a.QuellFiliale = 0; // 0 is a real branch
         Anlegen(a);
+        TZAM_TestAufgaben::Beleg(Db(), {}); // origin O, paid
         TZAM_Aufgaben_Suchkriterien k;
 
         k.Lager = 1;
@@ -228,9 +161,13 @@ private Q_SLOTS:
         QVERIFY(Da(k));
         TAufgabe offen;
         offen.Id = {1, 1, 2};
-        offen.Bezahlt = false;
+        offen.ExtId = {1, 5002, 0};
         offen.ZielFiliale = 14;
         Anlegen(offen);
+        TZAM_TestBeleg unbezahlt;
+        unbezahlt.Nr = 5002;
+        unbezahlt.Positionen = {QStringLiteral("/J"), QStringLiteral("/N")};
+        TZAM_TestAufgaben::Beleg(Db(), unbezahlt);
         k.ZielFiliale = 14;
         QVERIFY(!Da(k));
         k.NurBezahlte = false;
@@ -244,8 +181,19 @@ private Q_SLOTS:
         Starten(m);
         TAufgabe a;
         a.Grund = {7, 1, 2};
-        a.ExtAuftrag = QStringLiteral("EX-4711");
         Anlegen(a);
+        // An external-order task for branch 14 whose reference carries the same key and number
+        // as the document task's: only the kind tells them apart.
+        TAufgabe extern_;
+        extern_.Id = {1, 1, 2};
+        extern_.ZielFiliale = 14;
+        extern_.ExtKennung = CZAM_PersArtExt_EXBI;
+        Anlegen(extern_);
+        TZAM_TestExbi exbi;
+        exbi.Auftrag = a.ExtId;
+        exbi.Position = a.ExtNummer;
+        TZAM_TestAufgaben::Exbi(Db(), exbi); // order number EX-4711
+        TZAM_TestAufgaben::Beleg(Db(), {});
         TZAM_Aufgaben_Suchkriterien k;
 
         k.ProduktId = {1, 100001, 0};
@@ -279,12 +227,18 @@ private Q_SLOTS:
 
         k.BelegId = {1, 5001, 0};
         QVERIFY(Da(k));
+        k.ZielFiliale = 14; // the external order is no document
+        QVERIFY(!Da(k));
+        k.ZielFiliale = -1;
         k.BelegId = {1, 5002, 0};
         QVERIFY(!Da(k));
         k.BelegId = {};
 
         k.ExtAuftragsKey = QStringLiteral("EX-4711");
         QVERIFY(Da(k));
+        k.ZielFiliale = 12; // the document task has no order number
+        QVERIFY(!Da(k));
+        k.ZielFiliale = -1;
         k.ExtAuftragsKey = QStringLiteral("EX-4712");
         QVERIFY(!Da(k));
         // Values are bound, never part of the statement.
@@ -297,7 +251,7 @@ private Q_SLOTS:
     {
         ZAM_MOTOR(m);
         Starten(m);
-        Anlegen({}); // processing 2024-05-10, created 2024-05-09
+        Anlegen({}); // processing 2024-05-10 10:00, created 2024-05-09 16:30
         TZAM_Aufgaben_Suchkriterien k;
 
         k.BearbeitungVon = QDate(2024, 5, 10);
@@ -325,7 +279,7 @@ private Q_SLOTS:
         // A task without processing date falls out once a bound is set.
         TAufgabe ohne;
         ohne.Id = {1, 1, 2};
-        ohne.Bearbeitung = QDate();
+        ohne.Bearbeitung = QDateTime();
         ohne.ZielFiliale = 14;
         Anlegen(ohne);
         k.ZielFiliale = 14;
@@ -334,31 +288,212 @@ private Q_SLOTS:
         QVERIFY(!Da(k));
     }
 
+    // A day's bounds reach from its first to its last millisecond.
+    void tagesgrenzen_data()
+    {
+        QTest::addColumn<int>("motor");
+        QTest::addColumn<QTime>("zeit");
+        QTest::addColumn<bool>("amVortagBis");
+        QTest::addColumn<bool>("amTagVon");
+        QTest::addColumn<bool>("amTagBis");
+        QTest::addColumn<bool>("amFolgetagVon");
+        const struct
+        {
+            const char* Name;
+            QTime Zeit;
+        } zeiten[] = {{"mitternacht", QTime(0, 0)},
+                      {"mittag", QTime(12, 0)},
+                      {"letzteSekunde", QTime(23, 59, 59)},
+                      {"halbeLetzteSekunde", QTime(23, 59, 59, 500)},
+                      {"letzteMillisekunde", QTime(23, 59, 59, 999)}};
+        for (int motor : {int(TZAM_TestUmgebung::tmSQLite), int(TZAM_TestUmgebung::tmPostgres)})
+            for (const auto& z : zeiten)
+                QTest::addRow("%s/%s", motor == TZAM_TestUmgebung::tmSQLite ? "sqlite" : "postgres", z.Name)
+                    << motor << z.Zeit << false << true << true << false;
+    }
+    void tagesgrenzen()
+    {
+        ZAM_MOTOR(m);
+        QFETCH(QTime, zeit);
+        QFETCH(bool, amVortagBis);
+        QFETCH(bool, amTagVon);
+        QFETCH(bool, amTagBis);
+        QFETCH(bool, amFolgetagVon);
+        Starten(m);
+        const QDate tag(2024, 3, 31); // a change to summer time in the night before
+        TAufgabe a;
+        a.Bearbeitung = QDateTime(tag, zeit);
+        a.Erstellt = QDateTime(tag, zeit);
+        Anlegen(a);
+        const auto da = [&](QDate TZAM_Aufgaben_Suchkriterien::*AFeld, const QDate& ADatum) {
+            TZAM_Aufgaben_Suchkriterien k;
+            k.*AFeld = ADatum;
+            return Da(k);
+        };
+        for (auto [von, bis] :
+             {std::pair{&TZAM_Aufgaben_Suchkriterien::BearbeitungVon, &TZAM_Aufgaben_Suchkriterien::BearbeitungBis},
+              std::pair{&TZAM_Aufgaben_Suchkriterien::ErstelltVon, &TZAM_Aufgaben_Suchkriterien::ErstelltBis}}) {
+            QCOMPARE(da(bis, tag.addDays(-1)), amVortagBis);
+            QCOMPARE(da(von, tag), amTagVon);
+            QCOMPARE(da(bis, tag), amTagBis);
+            QCOMPARE(da(von, tag.addDays(1)), amFolgetagVon);
+        }
+    }
+
     void buchungsfilialeUeberDieFilialtabelle_data() { ZAM_MotorenDaten(); }
     void buchungsfilialeUeberDieFilialtabelle()
     {
         ZAM_MOTOR(m);
         Starten(m);
-        TZAM_Datenbank& db = FUmg->Backend().Datenbank();
-        TZAM_Filiale f12;
-        f12.Nummer = 12;
-        f12.Name = QStringLiteral("Altstadt");
-        f12.OrgeId = {{100, 12}, {10, 1}};
-        TZAM_FilialTabelleSql::Speichern(db, f12);
-        TZAM_Filiale f14 = f12;
-        f14.Nummer = 14;
-        f14.OrgeId = {{100, 14}, {10, 1}};
-        TZAM_FilialTabelleSql::Speichern(db, f14);
-        Anlegen({}); // booked in branch 12
+        TZAM_TestAufgaben::Filialen(Db());
+        Anlegen({});
+        TZAM_TestAufgaben::Beleg(Db(), {}); // booked by the branch of organisation id (100, 12)
+        const TOrgeIdKompl f12 = TZAM_TestAufgaben::Orge(12), f14 = TZAM_TestAufgaben::Orge(14);
         TZAM_Aufgaben_Suchkriterien k;
 
-        k.BuchFilialen = {f14.OrgeId, f12.OrgeId};
+        k.BuchFilialen = {f14, f12};
         QVERIFY(Da(k));
-        k.BuchFilialen = {f14.OrgeId};
+        k.BuchFilialen = {f14};
         QVERIFY(!Da(k));
         // Both pairs must match.
         k.BuchFilialen = {TOrgeIdKompl{{100, 12}, {10, 2}}};
         QVERIFY(!Da(k));
+        // An unknown branch keeps the empty key, which names no branch, not even one without key.
+        TZAM_Filiale ohneSchluessel;
+        ohneSchluessel.Nummer = 0;
+        ohneSchluessel.Name = QStringLiteral("ohne Schlüssel");
+        TZAM_FilialTabelleSql::Speichern(Db(), ohneSchluessel);
+        TZAM_TestBeleg ohne;
+        ohne.Nr = 5003;
+        ohne.GlaeubigerOrge = {};
+        TZAM_TestAufgaben::Beleg(Db(), ohne);
+        TAufgabe a;
+        a.Id = {1, 1, 3};
+        a.ExtId = {1, 5003, 0};
+        Anlegen(a);
+        k.BuchFilialen = {TOrgeIdKompl()};
+        QVERIFY(!Da(k));
+
+        // An external order names its branch by number.
+        TAufgabe x;
+        x.Id = {1, 1, 2};
+        x.ExtKennung = CZAM_PersArtExt_EXBI;
+        x.ExtId = {3, 7001, 0};
+        Anlegen(x);
+        TZAM_TestAufgaben::Exbi(Db(), {}); // booked in branch 14
+        k.BuchFilialen = {f14};
+        k.AufgabenIds = {x.Id};
+        QVERIFY(Da(k));
+        k.BuchFilialen = {f12};
+        QVERIFY(!Da(k));
+    }
+
+    // Paid, origin and booking branch come from the order the task's reference names.
+    void auftragsdaten_data()
+    {
+        QTest::addColumn<int>("motor");
+        QTest::addColumn<int>("kennung");
+        QTest::addColumn<bool>("belegDa");
+        QTest::addColumn<QString>("zahlungsart");
+        QTest::addColumn<QString>("auslieferung");
+        QTest::addColumn<QStringList>("positionen");
+        QTest::addColumn<bool>("exbiBezahlt");
+        QTest::addColumn<bool>("bezahlt");
+        QTest::addColumn<QString>("herkunft");
+        QTest::addColumn<int>("buchFiliale");
+        const QString J = QStringLiteral("/J"), N = QStringLiteral("/N"), TN = QStringLiteral("T/N");
+        const QString O = QStringLiteral("O"), W = QStringLiteral("W"), R = QStringLiteral("R"),
+                      A = QStringLiteral("A");
+        const struct
+        {
+            const char* Name;
+            int Kennung;
+            bool BelegDa;
+            QString Zahlungsart, Auslieferung;
+            QStringList Positionen;
+            bool ExbiBezahlt, Bezahlt;
+            QString Herkunft;
+            int BuchFiliale;
+        } faelle[] = {
+            {"belegAllesBezahlt", 1, true, {}, {}, {J, J}, false, true, O, 12},
+            {"belegEinePositionOffen", 1, true, {}, {}, {J, N}, false, false, O, 12},
+            {"belegOffenePositionImZustandT", 1, true, {}, {}, {J, TN}, false, true, O, 12},
+            {"belegAufRechnung", 1, true, R, {}, {N}, false, true, O, 12},
+            {"belegAbholung", 1, true, {}, A, {N}, false, true, O, 12},
+            {"belegOhnePositionen", 1, true, {}, {}, {}, false, true, O, 12},
+            {"belegFehlt", 1, false, {}, {}, {}, false, false, {}, -1},
+            {"exbiBezahlt", 3, false, {}, {}, {}, true, true, W, 14},
+            {"exbiOffen", 3, false, {}, {}, {}, false, false, W, 14},
+            {"ohneVerweis", 0, true, {}, {}, {J}, true, false, {}, -1},
+        };
+        for (int motor : {int(TZAM_TestUmgebung::tmSQLite), int(TZAM_TestUmgebung::tmPostgres)})
+            for (const auto& f : faelle)
+                QTest::addRow("%s/%s", motor == TZAM_TestUmgebung::tmSQLite ? "sqlite" : "postgres", f.Name)
+                    << motor << f.Kennung << f.BelegDa << f.Zahlungsart << f.Auslieferung << f.Positionen
+                    << f.ExbiBezahlt << f.Bezahlt << f.Herkunft << f.BuchFiliale;
+    }
+    void auftragsdaten()
+    {
+        ZAM_MOTOR(m);
+        QFETCH(int, kennung);
+        QFETCH(bool, belegDa);
+        QFETCH(QString, zahlungsart);
+        QFETCH(QString, auslieferung);
+        QFETCH(QStringList, positionen);
+        QFETCH(bool, exbiBezahlt);
+        QFETCH(bool, bezahlt);
+        QFETCH(QString, herkunft);
+        QFETCH(int, buchFiliale);
+        Starten(m);
+        TZAM_TestAufgaben::Filialen(Db());
+        // The task refers to position 1 of document 1-6001 or of the external order 1-6001-0.
+        TAufgabe a;
+        a.ExtKennung = kennung;
+        a.ExtId = {1, 6001, 0};
+        Anlegen(a);
+        if (belegDa) {
+            TZAM_TestBeleg b;
+            b.Nr = 6001;
+            b.Zahlungsart = zahlungsart;
+            b.Auslieferungtyp = auslieferung;
+            b.Positionen = positionen;
+            TZAM_TestAufgaben::Beleg(Db(), b);
+        }
+        TZAM_TestExbi x;
+        x.Auftrag = a.ExtId;
+        x.Bezahlt = exbiBezahlt;
+        TZAM_TestAufgaben::Exbi(Db(), x);
+        // Unpaid positions that are not this document's: another document's, and a position
+        // state whose number names no position of it.
+        TZAM_TestBeleg fremd;
+        fremd.Nr = 6002;
+        fremd.Positionen = {QStringLiteral("/N")};
+        TZAM_TestAufgaben::Beleg(Db(), fremd);
+        Db().Schreiben(QStringLiteral("INSERT INTO zam_atpb (auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr, "
+                                      "pos_id1, pos_id2, pos_id3, zustand, bezahlt) VALUES (1, 6001, 0, 99, 1, 6001, "
+                                      "0, '', 'N')"));
+        // And an external order of another source with the same key, unpaid, of origin X.
+        x.Kennung = QStringLiteral("KATALOG");
+        x.Bezahlt = false;
+        x.Herkunft = QLatin1Char('X');
+        x.BuchFiliale = 99;
+        TZAM_TestAufgaben::Exbi(Db(), x);
+
+        TZAM_Aufgaben_Suchkriterien k;
+        k.NurBezahlte = true;
+        QCOMPARE(Da(k), bezahlt);
+        k.NurBezahlte = false;
+        for (const QString& h : {QStringLiteral("O"), QStringLiteral("W"), QStringLiteral("F")}) {
+            k.Herkuenfte = {h.at(0)};
+            QVERIFY2(Da(k) == (h == herkunft), qPrintable(h));
+        }
+        k.Herkuenfte = {QLatin1Char('F'), QLatin1Char('O'), QLatin1Char('W')};
+        QCOMPARE(Da(k), !herkunft.isEmpty());
+        k.Herkuenfte.clear();
+        for (int f : {12, 14}) {
+            k.BuchFilialen = {TZAM_TestAufgaben::Orge(f)};
+            QVERIFY2(Da(k) == (f == buchFiliale), qPrintable(QString::number(f)));
+        }
     }
 
     void demoKundenbestellungen_data() { ZAM_MotorenDaten(); }

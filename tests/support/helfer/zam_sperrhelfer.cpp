@@ -10,10 +10,16 @@
 //   code-pruefen PROD GR CODE -> the barcode manager reads the product (display form "1-4711-0"),
 //                            adds the code to size GR and validates: "1", or "0 MESSAGES"
 //   code-buchen           -> books what code-pruefen added: "1", or "0 MESSAGES"
+//   erfuellen ID MENGE    -> opens a bracket and fulfils the task (display form "1-1-1") through the
+//                            task service: "1", or "0 MESSAGES" (the bracket stays open)
+//   festschreiben-nach MS -> answers "ok", waits MS milliseconds and closes the bracket of erfuellen
 //   ende                  -> ends normally (releasing its locks)
 // Options: --ini FILE, --ohne-herzschlag, --herzschlag MS, --timeout S, and to play another
 // device: --maschine ID (another machine identity), --pid N, --uhr-versatz S (clock shifted).
 #include "EZAM_Exception.h"
+#include "Glob_WWSServerFactoryClass.h"
+#include "IZAM_AufgabenEditServer.h"
+#include "IZAM_Buchung.h"
 #include "IZAM_CommonLock.h"
 #include "TZAM_ArtBarcodeMani.h"
 #include "TZAM_Backend.h"
@@ -23,6 +29,7 @@
 #include "ZAMGlobal.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include <cstdio>
 #include <iostream>
@@ -83,6 +90,16 @@ QString Befehl(TZAM_Backend& ABackend, const QStringList& t)
                                        {QStringLiteral("HELFER"), QStringLiteral("1")});
         return QStringLiteral("ok");
     }
+    if (cmd == QLatin1String("erfuellen")) {
+        ZAMBuchung().Oeffnen(1, QStringLiteral("helfer"));
+        const std::unique_ptr<IZAM_AufgabenEditServer> aufgaben =
+            Glob_WWSServerFactoryClass().Create<IZAM_AufgabenEditServer>();
+        TZAM_Aufgabe_Erfuellen_Daten daten;
+        daten.AufgabenId = TIntTrio::FromText(t.value(1));
+        TZAM_InfoMeldungListe meldungen;
+        return Ergebnis(aufgaben->Aufgabe_Erfuellen(daten, TIntPair(1, 2), TIntTrio(), &meldungen, t.value(2).toInt()),
+                        meldungen);
+    }
     if (cmd == QLatin1String("code-pruefen")) {
         GCodes = std::make_unique<TZAM_ArtBarcodeMani>();
         if (!GCodes->Lesen4Buchen(TInt32Trio::FromText(t.value(1))))
@@ -126,6 +143,13 @@ int main(int argc, char** argv)
             const QStringList t = QString::fromStdString(zeile).split(u' ', Qt::SkipEmptyParts);
             if (t.value(0) == QLatin1String("ende"))
                 break;
+            if (t.value(0) == QLatin1String("festschreiben-nach")) {
+                // The test goes on at once and meets the open bracket.
+                Antwort(QStringLiteral("ok"));
+                QThread::msleep(t.value(1).toULong());
+                ZAMBuchung().Schliessen(QStringLiteral("helfer"));
+                continue;
+            }
             try {
                 Antwort(Befehl(backend, t));
             } catch (const EZAM_Exception& E) {
