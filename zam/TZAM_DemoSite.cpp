@@ -50,6 +50,11 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
          }},
         {7, QStringLiteral("Lagerbereiche, Behälter, Bestand mit Filialbestand"), {}, {},
          [](TZAM_Datenbank& ADb) { TZAM_DemoLager::Anlegen(ADb); }},
+        {9, QStringLiteral("Parameter GDBCONFIG"), {}, {},
+         [p](TZAM_Datenbank&) {
+             // Not 1: the task counts run through the customer-order statement.
+             p->Speichern(QStringLiteral("GDBCONFIG"), QStringLiteral("0"), QStringLiteral("Datenbankkonfiguration"));
+         }},
     };
 }
 

@@ -17,6 +17,7 @@
 #include "TZAM_LagerInventurServerSql.h"
 #include "TZAM_MandListeServerSql.h"
 #include "TZAM_RechteServerSql.h"
+#include "TZAM_SqlAbfrageSql.h"
 #include "ZAMInfoKoords.h"
 
 namespace {
@@ -53,4 +54,5 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_ArtikelBildServer, TZAM_ArtikelBildServerSql>();
     Dienst<IZAM_ArtikelServer, TZAM_ArtikelServerSql>();
     Dienst<IZAM_BestandServer, TZAM_BestandServerSql>();
+    Dienst<IZAM_SqlAbfrage, TZAM_SqlAbfrageSql>();
 }
