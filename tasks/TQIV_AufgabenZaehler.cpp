@@ -105,11 +105,11 @@ void TQIV_AufgabenZaehler::KoepfeAusAbfrage(QList<TAufgabe>& AAufgaben)
                 a.Menge = e.Menge;
                 a.Vorgang = e.BNE_Vorg_ID;
                 a.BewTyp = CZAM_ArtBewTyp4BNEWert(e.BNE_Vorg_Typ);
-                // The order the statement found: an external order, or a customer-order document.
-                if (!e.EXBI_Kennung.isEmpty())
-                    a.Verweis = TZAM_PersArt_ExtVerweis::Construct(CZAM_PersArtExt_EXBI, e.KubeId, e.KubeErgNr);
-                else if (!e.KubeId.IsNull())
-                    a.Verweis = TZAM_PersArt_ExtVerweis::Construct(CZAM_PersArtExt_KuBe, e.KubeId, e.KubeErgNr);
+                // The task's own order: an external order, or a customer-order document. A task
+                // without one takes its reference from its order-line position (TesteExtVerweis).
+                if (!e.KubeId.IsNull())
+                    a.Verweis = TZAM_PersArt_ExtVerweis::Construct(
+                        e.EXBI_Kennung.isEmpty() ? CZAM_PersArtExt_KuBe : CZAM_PersArtExt_EXBI, e.KubeId, e.KubeErgNr);
                 a.ExbiBezahlt = e.EXBI_Bezahlt;
                 a.ExbiHerkunft = e.EXBI_Herkunft;
                 a.ExbiBuchFil = e.EXBI_BuchFil;

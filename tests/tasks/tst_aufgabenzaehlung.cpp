@@ -3,6 +3,7 @@
 // loads with whitelists, the reasons of replenishment requests, order locks against a second
 // program, and the hand-store booking that moves and fulfils as one.
 #include "IZAM_AufgabenEditServer.h"
+#include "IZAM_GrundServer.h"
 #include "TDM_Torvik.h"
 #include "TVRList.h"
 #include "TZAM_Datenbank.h"
@@ -296,11 +297,12 @@ private Q_SLOTS:
         QVERIFY(!FDM->Aufgaben_fuerUmlagHLPrio_laden(grundId, laufweg)); // its reason is not urgent
         Db().Schreiben(QStringLiteral("UPDATE zam_grund SET prio_signal = 0"));
         Db().Schreiben(QStringLiteral("DELETE FROM zam_grund WHERE id3 <> 3"));
-        QVERIFY(FDM->HLAnfoGrundSatzErmitteln({7, 1, 1}, true, *std::make_unique<TGrndSatz>()) == false);
+        TGrndSatz satz;
+        QVERIFY(!FDM->HLAnfoGrundSatzErmitteln({7, 1, 1}, true, satz));
         QVERIFY(!FDM->Aufgaben_fuerUmlagHLPrio_laden(grundId, laufweg));
         QCOMPARE(FDM->AufgabenEditServer_GoC()->ZeilenAnzahl(), 0);
         Db().Schreiben(QStringLiteral("UPDATE zam_grund SET prio_signal = 1"));
-        FDM->HLAnfoGrundSatzErmitteln({7, 1, 8}, true, *std::make_unique<TGrndSatz>()); // reload
+        FDM->HLAnfoGrundSatzErmitteln({7, 1, 8}, true, satz); // a miss reloads the list
         QVERIFY(FDM->Aufgaben_fuerUmlagHLPrio_laden(grundId, laufweg));
         QCOMPARE(grundId, TIntTrio(7, 1, 3));
     }
