@@ -395,6 +395,18 @@ QString TZAM_Datenbank::ZeitpunktText(const QDateTime& AZeit) const
     return AZeit.toString(IstSQLite() ? QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz") : QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
 }
 
+QDateTime TZAM_Datenbank::ZeitpunktAusText(const QVariant& AWert)
+{
+    if (AWert.isNull())
+        return {};
+    // SQLite keeps "yyyy-MM-ddTHH:mm:ss.zzz", PostgreSQL writes a blank for the T and leaves out
+    // trailing zeros of the fraction; both read as ISO text.
+    QString s = AWert.toString().trimmed();
+    if (s.size() > 10 && s.at(10) == QLatin1Char(' '))
+        s[10] = QLatin1Char('T');
+    return QDateTime::fromString(s, Qt::ISODateWithMs);
+}
+
 QString TZAM_Datenbank::Sql(const QString& AText) const
 {
     QString s = AText;

@@ -42,10 +42,13 @@ public:
     TZAM_Zeilen Lesen(const QString& ASql, const QVariantList& AWerte = {});
     // First column of the first row, ADefault when there is no row or the value is null.
     QVariant LesenWert(const QString& ASql, const QVariantList& AWerte = {}, const QVariant& ADefault = {});
-    // Answers the number of rows changed. A column named id is the table's automatic key: an
-    // INSERT that names it is refused on both engines.
     // A point in time as this engine stores it ({ZEITPUNKT}); date-time values are bound so.
     QString ZeitpunktText(const QDateTime& AZeit) const;
+    // A {ZEITPUNKT} read as text (select it as CAST(column AS TEXT)): the same local time on both
+    // engines, whatever the driver makes of a timestamp; invalid for NULL.
+    static QDateTime ZeitpunktAusText(const QVariant& AWert);
+    // Answers the number of rows changed. A column named id is the table's automatic key: an
+    // INSERT that names it is refused on both engines.
     int Schreiben(const QString& ASql, const QVariantList& AWerte = {});
     // A write whose RETURNING clause answers rows.
     TZAM_Zeilen SchreibenMitErgebnis(const QString& ASql, const QVariantList& AWerte = {});
