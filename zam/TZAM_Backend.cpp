@@ -52,6 +52,7 @@ TZAM_Backend::~TZAM_Backend()
 {
     ZAMDienste_Setzen({});
     Glob_WWSServerFactoryClass().Leeren();
+    Glob_ServerFactoryClass().Leeren();
     FSperren.reset(); // releases the own locks and ends the session
     FBuchung.reset(); // rolls an open bracket back
     FParameter.reset();

@@ -5,19 +5,25 @@
 #include "TZAM_ArtikelBildServerSql.h"
 #include "TZAM_ArtikelServerSql.h"
 #include "TZAM_AufgabenEditServerSql.h"
+#include "TZAM_AuftragsDateienSql.h"
 #include "TZAM_Backend.h"
+#include "TZAM_BelegEditServerSql.h"
 #include "TZAM_BestandServerSql.h"
 #include "TZAM_DruckerKonfigSql.h"
+#include "TZAM_EXBIServerSql.h"
 #include "TZAM_FGSystemsSql.h"
 #include "TZAM_FilialTabelleSql.h"
 #include "TZAM_FormStoreServerSql.h"
 #include "TZAM_GPListenServerSql.h"
+#include "TZAM_GrundServerSql.h"
 #include "TZAM_LagerBewegungEditServerSql.h"
 #include "TZAM_LagerEditServerSql.h"
 #include "TZAM_LagerInventurServerSql.h"
 #include "TZAM_MandListeServerSql.h"
+#include "TZAM_PreisServerSql.h"
 #include "TZAM_RechteServerSql.h"
 #include "TZAM_SqlAbfrageSql.h"
+#include "TZAM_WegeOptEditServerSql.h"
 #include "ZAMInfoKoords.h"
 
 namespace {
@@ -30,9 +36,9 @@ TZAM_Datenbank& Db()
     return backend->Datenbank();
 }
 
-template <class I, class S> void Dienst()
+template <class I, class S> void Dienst(TWWSServerFactory& AFabrik = Glob_WWSServerFactoryClass())
 {
-    Glob_WWSServerFactoryClass().Registrieren<I>([]() -> std::unique_ptr<I> { return std::make_unique<S>(Db()); });
+    AFabrik.Registrieren<I>([]() -> std::unique_ptr<I> { return std::make_unique<S>(Db()); });
 }
 
 } // namespace
@@ -55,4 +61,11 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_ArtikelServer, TZAM_ArtikelServerSql>();
     Dienst<IZAM_BestandServer, TZAM_BestandServerSql>();
     Dienst<IZAM_SqlAbfrage, TZAM_SqlAbfrageSql>();
+    Dienst<IZAM_AuftragsDateien, TZAM_AuftragsDateienSql>();
+    Dienst<IZAM_GrundServer, TZAM_GrundServerSql>();
+    Dienst<IZAM_WegeOptEditServer, TZAM_WegeOptEditServerSql>();
+    Dienst<IZAM_EXBIServer, TZAM_EXBIServerSql>();
+    Dienst<IZAM_PreisServer, TZAM_PreisServerSql>();
+    // The customer-order documents are a module of their own, with the second factory.
+    Dienst<IZAM_BelegEditServer, TZAM_BelegEditServerSql>(Glob_ServerFactoryClass());
 }
