@@ -174,6 +174,7 @@ void TfrmMDE::UmlagHLPrio_LagerplatzFragen()
         });
     o.CaptionOK = QStringLiteral("Nein danke.");
     o.IgnoreScan = istNeinMitCallback;
+    o.IgnoreBusy = true; // the scan answers it from inside the scan handler
     MeldungAn(o);
 }
 

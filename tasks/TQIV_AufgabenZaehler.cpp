@@ -107,7 +107,8 @@ void TQIV_AufgabenZaehler::KoepfeAusAbfrage(QList<TAufgabe>& AAufgaben)
                 a.BewTyp = CZAM_ArtBewTyp4BNEWert(e.BNE_Vorg_Typ);
                 // The task's own order: an external order, or a customer-order document. A task
                 // without one takes its reference from its order-line position (TesteExtVerweis).
-                if (!e.KubeId.IsNull())
+                a.VerweisAusZeile = !e.KubeId.IsNull();
+                if (a.VerweisAusZeile)
                     a.Verweis = TZAM_PersArt_ExtVerweis::Construct(
                         e.EXBI_Kennung.isEmpty() ? CZAM_PersArtExt_KuBe : CZAM_PersArtExt_EXBI, e.KubeId, e.KubeErgNr);
                 a.ExbiBezahlt = e.EXBI_Bezahlt;
@@ -249,7 +250,7 @@ bool TQIV_AufgabenZaehler::TesteKannVersendetWerden(const TAufgabe& A)
 {
     return TZAM_Hausregel::ErgebnisOhneBusy("TesteKannVersendetWerden", false, [&] {
         if (A.Verweis.Kennung == CZAM_PersArtExt_EXBI) {
-            if (A.AusAbfrage)
+            if (A.VerweisAusZeile)
                 return JNToBool(QString(A.ExbiBezahlt));
             const TIntQuad key = QuadAusTrio(A.Verweis.Id, A.Verweis.Nummer);
             if (!FExbiBezahlt.contains(key)) {
@@ -259,7 +260,7 @@ bool TQIV_AufgabenZaehler::TesteKannVersendetWerden(const TAufgabe& A)
             }
             return FExbiBezahlt.value(key);
         }
-        if (A.AusAbfrage)
+        if (A.VerweisAusZeile)
             return IstBezahlt_Erw(A.AtkAuslieferung, A.AtkZahlungsart, A.BezAnzNein < 1);
         IZAM_AufgabenEditServer* server = FDM.AufgabenEditServer_Temp_GoC();
         const TIntTrio beleg = server ? server->BelegId_4_ExtVerweis(A.Verweis) : TIntTrio();
@@ -295,7 +296,7 @@ bool TQIV_AufgabenZaehler::GetHerkunft_4_ExtVerweis(const TAufgabe& A, QChar& AH
     ABuchFiliale = TOrgeIdKompl();
     return TZAM_Hausregel::ErgebnisOhneBusy("GetHerkunft_4_ExtVerweis", false, [&] {
         if (A.Verweis.Kennung == CZAM_PersArtExt_EXBI) {
-            if (A.AusAbfrage) {
+            if (A.VerweisAusZeile) {
                 AHerkunft = A.ExbiHerkunft;
                 ABuchFiliale = OrgeDerFiliale(A.ExbiBuchFil);
                 return true;
@@ -308,7 +309,7 @@ bool TQIV_AufgabenZaehler::GetHerkunft_4_ExtVerweis(const TAufgabe& A, QChar& AH
             ABuchFiliale = OrgeDerFiliale(info.BuchFiliale);
             return true;
         }
-        if (A.AusAbfrage) {
+        if (A.VerweisAusZeile) {
             AHerkunft = A.AtkHerkunft;
             ABuchFiliale = OrgeDerOrganisation(A.GlaeubigerOrge);
             return true;

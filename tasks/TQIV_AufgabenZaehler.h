@@ -44,7 +44,8 @@ private:
         int BewTyp = 0;
         TZAM_PersArt_ExtVerweis Verweis;
         bool AusAbfrage = false;
-        // Of the statement's row.
+        // Of the statement's row, which tell of the order only when the reference is the row's own.
+        bool VerweisAusZeile = false;
         QChar ExbiBezahlt, ExbiHerkunft, AtkAuslieferung, AtkZahlungsart, AtkHerkunft;
         int ExbiBuchFil = 0;
         TIntPair GlaeubigerOrge;

@@ -116,12 +116,15 @@ private Q_SLOTS:
         klein.Nr = 5003;
         klein.Positionen = {QStringLiteral("/J"), QStringLiteral("/J")};
         TZAM_TestAufgaben::Beleg(Db(), klein);
-        TZAM_TestAufgaben::Anlegen(Db(), Aufgabe(1, 5001, 1, 1));
-        TZAM_TestAufgaben::Anlegen(Db(), Aufgabe(2, 5001, 2, 2));
-        TZAM_TestAufgaben::Anlegen(Db(), Aufgabe(3, 5002, 1, 1, 14));
-        TZAM_TestAufgaben::Anlegen(Db(), Aufgabe(4, 5003, 1, 4, 14)); // four of two: nowhere
+        // Shipped from the warehouse itself (target = source): the origin and position counts
+        // take no other tasks without a target branch.
+        TZAM_TestAufgaben::Anlegen(Db(), Aufgabe(1, 5001, 1, 1, 1));
+        TZAM_TestAufgaben::Anlegen(Db(), Aufgabe(2, 5001, 2, 2, 1));
+        TZAM_TestAufgaben::Anlegen(Db(), Aufgabe(3, 5002, 1, 1, 1));
+        TZAM_TestAufgaben::Anlegen(Db(), Aufgabe(4, 5003, 1, 4, 1)); // four of two: nowhere
+        TZAM_TestAufgaben::Anlegen(Db(), Aufgabe(6, 5002, 1, 1, 14)); // for branch 14
         // A task without its own order: the order-line position names document 5002.
-        TZAM_TestAufgabe ausPos = Aufgabe(5, 5002, 1, 1, 14);
+        TZAM_TestAufgabe ausPos = Aufgabe(5, 5002, 1, 1, 1);
         ausPos.Kube = {};
         ausPos.KubeNr = 0;
         ausPos.ExtKennung = 0;
@@ -132,7 +135,7 @@ private Q_SLOTS:
         Db().Schreiben(QStringLiteral("INSERT INTO zam_bnep (bne_id1, bne_id2, bne_id3, bne_typ, ziel_filiale, "
                                       "quell_filiale, kennung, auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr, "
                                       "ext_kennung, ext_id1, ext_id2, ext_id3, ext_nummer, menge) "
-                                      "VALUES (5, 1, 1, 16, 14, 0, 'KUBE', 1, 5002, 0, 1, 1, 1, 5002, 0, 1, 1)"));
+                                      "VALUES (5, 1, 1, 16, 0, 0, 'KUBE', 1, 5002, 0, 1, 1, 1, 5002, 0, 1, 1)"));
 
         for (bool bezahlt : {false, true}) {
             const TZAM_Aufgaben_Suchkriterien k = Kube(bezahlt);
@@ -147,10 +150,11 @@ private Q_SLOTS:
             QCOMPARE(sql.Belege.keys(), dateien.Belege.keys());
 
             // Document 5001 has an unpaid position: only the unpaid-too count sees its tasks.
-            QCOMPARE(sql.Filialen.value(12).value(CZAM_Zaehlung_Summe), bezahlt ? 0 : 2);
-            QCOMPARE(sql.Filialen.value(14).value(CZAM_Zaehlung_Summe), 3);
+            QCOMPARE(sql.Filialen.value(0).value(CZAM_Zaehlung_Summe), bezahlt ? 3 : 5);
+            QCOMPARE(sql.Filialen.value(14).value(CZAM_Zaehlung_Summe), 1);
             QCOMPARE(sql.Herkuenfte.value(QLatin1Char('F')),
                      (TQIV_Herkunft_Anzahl_Liste{{TZAM_TestAufgaben::Orge(14), 3}}));
+            QCOMPARE(sql.Herkuenfte.contains(QLatin1Char('O')), !bezahlt);
             // The two tasks of 5002 are single-position orders each (one article each).
             QCOMPARE(sql.Einzel, (TQIV_IntTrio_Int_List{{{1, 1, 3}, 1}, {{1, 1, 5}, 1}}));
             if (bezahlt)
@@ -295,10 +299,13 @@ private Q_SLOTS:
         TZAM_TestAufgaben::Anlegen(Db(), hl);
         TIntTrio grundId, laufweg;
         QVERIFY(!FDM->Aufgaben_fuerUmlagHLPrio_laden(grundId, laufweg)); // its reason is not urgent
+        // The list stays as read until a lookup misses.
         Db().Schreiben(QStringLiteral("UPDATE zam_grund SET prio_signal = 0"));
         Db().Schreiben(QStringLiteral("DELETE FROM zam_grund WHERE id3 <> 3"));
         TGrndSatz satz;
-        QVERIFY(!FDM->HLAnfoGrundSatzErmitteln({7, 1, 1}, true, satz));
+        QVERIFY(FDM->HLAnfoGrundSatzErmitteln({7, 1, 1}, true, satz));
+        QVERIFY(!FDM->HLAnfoGrundSatzErmitteln({7, 1, 8}, true, satz));
+        QVERIFY(!FDM->HLAnfoGrundSatzErmitteln({7, 1, 1}, false, satz));
         QVERIFY(!FDM->Aufgaben_fuerUmlagHLPrio_laden(grundId, laufweg));
         QCOMPARE(FDM->AufgabenEditServer_GoC()->ZeilenAnzahl(), 0);
         Db().Schreiben(QStringLiteral("UPDATE zam_grund SET prio_signal = 1"));
