@@ -157,57 +157,51 @@ static bool FruehesteAufgabe(IZAM_AufgabenEditServer& AServer, IZAM_AuftragsDate
     return gefunden;
 }
 
+// Fulfilment tasks (no team sport, no customer order) or team-sport tasks of a product size: the
+// one of the earliest order line.
+static bool EinzelAufgabeLaden(TDM_Torvik& ADM, bool ATeamsport, const TInt32Trio& AProduktId, int AGrInd,
+                               TEinzelAufgabe& AErg)
+{
+    TZAM_Aufgaben_Suchkriterien k = EinzelKriterien(ADM.FAktLager, AProduktId, AGrInd);
+    k.Teamsport = ATeamsport;
+    if (!ATeamsport)
+        k.ExtVerweisAusschluss = CBelegUndExtAuftrag;
+    IZAM_AufgabenEditServer* server = ADM.AufgabenEditServer_GoC();
+    IZAM_AuftragsDateien* dateien = ADM.AuftragsDateien_GoC();
+    if (!server || !dateien)
+        return false;
+    server->Aufgabenliste_Laden(k, true, true, false, true, true);
+    return FruehesteAufgabe(*server, *dateien, AErg);
+}
+
 bool TDM_Torvik::FA_Aufgaben_Laden(TIntTrio& AAufgabenId, qint16& AZielFiliale, TIntTrio& AVorgangsKey,
                                    QChar& AVorgangsTyp, const TInt32Trio& AProduktId, int AGrInd)
 {
-    AAufgabenId = AVorgangsKey = TIntTrio();
-    AZielFiliale = -1;
-    AVorgangsTyp = QChar();
-    return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.FA_Aufgaben_Laden", false, [&] {
-        TZAM_Aufgaben_Suchkriterien k = EinzelKriterien(FAktLager, AProduktId, AGrInd);
-        k.Teamsport = false;
-        k.ExtVerweisAusschluss = CBelegUndExtAuftrag;
-        IZAM_AufgabenEditServer* server = AufgabenEditServer_GoC();
-        IZAM_AuftragsDateien* dateien = AuftragsDateien_GoC();
-        if (!server || !dateien)
-            return false;
-        server->Aufgabenliste_Laden(k, true, true, false, true, true);
-        TEinzelAufgabe a;
-        if (!FruehesteAufgabe(*server, *dateien, a))
-            return false;
-        AAufgabenId = a.AufgabenId;
-        AZielFiliale = a.ZielFiliale;
-        AVorgangsKey = a.VorgangsKey;
-        AVorgangsTyp = a.VorgangsTyp;
-        return true;
+    TEinzelAufgabe a;
+    const bool ok = TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.FA_Aufgaben_Laden", false, [&] {
+        return EinzelAufgabeLaden(*this, false, AProduktId, AGrInd, a);
     });
+    AAufgabenId = a.AufgabenId;
+    AZielFiliale = a.ZielFiliale;
+    AVorgangsKey = a.VorgangsKey;
+    AVorgangsTyp = a.VorgangsTyp;
+    return ok;
 }
 
 bool TDM_Torvik::RezeVudaz_Aufgaben_Laden(TIntTrio& AAufgabenId, qint16& AZielFiliale, TIntTrio& AVorgangsKey,
                                           QChar& AVorgangsTyp, TIntTrio& AAuftragsKey, const TInt32Trio& AProduktId,
                                           int AGrInd)
 {
-    AAufgabenId = AVorgangsKey = AAuftragsKey = TIntTrio();
-    AZielFiliale = -1;
-    AVorgangsTyp = QChar();
-    return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.RezeVudaz_Aufgaben_Laden", false, [&] {
-        TZAM_Aufgaben_Suchkriterien k = EinzelKriterien(FAktLager, AProduktId, AGrInd);
-        k.Teamsport = true;
-        IZAM_AufgabenEditServer* server = AufgabenEditServer_GoC();
-        IZAM_AuftragsDateien* dateien = AuftragsDateien_GoC();
-        if (!server || !dateien)
-            return false;
-        server->Aufgabenliste_Laden(k, true, true, false, true, true);
-        TEinzelAufgabe a;
-        if (!FruehesteAufgabe(*server, *dateien, a))
-            return false;
-        AAufgabenId = a.AufgabenId;
-        AZielFiliale = a.ZielFiliale;
-        AVorgangsKey = a.VorgangsKey;
-        AVorgangsTyp = a.VorgangsTyp;
-        AAuftragsKey = a.AuftragsKey;
-        return true;
+    TEinzelAufgabe a;
+    const bool ok = TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.RezeVudaz_Aufgaben_Laden", false, [&] {
+        return EinzelAufgabeLaden(*this, true, AProduktId, AGrInd, a);
     });
+    AAufgabenId = a.AufgabenId;
+    AZielFiliale = a.ZielFiliale;
+    AVorgangsKey = a.VorgangsKey;
+    AVorgangsTyp = a.VorgangsTyp;
+    AAuftragsKey = a.AuftragsKey;
+    return ok;
 }
 
 bool TDM_Torvik::Aufgaben_Fertig(qint16 AZielFiliale, const TIntTrio& ABelegId, bool ARezeVudaz)

@@ -263,6 +263,43 @@ private Q_SLOTS:
         QVERIFY(!FDM->Aufgaben_Fertig(12, {}, false));
     }
 
+    // The earliest order line among a product size's fulfilment tasks: strictly earlier dates win,
+    // a missing order line counts as now, and one a year or more ahead is never taken.
+    void fruehesteAufgabe_data() { ZAM_MotorenDaten(); }
+    void fruehesteAufgabe()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        const auto aufgabe = [&](int ANr, const QDateTime& ADatum) {
+            TZAM_TestAufgabe a = Aufgabe(ANr, 0, 0, 1);
+            a.Geschaeftsvorfall = 0;
+            a.ExtKennung = 0;
+            a.ExtId = {};
+            a.Kube = {};
+            a.Vorgang = {8, 1, ANr};
+            TZAM_TestAufgaben::Anlegen(Db(), a);
+            if (ADatum.isValid())
+                Db().Schreiben(QStringLiteral("INSERT INTO zam_bne (id1, id2, id3, typ, datum) VALUES (8, 1, ?, 16, ?)"),
+                               {ANr, ADatum});
+        };
+        const QDateTime weitWeg(QDate::currentDate().addYears(2), QTime(8, 0));
+        aufgabe(1, weitWeg);
+        TIntTrio id, vorgang;
+        qint16 ziel = 0;
+        QChar typ;
+        QVERIFY(!FDM->FA_Aufgaben_Laden(id, ziel, vorgang, typ, {1, 100001, 0}, 3));
+        QCOMPARE(ziel, qint16(-1));
+        aufgabe(2, {}); // no order line: now
+        aufgabe(3, QDateTime(QDate(2024, 5, 2), QTime(9, 0)));
+        aufgabe(4, QDateTime(QDate(2024, 5, 1), QTime(9, 0)));
+        aufgabe(5, QDateTime(QDate(2024, 5, 1), QTime(9, 0)));
+        QVERIFY(FDM->FA_Aufgaben_Laden(id, ziel, vorgang, typ, {1, 100001, 0}, 3));
+        QCOMPARE(id, TIntTrio(1, 1, 4));
+        QCOMPARE(vorgang, TIntTrio(8, 1, 4));
+        QCOMPARE(ziel, qint16(12));
+        QVERIFY(!FDM->FA_Aufgaben_Laden(id, ziel, vorgang, typ, {1, 100001, 0}, 4)); // another size
+    }
+
     // Reasons: priority order sorts as text, an unknown reason is looked up once more, and without
     // a priority-signal reason nothing counts as urgent.
     void gruende_data() { ZAM_MotorenDaten(); }
