@@ -2,6 +2,7 @@
 
 #include "TZAM_Datenbank.h"
 #include "TZAM_DemoArtikel.h"
+#include "TZAM_DemoAufgaben.h"
 #include "TZAM_DemoBilder.h"
 #include "TZAM_DemoLager.h"
 #include "TZAM_DemoOptionen.h"
@@ -50,6 +51,8 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
          }},
         {7, QStringLiteral("Lagerbereiche, Behälter, Bestand mit Filialbestand"), {}, {},
          [](TZAM_Datenbank& ADb) { TZAM_DemoLager::Anlegen(ADb); }},
+        {8, QStringLiteral("Aufgaben mit Bestellungen, Anforderungsgründe, Laufwege, Verkaufspreise"), {}, {},
+         [](TZAM_Datenbank& ADb) { TZAM_DemoAufgaben::Anlegen(ADb); }},
         {9, QStringLiteral("Parameter GDBCONFIG"), {}, {},
          [p](TZAM_Datenbank&) {
              // Not 1: the task counts run through the customer-order statement.

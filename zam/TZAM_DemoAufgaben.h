@@ -1,0 +1,22 @@
+#pragma once
+
+class TZAM_Datenbank;
+
+// The demo's task work in warehouse 1, ids (1, 2, n): re-sorting for the branches 12, 14, 17 and
+// the warehouse's own branch 1, customer orders (documents 6001 to 6007) and external orders of
+// the web shop ("WEB-240001" to "WEB-240004") with their order lines, and hand-store tasks onto
+// the wormholes WL-21 and WL-25 with the reasons of group "HAG"; besides them the walking routes
+// of both warehouses and the selling prices of the demo articles.
+class TZAM_DemoAufgaben
+{
+public:
+    static void Anlegen(TZAM_Datenbank& ADb);
+
+private:
+    static void Nachsortierung(TZAM_Datenbank& ADb);
+    static void Kundenbestellungen(TZAM_Datenbank& ADb);
+    static void ExterneBestellungen(TZAM_Datenbank& ADb);
+    static void Handlager(TZAM_Datenbank& ADb);
+    static void Laufwege(TZAM_Datenbank& ADb);
+    static void Preise(TZAM_Datenbank& ADb);
+};
