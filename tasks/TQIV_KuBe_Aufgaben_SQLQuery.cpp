@@ -115,8 +115,8 @@ void TQIV_KuBe_Aufgaben_SQLQuery::FillErgSatz()
             e.BNE_Vorg_ID = FAUAEfile->BNEVorgId.AsIntTrio();
             e.BNE_Vorg_Typ = FAUAEfile->BNEVorgTyp.AsInteger();
             e.KubeKennung = FBNEPfile->Kennung.AsString();
-            e.KubeId = FAUAEfile->KubeId.AsIntTrio();
-            e.KubeErgNr = FAUAEfile->KubeErgNr.AsInteger();
+            e.KubeId = FBNEPfile->AuftragId.AsIntTrio();
+            e.KubeErgNr = FBNEPfile->AuftragNr.AsInteger();
             e.EXBI_Kennung = FEXBIfile->Kennung.AsString();
             e.EXBI_Bezahlt = FEXBIfile->Bezahlt.AsChar();
             e.EXBI_BuchFil = FEXBIfile->BuchFil.AsInteger();

@@ -66,8 +66,9 @@ QString TQIV_KuBe_Aufgaben_SQLQuery::SQL_Query_Select_Get(TQIV_DBConnectorTyp_er
         Selection_Add_Feld(aussen, FAUAEfile->BNEVorgId, s);
         Selection_Add_Feld(aussen, FAUAEfile->BNEVorgTyp, s);
         Selection_Add_Feld(aussen, FBNEPfile->Kennung, s);
-        Selection_Add_Feld(aussen, FAUAEfile->KubeId, s);
-        Selection_Add_Feld(aussen, FAUAEfile->KubeErgNr, s);
+        // The order the AUAE subselect computed: the task's own, else its order-line position's.
+        Selection_Add_Feld(aussen, FBNEPfile->AuftragId, s);
+        Selection_Add_Feld(aussen, FBNEPfile->AuftragNr, s);
         const QString& exbi = Alias(EXBI);
         Selection_Add_Feld(exbi, FEXBIfile->Kennung, s);
         Selection_Add_Feld(exbi, FEXBIfile->Bezahlt, s);

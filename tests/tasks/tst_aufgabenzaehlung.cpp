@@ -177,6 +177,34 @@ private Q_SLOTS:
         QCOMPARE(komplett, (TIntTrioList{{1, 1, 1}, {1, 1, 2}, {1, 1, 3}, {1, 1, 5}}));
     }
 
+    // On the demo site, with every customer-order task of warehouse 1 for its own branch and for
+    // each branch: the statement and the files count alike.
+    void demoBeidePfade_data() { ZAM_MotorenDaten(); }
+    void demoBeidePfade()
+    {
+        ZAM_MOTOR(m);
+        FUmg = std::make_unique<TZAM_TestUmgebung>(m);
+        FUmg->DemoAnlegen();
+        FDM = std::make_unique<TDM_Torvik>(QStringList{QStringLiteral("prog")});
+        FDM->SetAktLager(1);
+        int gezaehlt = 0;
+        for (bool bezahlt : {false, true})
+            for (qint16 ziel : {qint16(-1), qint16(12), qint16(14)}) {
+                TZAM_Aufgaben_Suchkriterien k = Kube(bezahlt);
+                k.ZielFiliale = ziel;
+                const TErgebnis sql = Zaehlen(QStringLiteral("0"), k);
+                const TErgebnis dateien = Zaehlen(QStringLiteral("1"), k);
+                QCOMPARE(sql.Filialen, dateien.Filialen);
+                QCOMPARE(sql.Herkuenfte, dateien.Herkuenfte);
+                QCOMPARE(sql.Einzel, dateien.Einzel);
+                QCOMPARE(sql.MehrPos, dateien.MehrPos);
+                QCOMPARE(sql.Komplett, dateien.Komplett);
+                for (const QList<int>& e : sql.Filialen)
+                    gezaehlt += e.value(CZAM_Zaehlung_Summe);
+            }
+        QVERIFY(gezaehlt > 0);
+    }
+
     // Per branch: the warehouse's own branch at index 0, categories shown separately in their
     // element, one above 3 in element 0, a branch outside the table skipped with a protocol line;
     // the list form and the files form agree.

@@ -369,6 +369,8 @@ private Q_SLOTS:
             TKuBeAufgQueryErgebnis e =
                 satz(1, art1, Zeit(-1, 10), Zeit(0, 23, 59, 59, 500), gv3, offen, 3, 5, 2, {10, 1, 1});
             e.KubeKennung = QStringLiteral("SHOP");
+            e.KubeId = TIntTrio(700, 1, 0);
+            e.KubeErgNr = 1;
             e.EXBI_Kennung = QStringLiteral("SHOP");
             e.EXBI_Bezahlt = QLatin1Char('J');
             e.EXBI_BuchFil = 12;
@@ -401,6 +403,8 @@ private Q_SLOTS:
             // matches key text, order id and number of that one position).
             TKuBeAufgQueryErgebnis e = satz(3, art1, Zeit(-1, 12), Zeit(0, 8), gv3, offen, 3, 5, 1, {10, 1, 3});
             e.KubeKennung = QStringLiteral("EXAKT");
+            e.KubeId = TIntTrio(901, 3, 0);
+            e.KubeErgNr = 7;
             e.EXBI_Kennung = QStringLiteral("EXAKT");
             e.EXBI_Bezahlt = QLatin1Char('N');
             e.EXBI_BuchFil = 33;
