@@ -2,20 +2,24 @@
 
 #include "TZAM_Datenbank.h"
 
-namespace {
-// The numbers 0 to n - 1 (n bound as the first value), on both engines.
-const QString CZahlen = QStringLiteral("WITH RECURSIVE z(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM z WHERE i + 1 < ?) ");
-} // namespace
+const QString& TZAM_DemoGross::Zahlen()
+{
+    static const QString GZahlen =
+        QStringLiteral("WITH RECURSIVE z(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM z WHERE i + 1 < ?) ");
+    return GZahlen;
+}
 
 void TZAM_DemoGross::Anlegen(TZAM_Datenbank& ADb, const TUmfang& U)
 {
+    const QString& CZahlen = Zahlen();
     const int lager = CLager;
     ADb.TransaktionBeginnen(QStringLiteral("Großlager anlegen"));
     try {
         ADb.Schreiben(QStringLiteral("INSERT INTO zam_lagergruppe (nummer, name, reihenfolge) VALUES (?, 'Großlager', ?)"),
                       {lager, lager});
-        ADb.Schreiben(CZahlen + QStringLiteral("INSERT INTO zam_filiale (nummer, name, lager) "
-                                               "SELECT 901 + i, 'Großlager-Filiale ' || (901 + i), ? FROM z"),
+        ADb.Schreiben(CZahlen + QStringLiteral("INSERT INTO zam_filiale (nummer, name, lager, orge_id1, orge_id2, "
+                                               "orge_ebene1, orge_ebene2) SELECT 901 + i, 'Großlager-Filiale ' || "
+                                               "(901 + i), ?, 100, 901 + i, 10, 9 FROM z"),
                       {U.Filialen, lager});
         ADb.Schreiben(CZahlen + QStringLiteral("INSERT INTO zam_lagergruppe_filiale (lager, filiale, reihenfolge) "
                                                "SELECT ?, 901 + i, i FROM z"),
@@ -56,6 +60,7 @@ void TZAM_DemoGross::Anlegen(TZAM_Datenbank& ADb, const TUmfang& U)
                                      "groesse, SUM(menge) FROM zam_bestand WHERE lo_id1 = ? "
                                      "GROUP BY prod_id1, prod_id2, prod_id3, bestandsart, groesse"),
                       {U.Filialen, lager});
+        Aufgaben(ADb, U);
         ADb.TransaktionFestschreiben();
     } catch (...) {
         ADb.TransaktionZuruecksetzen();

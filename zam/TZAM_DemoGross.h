@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QString>
+
 class TZAM_Datenbank;
 
 // A large site for the benchmarks: warehouse 9 "Großlager" with its own branches, places,
-// containers on places, article sizes and stock with the branches' stock in agreement. Added to a
-// demo database; the numbers are the sizes a central warehouse reaches.
+// containers on places, article sizes and stock with the branches' stock in agreement, and its
+// task work: tasks (9, 1, n) of all three workflows with their order lines, customer-order
+// documents and web-shop orders, reasons, wormholes and a walking route. Added to a demo
+// database; the numbers are the sizes a central warehouse reaches.
 class TZAM_DemoGross
 {
 public:
@@ -15,8 +19,18 @@ public:
         int Artikel = 2000; // ten sizes each
         int BestandJePlatz = 10;
         int Filialen = 10;
+        int OffeneAufgaben = 20000; // the first tasks; the others are done
+        int Aufgaben = 100000;
+        int Bestellpositionen = 300000; // order-line positions, those of the tasks among them
+        int LaufwegPlaetze = 5000;
     };
     static constexpr int CLager = 9;
 
     static void Anlegen(TZAM_Datenbank& ADb, const TUmfang& AUmfang);
+
+private:
+    // "WITH RECURSIVE z(i)": the numbers 0 to n - 1 (n bound as the first value), on both engines.
+    static const QString& Zahlen();
+    // Inside Anlegen's transaction, once the branches, places and articles are there.
+    static void Aufgaben(TZAM_Datenbank& ADb, const TUmfang& AUmfang);
 };

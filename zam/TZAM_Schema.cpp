@@ -332,6 +332,13 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
          },
          {},
          TZAM_Schema::AufgabenUmziehen},
+        // A task's reference names an external order by order id and position, not by its source:
+        // the unique key, which begins with the source, cannot find it.
+        {8,
+         QStringLiteral("Externe Bestellungen nach Auftrag"),
+         {QStringLiteral("CREATE INDEX zam_exbi_auftrag ON zam_exbi (auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr)")},
+         {},
+         {}},
     };
     return GDaten;
 }
