@@ -66,4 +66,8 @@ void TZAM_DemoGross::Anlegen(TZAM_Datenbank& ADb, const TUmfang& U)
         ADb.TransaktionZuruecksetzen();
         throw;
     }
+    // A site's server knows its tables; without statistics of the rows just written PostgreSQL
+    // plans the task statement as for empty tables until its autovacuum comes round.
+    if (!ADb.IstSQLite())
+        ADb.Schreiben(QStringLiteral("ANALYZE"));
 }
