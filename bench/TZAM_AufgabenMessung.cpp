@@ -60,7 +60,7 @@ void TZAM_AufgabenMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe, int
 {
     TDM_Torvik dm({QStringLiteral("bench")});
     dm.AktLagerMitBuchungsfiliale_Setzen(TZAM_DemoGross::CLager);
-    const int laeufe = qMax(3, ALaeufe / 50);
+    const int laeufe = qMax(5, ALaeufe / 20);
     int anzahl = 0;
     for (const QString& pfad : {QStringLiteral("0"), QStringLiteral("1")}) {
         AUmgebung.ParameterSetzen(QStringLiteral("GDBCONFIG"), pfad);

@@ -1,5 +1,6 @@
 // Times the framework operations every booking waits for, on SQLite and (with the test server
 // of scripts/pg-testserver.sh up) on PostgreSQL:  zam_bench [LAEUFE]
+#include "TZAM_AufgabenMessung.h"
 #include "TZAM_LagerMessung.h"
 #include "TZAM_Messung.h"
 #include "TZAM_WettlaufMessung.h"
@@ -30,6 +31,8 @@ void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe)
         ZAMBuchung().Schliessen(QStringLiteral("Messung"));
     });
     TZAM_LagerMessung::Messen(umg, ALaeufe);
+    // On the large site, for a branch of its warehouse.
+    TZAM_AufgabenMessung::Messen(umg, ALaeufe, 905);
 }
 
 } // namespace

@@ -56,6 +56,8 @@ public:
     QString SQL_Query_SubSelect_AUAE_Get(TQIV_DBConnectorTyp_erw ATyp);
     QString SQL_Query_SubSelect_BEZAHLT_Get(TQIV_DBConnectorTyp_erw ATyp);
     QString SQL_Query_Where_Get(TQIV_DBConnectorTyp_erw ATyp);
+    // The conditions of the where part on the task headers under AAuko; empty without any.
+    QString Bedingungen(const QString& AAuko, TQIV_DBConnectorTyp_erw ATyp);
 
     // The files the statement reads, for whoever checks them against the database.
     QList<const TZAM_Datei*> Dateien() const;

@@ -132,7 +132,7 @@ QString TQIV_KuBe_Aufgaben_SQLQuery::SQL_Query_Join_Get(TQIV_DBConnectorTyp_erw 
     });
 }
 
-QString TQIV_KuBe_Aufgaben_SQLQuery::SQL_Query_SubSelect_AUAE_Get(TQIV_DBConnectorTyp_erw)
+QString TQIV_KuBe_Aufgaben_SQLQuery::SQL_Query_SubSelect_AUAE_Get(TQIV_DBConnectorTyp_erw ATyp)
 {
     return Klausel("TQIV_KuBe_Aufgaben_SQLQuery.SQL_Query_SubSelect_AUAE_Get", [&] {
         const QString& innen = Alias(AUAE_inner);
@@ -156,6 +156,27 @@ QString TQIV_KuBe_Aufgaben_SQLQuery::SQL_Query_SubSelect_AUAE_Get(TQIV_DBConnect
         s += QStringLiteral(", ") +
              CaseHolen(spalte(bnep, b.AuftragNr), spalte(innen, a.KubeErgNr), b.AuftragNr.Spalte());
         s += QStringLiteral(" FROM ") + Tabelle(*FAUAEfile) + QStringLiteral(" ") + innen;
+        // Only the executions of tasks the statement can answer: the order-line lookups above run
+        // per row of this subselect, before the outer join could drop it.
+        const QString filter = QStringLiteral("AUKO_Filter");
+        QString innenBed;
+        if (const QString bed = Bedingungen(filter, ATyp); !bed.isEmpty()) {
+            QString id;
+            for (int i = 0; i < 3; ++i)
+                id = Command_Add_With_And(id, Qualifiziert(filter, FAUKOfile->AufgabenId.Spalte(i)) +
+                                                  QStringLiteral(" = ") + spalte(innen, a.AufgabenId, i));
+            innenBed = QStringLiteral("exists (select 1 from ") + Tabelle(*FAUKOfile) + QStringLiteral(" ") + filter +
+                       QStringLiteral(" where ") + Command_Add_With_And(id, bed) + QStringLiteral(")");
+        }
+        if (!FSelektion.FilNrVon.isEmpty()) {
+            QStringList filialen;
+            for (qint32 f : FSelektion.FilNrVon)
+                filialen << QString::number(f);
+            innenBed = Command_Add_With_And(innenBed, spalte(innen, a.FilNrVon) + QStringLiteral(" in (") +
+                                                          filialen.join(QStringLiteral(", ")) + QStringLiteral(")"));
+        }
+        if (!innenBed.isEmpty())
+            s += QStringLiteral(" where ") + innenBed;
         return s;
     });
 }
@@ -230,34 +251,38 @@ QString TQIV_KuBe_Aufgaben_SQLQuery::JNHolen(bool ABezahlt)
 QString TQIV_KuBe_Aufgaben_SQLQuery::SQL_Query_Where_Get(TQIV_DBConnectorTyp_erw ATyp)
 {
     return Klausel("TQIV_KuBe_Aufgaben_SQLQuery.SQL_Query_Where_Get", [&] {
-        const QString& auko = Alias(AUKO);
-        const Taukofile& k = *FAUKOfile;
-        const TKuBeAufgQuerySel& sel = FSelektion;
-        QString bed;
-        const auto inListe = [&](const TDatenFeld& AFeld, const QString& AListe) {
-            if (!AListe.isEmpty())
-                bed = Command_Add_With_And(bed, Qualifiziert(auko, AFeld.Spalte()) + QStringLiteral(" in (") + AListe +
-                                                    QStringLiteral(")"));
-        };
-        inListe(k.Art, CodeListe(sel.AufgabeArt, CZAM_Aufgabe_Art_Max, CZAM_Aufgabe_Art_2_Kuerzel));
-        inListe(k.GV, CodeListe(sel.GV, CZAM_Aufgabe_Geschaeftsvorfall_Max, CZAM_Aufgabe_Geschaeftsvorfall_2_Kuerzel));
-        inListe(k.Status,
-                CodeListe(sel.Status, 15, [](int AStatus) { return QString(CZAM_Aufgabe_Status_2_Char(AStatus)); }));
-        const auto zeitraum = [&](const TDatenFeld& AFeld, const TQIV_VonBisDatum& ABereich) {
-            const QString spalte = Qualifiziert(auko, AFeld.Spalte());
-            if (ABereich.VonGesetzt())
-                bed = Command_Add_With_And(
-                    bed, spalte + QStringLiteral(" >= '") +
-                             SQL_Convert_DateTime_2_SQLDateString(QDateTime(ABereich.Von, QTime(0, 0)), ATyp) +
-                             QStringLiteral("'"));
-            if (ABereich.BisGesetzt())
-                bed = Command_Add_With_And(bed, spalte + QStringLiteral(" <= '") +
-                                                    SQL_Convert_DateTime_2_SQLDateString(
-                                                        QDateTime(ABereich.Bis, QTime(23, 59, 59, 999)), ATyp) +
-                                                    QStringLiteral("'"));
-        };
-        zeitraum(k.ZeitpunktAnl, sel.Anlagedatum);
-        zeitraum(k.ZeitpunktBearb, sel.Bearbeitungsdatum);
+        const QString bed = Bedingungen(Alias(AUKO), ATyp);
         return bed.isEmpty() ? QString() : QStringLiteral(" WHERE ") + bed;
     });
+}
+
+QString TQIV_KuBe_Aufgaben_SQLQuery::Bedingungen(const QString& AAuko, TQIV_DBConnectorTyp_erw ATyp)
+{
+    const Taukofile& k = *FAUKOfile;
+    const TKuBeAufgQuerySel& sel = FSelektion;
+    QString bed;
+    const auto inListe = [&](const TDatenFeld& AFeld, const QString& AListe) {
+        if (!AListe.isEmpty())
+            bed = Command_Add_With_And(bed, Qualifiziert(AAuko, AFeld.Spalte()) + QStringLiteral(" in (") + AListe +
+                                                QStringLiteral(")"));
+    };
+    inListe(k.Art, CodeListe(sel.AufgabeArt, CZAM_Aufgabe_Art_Max, CZAM_Aufgabe_Art_2_Kuerzel));
+    inListe(k.GV, CodeListe(sel.GV, CZAM_Aufgabe_Geschaeftsvorfall_Max, CZAM_Aufgabe_Geschaeftsvorfall_2_Kuerzel));
+    inListe(k.Status, CodeListe(sel.Status, 15, [](int AStatus) { return QString(CZAM_Aufgabe_Status_2_Char(AStatus)); }));
+    const auto zeitraum = [&](const TDatenFeld& AFeld, const TQIV_VonBisDatum& ABereich) {
+        const QString spalte = Qualifiziert(AAuko, AFeld.Spalte());
+        if (ABereich.VonGesetzt())
+            bed = Command_Add_With_And(bed, spalte + QStringLiteral(" >= '") +
+                                                SQL_Convert_DateTime_2_SQLDateString(QDateTime(ABereich.Von, QTime(0, 0)),
+                                                                                     ATyp) +
+                                                QStringLiteral("'"));
+        if (ABereich.BisGesetzt())
+            bed = Command_Add_With_And(bed, spalte + QStringLiteral(" <= '") +
+                                                SQL_Convert_DateTime_2_SQLDateString(
+                                                    QDateTime(ABereich.Bis, QTime(23, 59, 59, 999)), ATyp) +
+                                                QStringLiteral("'"));
+    };
+    zeitraum(k.ZeitpunktAnl, sel.Anlagedatum);
+    zeitraum(k.ZeitpunktBearb, sel.Bearbeitungsdatum);
+    return bed;
 }
