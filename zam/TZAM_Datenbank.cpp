@@ -121,8 +121,11 @@ void TZAM_Datenbank::Einrichten()
     const QStringList anweisungen =
         IstSQLite() ? QStringList{QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA foreign_keys=ON"),
                                   QStringLiteral("PRAGMA synchronous=NORMAL")}
+                    // No compiled plans: a device's statements are short, and compiling the task
+                    // count's expressions took more than a second of each count.
                     : QStringList{QStringLiteral("SET client_min_messages TO WARNING"),
-                                  QStringLiteral("SET lock_timeout = %1").arg(FKonfig.WartezeitMs)};
+                                  QStringLiteral("SET lock_timeout = %1").arg(FKonfig.WartezeitMs),
+                                  QStringLiteral("SET jit = off")};
     for (const QString& a : anweisungen)
         DirektOderFehler(a);
 }
