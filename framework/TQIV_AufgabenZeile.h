@@ -39,7 +39,7 @@ struct TQIVAufgabenlisteLaden_Options
     bool LadenZusatzDaten = false; // 3: article details (manufacturer, material, colour, group, GTIN, ...)
     bool LadenGroessen = false;    // 4: sizes and quantity groups
     bool GroesseLaden = false;     // 5: the till size and the purchase and customer prices
-    bool NurIdsLaden = false;      // counting only: the row list and the task-id column, nothing else
+    bool NurIdsLaden = false;      // counting only: the row list alone; the list view stays empty
 
     static TQIVAufgabenlisteLaden_Options None()
     {

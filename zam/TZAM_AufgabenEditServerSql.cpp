@@ -58,7 +58,8 @@ const TQIV_AufgabenZeile& TZAM_AufgabenEditServerSql::Zeile(int AIndex) const
 void TZAM_AufgabenEditServerSql::ZeileLoeschen(int AIndex)
 {
     Zeile(AIndex);
-    FListe.RowDelete(AIndex);
+    if (FListe.GetRowCount() == ZeilenAnzahl()) // a count-only load has no list rows
+        FListe.RowDelete(AIndex);
     FZeilen.removeAt(AIndex);
 }
 

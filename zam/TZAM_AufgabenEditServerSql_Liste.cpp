@@ -215,10 +215,14 @@ void TZAM_AufgabenEditServerSql::Laden(const TZAM_Aufgaben_Suchkriterien& AKrite
         zeile.VorgangsTyp = typ > 0 ? QChar(typ) : QChar();
         zeile.VorgangsKey = Trio(r, cBne);
         zeile.AuftragsKey = QuadAusTrio(Trio(r, cKube), r[cKubeNr].toInt());
+        FZeilen << zeile;
+        // Counting wants the tasks only: the list view stays empty.
+        if (!voll)
+            continue;
 
         TVRArray v = leer;
         IntTrio2VRItem(zeile.AufgabenId, v[spAufgabenId]);
-        if (voll) {
+        {
             Text(v, spArt, r[cArt]);
             Zeitpunkt(v, spErstDatum, spErstZeit, r[cErstellt]);
             Zeitpunkt(v, spBearbDatum, spBearbZeit, r[cBearb]);
@@ -271,6 +275,5 @@ void TZAM_AufgabenEditServerSql::Laden(const TZAM_Aufgaben_Suchkriterien& AKrite
                 Double2VRItem(r[cRegPreis].toLongLong() / 100.0, v[spRegPreis]);
         }
         FListe.RowAdd(std::move(v));
-        FZeilen << zeile;
     }
 }
