@@ -33,6 +33,21 @@ size_t qHash(const TQIV_Kennung_Text_Datum_Rec& AKey, size_t ASeed)
     return h;
 }
 
+void AufgabeFuerFilZaehlen(TZAM_Int_Int_Array& AAnzahlen, const QString& AAufgabe, int AQuelle, int AZiel,
+                           int AKategorie)
+{
+    const int eintrag = AZiel == AQuelle ? 0 : AZiel;
+    if (eintrag < 0 || eintrag >= AAnzahlen.size()) {
+        ZAMInfo().WriteStamp(QStringLiteral("Aufgabe %1: Zielfiliale %2 ist keine Filiale, nicht gezählt.")
+                                 .arg(AAufgabe, QString::number(AZiel)));
+        return;
+    }
+    // Categories above 3 have no element of their own: they count with the others in element 0.
+    const int element = AKategorie >= 0 && AKategorie < CZAM_Zaehlung_Summe ? AKategorie : 0;
+    ++AAnzahlen[eintrag][element];
+    ++AAnzahlen[eintrag][CZAM_Zaehlung_Summe];
+}
+
 void TDM_Torvik::AufgabenFuerFilErmitteln(TZAM_Int_Int_Array& AAnzahlen, const TVRList& AListe,
                                           TZAM_AufgliederungLager_Set ASeparat)
 {
@@ -42,25 +57,14 @@ void TDM_Torvik::AufgabenFuerFilErmitteln(TZAM_Int_Int_Array& AAnzahlen, const T
         [&] {
             IZAM_FilialTabelle* tabelle = FilialTabelle_GoC();
             const int max = tabelle ? tabelle->MaxFiliale() : 0;
-            AAnzahlen = TZAM_Int_Int_Array(max + 1, QList<int>(CZAM_Zaehlung_Elemente, 0));
+            AAnzahlen = FilialAnzahlen_Anlegen(max);
             for (int r = 0; r < AListe.GetRowCount(); ++r) {
-                const int quelle = AListe.GetCellValueAsInteger(r, CVonFiliale);
-                const int ziel = AListe.GetCellValueAsInteger(r, CAnFiliale);
-                const int eintrag = ziel == quelle ? 0 : ziel;
-                if (eintrag < 0 || eintrag > max) {
-                    ZAMInfo().WriteStamp(QStringLiteral("Aufgabe %1: Zielfiliale %2 ist keine Filiale, nicht gezählt.")
-                                             .arg(AListe.GetCellValueAsString(r, CAufgabenId), QString::number(ziel)));
-                    continue;
-                }
                 const int kategorie = CZAM_Aufgabe_Geschaeftsvorfall_2_AufgliederungLager(
                     Kuerzel_2_TZAM_Aufgabe_Geschaeftsvorfall_Erw(AListe.GetCellValueAsString(r, CGVKurz)));
-                // Categories above 3 have no element of their own: they count in element 0.
-                const int element = kategorie >= 0 && kategorie < CZAM_Zaehlung_Summe &&
-                                            (ASeparat & (1u << kategorie))
-                                        ? kategorie
-                                        : 0;
-                ++AAnzahlen[eintrag][element];
-                ++AAnzahlen[eintrag][CZAM_Zaehlung_Summe];
+                AufgabeFuerFilZaehlen(AAnzahlen, AListe.GetCellValueAsString(r, CAufgabenId),
+                                      AListe.GetCellValueAsInteger(r, CVonFiliale),
+                                      AListe.GetCellValueAsInteger(r, CAnFiliale),
+                                      kategorie >= 0 && kategorie <= 7 && (ASeparat & (1u << kategorie)) ? kategorie : 0);
             }
         },
         false);

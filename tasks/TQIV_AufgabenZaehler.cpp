@@ -43,8 +43,7 @@ void TQIV_AufgabenZaehler::Ausfuehren()
 {
     if (FModus == 0) {
         IZAM_FilialTabelle* tabelle = FDM.FilialTabelle_GoC();
-        FMaxFiliale = tabelle ? tabelle->MaxFiliale() : 0;
-        FAus.Anzahlen = TZAM_Int_Int_Array(FMaxFiliale + 1, QList<int>(CZAM_Zaehlung_Elemente, 0));
+        FAus.Anzahlen = FilialAnzahlen_Anlegen(tabelle ? tabelle->MaxFiliale() : 0);
     }
     if (FKriterien.Lager >= 0) {
         TZAM_Lagergruppe gruppe;
@@ -323,18 +322,8 @@ bool TQIV_AufgabenZaehler::GetHerkunft_4_ExtVerweis(const TAufgabe& A, QChar& AH
 
 void TQIV_AufgabenZaehler::FilialeZaehlen(const TAufgabe& A)
 {
-    const int eintrag = A.Ziel == A.Quell ? 0 : A.Ziel;
-    if (eintrag < 0 || eintrag > FMaxFiliale) {
-        ZAMInfo().WriteStamp(QStringLiteral("Aufgabe %1: Zielfiliale %2 ist keine Filiale, nicht gezählt.")
-                                 .arg(A.Id.ToText(), QString::number(A.Ziel)));
-        return;
-    }
-    // Categories above 3 have no element of their own: they count with the others in element 0.
-    int element = CZAM_Aufgabe_Geschaeftsvorfall_2_AufgliederungLager(A.GVNeu);
-    if (element < 0 || element >= CZAM_Zaehlung_Summe)
-        element = 0;
-    ++FAus.Anzahlen[eintrag][element];
-    ++FAus.Anzahlen[eintrag][CZAM_Zaehlung_Summe];
+    AufgabeFuerFilZaehlen(FAus.Anzahlen, A.Id.ToText(), A.Quell, A.Ziel,
+                          CZAM_Aufgabe_Geschaeftsvorfall_2_AufgliederungLager(A.GVNeu));
 }
 
 void TQIV_AufgabenZaehler::HerkunftZaehlen(const TAufgabe& A)

@@ -78,7 +78,6 @@ private:
     const TZAM_Aufgaben_Suchkriterien& FKriterien;
     TAusgaben FAus;
     QList<int> FFilialen;
-    int FMaxFiliale = 0;
     QHash<TIntQuad, bool> FExbiBezahlt;
     QHash<TIntTrio, bool> FBelegBezahlt;
     QElapsedTimer FNachrichten;

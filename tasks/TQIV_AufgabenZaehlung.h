@@ -16,6 +16,16 @@
 using TZAM_Int_Int_Array = QList<QList<int>>;
 inline constexpr int CZAM_Zaehlung_Elemente = 5;
 inline constexpr int CZAM_Zaehlung_Summe = 4;
+// Entries 0 .. AMaxFiliale, all counts 0.
+inline TZAM_Int_Int_Array FilialAnzahlen_Anlegen(int AMaxFiliale)
+{
+    return TZAM_Int_Int_Array(AMaxFiliale + 1, QList<int>(CZAM_Zaehlung_Elemente, 0));
+}
+// Counts a task in the entry of its target branch (0 for the warehouse's own, target = source):
+// in its category's element when that is 0 to 3, else in element 0, and in the total. A target
+// outside the entries is not counted; the protocol names the task.
+void AufgabeFuerFilZaehlen(TZAM_Int_Int_Array& AAnzahlen, const QString& AAufgabe, int AQuelle, int AZiel,
+                           int AKategorie);
 
 // Origin mark -> (booking branch, task count) in first-seen order.
 using TQIV_Herkunft_Anzahl_Liste = QList<QPair<TOrgeIdKompl, int>>;
