@@ -1,6 +1,7 @@
 #include "TZAM_AufgabenMessung.h"
 
 #include "TDM_Torvik.h"
+#include "TQIV_AufgabenZaehlKlammer.h"
 #include "TQIV_Aufgaben_Suchkriterien_Options.h"
 #include "TVRList.h"
 #include "TZAM_DemoGross.h"
@@ -30,9 +31,11 @@ int ListenAnzahl(TDM_Torvik& ADM, TZAM_Workflow_Nachsortierung AModus, TZAM_Aufg
 }
 
 // The menu's customer-order count: the orders complete in the warehouse first (when asked),
-// then the tasks of both customer-order business cases for the warehouse's own branch.
+// then the tasks of both customer-order business cases for the warehouse's own branch, in one
+// count bracket as the menu counts.
 int KundenAnzahl(TDM_Torvik& ADM, bool AKomplett, bool ANurBezahlt)
 {
+    TQIV_AufgabenZaehlKlammer klammer(ADM);
     int n = 0;
     if (AKomplett) {
         TIntTrioList komplett;
@@ -64,14 +67,17 @@ void TZAM_AufgabenMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe, int
     int anzahl = 0;
     for (const QString& pfad : {QStringLiteral("0"), QStringLiteral("1")}) {
         AUmgebung.ParameterSetzen(QStringLiteral("GDBCONFIG"), pfad);
-        const QString z = pfad == QLatin1String("1") ? QStringLiteral(", Dateien einzeln") : QString();
-        TZAM_Messung::Zeile(QStringLiteral("Menü: Filialnachsortierung zählen") + z, laeufe, 100,
+        // The targets hold for the statement path, the site's default.
+        const bool dateien = pfad == QLatin1String("1");
+        const QString z = dateien ? QStringLiteral(", Dateien einzeln") : QString();
+        TZAM_Messung::Zeile(QStringLiteral("Menü: Filialnachsortierung zählen") + z, laeufe, dateien ? 0 : 100,
                             [&] { anzahl = ListenAnzahl(dm, CZAM_Filialnachsortierung, 6); });
         std::printf("(%d Aufgaben)\n", anzahl);
-        TZAM_Messung::Zeile(QStringLiteral("Menü: Verkaufsraumanforderungen zählen") + z, laeufe, 100,
+        TZAM_Messung::Zeile(QStringLiteral("Menü: Verkaufsraumanforderungen zählen") + z, laeufe, dateien ? 0 : 100,
                             [&] { anzahl = ListenAnzahl(dm, CZAM_Umlagerung_Handlager, 256); });
         std::printf("(%d Aufgaben)\n", anzahl);
-        TZAM_Messung::Zeile(QStringLiteral("Menü: Kundenbestellungen zählen, komplett im Lager") + z, laeufe, 500,
+        TZAM_Messung::Zeile(QStringLiteral("Menü: Kundenbestellungen zählen, komplett im Lager") + z, laeufe,
+                            dateien ? 0 : 500,
                             [&] { anzahl = KundenAnzahl(dm, true, true); });
         std::printf("(%d)\n", anzahl);
         TZAM_Messung::Zeile(QStringLiteral("Menü: Kundenbestellungen zählen, ohne komplett im Lager") + z, laeufe, 0,

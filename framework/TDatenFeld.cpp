@@ -2,6 +2,7 @@
 
 #include "EZAM_Exception.h"
 #include "ZAMInfoKoords.h"
+#include "ZAMUtils.h"
 
 #include <QRegularExpression>
 
@@ -86,13 +87,8 @@ QDateTime TDateTimeDatenFeld::AsDateTime() const
         return v.toDateTime();
     if (v.typeId() == QMetaType::QDate)
         return QDateTime(v.toDate(), QTime(0, 0));
-    // The stored texts of both engines, with and without milliseconds.
     const QString s = v.toString();
-    for (const QString& f : {QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"), QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"),
-                             QStringLiteral("yyyy-MM-ddTHH:mm:ss"), QStringLiteral("yyyy-MM-dd HH:mm:ss")}) {
-        const QDateTime t = QDateTime::fromString(s, f);
-        if (t.isValid())
-            return t;
-    }
+    if (const QDateTime t = zam_ZeitpunktAusText(s); t.isValid())
+        return t;
     throw EZAM_KonvertFehler(s, QStringLiteral("TDatenFeld.") + Spalte(0));
 }

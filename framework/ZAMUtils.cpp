@@ -87,3 +87,31 @@ QDate zam_Date() { return QDate::currentDate(); }
 
 QString BoolToJN(bool AWert) { return AWert ? QStringLiteral("J") : QStringLiteral("N"); }
 bool JNToBool(const QString& AText) { return AText == QLatin1String("J"); }
+
+QDateTime zam_ZeitpunktAusText(const QString& AText)
+{
+    const auto zahl = [&](int AVon, int ALaenge, int& AZahl) {
+        AZahl = 0;
+        for (int i = AVon; i < AVon + ALaenge; ++i) {
+            const char16_t c = AText.at(i).unicode();
+            if (c < u'0' || c > u'9')
+                return false;
+            AZahl = AZahl * 10 + (c - u'0');
+        }
+        return true;
+    };
+    const int n = int(AText.size());
+    int j, mo, t, h, mi, s, ms = 0;
+    if ((n == 19 || (n == 23 && AText.at(19) == QLatin1Char('.'))) && AText.at(4) == QLatin1Char('-') &&
+        AText.at(7) == QLatin1Char('-') && (AText.at(10) == QLatin1Char('T') || AText.at(10) == QLatin1Char(' ')) &&
+        AText.at(13) == QLatin1Char(':') && AText.at(16) == QLatin1Char(':') && zahl(0, 4, j) && zahl(5, 2, mo) &&
+        zahl(8, 2, t) && zahl(11, 2, h) && zahl(14, 2, mi) && zahl(17, 2, s) && (n == 19 || zahl(20, 3, ms))) {
+        const QDate datum(j, mo, t);
+        const QTime zeit(h, mi, s, ms);
+        return datum.isValid() && zeit.isValid() ? QDateTime(datum, zeit) : QDateTime();
+    }
+    QString iso = AText;
+    if (iso.size() > 10 && iso.at(10) == QLatin1Char(' '))
+        iso[10] = QLatin1Char('T');
+    return QDateTime::fromString(iso, Qt::ISODateWithMs);
+}

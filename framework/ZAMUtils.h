@@ -29,6 +29,10 @@ QString zam_FormatProtNr(const TIntTrio& AProtId);
 QString zam_padright_char(const QString& AText, int ALaenge, QChar AZeichen);
 
 QDateTime zam_Now();
+// A stored time as the engines give it back: "yyyy-MM-dd HH:mm:ss", with "T" or a blank between
+// date and time and optionally ".zzz"; the common forms are read by hand, as a task list reads two
+// per row. Invalid for anything that is not such a time.
+QDateTime zam_ZeitpunktAusText(const QString& AText);
 QDate zam_Date();
 
 QString BoolToJN(bool AWert);

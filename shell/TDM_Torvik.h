@@ -38,6 +38,7 @@ class IZAM_AuftragsDateien;
 class IZAM_BelegEditServer;
 class IZAM_GrundServer;
 class IZAM_WegeOptEditServer;
+class TQIV_AufgabenZaehlKlammer;
 class TQIV_EXBI_Mani;
 class TSimplePriceReader;
 class TVRList;
@@ -254,6 +255,9 @@ public:
                                     TIntTrioList& AKomplett, const TZAM_Aufgaben_Suchkriterien& AKriterien,
                                     const TIntTrioList& AWhitelist, bool AMitWhitelist, bool AKomplettErmitteln);
     void KomplettImLagerBestListErmitteln(bool ANurBezahlte, TIntTrioList& AKomplett);
+    // The count bracket open now (TQIV_AufgabenZaehlKlammer opens and closes it), or nullptr.
+    TQIV_AufgabenZaehlKlammer* AufgabenZaehlKlammer() const { return FAufgabenZaehlKlammer; }
+    void AufgabenZaehlKlammer_Setzen(TQIV_AufgabenZaehlKlammer* AKlammer) { FAufgabenZaehlKlammer = AKlammer; }
     // Mode 0 counts per branch, 1 origins, 2 order positions.
     void AufgabenOHerkuenfteOPosAnzErmitteln(TZAM_Int_Int_Array& AAnzahlen, TQIV_Herkunft_Anzahl_Dict& AHerkuenfte,
                                              int AModus, TZAM_AufgliederungLager_Set ASeparat,
@@ -321,6 +325,7 @@ private:
     std::unique_ptr<IZAM_BelegEditServer> FBelegEditServer;
     std::unique_ptr<TSimplePriceReader> FSimplePriceReader;
     std::unique_ptr<TZAM_GrundCache> FHLAnfoGrundCache;
+    TQIV_AufgabenZaehlKlammer* FAufgabenZaehlKlammer = nullptr;
     // The reasons of group "HAG" in file order, read on first use.
     std::unique_ptr<QList<TGrndSatz>> FHLAnfoGrundList;
     std::unique_ptr<IZAM_GPListenServer> FGPListenServer;

@@ -6,6 +6,7 @@
 #include "IZAM_FilialTabelle.h"
 #include "IZAM_LagerEditServer.h"
 #include "TDM_Torvik.h"
+#include "TQIV_AufgabenZaehlKlammer.h"
 #include "TQIV_EXBI_Mani.h"
 #include "TQIV_KuBe_Aufgaben_SQLQuery.h"
 #include "TZAM_Hausregel.h"
@@ -80,8 +81,7 @@ void TQIV_AufgabenZaehler::KoepfeAusAbfrage(QList<TAufgabe>& AAufgaben)
     TZAM_Hausregel::OhneBusy(
         "SQL_Query_Ggf_Ausfuehren",
         [&] {
-            TQIV_KuBe_Aufgaben_SQLQuery q(nullptr);
-            TKuBeAufgQuerySel& s = q.FSelektion;
+            TKuBeAufgQuerySel s;
             s.AufgabeArt = FKriterien.Arten;
             s.GV = FKriterien.Geschaeftsvorfaelle;
             s.Status = FKriterien.Status;
@@ -92,8 +92,16 @@ void TQIV_AufgabenZaehler::KoepfeAusAbfrage(QList<TAufgabe>& AAufgaben)
             s.FilNrVon = FFilialen;
             if (FKriterien.QuellFiliale > 0 && !s.FilNrVon.contains(FKriterien.QuellFiliale))
                 s.FilNrVon << FKriterien.QuellFiliale;
-            for (bool zeile = q.Get_first(); zeile; zeile = q.Get_next()) {
-                const TKuBeAufgQueryErgebnis& e = q.FErgSatz;
+            const auto lesen = [&] {
+                TQIV_AufgabenZaehlKlammer::TZeilen zeilen;
+                TQIV_KuBe_Aufgaben_SQLQuery q(nullptr);
+                q.FSelektion = s;
+                for (bool zeile = q.Get_first(); zeile; zeile = q.Get_next())
+                    zeilen << q.FErgSatz;
+                return zeilen;
+            };
+            TQIV_AufgabenZaehlKlammer* klammer = FDM.AufgabenZaehlKlammer();
+            for (const TKuBeAufgQueryErgebnis& e : klammer ? klammer->Zeilen(s, lesen) : lesen()) {
                 TAufgabe a;
                 a.AusAbfrage = true;
                 a.Id = e.AufgabenID;

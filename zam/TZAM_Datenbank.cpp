@@ -3,6 +3,7 @@
 #include "EZAM_Exception.h"
 #include "TZAM_PgStatus.h"
 #include "ZAMInfoKoords.h"
+#include "ZAMUtils.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -404,27 +405,7 @@ QDateTime TZAM_Datenbank::ZeitpunktLesen(const QVariant& AWert)
         return {};
     if (AWert.typeId() == QMetaType::QDateTime)
         return AWert.toDateTime();
-    // ZeitpunktText's form "yyyy-MM-ddTHH:mm:ss.zzz" read by hand: a list of many tasks reads two
-    // per row, and the general parser is slow. Anything else goes to it.
-    const QString text = AWert.toString();
-    const auto zahl = [&](int AVon, int ALaenge, int& AZahl) {
-        AZahl = 0;
-        for (int i = AVon; i < AVon + ALaenge; ++i) {
-            const char16_t c = text.at(i).unicode();
-            if (c < u'0' || c > u'9')
-                return false;
-            AZahl = AZahl * 10 + (c - u'0');
-        }
-        return true;
-    };
-    int j, mo, t, h, mi, s, ms;
-    if (text.size() == 23 && zahl(0, 4, j) && zahl(5, 2, mo) && zahl(8, 2, t) && zahl(11, 2, h) && zahl(14, 2, mi) &&
-        zahl(17, 2, s) && zahl(20, 3, ms))
-        return QDateTime(QDate(j, mo, t), QTime(h, mi, s, ms));
-    QString iso = text;
-    if (iso.size() > 10 && iso.at(10) == QLatin1Char(' '))
-        iso[10] = QLatin1Char('T');
-    return QDateTime::fromString(iso, Qt::ISODateWithMs);
+    return zam_ZeitpunktAusText(AWert.toString());
 }
 
 QString TZAM_Datenbank::Sql(const QString& AText) const

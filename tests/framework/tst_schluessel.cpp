@@ -117,6 +117,15 @@ private Q_SLOTS:
         QVERIFY(!JNToBool(QStringLiteral("N")));
         QCOMPARE(zam_FormatProtNr(TIntTrio(1, 42, 17)), QStringLiteral("1/000042/000017"));
 
+        // Stored times of both engines; an impossible date is no time, not a shifted one.
+        const QDateTime zeit(QDate(2026, 12, 9), QTime(14, 30, 5, 7));
+        for (const char* text : {"2026-12-09T14:30:05.007", "2026-12-09 14:30:05.007", "2026-12-09T14:30:05.7"})
+            QCOMPARE(zam_ZeitpunktAusText(QString::fromLatin1(text)).time().second(), 5);
+        QCOMPARE(zam_ZeitpunktAusText(QStringLiteral("2026-12-09 14:30:05.007")), zeit);
+        QCOMPARE(zam_ZeitpunktAusText(QStringLiteral("2026-12-09 14:30:05")), zeit.addMSecs(-7));
+        for (const char* text : {"2026-02-30 10:00:00.000", "2026-12-09 24:00:00", "2026-12-09x10:00:00", ""})
+            QVERIFY2(!zam_ZeitpunktAusText(QString::fromLatin1(text)).isValid(), text);
+
         // A key list sorts part by part (not by text) and is searched by halving.
         TIntTrioList l{{2, 1, 1}, {1, 10, 0}, {1, 9, 5}, {1, 10, -1}};
         l.Sort();

@@ -5,6 +5,7 @@
 #include "IZAM_AufgabenEditServer.h"
 #include "IZAM_GrundServer.h"
 #include "TDM_Torvik.h"
+#include "TQIV_AufgabenZaehlKlammer.h"
 #include "TVRList.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_Helferprozess.h"
@@ -175,6 +176,33 @@ private Q_SLOTS:
         TIntTrioList komplett;
         FDM->KomplettImLagerBestListErmitteln(false, komplett);
         QCOMPARE(komplett, (TIntTrioList{{1, 1, 1}, {1, 1, 2}, {1, 1, 3}, {1, 1, 5}}));
+
+        // The menu's count in a bracket gives the same figure from one reading of the statement,
+        // for both business cases; a task added meanwhile counts once the bracket is closed.
+        FUmg->ParameterSetzen(QStringLiteral("GDBCONFIG"), QStringLiteral("0"));
+        const auto menue = [&] {
+            FDM->KomplettImLagerBestListErmitteln(false, komplett);
+            int n = int(komplett.size());
+            for (int gv : {CZAM_Aufgabe_GV_Kundenbestellung, CZAM_Aufgabe_GV_KundenbestellungVersand}) {
+                TZAM_Aufgaben_Suchkriterien k = Kube(false);
+                k.Geschaeftsvorfaelle = ZAMSetBit(gv);
+                TZAM_Int_Int_Array a;
+                FDM->AufgabenFuerFilErmitteln(a, k, 0);
+                for (const QList<int>& e : a)
+                    n += e.value(CZAM_Zaehlung_Summe);
+            }
+            return n;
+        };
+        const int vorher = menue();
+        {
+            TQIV_AufgabenZaehlKlammer klammer(*FDM);
+            QCOMPARE(menue(), vorher);
+            TZAM_TestAufgabe versand = Aufgabe(7, 5003, 2, 1, 1);
+            versand.Geschaeftsvorfall = CZAM_Aufgabe_GV_KundenbestellungVersand;
+            TZAM_TestAufgaben::Anlegen(Db(), versand);
+            QCOMPARE(menue(), vorher);
+        }
+        QVERIFY(menue() > vorher);
     }
 
     // On the demo site, with every customer-order task of warehouse 1 for its own branch and for
