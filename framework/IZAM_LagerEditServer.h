@@ -42,6 +42,8 @@ public:
     virtual bool Lagerplatz_Lesen(const TIntTrio& AId, TZAM_Lagerplatz& APlatz, int AOptionen) = 0;
     // The places of a warehouse in an area, by name.
     virtual QList<TZAM_Lagerort_Info> Lagerorte_4_Bereich(int ALager, TZAM_Lager_Ausgezeichnete_Bereiche ABereich) = 0;
+    // The warehouse has a place of the processing-preparation area.
+    virtual bool BearbVorbereitung_Vorhanden(int ALager) = 0;
     // The wormholes of a warehouse with the branch each stands for.
     virtual TZAM_LagerVorr_Array Wurmloecher_Lesen(int ALager) = 0;
     virtual bool Lager_4_Behaelter(int& ALager, const TIntTrio& ABehaelter) = 0;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "IZAM_RechteServer.h"
 #include "TAbstractBTNListState.h"
+#include "TZAM_Aufgaben_Suchkriterien.h"
+#include "TZAM_Workflow_Modus.h"
 #include "TZPMDEModus_erw.h"
 
 #include <QString>
@@ -13,15 +16,26 @@ struct TQIV_MenueEintrag
     const TStateKlasse* AnfangsState; // null while the workflow is not built
 };
 
-// The handheld menu: one button per workflow, numbered for the digit keys.
+// The rights a mode asks for at the log-on before its workflow starts.
+struct TQIV_MenueRechte
+{
+    QList<TQIV_WPF_Recht> Rechte; // empty: the workflow starts at once
+    bool Force = false;
+};
+
+// The handheld menu: one button per workflow, numbered for the digit keys, with the open-task
+// counts of the re-sorting workflows. Shown after the start and after every workflow.
 class TState_Menue : public TAbstractBTNListState
 {
 public:
     static constexpr const char* CKlassenName = "TState_Menue";
-    using TAbstractBTNListState::TAbstractBTNListState;
+    explicit TState_Menue(TfrmMDE* AMaske);
+    ~TState_Menue() override;
 
     static const QList<TQIV_MenueEintrag>& Menuetabelle();
+    static TQIV_MenueRechte Rechte(TZPMDEModus_erw AModus);
 
+    void Vor_Anfang(bool& AWeiter) override;
     void StateAnfangVariablenClear() override;
     void StateAnfangMaskeMalen() override;
     QString Caption_Get() override;
@@ -29,5 +43,23 @@ public:
     void ButtonsSchalten_Speziell() override;
     void btnZurueckClick() override;
     void btnmButtonsClick(int AButtonIndex) override;
-    bool UseNumPad() override { return true; }
+
+    // The open tasks of mode 2 (branch re-sorting), 3 (customer orders) or 4 (sales-floor
+    // requests); a failure is registered and the count so far answered.
+    int BestellungenVorhanden(TZPMDEModus_erw AModus);
+    // The current warehouse has customer staging places.
+    bool KundenVBSVorhanden();
+    // The timer's refresh of the counts on the buttons of modes 2 and 3.
+    void AnzahlenAktualisieren();
+
+protected:
+    // Adds the button of AModus with its number (0 for the options) and the counts of modes 2 to 4.
+    void ButtonEinfuegen(TZPMDEModus_erw AModus, int ANummer, int AAnzahl2, int AAnzahl3, int AAnzahl4);
+
+private:
+    void BenutzerAnmeldungErgebnis(bool AErfolg);
+    void WorkflowStarten();
+    void FrageFensterGroesseOKCallback(bool AJa);
+    int ListenAnzahl(TZAM_Workflow_Nachsortierung AWorkflow, TZAM_Aufgabe_GeschaeftsvorfallSet AGeschaeftsvorfaelle);
+    void KundenbestellungenZaehlen(int& AAnzahl);
 };

@@ -230,6 +230,7 @@ void TfrmMDE::Wartemaske_Show(const QString& AZusatzCaption, const QString& ATex
     if (!FWartemaske)
         FWartemaske = new TZAMWarteForm(this);
     if (FWartemaske_Zaehler == 0) {
+        FWartemaskeUeberAktivem = isActiveWindow();
         const QString bitte = QStringLiteral("Bitte warten ...");
         FWartemaske->SetCaption(AZusatzCaption.trimmed().isEmpty() ? bitte : AZusatzCaption + u' ' + bitte);
         FWartemaske->SetText(AText.trimmed().isEmpty() ? QStringLiteral("Ihre Anfrage ist in Bearbeitung") : AText);
@@ -242,8 +243,12 @@ void TfrmMDE::Wartemaske_Hide()
 {
     if (FWartemaske_Zaehler == 0)
         return;
-    if (--FWartemaske_Zaehler == 0 && FWartemaske)
+    if (--FWartemaske_Zaehler == 0 && FWartemaske) {
         FWartemaske->hide();
+        // The input goes on to the screen, also where the platform gave the wait window the focus.
+        if (FWartemaskeUeberAktivem)
+            activateWindow();
+    }
 }
 
 void TfrmMDE::Warnung_Anzeigen()

@@ -444,6 +444,7 @@ private:
     int FZurueck_Zaehler = 0;
     TZAMWarteForm* FWartemaske = nullptr;
     int FWartemaske_Zaehler = 0;
+    bool FWartemaskeUeberAktivem = false; // the screen was active when the wait window opened
     std::array<TLogischerKnopf, lkAnzahl> FKnoepfe{};
     bool FBtnBuchenFussVisible = false;
     QAbstractButton* btnBuchenFuss = nullptr;

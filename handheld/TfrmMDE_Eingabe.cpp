@@ -8,6 +8,8 @@
 #include "TZAM_SkriptLaeufer.h"
 #include "TQIV_OptionenSeiten.h"
 #include "TfrmMDE.h"
+
+#include "TState_Menue.h"
 #include "ZAMGlobal.h"
 #include "ZAMShortCut.h"
 
@@ -99,6 +101,16 @@ void TfrmMDE::AktionenErstellen()
     tiFensterGroesse = timer(QStringLiteral("tiFensterGroesse"), 10000);
     tiUmlagHLPrio = timer(QStringLiteral("tiUmlagHLPrio"), 10000);
     connect(tiUmlagHLPrio, &QTimer::timeout, this, &TfrmMDE::tiUmlagHLPrioTimer);
+    connect(tiMenuAnz, &QTimer::timeout, this, [this] {
+        if (auto* menue = dynamic_cast<TState_Menue*>(FAktState))
+            menue->AnzahlenAktualisieren();
+    });
+    // The window-size question unanswered: as "Nein", the old size comes back.
+    connect(tiFensterGroesse, &QTimer::timeout, this, [this] {
+        tiFensterGroesse->stop();
+        if (pnlSicherheitsAbfrage->isVisibleTo(this))
+            btnNein->click();
+    });
     connect(tiMausHalten, &QTimer::timeout, this, [this] {
         AnState("TfrmMDE.tiMausHaltenTimer", [this](TAbstractState& S) { S.DetailPanelMausHaltenTimer(tiMausHalten); });
     });

@@ -91,6 +91,8 @@ public:
     bool FilialeBenachbartZuLager(int AFiliale);
     bool FilialeIstRezeVudazPlusFiliale(int AFiliale);
     bool AktLagerIstRezeVudazPlusLager();
+    // The warehouse has processing-preparation places; asked once per warehouse (shipping/).
+    bool BearbVorbereitungVorhanden(int ALager);
     int OrgeID2Filiale(const TOrgeIdKompl& AOrgeId);
     bool GetMandFuerEWA();
     void UserDataByUserId(TGepData& AUserData, const TIntPair& ABenutzer);
@@ -310,6 +312,7 @@ private:
     TZAM_TriState FAktLagerIstRezeVudazPlusLager;
     TZAM_TriState FMandFuerEWA;
     QHash<int, bool> FFilIstTSPlusFilDict;
+    QHash<int, bool> FBearbVorbDa4LagernrDict;
     QStringList Fstrlvconfig;
     // The wormholes of the current warehouse, read on first demand.
     TZAM_LagerVorr_Array FWurmlochArr;

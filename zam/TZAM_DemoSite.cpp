@@ -58,6 +58,11 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
              // Not 1: the task counts run through the customer-order statement.
              p->Speichern(QStringLiteral("GDBCONFIG"), QStringLiteral("0"), QStringLiteral("Datenbankkonfiguration"));
          }},
+        {10, QStringLiteral("Teamsport-Lager mit Bearbeitungs-Vorbereitung"), {}, {},
+         [p](TZAM_Datenbank& ADb) {
+             TZAM_DemoStamm::TeamsportLager(ADb);
+             p->Speichern(QStringLiteral("LAGERANZ"), QStringLiteral("3"), QStringLiteral("Anzahl der Lager"));
+         }},
     };
 }
 

@@ -5,6 +5,7 @@
 #include "TZAM_DruckerKonfigSql.h"
 #include "TZAM_FilialTabelleSql.h"
 #include "TZAM_GPListenServerSql.h"
+#include "TZAM_Lagerort_Info.h"
 #include "TZAM_RechteServerSql.h"
 #include "ZAMAufgabenCodes.h"
 #include "ZAMLagerKonstanten.h"
@@ -196,4 +197,15 @@ void TZAM_DemoStamm::ZweitesLager(TZAM_Datenbank& ADb)
     // One branch of its own: chosen, the warehouse has a booking branch.
     Filiale(ADb, {30, "Außenlager Süd", false});
     Lagergruppe(ADb, 2, QStringLiteral("Lager Süd"), {30});
+}
+
+void TZAM_DemoStamm::TeamsportLager(TZAM_Datenbank& ADb)
+{
+    Filiale(ADb, {40, "Teamsport Werkstatt", true});
+    Lagergruppe(ADb, 3, QStringLiteral("Teamsport"), {40});
+    ADb.Schreiben(QStringLiteral("UPDATE zam_filiale SET lager = 3 WHERE nummer = 40"));
+    const QString sql = QStringLiteral("INSERT INTO zam_lagerort (id1, id2, id3, lager, art, name, kurz, bereich, "
+                                       "in_betrieb) VALUES (4, ?, 1, 3, 0, ?, ?, ?, 1)");
+    ADb.Schreiben(sql, {1, QStringLiteral("TS-01-01"), QStringLiteral("TS0101"), int(CZAM_Bereich_Lager)});
+    ADb.Schreiben(sql, {7, QStringLiteral("TS-BVORB-01"), QStringLiteral("TSBVORB01"), int(CZAM_Bereich_BearbVorbereitung)});
 }

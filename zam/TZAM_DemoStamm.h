@@ -10,6 +10,9 @@ public:
     static void Anlegen(TZAM_Datenbank& ADb);
     // Warehouse 2 "Lager Süd" with its single branch 30 "Außenlager Süd".
     static void ZweitesLager(TZAM_Datenbank& ADb);
+    // Warehouse 3 "Teamsport" with its single team-sport-plus branch 40, a storage place and a
+    // processing-preparation place.
+    static void TeamsportLager(TZAM_Datenbank& ADb);
 
 private:
     static void Filialen(TZAM_Datenbank& ADb);

@@ -167,6 +167,14 @@ QList<TZAM_Lagerort_Info> TZAM_LagerEditServerSql::Lagerorte_4_Bereich(int ALage
     return ergebnis;
 }
 
+bool TZAM_LagerEditServerSql::BearbVorbereitung_Vorhanden(int ALager)
+{
+    return !FDb.Lesen(QStringLiteral("SELECT 1 FROM zam_lagerort WHERE lager = ? AND bereich = ? LIMIT 1"),
+                      {ALager, int(CZAM_Bereich_BearbVorbereitung)})
+                .Zeilen()
+                .isEmpty();
+}
+
 TZAM_LagerVorr_Array TZAM_LagerEditServerSql::Wurmloecher_Lesen(int ALager)
 {
     const TZAM_Zeilen z = FDb.Lesen(FDb.Sql(QStringLiteral("SELECT id1, id2, id3, name, wurmloch_filiale "

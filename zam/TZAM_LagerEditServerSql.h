@@ -24,6 +24,7 @@ public:
     bool Lagerort_InLager(const TIntTrio& ALagerort, int ALager) override;
     bool Lagerplatz_Lesen(const TIntTrio& AId, TZAM_Lagerplatz& APlatz, int AOptionen) override;
     QList<TZAM_Lagerort_Info> Lagerorte_4_Bereich(int ALager, TZAM_Lager_Ausgezeichnete_Bereiche ABereich) override;
+    bool BearbVorbereitung_Vorhanden(int ALager) override;
     TZAM_LagerVorr_Array Wurmloecher_Lesen(int ALager) override;
     bool Lager_4_Behaelter(int& ALager, const TIntTrio& ABehaelter) override;
     int Lager_4_Filiale(int AFiliale) override;

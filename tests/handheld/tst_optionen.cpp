@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 const QString CStandardLoeschen = QStringLiteral("DELETE FROM zam_formstore WHERE schluessel = '*STANDARD*'");
@@ -69,8 +70,8 @@ class TestOptionen : public QObject
         FUmg->DemoAnlegen();
         FUmg->ParameterSetzen(QStringLiteral("PWSCHUTZ"), QStringLiteral("N"));
         Db().Schreiben(CStandardLoeschen);
-        Db().Schreiben(QStringLiteral("DELETE FROM zam_lagergruppe_filiale WHERE lager = 2"));
-        Db().Schreiben(QStringLiteral("DELETE FROM zam_lagergruppe WHERE nummer = 2"));
+        Db().Schreiben(QStringLiteral("DELETE FROM zam_lagergruppe_filiale WHERE lager IN (2, 3)"));
+        Db().Schreiben(QStringLiteral("DELETE FROM zam_lagergruppe WHERE nummer IN (2, 3)"));
         if (AZweiLager) {
             Db().Schreiben(QStringLiteral("INSERT INTO zam_lagergruppe (nummer, name, reihenfolge) VALUES (2, 'Süd', 2)"));
             Db().Schreiben(
@@ -188,10 +189,15 @@ private Q_SLOTS:
 
         Speichern();
         QCOMPARE(Fuss(), QString());
-        // The new size lands in the menu once, with the size question pending.
+        // The new size lands in the menu, which asks once whether it is right; "Ja" keeps it.
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Menue"));
         QCOMPARE(FMaske->LastState()->Caption_Get(), QStringLiteral("Optionen"));
-        QVERIFY(FMaske->FFrageFensterGr);
+        QVERIFY(!FMaske->FFrageFensterGr);
+        QVERIFY(FMaske->tiFensterGroesse->isActive());
+        QCOMPARE(FMaske->findChild<QLabel*>(QStringLiteral("lblSicherheitsAbfrage"))->text(),
+                 QStringLiteral("Fenstergröße OK?"));
+        FMaske->findChild<QPushButton*>(QStringLiteral("btnJa"))->click();
+        QVERIFY(!FMaske->tiFensterGroesse->isActive());
         FMaske->FOptionen = TQIV_Optionen_OBMDE::Standard();
         FMaske->Optionen_Laden();
         QCOMPARE(FMaske->FOptionen, erwartet);

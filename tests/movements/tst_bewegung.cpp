@@ -81,6 +81,7 @@ public:
                 r << i;
         return r;
     }
+    bool BearbVorbereitung_Vorhanden(int) override { return false; }
     TZAM_LagerVorr_Array Wurmloecher_Lesen(int) override { return ++W.WurmlochLesungen, W.Wurmloecher; }
     bool Lager_4_Behaelter(int&, const TIntTrio&) override { return false; }
     int Lager_4_Filiale(int) override { return 1; }

@@ -269,11 +269,15 @@ private Q_SLOTS:
         }
         QCOMPARE(teamsport, 1);
         QVERIFY(tabelle->Filialen().size() > gruppen.at(1).Filialen.size());
-        // The second warehouse has a branch of its own, its booking branch once chosen.
-        QCOMPARE(ZAMParameter().GetIntegerValueByName(QStringLiteral("LAGERANZ")), 2);
-        QCOMPARE(gruppen.size(), 3);
+        // The second warehouse has a branch of its own, its booking branch once chosen; the
+        // third is a team-sport-plus warehouse of one branch with a processing preparation.
+        QCOMPARE(ZAMParameter().GetIntegerValueByName(QStringLiteral("LAGERANZ")), 3);
+        QCOMPARE(gruppen.size(), 4);
         QCOMPARE(gruppen.at(2).Nummer, 2);
         QCOMPARE(gruppen.at(2).Filialen, QList<int>{30});
+        QCOMPARE(gruppen.at(3).Filialen, QList<int>{40});
+        TZAM_Filiale ts;
+        QVERIFY(tabelle->Filiale(40, ts) && ts.TeamsportPlus);
         QVERIFY(!gruppen.at(1).Filialen.contains(30));
         TZAM_Filiale sued;
         QVERIFY(tabelle->Filiale(30, sued));
