@@ -1,68 +1,32 @@
 #include "TZAM_AufgabenMessung.h"
 
+#include "IZAM_LagerEditServer.h"
 #include "TDM_Torvik.h"
-#include "TQIV_AufgabenZaehlKlammer.h"
 #include "TQIV_Aufgaben_Suchkriterien_Options.h"
 #include "TVRList.h"
 #include "TZAM_DemoGross.h"
+#include "TState_Menue.h"
+#include "TZAM_BtnMenu.h"
 #include "TZAM_Messung.h"
 #include "TZAM_TestUmgebung.h"
+#include "TfrmMDE.h"
 #include "ZAMAufgabenCodes.h"
 
 #include <cstdio>
 
-namespace {
-
-// The count of a task list loaded for counting only (the menu's re-sorting and request counts).
-int ListenAnzahl(TDM_Torvik& ADM, TZAM_Workflow_Nachsortierung AModus, TZAM_Aufgabe_GeschaeftsvorfallSet AGV)
-{
-    TQIV_Aufgaben_Suchkriterien_Options o;
-    Aufgaben_Suchkriterien_Options_Init(o, AModus);
-    o.GeschaeftsvorSet = AGV;
-    TZAM_Aufgaben_Suchkriterien k;
-    Aufgaben_Suchkriterien_Get(o, k);
-    IZAM_AufgabenEditServer* server = ADM.AufgabenEditServer_Temp_GoC();
-    TQIVAufgabenlisteLaden_Options nurIds;
-    nurIds.NurIdsLaden = true;
-    server->Aufgabenliste_Laden(k, nurIds);
-    const int n = server->ZeilenAnzahl();
-    server->Aufgabenliste_Freigeben();
-    return n;
-}
-
-// The menu's customer-order count: the orders complete in the warehouse first (when asked),
-// then the tasks of both customer-order business cases for the warehouse's own branch, in one
-// count bracket as the menu counts.
-int KundenAnzahl(TDM_Torvik& ADM, bool AKomplett, bool ANurBezahlt)
-{
-    TQIV_AufgabenZaehlKlammer klammer(ADM);
-    int n = 0;
-    if (AKomplett) {
-        TIntTrioList komplett;
-        ADM.KomplettImLagerBestListErmitteln(ANurBezahlt, komplett);
-        n += int(komplett.size());
-    }
-    for (int gv : {CZAM_Aufgabe_GV_Kundenbestellung, CZAM_Aufgabe_GV_KundenbestellungVersand}) {
-        TQIV_Aufgaben_Suchkriterien_Options o;
-        Aufgaben_Suchkriterien_Options_Init(o, CZAM_Kundenbestellung);
-        o.GeschaeftsvorSet = ZAMSetBit(gv);
-        o.KubeNurBezahlte = ANurBezahlt ? tsTrue : tsFalse;
-        TZAM_Aufgaben_Suchkriterien k;
-        Aufgaben_Suchkriterien_Get(o, k);
-        TZAM_Int_Int_Array anzahlen;
-        ADM.AufgabenFuerFilErmitteln(anzahlen, k, 0);
-        for (int i = AKomplett ? 1 : 0; i < anzahlen.size(); ++i)
-            n += anzahlen[i][0];
-    }
-    return n;
-}
-
-} // namespace
-
 void TZAM_AufgabenMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe, int AZielFiliale)
 {
-    TDM_Torvik dm({QStringLiteral("bench")});
-    dm.AktLagerMitBuchungsfiliale_Setzen(TZAM_DemoGross::CLager);
+    // The handheld menu of the large warehouse, with the default options; not shown.
+    TDM_Torvik dm({QStringLiteral("bench"), QStringLiteral("-mde")});
+    TfrmMDE maske;
+    maske.FOptionen.Allgemein.AktLager = TZAM_DemoGross::CLager;
+    maske.LagerAnwenden();
+    maske.ChangeState<TState_Menue>();
+    auto& menue = static_cast<TState_Menue&>(*maske.AktState());
+    bool& komplett = maske.FOptionen.NachsortKube.NurWennKomplettImLag;
+    const auto mitKomplett = [&](bool AKomplett) {
+        return AKomplett ? QStringLiteral(", komplett im Lager") : QStringLiteral(", ohne komplett im Lager");
+    };
     const int laeufe = qMax(5, ALaeufe / 20);
     int anzahl = 0;
     for (const QString& pfad : {QStringLiteral("0"), QStringLiteral("1")}) {
@@ -71,20 +35,29 @@ void TZAM_AufgabenMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe, int
         const bool dateien = pfad == QLatin1String("1");
         const QString z = dateien ? QStringLiteral(", Dateien einzeln") : QString();
         TZAM_Messung::Zeile(QStringLiteral("Menü: Filialnachsortierung zählen") + z, laeufe, dateien ? 0 : 100,
-                            [&] { anzahl = ListenAnzahl(dm, CZAM_Filialnachsortierung, 6); });
+                            [&] { anzahl = menue.BestellungenVorhanden(CZPMDEM_FilNachsort); });
         std::printf("(%d Aufgaben)\n", anzahl);
         TZAM_Messung::Zeile(QStringLiteral("Menü: Verkaufsraumanforderungen zählen") + z, laeufe, dateien ? 0 : 100,
-                            [&] { anzahl = ListenAnzahl(dm, CZAM_Umlagerung_Handlager, 256); });
+                            [&] { anzahl = menue.BestellungenVorhanden(CZPMDEM_UmlagHL); });
         std::printf("(%d Aufgaben)\n", anzahl);
-        TZAM_Messung::Zeile(QStringLiteral("Menü: Kundenbestellungen zählen, komplett im Lager") + z, laeufe,
-                            dateien ? 0 : 500,
-                            [&] { anzahl = KundenAnzahl(dm, true, true); });
-        std::printf("(%d)\n", anzahl);
-        TZAM_Messung::Zeile(QStringLiteral("Menü: Kundenbestellungen zählen, ohne komplett im Lager") + z, laeufe, 0,
-                            [&] { anzahl = KundenAnzahl(dm, false, true); });
-        std::printf("(%d)\n", anzahl);
+        for (bool k : {true, false}) {
+            komplett = k;
+            TZAM_Messung::Zeile(QStringLiteral("Menü: Kundenbestellungen zählen") + mitKomplett(k) + z, laeufe,
+                                k && !dateien ? 500 : 0,
+                                [&] { anzahl = menue.BestellungenVorhanden(CZPMDEM_KuBe); });
+            std::printf("(%d)\n", anzahl);
+        }
     }
     AUmgebung.ParameterSetzen(QStringLiteral("GDBCONFIG"), QStringLiteral("0"));
+    TZAM_Messung::Zeile(QStringLiteral("Menü: Kunden-VBS vorhanden"), laeufe, 0, [&] { menue.KundenVBSVorhanden(); });
+    TZAM_Messung::Zeile(QStringLiteral("Menü: Bearbeitungs-Vorbereitung vorhanden (Lagerdienst)"), laeufe, 0,
+                        [&] { dm.LagerEditServer_GoC()->BearbVorbereitung_Vorhanden(TZAM_DemoGross::CLager); });
+    for (bool k : {true, false}) {
+        komplett = k;
+        TZAM_Messung::Zeile(QStringLiteral("Menü malen") + mitKomplett(k), laeufe, 0,
+                            [&] { maske.ChangeState<TState_Menue>(); });
+    }
+    std::printf("(%s)\n", qPrintable(maske.btnmButtons->Item(0).RightCaption));
     TZAM_Messung::Zeile(QStringLiteral("Aufgabenliste einer Filiale laden"), laeufe, 0, [&] {
         TQIV_Aufgaben_Suchkriterien_Options o;
         Aufgaben_Suchkriterien_Options_Init(o, CZAM_Filialnachsortierung);

@@ -142,6 +142,8 @@ void TState_Menue::StateAnfangMaskeMalen()
 
     if (FMaske->FFrageFensterGr) {
         FMaske->FFrageFensterGr = false;
+        // The question gives the menu's header back when it closes: the menu's, not the last state's.
+        FMaske->HeaderCaption_Set(Caption_Get());
         FMaske->tiFensterGroesse->start();
         FMaske->SicherheitsAbfrageAn(TQIV_SicherheitsAbfrage_Options::Kurz(
             QStringLiteral("Fenstergröße OK?"),
