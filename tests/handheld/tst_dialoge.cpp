@@ -9,6 +9,7 @@
 #include "TZAM_CodeForm.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_Dialoghelfer.h"
+#include "TZAM_TestHandgeraet.h"
 #include "TZAM_TestUmgebung.h"
 #include "TfrmMDE.h"
 #include "ZAMGlobal.h"
@@ -70,12 +71,7 @@ class TestDialoge : public QObject
     void Starten(const QString& APwSchutz)
     {
         FUmg->ParameterSetzen(QStringLiteral("PWSCHUTZ"), APwSchutz);
-        FDM = std::make_unique<TDM_Torvik>(QStringList{QStringLiteral("prog"), QStringLiteral("-mde")});
-        FMaske = std::make_unique<TfrmMDE>();
-        FMaske->show();
-        FMaske->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(FMaske.get()));
-        QTRY_COMPARE(FMaske->AktStateName(), QStringLiteral("TState_Menue"));
+        ZAM_HandgeraetOeffnen(FDM, FMaske);
     }
     void Taste(Qt::Key ATaste) { ZAM_Taste(FMaske.get(), ATaste); }
     void Tippen(const QString& AText) { ZAM_Tippen(FMaske.get(), AText); }

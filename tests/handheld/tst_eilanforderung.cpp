@@ -6,6 +6,7 @@
 #include "TZAM_Datenbank.h"
 #include "TZAM_Dialoghelfer.h"
 #include "TZAM_TestAufgaben.h"
+#include "TZAM_TestHandgeraet.h"
 #include "TZAM_TestUmgebung.h"
 #include "TfrmMDE.h"
 #include "ZAMAufgabenCodes.h"
@@ -68,12 +69,7 @@ private Q_SLOTS:
             AFehler = QStringLiteral("Programm nicht gefunden");
             return FKindStartet;
         };
-        FDM = std::make_unique<TDM_Torvik>(QStringList{QStringLiteral("prog"), QStringLiteral("-mde")});
-        FMaske = std::make_unique<TfrmMDE>();
-        FMaske->show();
-        FMaske->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(FMaske.get()));
-        QTRY_COMPARE(FMaske->AktStateName(), QStringLiteral("TState_Menue"));
+        ZAM_HandgeraetOeffnen(FDM, FMaske);
         FMaske->findChild<QLineEdit*>(QStringLiteral("edtBenutzer"))->setText(QStringLiteral("anna"));
         FMaske->findChild<QLineEdit*>(QStringLiteral("edtPasswort"))->setText(QStringLiteral("anna1234"));
         Klicken(QStringLiteral("btnAnmelden"));

@@ -8,6 +8,7 @@
 #include "TVRList.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Dialoghelfer.h"
+#include "TZAM_TestHandgeraet.h"
 #include "TZAM_TestUmgebung.h"
 #include "TfrmMDE.h"
 #include "Vrtools.h"
@@ -146,12 +147,7 @@ private Q_SLOTS:
         FUmg->DemoAnlegen();
         // No log-on panel at the start: these tests are about the engine.
         FUmg->ParameterSetzen(QStringLiteral("PWSCHUTZ"), QStringLiteral("N"));
-        FDM = std::make_unique<TDM_Torvik>(QStringList{QStringLiteral("prog"), QStringLiteral("-mde")});
-        FMaske = std::make_unique<TfrmMDE>();
-        FMaske->show();
-        FMaske->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(FMaske.get()));
-        QTRY_COMPARE(FMaske->AktStateName(), QStringLiteral("TState_Menue"));
+        ZAM_HandgeraetOeffnen(FDM, FMaske);
         GProtokoll = {};
     }
     void cleanup()

@@ -9,6 +9,7 @@
 #include "TZAM_Datenbank.h"
 #include "TZAM_Dialoghelfer.h"
 #include "TZAM_TestAufgaben.h"
+#include "TZAM_TestHandgeraet.h"
 #include "TZAM_TestUmgebung.h"
 #include "TfrmMDE.h"
 #include "ZAMAufgabenCodes.h"
@@ -34,12 +35,7 @@ class TestMenue : public QObject
         FUmg = std::make_unique<TZAM_TestUmgebung>(AMotor);
         FUmg->DemoAnlegen();
         FUmg->ParameterSetzen(QStringLiteral("PWSCHUTZ"), APasswort ? QStringLiteral("J") : QStringLiteral("N"));
-        FDM = std::make_unique<TDM_Torvik>(QStringList{QStringLiteral("prog"), QStringLiteral("-mde")});
-        FMaske = std::make_unique<TfrmMDE>();
-        FMaske->show();
-        FMaske->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(FMaske.get()));
-        QTRY_COMPARE(FMaske->AktStateName(), QStringLiteral("TState_Menue"));
+        ZAM_HandgeraetOeffnen(FDM, FMaske);
         ZAMInfo().GezeigteMeldungenHolen();
     }
     // The menu of warehouse ALager painted afresh.
