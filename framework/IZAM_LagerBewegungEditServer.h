@@ -2,6 +2,7 @@
 
 #include "IZAM_Server.h"
 #include "TInt32Trio.h"
+#include "TZAM_AufgabenAllokation.h"
 #include "TZAM_Lager_BEW.h"
 #include "TQIV_AufgabenZeile.h"
 #include "TZAM_PersArt_ExtVerweis.h"
@@ -56,6 +57,18 @@ public:
     // Whether the container holds pieces reserved for another branch than its assignment's.
     virtual bool Behaelter_HatFremdeArtikel(const TIntTrio& ABehaelter, int AArt, qint64 AMenge) = 0;
     virtual void Cache_Leeren() = 0;
+
+    // Allocation of stock to tasks for a pick list. A run begins with Allokation_Zuruecksetzen;
+    // within it no piece is allocated twice. Free stock that no personalised entry holds, on
+    // ordinary places of ALager, in containers on them and on the hall, none of them locked (also
+    // by another program) nor prohibited for the article; at most ATask.Rest pieces. Route places
+    // first in route order (position = route index from 1), then, unless ANurLaufweg, other places
+    // (CZAM_LaufwegPos_AusserhalbLaufweg), the hall last (CZAM_LaufwegPos_Halle); by name within
+    // a position.
+    virtual void Allokation_Zuruecksetzen() = 0;
+    virtual QList<TZAM_AllokationsEintrag> Aufgabe_Allokieren(const TZAM_AufgabenAllokation& AAufgabe, int ALager,
+                                                             bool ANurLaufweg,
+                                                             const TZAM_LaufwegVerbotDict* AVerbote) = 0;
 
     // The booking of a task (re-sorting and customer orders): the physical movement, the
     // shortfall and the order-line correction, each when its switch is set, and the task's

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IZAM_LagerBewegungEditServer.h"
+#include "TZAM_Allokation.h"
 
 class TZAM_Datenbank;
 
@@ -9,7 +10,7 @@ class TZAM_Datenbank;
 class TZAM_LagerBewegungEditServerSql : public IZAM_LagerBewegungEditServer
 {
 public:
-    explicit TZAM_LagerBewegungEditServerSql(TZAM_Datenbank& ADb) : FDb(ADb) {}
+    explicit TZAM_LagerBewegungEditServerSql(TZAM_Datenbank& ADb) : FDb(ADb), FAllokation(ADb) {}
 
     bool Lagerbewegung_Buchen(TZAM_Lager_BEW& ABew, bool ABuchen, TZAM_InfoMeldungListe* AMeldungen = nullptr) override;
     bool UmlagerBewegung_Buchen(TZAM_Lager_BEW& ABew, TZAM_Lager_BNE_Korrektur& AKorrektur, int AUmlagerungsArt,
@@ -34,6 +35,12 @@ public:
     bool Vater_4_Behaelter(const TIntTrio& ABehaelter, TIntTrio& AVater) override;
     bool Behaelter_HatFremdeArtikel(const TIntTrio& ABehaelter, int AArt, qint64 AMenge) override;
     void Cache_Leeren() override {}
+    void Allokation_Zuruecksetzen() override { FAllokation.Zuruecksetzen(); }
+    QList<TZAM_AllokationsEintrag> Aufgabe_Allokieren(const TZAM_AufgabenAllokation& AAufgabe, int ALager,
+                                                     bool ANurLaufweg, const TZAM_LaufwegVerbotDict* AVerbote) override
+    {
+        return FAllokation.Allokieren(AAufgabe, ALager, ANurLaufweg, AVerbote);
+    }
     bool Aufgabe_Buchen(TZAM_Lager_BEW& ALagerbewegung_physisch, TQIV_AufgabenZeile& AAufgabenzeile,
                         TZAM_Lager_BEW& ALagerbewegung_Fehlmenge, TZAM_Aufgabe_Erfuellen_Daten& AErfuellungsdaten_Fehlmenge,
                         bool AMitAufgaben_Erfuellung_Fehl, TZAM_Lager_BNE_Korrektur& ALagerBNE_physisch,
@@ -68,4 +75,5 @@ private:
     void Journal(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur, int AUmlagerungsArt);
 
     TZAM_Datenbank& FDb;
+    TZAM_Allokation FAllokation;
 };

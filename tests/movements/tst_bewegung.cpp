@@ -174,6 +174,12 @@ public:
     bool Vater_4_Behaelter(const TIntTrio& B, TIntTrio& V) override { return V = B, true; }
     bool Behaelter_HatFremdeArtikel(const TIntTrio&, int, qint64) override { return W.Aufrufe << "Fremde", W.Fremde; }
     void Cache_Leeren() override {}
+    void Allokation_Zuruecksetzen() override {}
+    QList<TZAM_AllokationsEintrag> Aufgabe_Allokieren(const TZAM_AufgabenAllokation&, int, bool,
+                                                     const TZAM_LaufwegVerbotDict*) override
+    {
+        return {};
+    }
     bool Aufgabe_Buchen(TZAM_Lager_BEW&, TQIV_AufgabenZeile&, TZAM_Lager_BEW&, TZAM_Aufgabe_Erfuellen_Daten&, bool,
                         TZAM_Lager_BNE_Korrektur&, TZAM_Lager_BNE_Korrektur&, bool, bool, bool, bool, bool,
                         TZAM_InfoMeldungListe*, bool&) override

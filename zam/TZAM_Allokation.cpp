@@ -1,0 +1,124 @@
+#include "TZAM_Allokation.h"
+
+#include "TZAM_Datenbank.h"
+#include "TZAM_Lagerort_Info.h"
+#include "TZAM_Lagersperren.h"
+
+#include <algorithm>
+
+namespace {
+// Free stock of an article on the places of a warehouse, less what personalised entries hold.
+const QString CBestand = QStringLiteral(
+    "SELECT b.lo_id1, b.lo_id2, b.lo_id3, b.menge - COALESCE((SELECT SUM(p.menge) FROM zam_lvpb p "
+    "WHERE p.lo_id1 = b.lo_id1 AND p.lo_id2 = b.lo_id2 AND p.lo_id3 = b.lo_id3 AND p.prod_id1 = b.prod_id1 "
+    "AND p.prod_id2 = b.prod_id2 AND p.prod_id3 = b.prod_id3 AND p.groesse = b.groesse), 0) "
+    "FROM zam_bestand b JOIN zam_lagerort o ON o.id1 = b.lo_id1 AND o.id2 = b.lo_id2 AND o.id3 = b.lo_id3 "
+    "WHERE b.prod_id1 = ? AND b.prod_id2 = ? AND b.prod_id3 = ? AND b.groesse = ? AND b.bestandsart = 1 "
+    "AND b.menge > 0 AND o.lager = ?");
+
+bool Sonderbereich(int ABereich)
+{
+    return ABereich >= CZAM_Bereich_Wareneingang && ABereich <= CZAM_Bereich_BearbStart;
+}
+
+struct TKandidat
+{
+    TZAM_AllokationsEintrag Eintrag;
+    int Frei = 0;
+};
+} // namespace
+
+void TZAM_Allokation::Zuruecksetzen()
+{
+    FVergeben.clear();
+    FOrte.clear();
+}
+
+const TZAM_Allokation::TOrt* TZAM_Allokation::Ort(const TIntTrio& AId)
+{
+    const auto it = FOrte.constFind(AId);
+    if (it != FOrte.constEnd())
+        return &*it;
+    const TZAM_Zeilen z = FDb.Lesen(QStringLiteral("SELECT art, name, bereich, gesperrt, auf_id1, auf_id2, auf_id3 "
+                                                   "FROM zam_lagerort WHERE id1 = ? AND id2 = ? AND id3 = ?"),
+                                    {AId.Id1, AId.Id2, AId.Id3});
+    if (z.IsEmpty())
+        return nullptr;
+    TOrt o;
+    o.Art = z.Wert(0, 0).toInt();
+    o.Name = z.Wert(0, 1).toString();
+    o.Bereich = z.Wert(0, 2).toInt();
+    o.Gesperrt = z.Wert(0, 3).toInt() != 0;
+    if (!z.Wert(0, 4).isNull())
+        o.Auf = TIntTrio(z.Wert(0, 4).toInt(), z.Wert(0, 5).toInt(), z.Wert(0, 6).toInt());
+    return &*FOrte.insert(AId, o);
+}
+
+bool TZAM_Allokation::Traeger(const TIntTrio& AQuelle, TIntTrio& ATraeger)
+{
+    TIntTrio id = AQuelle;
+    for (int tiefe = 0; tiefe < 32; ++tiefe) {
+        const TOrt* o = Ort(id);
+        if (!o || o->Gesperrt || TZAM_Lagersperren::Fremd(id))
+            return false;
+        if (o->Art != CZAM_Lagerort_Behaelter) {
+            ATraeger = id;
+            return o->Art == CZAM_Lagerort_Halle || (o->Art == CZAM_Lagerort_Lagerplatz && !Sonderbereich(o->Bereich));
+        }
+        if (!o->Auf.Defined())
+            return false; // a container standing nowhere is on no pick route
+        id = o->Auf;
+    }
+    return false;
+}
+
+QList<TZAM_AllokationsEintrag> TZAM_Allokation::Allokieren(const TZAM_AufgabenAllokation& AAufgabe, int ALager,
+                                                           bool ANurLaufweg, const TZAM_LaufwegVerbotDict* AVerbote)
+{
+    if (AAufgabe.Rest <= 0)
+        return {};
+    const TInt32Trio& p = AAufgabe.ProduktId;
+    const TZAM_Zeilen z = FDb.Lesen(CBestand, {p.Id1, p.Id2, p.Id3, AAufgabe.GrInd, ALager});
+    QList<TKandidat> kandidaten;
+    for (const QVariantList& r : z.Zeilen()) {
+        const TIntTrio quelle(r.at(0).toInt(), r.at(1).toInt(), r.at(2).toInt());
+        const int frei = r.at(3).toInt() - FVergeben.value({quelle, p, AAufgabe.GrInd});
+        TIntTrio traeger;
+        if (frei <= 0 || (AVerbote && AVerbote->Verboten(AAufgabe.Schluessel(), quelle)) || !Traeger(quelle, traeger))
+            continue;
+        TKandidat k;
+        k.Frei = frei;
+        TZAM_AllokationsEintrag& e = k.Eintrag;
+        e.LagerortId = traeger;
+        e.Lagerort = Ort(traeger)->Name;
+        if (quelle != traeger) {
+            e.BehaelterId = quelle;
+            e.Behaelter = Ort(quelle)->Name;
+        }
+        const int index = int(AAufgabe.LaufwegPlaetze.indexOf(traeger));
+        if (index >= 0)
+            e.LaufwegPos = index + 1;
+        else if (ANurLaufweg)
+            continue;
+        else
+            e.LaufwegPos = Ort(traeger)->Art == CZAM_Lagerort_Halle ? CZAM_LaufwegPos_Halle
+                                                                    : CZAM_LaufwegPos_AusserhalbLaufweg;
+        kandidaten << k;
+    }
+    std::sort(kandidaten.begin(), kandidaten.end(), [](const TKandidat& A, const TKandidat& B) {
+        const TZAM_AllokationsEintrag &a = A.Eintrag, &b = B.Eintrag;
+        return std::tie(a.LaufwegPos, a.Lagerort, a.Behaelter, a.BehaelterId.Id1, a.BehaelterId.Id2, a.BehaelterId.Id3) <
+               std::tie(b.LaufwegPos, b.Lagerort, b.Behaelter, b.BehaelterId.Id1, b.BehaelterId.Id2, b.BehaelterId.Id3);
+    });
+    QList<TZAM_AllokationsEintrag> ergebnis;
+    int rest = AAufgabe.Rest;
+    for (TKandidat& k : kandidaten) {
+        if (rest <= 0)
+            break;
+        k.Eintrag.Menge = std::min(rest, k.Frei);
+        rest -= k.Eintrag.Menge;
+        FVergeben[{k.Eintrag.QuelleId(), p, AAufgabe.GrInd}] += k.Eintrag.Menge;
+        ergebnis << k.Eintrag;
+    }
+    return ergebnis;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "TZAM_AufgabenAllokation.h"
+
+#include <QHash>
+
+class TZAM_Datenbank;
+
+// The movement service's allocation of stock to tasks (see IZAM_LagerBewegungEditServer): keeps
+// what a run has handed out, so that two tasks of one article never share pieces.
+class TZAM_Allokation
+{
+public:
+    explicit TZAM_Allokation(TZAM_Datenbank& ADb) : FDb(ADb) {}
+
+    void Zuruecksetzen();
+    QList<TZAM_AllokationsEintrag> Allokieren(const TZAM_AufgabenAllokation& AAufgabe, int ALager, bool ANurLaufweg,
+                                             const TZAM_LaufwegVerbotDict* AVerbote);
+
+private:
+    struct TOrt
+    {
+        int Art = 0;
+        QString Name;
+        int Bereich = 0;
+        bool Gesperrt = false;
+        TIntTrio Auf;
+    };
+    struct TVergabeSchluessel
+    {
+        TIntTrio Quelle;
+        TInt32Trio ProduktId;
+        int GrInd = 0;
+        bool operator==(const TVergabeSchluessel&) const = default;
+        friend size_t qHash(const TVergabeSchluessel& K, size_t S = 0)
+        {
+            return qHashMulti(S, K.Quelle, K.ProduktId, K.GrInd);
+        }
+    };
+
+    const TOrt* Ort(const TIntTrio& AId);
+    // The place the source stands on (itself for a place), when the source and everything under it
+    // may give goods: not locked, not in a special area.
+    bool Traeger(const TIntTrio& AQuelle, TIntTrio& ATraeger);
+
+    TZAM_Datenbank& FDb;
+    QHash<TVergabeSchluessel, int> FVergeben;
+    QHash<TIntTrio, TOrt> FOrte;
+};
