@@ -1,0 +1,42 @@
+#pragma once
+
+#include "TZAM_AufgabenAllokation.h"
+
+#include <memory>
+
+class TVRList;
+
+// The pick list: one row per task and source the movement service allocates, in walking order.
+// Its columns are the task list's and two hidden ones at the end: the walking position and whether
+// the row is still to do. The handheld's task list and the terminal's re-sort form build it alike.
+namespace TQIV_AufgabenLagerListe {
+
+// Columns of the task list the pick list reads and fills.
+enum TSpalte : int {
+    CAufgabenId = 10,
+    CProduktId = 12,
+    CPreis = 19,
+    CMenge = 20,
+    CGrInd = 23,
+    CLagerort = 26,
+    CLagerortId = 27,
+    CBehaelter = 30,
+    CBehaelterId = 31,
+    CRestmenge = 33,
+};
+
+// The list created when missing: the task list's columns and the two hidden ones.
+void AufgabenLagerListe_CWN(std::unique_ptr<TVRList>& AListe, const TVRList& AAufgaben, int& ASpalteAktiv);
+// A row of the task's columns with the allocated quantity and source.
+void Zeile_einfuegen(TVRList& AZiel, const TVRList& AAufgaben, int AZeile, const TZAM_AllokationsEintrag& AEintrag);
+void ListeAnhaengen(TVRList& AZiel, const TVRList& AQuelle);
+// Builds the rows from AStartZeile on (below 0: the whole list anew; the rows above stay and
+// their tasks are not allocated again), allocating every open task of AAufgaben in the current
+// warehouse; a task with nothing left gets status 5 and no row. The new rows are sorted by walking
+// position, place, container, ASortSpalte, size index and task id.
+void AufgabenListe_2_AufgabenLagerListe(std::unique_ptr<TVRList>& AListe, int ASortSpalte, bool ANurLaufweg,
+                                        int AStartZeile, const TVRList& AAufgaben, int& ASpalteAktiv,
+                                        const TZAM_LaufwegVerbotDict* AVerbote,
+                                        const QList<TIntTrio>& ALaufwegPlaetze);
+
+} // namespace TQIV_AufgabenLagerListe
