@@ -40,6 +40,16 @@ struct TZAM_AufgabenKopfFilter
     int Lager = -1;
 };
 
+// A task's state: its status and kind, the pieces ordered and those fulfilled.
+struct TZAM_AufgabenStand
+{
+    int Status = -1;
+    int Art = -1;
+    int Bestellt = 0;
+    int Erfuellt = 0;
+    int Offen() const { return Bestellt - Erfuellt; }
+};
+
 // The task service. One instance holds one loaded task list: its row list and its list view
 // (the 84 columns of the task-list catalogue), one row per task in the same order; whoever loads
 // last owns it. Criteria members at their cleared value do not restrict.
@@ -70,10 +80,20 @@ public:
     virtual void Aufgabenliste_Freigeben() = 0;
 
     // Locks a task for this program; false with the holder and since when when another holds it.
+    // Taking over the lock of a program that died restores the status it left (as unlocking does).
     virtual bool Aufgabe_Sperren(const TIntTrio& AId, QString& AHalter, QDateTime& ASeit) = 0;
+    // Gives the lock back; a status set under it (Aufgabe_StatusUnterSperreSetzen) that is still
+    // the task's returns to the one before.
     virtual void Aufgabe_Entsperren(const TIntTrio& AId) = 0;
+    // Held by a living program, this one included.
+    virtual bool Aufgabe_Gesperrt(const TIntTrio& AId) = 0;
     // False when there is no such task.
     virtual bool Aufgabe_StatusAendern(const TIntTrio& AId, int AStatus) = 0;
+    // A status for the time of this program's lock (a hand-store task being worked): the status
+    // before is kept with the lock; false when there is no such task.
+    virtual bool Aufgabe_StatusUnterSperreSetzen(const TIntTrio& AId, int AStatus) = 0;
+    // One task as the steps check it; false when there is no such task.
+    virtual bool Aufgabe_Lesen(const TIntTrio& AId, TZAM_AufgabenStand& AStand) = 0;
     // The customer-order document a reference names; null when none.
     virtual TIntTrio BelegId_4_ExtVerweis(const TZAM_PersArt_ExtVerweis& AVerweis) = 0;
     // Writes a fulfilment with the bracket's protocol key. A quantity of 0 or less, or above the

@@ -74,10 +74,15 @@ bool TZAM_AufgabenEditServerSql::Aufgabe_Sperren(const TIntTrio& AId, QString& A
     const QString schluessel = AId.ToTextUnformatted(9);
     AHalter.clear();
     ASeit = QDateTime();
+    const bool schonEigen = Aufgabe_Gesperrt(AId) && !CommonLock().IsLockedOtherObjekt(CSperrArt, schluessel);
     // A holder that lets go between the refusal and the question gets a second try.
     for (int versuch = 0; versuch < 2; ++versuch) {
-        if (CommonLock().LockObjekt(CSperrArt, schluessel))
+        if (CommonLock().LockObjekt(CSperrArt, schluessel)) {
+            // A status kept for a lock taken anew is the one a program that died left behind.
+            if (!schonEigen)
+                StatusZuruecksetzen(AId);
             return true;
+        }
         if (CommonLock().IsLockedOtherObjekt(CSperrArt, schluessel, &AHalter)) {
             if (auto* sperren = dynamic_cast<TZAM_SperrService*>(&CommonLock()))
                 ASeit = sperren->GesperrtSeit(CSperrArt, schluessel);
@@ -89,7 +94,63 @@ bool TZAM_AufgabenEditServerSql::Aufgabe_Sperren(const TIntTrio& AId, QString& A
 
 void TZAM_AufgabenEditServerSql::Aufgabe_Entsperren(const TIntTrio& AId)
 {
+    StatusZuruecksetzen(AId);
     CommonLock().UnlockObjekt(CSperrArt, AId.ToTextUnformatted(9));
+}
+
+bool TZAM_AufgabenEditServerSql::Aufgabe_Gesperrt(const TIntTrio& AId)
+{
+    const QString schluessel = AId.ToTextUnformatted(9);
+    if (auto* sperren = dynamic_cast<TZAM_SperrService*>(&CommonLock()))
+        return sperren->IsLockedObjekt(CSperrArt, schluessel);
+    return CommonLock().IsLockedOtherObjekt(CSperrArt, schluessel);
+}
+
+void TZAM_AufgabenEditServerSql::StatusZuruecksetzen(const TIntTrio& AId)
+{
+    const TZAM_Zeilen z = FDb.Lesen(
+        QStringLiteral("SELECT status_vorher, status_gesetzt FROM zam_aufgabe_sperrstatus WHERE ") + CKopfGleich,
+        Werte(AId));
+    if (z.IsEmpty())
+        return;
+    FDb.Schreiben(QStringLiteral("UPDATE zam_auko SET status = ? WHERE status = ? AND ") + CKopfGleich,
+                  QVariantList{z.Wert(0, 0), z.Wert(0, 1)} + Werte(AId));
+    FDb.Schreiben(QStringLiteral("DELETE FROM zam_aufgabe_sperrstatus WHERE ") + CKopfGleich, Werte(AId));
+}
+
+bool TZAM_AufgabenEditServerSql::Aufgabe_StatusUnterSperreSetzen(const TIntTrio& AId, int AStatus)
+{
+    const QVariant vorher = FDb.LesenWert(QStringLiteral("SELECT status FROM zam_auko WHERE ") + CKopfGleich, Werte(AId));
+    if (!vorher.isValid())
+        return false;
+    // Kept first: a program that ends between the two writes leaves nothing to restore wrongly.
+    // A second status under the same lock keeps the first one's "before".
+    const QString gesetzt(CZAM_Aufgabe_Status_2_Char(AStatus));
+    if (FDb.Schreiben(QStringLiteral("UPDATE zam_aufgabe_sperrstatus SET status_gesetzt = ? WHERE ") + CKopfGleich,
+                      QVariantList{gesetzt} + Werte(AId)) == 0)
+        FDb.Schreiben(QStringLiteral("INSERT INTO zam_aufgabe_sperrstatus (id1, id2, id3, status_vorher, "
+                                     "status_gesetzt) VALUES (?, ?, ?, ?, ?)"),
+                      Werte(AId) + QVariantList{vorher, gesetzt});
+    return Aufgabe_StatusAendern(AId, AStatus);
+}
+
+bool TZAM_AufgabenEditServerSql::Aufgabe_Lesen(const TIntTrio& AId, TZAM_AufgabenStand& AStand)
+{
+    AStand = TZAM_AufgabenStand();
+    const TZAM_Zeilen z = FDb.Lesen(
+        QStringLiteral("SELECT k.status, k.art, COALESCE(e.menge, 0), (SELECT COALESCE(SUM(f.menge), 0) "
+                       "FROM zam_aufgabe_erfuellung f WHERE f.auf_id1 = k.id1 AND f.auf_id2 = k.id2 AND "
+                       "f.auf_id3 = k.id3) FROM zam_auko k LEFT JOIN zam_auae e ON e.auf_id1 = k.id1 AND "
+                       "e.auf_id2 = k.id2 AND e.auf_id3 = k.id3 WHERE k.id1 = ? AND k.id2 = ? AND k.id3 = ?"),
+        Werte(AId));
+    if (z.IsEmpty())
+        return false;
+    const QString status = z.Wert(0, 0).toString();
+    AStand.Status = status.isEmpty() ? -1 : Char_2_TZAM_Aufgabe_Status_Erw(status.at(0));
+    AStand.Art = Kuerzel_2_TZAM_Aufgabe_Art_Erw(z.Wert(0, 1).toString());
+    AStand.Bestellt = z.Wert(0, 2).toInt();
+    AStand.Erfuellt = z.Wert(0, 3).toInt();
+    return true;
 }
 
 bool TZAM_AufgabenEditServerSql::Aufgabe_StatusAendern(const TIntTrio& AId, int AStatus)

@@ -26,7 +26,10 @@ public:
     void Aufgabenliste_Freigeben() override;
     bool Aufgabe_Sperren(const TIntTrio& AId, QString& AHalter, QDateTime& ASeit) override;
     void Aufgabe_Entsperren(const TIntTrio& AId) override;
+    bool Aufgabe_Gesperrt(const TIntTrio& AId) override;
     bool Aufgabe_StatusAendern(const TIntTrio& AId, int AStatus) override;
+    bool Aufgabe_StatusUnterSperreSetzen(const TIntTrio& AId, int AStatus) override;
+    bool Aufgabe_Lesen(const TIntTrio& AId, TZAM_AufgabenStand& AStand) override;
     TIntTrio BelegId_4_ExtVerweis(const TZAM_PersArt_ExtVerweis& AVerweis) override;
     bool Aufgabe_Erfuellen(const TZAM_Aufgabe_Erfuellen_Daten& ADaten, const TIntPair& AMitarbeiter,
                            const TIntTrio& AKey, TZAM_InfoMeldungListe* AMeldungen, int AMenge) override;
@@ -38,6 +41,8 @@ public:
 
 private:
     void ListeAnlegen();
+    // Gives the task the status it had before a status set under its lock, while it still has that one.
+    void StatusZuruecksetzen(const TIntTrio& AId);
     void Laden(const TZAM_Aufgaben_Suchkriterien& AKriterien, const TQIVAufgabenlisteLaden_Options& AOptionen);
     // Within the open bracket: the task's open quantity after the fulfilment, or -1 when refused.
     int Erfuellen(const TIntTrio& AId, const TIntPair& AMitarbeiter, int AMenge, TZAM_InfoMeldungListe& AMeldungen);

@@ -339,6 +339,15 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
          {QStringLiteral("CREATE INDEX zam_exbi_auftrag ON zam_exbi (auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr)")},
          {},
          {}},
+        // The status a task had before the handheld that locked it set its own: restored when the
+        // lock is given back, also by whoever takes over the lock of a handheld that died.
+        {9,
+         QStringLiteral("Aufgabenstatus unter Sperre"),
+         {QStringLiteral("CREATE TABLE zam_aufgabe_sperrstatus (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, "
+                         "id3 INTEGER NOT NULL, status_vorher VARCHAR(1) NOT NULL, status_gesetzt VARCHAR(1) NOT NULL, "
+                         "PRIMARY KEY (id1, id2, id3))")},
+         {},
+         {}},
     };
     return GDaten;
 }

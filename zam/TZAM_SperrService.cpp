@@ -345,6 +345,16 @@ bool TZAM_SperrService::IsLockedOtherObjekt(const QString& AArt, const QString& 
     });
 }
 
+bool TZAM_SperrService::IsLockedObjekt(const QString& AArt, const QString& ASchluessel)
+{
+    return Geprueft([&] {
+        for (const THalter& h : Halter(AArt, ASchluessel, false))
+            if (h.Eigen || !h.Tot)
+                return true;
+        return false;
+    });
+}
+
 QDateTime TZAM_SperrService::GesperrtSeit(const QString& AArt, const QString& ASchluessel)
 {
     const QVariant seit = FDb->LesenWert(QStringLiteral("SELECT seit FROM zam_sperre WHERE art = ? AND schluessel = ?"),

@@ -59,6 +59,8 @@ public:
     // Since when the lock is held, by the wall clock of the program that took it; invalid when
     // nobody holds it.
     QDateTime GesperrtSeit(const QString& AArt, const QString& ASchluessel);
+    // Held by a living program, this one included (a dead holder's lock does not count).
+    bool IsLockedObjekt(const QString& AArt, const QString& ASchluessel);
     // After a lost session: opens a fresh one, so the program can lock again.
     void AlleEigenenFreigeben() override;
     void ArbeitsgangBeginnen() override;

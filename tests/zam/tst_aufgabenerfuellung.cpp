@@ -7,6 +7,7 @@
 #include "TZAM_InfoMeldungListe.h"
 #include "TZAM_TestAufgaben.h"
 #include "TZAM_TestUmgebung.h"
+#include "ZAMAufgabenCodes.h"
 #include "ZAMGlobal.h"
 #include "ZAMInfoKoords.h"
 
@@ -201,6 +202,56 @@ private Q_SLOTS:
         QCOMPARE(helfer.Befehl(QStringLiteral("lock ") + schluessel), QStringLiteral("0 Tester"));
         FServer->Aufgabe_Entsperren(CAufgabe);
         QCOMPARE(helfer.Befehl(QStringLiteral("lock ") + schluessel), QStringLiteral("1"));
+    }
+
+    // A status set under the lock goes back with the lock, unless the task moved on meanwhile;
+    // the lock of a program that died is taken over with the status it left restored.
+    void statusUnterSperre_data() { ZAM_MotorenDaten(); }
+    void statusUnterSperre()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        QString halter;
+        QDateTime seit;
+        TZAM_AufgabenStand stand;
+        QVERIFY(FServer->Aufgabe_Lesen(CAufgabe, stand));
+        QCOMPARE(stand.Status, CZAM_Aufgabe_Status_Offen);
+        QVERIFY(Erfuellen(2));
+        QVERIFY(FServer->Aufgabe_Lesen(CAufgabe, stand));
+        QCOMPARE(stand.Offen(), 3);
+        QVERIFY(!FServer->Aufgabe_Lesen({1, 1, 9}, stand));
+
+        QVERIFY(!FServer->Aufgabe_Gesperrt(CAufgabe));
+        QVERIFY(FServer->Aufgabe_Sperren(CAufgabe, halter, seit));
+        QVERIFY(FServer->Aufgabe_Gesperrt(CAufgabe));
+        QVERIFY(FServer->Aufgabe_StatusUnterSperreSetzen(CAufgabe, 8));
+        QVERIFY(FServer->Aufgabe_Sperren(CAufgabe, halter, seit)); // still this program's: stays 8
+        QCOMPARE(Stand().left(1), QStringLiteral("Z"));
+        FServer->Aufgabe_Entsperren(CAufgabe);
+        QCOMPARE(Stand().left(1), QStringLiteral("T"));
+        QVERIFY(!FServer->Aufgabe_Gesperrt(CAufgabe));
+
+        QVERIFY(FServer->Aufgabe_Sperren(CAufgabe, halter, seit));
+        QVERIFY(FServer->Aufgabe_StatusUnterSperreSetzen(CAufgabe, 8));
+        QVERIFY(FServer->Aufgabe_StatusAendern(CAufgabe, CZAM_Aufgabe_Status_Erledigt));
+        FServer->Aufgabe_Entsperren(CAufgabe);
+        QCOMPARE(Stand().left(1), QStringLiteral("E"));
+
+        // The second program locks the task and sets its status, then dies.
+        QVERIFY(FServer->Aufgabe_StatusAendern(CAufgabe, CZAM_Aufgabe_Status_Offen));
+        TZAM_Helferprozess helfer(QStringLiteral(ZAM_SPERRHELFER), FUmg->IniPfad());
+        QVERIFY(helfer.Gestartet());
+        QCOMPARE(helfer.Befehl(QStringLiteral("lock AUFGABE 000000001000000001000000001")), QStringLiteral("1"));
+        QVERIFY(FServer->Aufgabe_Gesperrt(CAufgabe));
+        Db().Schreiben(QStringLiteral("UPDATE zam_auko SET status = 'Z' WHERE id3 = 1"));
+        Db().Schreiben(QStringLiteral("INSERT INTO zam_aufgabe_sperrstatus (id1, id2, id3, status_vorher, "
+                                      "status_gesetzt) VALUES (1, 1, 1, 'O', 'Z')"));
+        QVERIFY(!FServer->Aufgabe_Sperren(CAufgabe, halter, seit));
+        helfer.Toeten();
+        QVERIFY(!FServer->Aufgabe_Gesperrt(CAufgabe));
+        QVERIFY(FServer->Aufgabe_Sperren(CAufgabe, halter, seit));
+        QCOMPARE(Stand().left(1), QStringLiteral("O"));
+        QVERIFY(Db().Lesen(QStringLiteral("SELECT 1 FROM zam_aufgabe_sperrstatus")).IsEmpty());
     }
 };
 
