@@ -69,6 +69,10 @@ inline constexpr quint8 CZAM_Korrektur_Keine = 0;
 inline constexpr quint8 CZAM_Korrektur_Filialtransfer = 2; // free stock from-branch -> to-branch
 inline constexpr quint8 CZAM_Korrektur_InGeblockt = 3;     // a branch's free stock -> blocked goods
 inline constexpr quint8 CZAM_Korrektur_AusGeblockt = 4;    // blocked goods -> free stock
+// A task's shortfall booked out of the place and the owning branch's stock, the task fulfilled
+// with it (54 for movement type 24); 62 books a shortfall out without fulfilling.
+inline constexpr quint8 CZAM_Korrektur_FehlmengeErfuellt = 51;
+inline constexpr quint8 CZAM_Korrektur_FehlmengeErfuellt24 = 54;
 inline constexpr quint8 CZAM_Korrektur_InventurMinus = 62;
 inline constexpr quint8 CZAM_Korrektur_InventurPlus = 66;
 // Ours, for goods slips: goods leave the warehouse from the from-branch's free stock into the

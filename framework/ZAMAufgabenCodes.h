@@ -22,6 +22,7 @@ inline constexpr int CZAM_Aufgabe_Status_Offen = 2;
 inline constexpr int CZAM_Aufgabe_Status_InArbeit = 3;
 inline constexpr int CZAM_Aufgabe_Status_Teilerfuellt = 4;
 inline constexpr int CZAM_Aufgabe_Status_Erledigt = 5;
+inline constexpr int CZAM_Aufgabe_Status_Geloescht = 10;
 inline constexpr int CZAM_Aufgabe_AufgliederungLager_Alle = 4; // a button for every business case
 
 // Kind 0..8 to its code; empty outside.

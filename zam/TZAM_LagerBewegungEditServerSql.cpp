@@ -86,6 +86,17 @@ bool TZAM_LagerBewegungEditServerSql::Buchung(const QString& AName, TZAM_Lager_B
         return Planen(ABew, AKorrektur, AFiliale, plan, meldungen) && plan.Pruefen(FDb, meldungen);
     }
 
+    return GanzOderGarNicht(AName, [&] {
+        TZAM_Bestandsplan plan;
+        const bool ok = Planen(ABew, AKorrektur, AFiliale, plan, meldungen) && plan.Ausfuehren(FDb, meldungen);
+        if (ok)
+            Journal(ABew, AKorrektur, AUmlagerungsArt);
+        return ok;
+    });
+}
+
+bool TZAM_LagerBewegungEditServerSql::GanzOderGarNicht(const QString& AName, const std::function<bool()>& ARumpf)
+{
     const QString name = CKlasse + AName;
     IZAM_Buchung& buchung = ZAMBuchung();
     const int tiefe = buchung.Tiefe();
@@ -94,13 +105,9 @@ bool TZAM_LagerBewegungEditServerSql::Buchung(const QString& AName, TZAM_Lager_B
         // One savepoint per nesting depth, so a booking inside a booking has its own.
         const QString savepoint = QStringLiteral("zam_bewegung_%1").arg(tiefe);
         FDb.Schreiben(QStringLiteral("SAVEPOINT ") + savepoint);
-        TZAM_Bestandsplan plan;
-        const bool ok = Planen(ABew, AKorrektur, AFiliale, plan, meldungen) && plan.Ausfuehren(FDb, meldungen);
-        if (ok) {
-            Journal(ABew, AKorrektur, AUmlagerungsArt);
-        } else {
+        const bool ok = ARumpf();
+        if (!ok)
             FDb.Schreiben(QStringLiteral("ROLLBACK TO SAVEPOINT ") + savepoint);
-        }
         FDb.Schreiben(QStringLiteral("RELEASE SAVEPOINT ") + savepoint);
         buchung.Schliessen(name);
         return ok;
@@ -225,6 +232,8 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
         bf(vonFil, hinein ? CZAM_ArtBestTyp_Geblockt : CZAM_ArtBestTyp_Frei, menge);
         break;
     }
+    case CZAM_Korrektur_FehlmengeErfuellt:
+    case CZAM_Korrektur_FehlmengeErfuellt24:
     case CZAM_Korrektur_InventurMinus:
         if (vonFil < 0 || !von || an)
             return KorrekturFehler(AMeldungen, QStringLiteral("Inventurabgang braucht Filiale und nur Von-Lagerort"));
@@ -409,15 +418,4 @@ bool TZAM_LagerBewegungEditServerSql::Behaelter_Zuordnung_Loeschen(const TIntTri
         buchung.Aufgeben(tiefe);
         throw;
     }
-}
-
-bool TZAM_LagerBewegungEditServerSql::Aufgabe_Buchen(TZAM_Lager_BEW&, TQIV_AufgabenZeile&, TZAM_Lager_BEW&,
-                                                    TZAM_Aufgabe_Erfuellen_Daten&, bool, TZAM_Lager_BNE_Korrektur&,
-                                                    TZAM_Lager_BNE_Korrektur&, bool, bool, bool, bool, bool,
-                                                    TZAM_InfoMeldungListe*, bool& AAufgabeGeloescht)
-{
-    // Booked with the task workflows of the handheld.
-    AAufgabeGeloescht = false;
-    throw EZAM_Exception(CZAM_Info_Fehler_Standard_FktNichtImplementiert,
-                         QStringLiteral("TZAM_LagerBewegungEditServerSql.Aufgabe_Buchen"));
 }

@@ -3,6 +3,8 @@
 #include "IZAM_LagerBewegungEditServer.h"
 #include "TZAM_Allokation.h"
 
+#include <functional>
+
 class TZAM_Datenbank;
 
 // Stock movements on SQL: place stock (zam_bestand), the branches' stock (zam_bf), personalised
@@ -67,6 +69,9 @@ private:
     bool Planen(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur, int AFiliale,
                 class TZAM_Bestandsplan& APlan, TZAM_InfoMeldungListe& AMeldungen);
     bool Ort_Lesen(const TIntTrio& AId, TOrt& AOrt);
+    // Runs ARumpf in a bracket of its own (kind 69, named "Class." + AName) under a savepoint:
+    // false rolls its writes back, an exception abandons the bracket.
+    bool GanzOderGarNicht(const QString& AName, const std::function<bool()>& ARumpf);
     bool FremdGesperrt(const TOrt& AOrt, TZAM_InfoMeldungListe& AMeldungen);
     QList<int> Filialen_4_Lager(int ALager);
     TEigentuemer Eigentuemer(const TOrt& AOrt, int ATyp, int AMenge, int AFiliale, const TZAM_Lager_BEW& ABew,
