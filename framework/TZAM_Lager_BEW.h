@@ -69,6 +69,9 @@ inline constexpr quint8 CZAM_Korrektur_Keine = 0;
 inline constexpr quint8 CZAM_Korrektur_Filialtransfer = 2; // free stock from-branch -> to-branch
 inline constexpr quint8 CZAM_Korrektur_InGeblockt = 3;     // a branch's free stock -> blocked goods
 inline constexpr quint8 CZAM_Korrektur_AusGeblockt = 4;    // blocked goods -> free stock
+// The pieces picked into the pseudo container of a branch that keeps no warehouse management
+// leave the warehouse: off the source, from the from-branch's stock into the to-branch's.
+inline constexpr quint8 CZAM_Korrektur_PseudoBehaelter = 21;
 // A task's shortfall booked out of the place and the owning branch's stock, the task fulfilled
 // with it (54 for movement type 24); 62 books a shortfall out without fulfilling.
 inline constexpr quint8 CZAM_Korrektur_FehlmengeErfuellt = 51;

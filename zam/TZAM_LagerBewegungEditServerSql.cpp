@@ -159,7 +159,8 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
         APlan.Aendern(TZAM_Bestandsplan::tbBestand, BestandSchluessel(vonOrt.Id, ABew, vonTyp), -menge,
                       CZAM_Info_Lagbew_BestandReichtNicht,
                       {QString::number(menge), artikel, groesse, vonOrt.Id.ToText()});
-    if (an)
+    // Pieces into a pseudo container leave the warehouse: the container keeps nothing.
+    if (an && art != CZAM_Korrektur_PseudoBehaelter)
         APlan.Aendern(TZAM_Bestandsplan::tbBestand, BestandSchluessel(anOrt.Id, ABew, anTyp), menge, {}, {});
 
     for (const TZAM_LVPB_Daten& d : ABew.LVPB) {
@@ -223,6 +224,12 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
         bf(empfaenger, CZAM_ArtBestTyp_Frei, menge);
         break;
     }
+    case CZAM_Korrektur_PseudoBehaelter:
+        if (vonFil < 0 || anFil < 0 || !von)
+            return KorrekturFehler(AMeldungen, QStringLiteral("Pseudobehälter braucht Von-Lagerort und beide Filialen"));
+        bf(vonFil, vonTyp, -menge);
+        bf(anFil, CZAM_ArtBestTyp_Frei, menge);
+        break;
     case CZAM_Korrektur_InGeblockt:
     case CZAM_Korrektur_AusGeblockt: {
         if (vonFil < 0)

@@ -83,6 +83,7 @@ private Q_SLOTS:
             {"Fehlmenge erfüllt", t1, 0, 1, CZAM_Korrektur_FehlmengeErfuellt, true, true, "1 2 3 3 L", true},
             {"Fehlmenge ohne Erfüllung", t2, 0, 1, CZAM_Korrektur_InventurMinus, false, true, "0 2 2 0 O", false},
             {"kein Bestand mehr", t2, 1, 0, 0, false, false, "0 2 2 0 O", false},
+            {"Pseudobehälter", t2, 1, 0, CZAM_Korrektur_PseudoBehaelter, false, true, "0 2 2 1 T", false},
         };
         // clang-format on
         auto bew = Glob_WWSServerFactoryClass().Create<IZAM_LagerBewegungEditServer>();
@@ -102,7 +103,7 @@ private Q_SLOTS:
             TZAM_Aufgabe_Erfuellen_Daten daten;
             daten.AufgabenId = f.Aufgabe;
             daten.Mitarbeiter = TIntPair(1, 1001);
-            TZAM_Lager_BNE_Korrektur keine, korrektur;
+            TZAM_Lager_BNE_Korrektur korrektur;
             korrektur.ProduktId = schuh;
             korrektur.GrInd = 1;
             korrektur.Menge = f.Fehlmenge;
@@ -111,7 +112,15 @@ private Q_SLOTS:
             korrektur.KorrekturArt = quint8(f.KorrekturArt);
             TZAM_InfoMeldungListe meldungen;
             bool geloescht = true;
-            const bool ok = bew->Aufgabe_Buchen(physisch, zeile, fehl, daten, f.Erfuellt, keine, korrektur,
+            TZAM_Lager_BNE_Korrektur physischKorrektur;
+            if (f.KorrekturArt == CZAM_Korrektur_PseudoBehaelter) {
+                // Picked into the pseudo container of branch 11: off the warehouse, owned by 11.
+                physischKorrektur = korrektur;
+                physischKorrektur.Menge = f.Physisch;
+                physisch.AnLagerortId = TL::C2;
+                TL::Bestand(db, TL::P1, schuh, 1, 1, 1, 10);
+            }
+            const bool ok = bew->Aufgabe_Buchen(physisch, zeile, fehl, daten, f.Erfuellt, physischKorrektur, korrektur,
                                                 f.Fehlmenge > 0, f.Physisch > 0, f.Fehlmenge > 0, false, false,
                                                 &meldungen, geloescht);
             QVERIFY2(ok == f.Ergebnis, f.Name);
@@ -119,6 +128,8 @@ private Q_SLOTS:
             QCOMPARE(stand(f.Aufgabe), f.Stand);
             QVERIFY2(geloescht == f.Geloescht, f.Name);
         }
+        QCOMPARE(wert(QStringLiteral("SELECT menge FROM zam_bf WHERE filiale = 11 AND bestandsart = 1"), {}),
+                 QStringLiteral("1"));
         // The finished task keeps its fulfilment records.
         QCOMPARE(wert(QStringLiteral("SELECT COUNT(*) FROM zam_aufgabe_erfuellung WHERE auf_id3 = 1"), {}),
                  QStringLiteral("2"));
