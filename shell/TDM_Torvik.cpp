@@ -1,6 +1,7 @@
 #include "TDM_Torvik.h"
 
 #include "Glob_WWSServerFactoryClass.h"
+#include "IZAM_AbarbEditServer.h"
 #include "IZAM_AuftragsDateien.h"
 #include "IZAM_BelegEditServer.h"
 #include "IZAM_WegeOptEditServer.h"
@@ -182,6 +183,11 @@ IZAM_AufgabenEditServer* TDM_Torvik::AufgabenEditServer_GoC()
 IZAM_WegeOptEditServer* TDM_Torvik::WegeOptEditServer_GoC()
 {
     return Dienst_GoC(FWegeOptEditServer, "TDM_Torvik.WegeOptEditServer_GoC");
+}
+
+IZAM_AbarbEditServer* TDM_Torvik::AbarbEditServer_GoC()
+{
+    return Dienst_GoC(FAbarbEditServer, "TDM_Torvik.AbarbEditServer_GoC");
 }
 
 IZAM_AuftragsDateien* TDM_Torvik::AuftragsDateien_GoC()

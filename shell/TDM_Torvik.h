@@ -38,6 +38,7 @@ class IZAM_AuftragsDateien;
 class IZAM_BelegEditServer;
 class IZAM_GrundServer;
 class IZAM_WegeOptEditServer;
+class IZAM_AbarbEditServer;
 class TQIV_AufgabenZaehlKlammer;
 class TQIV_EXBI_Mani;
 class TSimplePriceReader;
@@ -212,6 +213,8 @@ public:
     // A list view with the 84 task-list columns, sortable.
     TVRList* Aufgabenliste_Get();
     IZAM_WegeOptEditServer* WegeOptEditServer_GoC();
+    // Processing orders of the warehouses (the re-sorting branch chooser).
+    IZAM_AbarbEditServer* AbarbEditServer_GoC();
     IZAM_AuftragsDateien* AuftragsDateien_GoC();
     TQIV_EXBI_Mani* EXBIMani_GoC();
     // Nil when the document module is not available.
@@ -323,6 +326,7 @@ private:
     std::unique_ptr<IZAM_AufgabenEditServer> FAufgabenEditServer;
     std::unique_ptr<TVRList> FAufgabenliste;
     std::unique_ptr<IZAM_WegeOptEditServer> FWegeOptEditServer;
+    std::unique_ptr<IZAM_AbarbEditServer> FAbarbEditServer;
     std::unique_ptr<IZAM_AuftragsDateien> FAuftragsDateien;
     std::unique_ptr<TQIV_EXBI_Mani> FEXBIMani;
     std::unique_ptr<IZAM_BelegEditServer> FBelegEditServer;

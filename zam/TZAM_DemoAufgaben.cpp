@@ -426,3 +426,13 @@ void TZAM_DemoAufgaben::Preise(TZAM_Datenbank& ADb)
                                  "BETWEEN 100001 AND 100010"),
                   {QDate(2024, 1, 1)});
 }
+
+void TZAM_DemoAufgaben::Abarbeitung(TZAM_Datenbank& ADb)
+{
+    ADb.Schreiben(QStringLiteral("INSERT INTO zam_abarbeitung (nummer, lager, aktuell, gesondert) VALUES (1, 1, 0, ?)"),
+                  {(1 << 2) | (1 << 5)});
+    int pos = 0;
+    for (const auto& [filiale, art] : {std::pair{12, 0}, {14, 2}, {1, 3}})
+        ADb.Schreiben(QStringLiteral("INSERT INTO zam_abarbeitung_vorlage (nummer, pos, filiale, art) VALUES (1, ?, ?, ?)"),
+                      {++pos, filiale, art});
+}

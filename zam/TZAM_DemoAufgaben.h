@@ -11,6 +11,9 @@ class TZAM_DemoAufgaben
 {
 public:
     static void Anlegen(TZAM_Datenbank& ADb);
+    // Warehouse 1's processing order 1: the categories 2 and 5 shown separately, a template of
+    // the branches 12, 14 and 1; stored switched off (the branch chooser's plain buttons).
+    static void Abarbeitung(TZAM_Datenbank& ADb);
 
 private:
     static void Nachsortierung(TZAM_Datenbank& ADb);

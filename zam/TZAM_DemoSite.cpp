@@ -63,6 +63,8 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
              TZAM_DemoStamm::TeamsportLager(ADb);
              p->Speichern(QStringLiteral("LAGERANZ"), QStringLiteral("3"), QStringLiteral("Anzahl der Lager"));
          }},
+        {11, QStringLiteral("Abarbeitungsreihenfolge (ausgeschaltet)"), {}, {},
+         [](TZAM_Datenbank& ADb) { TZAM_DemoAufgaben::Abarbeitung(ADb); }},
     };
 }
 

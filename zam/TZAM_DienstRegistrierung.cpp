@@ -15,6 +15,7 @@
 #include "TZAM_FilialTabelleSql.h"
 #include "TZAM_FormStoreServerSql.h"
 #include "TZAM_GPListenServerSql.h"
+#include "TZAM_AbarbEditServerSql.h"
 #include "TZAM_GrundServerSql.h"
 #include "TZAM_LagerBewegungEditServerSql.h"
 #include "TZAM_LagerEditServerSql.h"
@@ -64,6 +65,7 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_AuftragsDateien, TZAM_AuftragsDateienSql>();
     Dienst<IZAM_GrundServer, TZAM_GrundServerSql>();
     Dienst<IZAM_WegeOptEditServer, TZAM_WegeOptEditServerSql>();
+    Dienst<IZAM_AbarbEditServer, TZAM_AbarbEditServerSql>();
     Dienst<IZAM_EXBIServer, TZAM_EXBIServerSql>();
     Dienst<IZAM_PreisServer, TZAM_PreisServerSql>();
     // The customer-order documents are a module of their own, with the second factory.

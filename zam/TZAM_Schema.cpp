@@ -348,6 +348,16 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
                          "PRIMARY KEY (id1, id2, id3))")},
          {},
          {}},
+        {10,
+         QStringLiteral("Abarbeitungsreihenfolgen der Lager"),
+         {QStringLiteral("CREATE TABLE zam_abarbeitung (nummer INTEGER PRIMARY KEY, lager INTEGER NOT NULL, "
+                         "aktuell INTEGER NOT NULL DEFAULT 0, gesondert INTEGER NOT NULL DEFAULT 0)"),
+          QStringLiteral("CREATE INDEX zam_abarbeitung_lager ON zam_abarbeitung (lager, aktuell)"),
+          QStringLiteral("CREATE TABLE zam_abarbeitung_vorlage (nummer INTEGER NOT NULL, pos INTEGER NOT NULL, "
+                         "filiale INTEGER NOT NULL, art INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (nummer, pos), "
+                         "FOREIGN KEY (nummer) REFERENCES zam_abarbeitung (nummer) ON DELETE CASCADE)")},
+         {},
+         {}},
     };
     return GDaten;
 }

@@ -2,6 +2,7 @@
 // services find, a reason and a wormhole; the walking routes, reasons and prices are as the
 // handheld workflows expect them.
 #include "Glob_WWSServerFactoryClass.h"
+#include "IZAM_AbarbEditServer.h"
 #include "IZAM_AuftragsDateien.h"
 #include "IZAM_BelegEditServer.h"
 #include "IZAM_EXBIServer.h"
@@ -214,6 +215,16 @@ private Q_SLOTS:
         std::reverse(erwartet.begin(), erwartet.end());
         QCOMPARE(wege->Laufweg_Lagerorte(lager1.at(1).Id), erwartet);
         QCOMPARE(wege->Laufweg_Lagerorte(wege->Laufwege_4_Lager(2).value(0).Id).size(), 2);
+
+        // The processing order is stored switched off; switched on, it is warehouse 1's.
+        auto abarb = Dienst<IZAM_AbarbEditServer>();
+        TZAM_Abarbeitung a;
+        QVERIFY(!abarb->AktuelleAbarbeitung(1, a));
+        Db().Schreiben(QStringLiteral("UPDATE zam_abarbeitung SET aktuell = 1"));
+        QVERIFY(abarb->AktuelleAbarbeitung(1, a));
+        QCOMPARE(int(a.Gesondert), (1 << 2) | (1 << 5));
+        QCOMPARE(a.Vorlage, (QList<TZAM_AbarbVorlageEintrag>{{12, 0}, {14, 2}, {1, 3}}));
+        QVERIFY(!abarb->AktuelleAbarbeitung(2, a));
 
         // Prices: every size in every branch; of warehouse 1's branches only branch 14 sells the
         // running shoe at another price.
