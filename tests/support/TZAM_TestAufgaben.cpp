@@ -90,3 +90,19 @@ void TZAM_TestAufgaben::Filialen(TZAM_Datenbank& ADb)
         TZAM_FilialTabelleSql::Speichern(ADb, f);
     }
 }
+
+void TZAM_TestAufgaben::Nachsortierung(TZAM_Datenbank& ADb, int ANr, const TInt32Trio& AProdukt, int AGrInd,
+                                       int AMenge)
+{
+    TZAM_TestAufgabe a;
+    a.Id = {1, 1, ANr};
+    a.Geschaeftsvorfall = 1;
+    a.ExtKennung = 0;
+    a.ExtId = {};
+    a.Produkt = AProdukt;
+    a.Groesse = AGrInd;
+    a.QuellFiliale = 10;
+    a.ZielFiliale = 11;
+    a.Menge = AMenge;
+    Anlegen(ADb, a);
+}

@@ -69,6 +69,9 @@ class TZAM_TestAufgaben
 {
 public:
     static void Anlegen(TZAM_Datenbank& ADb, const TZAM_TestAufgabe& AAufgabe);
+    // An open branch re-sorting task (1, 1, ANr) of the stock tests' warehouse: AMenge pieces of
+    // the article size from branch 10 to branch 11.
+    static void Nachsortierung(TZAM_Datenbank& ADb, int ANr, const TInt32Trio& AProdukt, int AGrInd, int AMenge);
     static void Beleg(TZAM_Datenbank& ADb, const TZAM_TestBeleg& ABeleg);
     static void Exbi(TZAM_Datenbank& ADb, const TZAM_TestExbi& AExbi);
     // A fulfilment written directly (outside the task service).

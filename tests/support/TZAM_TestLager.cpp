@@ -2,6 +2,7 @@
 
 #include "TZAM_Datenbank.h"
 #include "TZAM_Lagerort_Info.h"
+#include "ZAMLagerKonstanten.h"
 
 namespace {
 
@@ -39,6 +40,17 @@ void TZAM_TestLager::Anlegen(TZAM_Datenbank& ADb)
     ADb.Schreiben(QStringLiteral("INSERT INTO zam_behaelter (id1, id2, id3) VALUES (?, ?, ?)"), {C.Id1, C.Id2, C.Id3});
     ADb.Schreiben(QStringLiteral("INSERT INTO zam_behaelter (id1, id2, id3, filiale) VALUES (?, ?, ?, 11)"),
                   {C2.Id1, C2.Id2, C2.Id3});
+}
+
+TIntTrio TZAM_TestLager::Halle()
+{
+    return TrioAusPair(CZAM_Lagerverwaltung_Halle, 1);
+}
+
+void TZAM_TestLager::PickOrte(TZAM_Datenbank& ADb)
+{
+    Ort(ADb, P3, CZAM_Lagerort_Lagerplatz, CZAM_Bereich_Lager, -1, {});
+    Ort(ADb, Halle(), CZAM_Lagerort_Halle, CZAM_Bereich_Lager, -1, {});
 }
 
 void TZAM_TestLager::Bestand(TZAM_Datenbank& ADb, const TIntTrio& AOrt, const TInt32Trio& AProdukt, int AGrInd,

@@ -23,6 +23,10 @@ public:
     static inline const TIntTrio C2{1, 9, 2};
 
     static void Anlegen(TZAM_Datenbank& ADb);
+    // For pick lists: P3, an ordinary place off every route, and the hall of warehouse 1.
+    static inline const TIntTrio P3{1, 1, 3};
+    static TIntTrio Halle();
+    static void PickOrte(TZAM_Datenbank& ADb);
     // Stores a stock row and the branch's BF beside it (outside a bracket: commits at once).
     static void Bestand(TZAM_Datenbank& ADb, const TIntTrio& AOrt, const TInt32Trio& AProdukt, int AGrInd, int ATyp,
                         int AMenge, int AFiliale);

@@ -12,7 +12,6 @@
 #include "TZAM_TestLager.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMAufgabenCodes.h"
-#include "ZAMLagerKonstanten.h"
 
 #include <QTest>
 
@@ -33,28 +32,14 @@ private Q_SLOTS:
         TZAM_Datenbank& db = umg.Backend().Datenbank();
         TA::Anlegen(db);
         TL::Anlegen(db);
-        const TIntTrio p3(1, 1, 3), halle = TrioAusPair(CZAM_Lagerverwaltung_Halle, 1);
-        for (const auto& [ort, art] : {std::pair{p3, 0}, {halle, 1}})
-            db.Schreiben(QStringLiteral("INSERT INTO zam_lagerort (id1, id2, id3, lager, art, name, bereich) "
-                                        "VALUES (?, ?, ?, 1, ?, ?, 0)"),
-                         {ort.Id1, ort.Id2, ort.Id3, art, ort.ToText()});
+        TL::PickOrte(db);
+        const TIntTrio p3 = TL::P3, halle = TL::Halle();
         const TInt32Trio schuh = TA::A(TA::Schuh).Id();
         for (const auto& [ort, menge] : {std::pair{TL::P1, 2}, {p3, 1}, {halle, 5}})
             TL::Bestand(db, ort, schuh, 1, 1, menge, 10);
         // Three re-sorting tasks of the article for branch 11: 3, 4 and one already fulfilled.
-        for (const auto& [nr, menge] : {std::pair{1, 3}, {2, 4}, {3, 1}}) {
-            TZAM_TestAufgabe a;
-            a.Id = {1, 1, nr};
-            a.Geschaeftsvorfall = 1;
-            a.ExtKennung = 0;
-            a.ExtId = {};
-            a.Produkt = schuh;
-            a.Groesse = 1;
-            a.QuellFiliale = 10;
-            a.ZielFiliale = 11;
-            a.Menge = menge;
-            TZAM_TestAufgaben::Anlegen(db, a);
-        }
+        for (const auto& [nr, menge] : {std::pair{1, 3}, {2, 4}, {3, 1}})
+            TZAM_TestAufgaben::Nachsortierung(db, nr, schuh, 1, menge);
         TZAM_TestAufgaben::Erfuellung(db, {1, 1, 3}, 1);
 
         TDM_Torvik dm({QStringLiteral("prog")});

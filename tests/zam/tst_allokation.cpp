@@ -8,7 +8,6 @@
 #include "TZAM_TestArtikel.h"
 #include "TZAM_TestLager.h"
 #include "TZAM_TestUmgebung.h"
-#include "ZAMLagerKonstanten.h"
 
 #include <QTest>
 
@@ -45,11 +44,8 @@ private Q_SLOTS:
         TZAM_Datenbank& db = umg.Backend().Datenbank();
         TA::Anlegen(db);
         TL::Anlegen(db);
-        const TIntTrio p3(1, 1, 3), halle = TrioAusPair(CZAM_Lagerverwaltung_Halle, 1);
-        for (const auto& [ort, art] : {std::pair{p3, 0}, {halle, 1}})
-            db.Schreiben(QStringLiteral("INSERT INTO zam_lagerort (id1, id2, id3, lager, art, name, bereich) "
-                                        "VALUES (?, ?, ?, 1, ?, ?, 0)"),
-                         {ort.Id1, ort.Id2, ort.Id3, art, ort.ToText()});
+        TL::PickOrte(db);
+        const TIntTrio p3 = TL::P3, halle = TL::Halle();
         const TInt32Trio schuh = TA::A(TA::Schuh).Id();
         for (const auto& [ort, menge] : {std::pair{TL::P1, 4}, {TL::P2, 5}, {TL::C, 2}, {TL::C2, 1}, {p3, 2},
                                          {halle, 7}, {TL::Wurmloch, 3}, {TL::Geblockt, 6}})

@@ -41,19 +41,8 @@ private Q_SLOTS:
         TL::Anlegen(db);
         const TInt32Trio schuh = TA::A(TA::Schuh).Id();
         TL::Bestand(db, TL::P1, schuh, 1, 1, 4, 10);
-        for (const auto& [nr, menge] : {std::pair{1, 3}, {2, 2}}) {
-            TZAM_TestAufgabe a;
-            a.Id = {1, 1, nr};
-            a.Geschaeftsvorfall = 1;
-            a.ExtKennung = 0;
-            a.ExtId = {};
-            a.Produkt = schuh;
-            a.Groesse = 1;
-            a.QuellFiliale = 10;
-            a.ZielFiliale = 11;
-            a.Menge = menge;
-            TZAM_TestAufgaben::Anlegen(db, a);
-        }
+        for (const auto& [nr, menge] : {std::pair{1, 3}, {2, 2}})
+            TZAM_TestAufgaben::Nachsortierung(db, nr, schuh, 1, menge);
         const auto wert = [&](const QString& ASql, const QVariantList& AWerte) {
             const QVariant v = db.LesenWert(ASql, AWerte);
             return v.isValid() ? v.toString() : QStringLiteral("-");
