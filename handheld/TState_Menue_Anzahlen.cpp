@@ -18,22 +18,28 @@ int TState_Menue::BestellungenVorhanden(TZPMDEModus_erw AModus)
         "TState_Menue.BestellungenVorhanden",
         [&] {
             switch (AModus) {
-            case CZPMDEM_FilNachsort: anzahl = ListenAnzahl(CZAM_Filialnachsortierung, 6); break;
-            case CZPMDEM_KuBe: KundenbestellungenZaehlen(anzahl); break;
+            case CZPMDEM_FilNachsort:
+                anzahl = ListenAnzahl(CZAM_Filialnachsortierung, 6);
+                break;
+            case CZPMDEM_KuBe:
+                KundenbestellungenZaehlen(anzahl);
+                break;
             case CZPMDEM_UmlagHL: {
                 TIntTrioList gruende;
                 if (DM_Torvik->AlleHLAnfoGrundIdsErmitteln(agsKeine, 0, gruende) && !gruende.isEmpty())
                     anzahl = ListenAnzahl(CZAM_Umlagerung_Handlager, 256);
                 break;
             }
-            default: break;
+            default:
+                break;
             }
         },
         false);
     return anzahl;
 }
 
-int TState_Menue::ListenAnzahl(TZAM_Workflow_Nachsortierung AWorkflow, TZAM_Aufgabe_GeschaeftsvorfallSet AGeschaeftsvorfaelle)
+int TState_Menue::ListenAnzahl(TZAM_Workflow_Nachsortierung AWorkflow,
+                               TZAM_Aufgabe_GeschaeftsvorfallSet AGeschaeftsvorfaelle)
 {
     TQIV_Aufgaben_Suchkriterien_Options o;
     Aufgaben_Suchkriterien_Options_Init(o, AWorkflow);
@@ -90,19 +96,19 @@ bool TState_Menue::KundenVBSVorhanden()
 void TState_Menue::AnzahlenAktualisieren()
 {
     TZAM_Hausregel::OhneBusy("TState_Menue.AnzahlenAktualisieren", [&] {
-    const int anzahl2 = BestellungenVorhanden(CZPMDEM_FilNachsort);
-    const int anzahl3 = BestellungenVorhanden(CZPMDEM_KuBe);
-    TZAM_BtnMenu* menu = btnmButtons();
-    const int position = menu->ScrollOffset();
-    menu->BeginUpdate();
-    for (int i = 0; i < menu->Count(); ++i) {
-        const int modus = menu->Item(i).Data;
-        // A count that dropped to 0 keeps the old text.
-        const int anzahl = modus == CZPMDEM_FilNachsort ? anzahl2 : modus == CZPMDEM_KuBe ? anzahl3 : 0;
-        if (anzahl > 0)
-            menu->RightCaption_Set(i, QString::number(anzahl));
-    }
-    menu->EndUpdate();
-    menu->SetScrollOffset(position);
+        const int anzahl2 = BestellungenVorhanden(CZPMDEM_FilNachsort);
+        const int anzahl3 = BestellungenVorhanden(CZPMDEM_KuBe);
+        TZAM_BtnMenu* menu = btnmButtons();
+        const int position = menu->ScrollOffset();
+        menu->BeginUpdate();
+        for (int i = 0; i < menu->Count(); ++i) {
+            const int modus = menu->Item(i).Data;
+            // A count that dropped to 0 keeps the old text.
+            const int anzahl = modus == CZPMDEM_FilNachsort ? anzahl2 : modus == CZPMDEM_KuBe ? anzahl3 : 0;
+            if (anzahl > 0)
+                menu->RightCaption_Set(i, QString::number(anzahl));
+        }
+        menu->EndUpdate();
+        menu->SetScrollOffset(position);
     });
 }

@@ -63,7 +63,8 @@ void Zeile_einfuegen(TVRList& AZiel, const TVRList& AAufgaben, int AZeile, const
             AZiel.SetCellValue(r, CLagerortId, Wert(vrtIntTrio, AEintrag.LagerortId));
             AZiel.SetCellValue(r, CBehaelter, Wert(vrtString, AEintrag.Behaelter));
             AZiel.SetCellValue(r, CBehaelterId,
-                               AEintrag.BehaelterId.Defined() ? Wert(vrtIntTrio, AEintrag.BehaelterId) : TVRItem(vrtIntTrio));
+                               AEintrag.BehaelterId.Defined() ? Wert(vrtIntTrio, AEintrag.BehaelterId)
+                                                              : TVRItem(vrtIntTrio));
         },
         false);
 }
@@ -81,8 +82,7 @@ void ListeAnhaengen(TVRList& AZiel, const TVRList& AQuelle)
 
 void AufgabenListe_2_AufgabenLagerListe(std::unique_ptr<TVRList>& AListe, int ASortSpalte, bool ANurLaufweg,
                                         int AStartZeile, const TVRList& AAufgaben, int& ASpalteAktiv,
-                                        const TZAM_LaufwegVerbotDict* AVerbote,
-                                        const QList<TIntTrio>& ALaufwegPlaetze)
+                                        const TZAM_LaufwegVerbotDict* AVerbote, const QList<TIntTrio>& ALaufwegPlaetze)
 {
     TZAM_Hausregel::OhneBusy(
         "AufgabenListe_2_AufgabenLagerListe",

@@ -12,7 +12,8 @@ class TVRList;
 namespace TQIV_AufgabenLagerListe {
 
 // Columns of the task list the pick list reads and fills.
-enum TSpalte : int {
+enum TSpalte : int
+{
     CAufgabenId = 10,
     CProduktId = 12,
     CPreis = 19,
@@ -36,7 +37,6 @@ void ListeAnhaengen(TVRList& AZiel, const TVRList& AQuelle);
 // position, place, container, ASortSpalte, size index and task id.
 void AufgabenListe_2_AufgabenLagerListe(std::unique_ptr<TVRList>& AListe, int ASortSpalte, bool ANurLaufweg,
                                         int AStartZeile, const TVRList& AAufgaben, int& ASpalteAktiv,
-                                        const TZAM_LaufwegVerbotDict* AVerbote,
-                                        const QList<TIntTrio>& ALaufwegPlaetze);
+                                        const TZAM_LaufwegVerbotDict* AVerbote, const QList<TIntTrio>& ALaufwegPlaetze);
 
 } // namespace TQIV_AufgabenLagerListe

@@ -20,8 +20,7 @@ bool Enthaelt(const TKuBeAufgQuerySel& AVorrat, const TKuBeAufgQuerySel& ASel)
 }
 } // namespace
 
-TQIV_AufgabenZaehlKlammer::TQIV_AufgabenZaehlKlammer(TDM_Torvik& ADM)
-    : FDM(ADM), FAeussere(ADM.AufgabenZaehlKlammer())
+TQIV_AufgabenZaehlKlammer::TQIV_AufgabenZaehlKlammer(TDM_Torvik& ADM) : FDM(ADM), FAeussere(ADM.AufgabenZaehlKlammer())
 {
     FDM.AufgabenZaehlKlammer_Setzen(this);
 }
@@ -32,7 +31,7 @@ TQIV_AufgabenZaehlKlammer::~TQIV_AufgabenZaehlKlammer()
 }
 
 TQIV_AufgabenZaehlKlammer::TZeilen TQIV_AufgabenZaehlKlammer::Zeilen(const TKuBeAufgQuerySel& ASel,
-                                                                   const std::function<TZeilen()>& ALesen)
+                                                                     const std::function<TZeilen()>& ALesen)
 {
     for (const TVorrat& v : FVorraete) {
         if (!Enthaelt(v.Sel, ASel))

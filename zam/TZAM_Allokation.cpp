@@ -101,13 +101,14 @@ QList<TZAM_AllokationsEintrag> TZAM_Allokation::Allokieren(const TZAM_AufgabenAl
         else if (ANurLaufweg)
             continue;
         else
-            e.LaufwegPos = Ort(traeger)->Art == CZAM_Lagerort_Halle ? CZAM_LaufwegPos_Halle
-                                                                    : CZAM_LaufwegPos_AusserhalbLaufweg;
+            e.LaufwegPos =
+                Ort(traeger)->Art == CZAM_Lagerort_Halle ? CZAM_LaufwegPos_Halle : CZAM_LaufwegPos_AusserhalbLaufweg;
         kandidaten << k;
     }
     std::sort(kandidaten.begin(), kandidaten.end(), [](const TKandidat& A, const TKandidat& B) {
         const TZAM_AllokationsEintrag &a = A.Eintrag, &b = B.Eintrag;
-        return std::tie(a.LaufwegPos, a.Lagerort, a.Behaelter, a.BehaelterId.Id1, a.BehaelterId.Id2, a.BehaelterId.Id3) <
+        return std::tie(a.LaufwegPos, a.Lagerort, a.Behaelter, a.BehaelterId.Id1, a.BehaelterId.Id2,
+                        a.BehaelterId.Id3) <
                std::tie(b.LaufwegPos, b.Lagerort, b.Behaelter, b.BehaelterId.Id1, b.BehaelterId.Id2, b.BehaelterId.Id3);
     });
     QList<TZAM_AllokationsEintrag> ergebnis;

@@ -15,7 +15,7 @@ public:
 
     void Zuruecksetzen();
     QList<TZAM_AllokationsEintrag> Allokieren(const TZAM_AufgabenAllokation& AAufgabe, int ALager, bool ANurLaufweg,
-                                             const TZAM_LaufwegVerbotDict* AVerbote);
+                                              const TZAM_LaufwegVerbotDict* AVerbote);
 
 private:
     struct TOrt

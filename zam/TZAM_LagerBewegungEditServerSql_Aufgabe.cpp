@@ -21,34 +21,36 @@ void AufgabeLoeschen(TZAM_Datenbank& ADb, const TIntTrio& AId)
 } // namespace
 
 bool TZAM_LagerBewegungEditServerSql::Aufgabe_Buchen(
-    TZAM_Lager_BEW& ALagerbewegung_physisch, TQIV_AufgabenZeile& AAufgabenzeile, TZAM_Lager_BEW& ALagerbewegung_Fehlmenge,
-    TZAM_Aufgabe_Erfuellen_Daten& AErfuellungsdaten_Fehlmenge, bool AMitAufgaben_Erfuellung_Fehl,
-    TZAM_Lager_BNE_Korrektur& ALagerBNE_physisch, TZAM_Lager_BNE_Korrektur& ALagerBNE_Korrektur, bool AMitFehlmenge,
-    bool AMitLagerbewegung_physisch, bool AMitBNEKorrektur, bool AAufgabe_Nicht_Loeschen, bool ADruckAufgabeBenoetigt,
-    TZAM_InfoMeldungListe* AMeldungen, bool& AAufgabeGeloescht)
+    TZAM_Lager_BEW& ALagerbewegung_physisch, TQIV_AufgabenZeile& AAufgabenzeile,
+    TZAM_Lager_BEW& ALagerbewegung_Fehlmenge, TZAM_Aufgabe_Erfuellen_Daten& AErfuellungsdaten_Fehlmenge,
+    bool AMitAufgaben_Erfuellung_Fehl, TZAM_Lager_BNE_Korrektur& ALagerBNE_physisch,
+    TZAM_Lager_BNE_Korrektur& ALagerBNE_Korrektur, bool AMitFehlmenge, bool AMitLagerbewegung_physisch,
+    bool AMitBNEKorrektur, bool AAufgabe_Nicht_Loeschen, bool ADruckAufgabeBenoetigt, TZAM_InfoMeldungListe* AMeldungen,
+    bool& AAufgabeGeloescht)
 {
     Q_UNUSED(ADruckAufgabeBenoetigt);
     AAufgabeGeloescht = false;
     TZAM_InfoMeldungListe eigene;
     TZAM_InfoMeldungListe& meldungen = AMeldungen ? *AMeldungen : eigene;
-    const TIntTrio id =
-        AErfuellungsdaten_Fehlmenge.AufgabenId.Defined() ? AErfuellungsdaten_Fehlmenge.AufgabenId : AAufgabenzeile.AufgabenId;
+    const TIntTrio id = AErfuellungsdaten_Fehlmenge.AufgabenId.Defined() ? AErfuellungsdaten_Fehlmenge.AufgabenId
+                                                                         : AAufgabenzeile.AufgabenId;
     return GanzOderGarNicht(QStringLiteral("Aufgabe_Buchen"), [&] {
         // Fulfilled are the pieces moved and, when asked, the pieces booked out as missing: never
         // both for the same pieces, and never more than is open (the task service refuses).
         int erfuellen = 0;
         if (AMitLagerbewegung_physisch) {
-            const bool ok = ALagerBNE_physisch.KorrekturArt == CZAM_Korrektur_Keine
-                                ? Lagerbewegung_Buchen(ALagerbewegung_physisch, true, &meldungen)
-                                : Bestandskorrektur_Buchen(ALagerbewegung_physisch, ALagerBNE_physisch, true, &meldungen);
+            const bool ok =
+                ALagerBNE_physisch.KorrekturArt == CZAM_Korrektur_Keine
+                    ? Lagerbewegung_Buchen(ALagerbewegung_physisch, true, &meldungen)
+                    : Bestandskorrektur_Buchen(ALagerbewegung_physisch, ALagerBNE_physisch, true, &meldungen);
             if (!ok)
                 return false;
             erfuellen += ALagerbewegung_physisch.Menge;
         }
         if (AMitFehlmenge) {
             TZAM_Lager_BNE_Korrektur keine;
-            if (!Bestandskorrektur_Buchen(ALagerbewegung_Fehlmenge, AMitBNEKorrektur ? ALagerBNE_Korrektur : keine, true,
-                                          &meldungen))
+            if (!Bestandskorrektur_Buchen(ALagerbewegung_Fehlmenge, AMitBNEKorrektur ? ALagerBNE_Korrektur : keine,
+                                          true, &meldungen))
                 return false;
             if (AMitAufgaben_Erfuellung_Fehl)
                 erfuellen += ALagerbewegung_Fehlmenge.Menge;

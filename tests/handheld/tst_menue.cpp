@@ -92,28 +92,46 @@ private Q_SLOTS:
         QTest::addColumn<bool>("kundenVBS");
         QTest::addColumn<bool>("vorbereitung");
         QTest::addColumn<QStringList>("knoepfe");
-        QTest::newRow("ohne Kunden-VBS und WE PLUS")
-            << 1 << "N" << QChar(u'N') << false << true
-            << QStringList{"&1 Nachsortierung",  "&2 Einlagerung, WE && WBS",   "&3 Inventur/Inbetriebnahme",
-                           "&4 Druck Warenbegleitschein", "&5 Lagerinfo",        "&6 Wareneingang",
-                           "&7 Versandhilfe",    "&8 GTIN (EAN) Anreicherung", "&9 Manuelle Lagerbewegung",
-                           "&0 Optionen"};
-        QTest::newRow("Demo mit Paketversand")
-            << 1 << "J" << QChar(u'J') << true << true
-            << QStringList{"&1 Nachsortierung",      "&2 Einlagerung, WE && WBS",  "&3 Inventur/Inbetriebnahme",
-                           "&4 Druck WBS/Belege",     "&5 Lagerinfo",                "&6 Wareneingang PLUS",
-                           "&7 Versandhilfe",        "&8 GTIN (EAN) Anreicherung", "&9 Manuelle Lagerbewegung",
-                           "10 Paketversand",        "&0 Optionen"};
-        QTest::newRow("Teamsport mit Vorbereitung")
-            << 3 << "J" << QChar(u'N') << false << true
-            << QStringList{"&1 Einlagerung, WE && WBS", "&2 Bearbeitungs-Vorbereitung", "&3 Wechsel Bearbeitungs-Schritt",
-                           "&4 Bearbeitungs-Abschluss", "&5 Druck WBS/Belege",         "&6 Lagerinfo",
-                           "&7 GTIN (EAN) Anreicherung", "&0 Optionen"};
-        QTest::newRow("Teamsport ohne Vorbereitung")
-            << 3 << "J" << QChar(u'N') << false << false
-            << QStringList{"&1 Einlagerung, WE && WBS", "&2 Umlagerung Behälter", "&3 Wechsel Bearbeitungs-Schritt",
-                           "&4 Druck WBS/Belege",       "&5 Lagerinfo",          "&6 GTIN (EAN) Anreicherung",
-                           "&0 Optionen"};
+        QTest::newRow("ohne Kunden-VBS und WE PLUS") << 1 << "N" << QChar(u'N') << false << true
+                                                     << QStringList{"&1 Nachsortierung",
+                                                                    "&2 Einlagerung, WE && WBS",
+                                                                    "&3 Inventur/Inbetriebnahme",
+                                                                    "&4 Druck Warenbegleitschein",
+                                                                    "&5 Lagerinfo",
+                                                                    "&6 Wareneingang",
+                                                                    "&7 Versandhilfe",
+                                                                    "&8 GTIN (EAN) Anreicherung",
+                                                                    "&9 Manuelle Lagerbewegung",
+                                                                    "&0 Optionen"};
+        QTest::newRow("Demo mit Paketversand") << 1 << "J" << QChar(u'J') << true << true
+                                               << QStringList{"&1 Nachsortierung",
+                                                              "&2 Einlagerung, WE && WBS",
+                                                              "&3 Inventur/Inbetriebnahme",
+                                                              "&4 Druck WBS/Belege",
+                                                              "&5 Lagerinfo",
+                                                              "&6 Wareneingang PLUS",
+                                                              "&7 Versandhilfe",
+                                                              "&8 GTIN (EAN) Anreicherung",
+                                                              "&9 Manuelle Lagerbewegung",
+                                                              "10 Paketversand",
+                                                              "&0 Optionen"};
+        QTest::newRow("Teamsport mit Vorbereitung") << 3 << "J" << QChar(u'N') << false << true
+                                                    << QStringList{"&1 Einlagerung, WE && WBS",
+                                                                   "&2 Bearbeitungs-Vorbereitung",
+                                                                   "&3 Wechsel Bearbeitungs-Schritt",
+                                                                   "&4 Bearbeitungs-Abschluss",
+                                                                   "&5 Druck WBS/Belege",
+                                                                   "&6 Lagerinfo",
+                                                                   "&7 GTIN (EAN) Anreicherung",
+                                                                   "&0 Optionen"};
+        QTest::newRow("Teamsport ohne Vorbereitung") << 3 << "J" << QChar(u'N') << false << false
+                                                     << QStringList{"&1 Einlagerung, WE && WBS",
+                                                                    "&2 Umlagerung Behälter",
+                                                                    "&3 Wechsel Bearbeitungs-Schritt",
+                                                                    "&4 Druck WBS/Belege",
+                                                                    "&5 Lagerinfo",
+                                                                    "&6 GTIN (EAN) Anreicherung",
+                                                                    "&0 Optionen"};
     }
     void knopfsaetze()
     {

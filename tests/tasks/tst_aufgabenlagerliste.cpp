@@ -65,12 +65,13 @@ private Q_SLOTS:
                          .arg(liste->GetCellValueAsInteger(r, aktiv - 1));
             return l;
         };
-        L::AufgabenListe_2_AufgabenLagerListe(liste, 11, false, -1, server->AufgabenVRListe(), aktiv, nullptr, {TL::P1});
+        L::AufgabenListe_2_AufgabenLagerListe(liste, 11, false, -1, server->AufgabenVRListe(), aktiv, nullptr,
+                                              {TL::P1});
         QCOMPARE(aktiv, liste->GetColumnCount() - 1);
         QCOMPARE(liste->GetColumnCount(), server->AufgabenVRListe().GetColumnCount() + 2);
         const QString p1 = TL::P1.ToText(), h = halle.ToText();
-        QCOMPARE(zeilen(), (QStringList{"1 " + p1 + " 2 1", "1 " + p3.ToText() + " 1 1819813646",
-                                        "2 " + h + " 4 2147483646"}));
+        QCOMPARE(zeilen(),
+                 (QStringList{"1 " + p1 + " 2 1", "1 " + p3.ToText() + " 1 1819813646", "2 " + h + " 4 2147483646"}));
         QVERIFY(liste->GetCellValueAsBoolean(0, aktiv));
         QCOMPARE(liste->GetCellValueAsIntTrio(2, L::CLagerortId), halle);
         QCOMPARE(db.LesenWert(QStringLiteral("SELECT status FROM zam_auko WHERE id3 = 3")).toString(),
@@ -80,7 +81,8 @@ private Q_SLOTS:
         // row 0 and allocates the other tasks anew.
         L::AufgabenListe_2_AufgabenLagerListe(liste, 11, true, -1, server->AufgabenVRListe(), aktiv, nullptr, {TL::P1});
         QCOMPARE(zeilen(), QStringList{"1 " + p1 + " 2 1"});
-        L::AufgabenListe_2_AufgabenLagerListe(liste, 11, false, -1, server->AufgabenVRListe(), aktiv, nullptr, {TL::P1});
+        L::AufgabenListe_2_AufgabenLagerListe(liste, 11, false, -1, server->AufgabenVRListe(), aktiv, nullptr,
+                                              {TL::P1});
         L::AufgabenListe_2_AufgabenLagerListe(liste, 11, false, 1, server->AufgabenVRListe(), aktiv, nullptr, {TL::P1});
         QCOMPARE(zeilen(), (QStringList{"1 " + p1 + " 2 1", "2 " + p1 + " 2 1", "2 " + p3.ToText() + " 1 1819813646",
                                         "2 " + h + " 1 2147483646"}));

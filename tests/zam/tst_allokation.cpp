@@ -47,8 +47,14 @@ private Q_SLOTS:
         TL::PickOrte(db);
         const TIntTrio p3 = TL::P3, halle = TL::Halle();
         const TInt32Trio schuh = TA::A(TA::Schuh).Id();
-        for (const auto& [ort, menge] : {std::pair{TL::P1, 4}, {TL::P2, 5}, {TL::C, 2}, {TL::C2, 1}, {p3, 2},
-                                         {halle, 7}, {TL::Wurmloch, 3}, {TL::Geblockt, 6}})
+        for (const auto& [ort, menge] : {std::pair{TL::P1, 4},
+                                         {TL::P2, 5},
+                                         {TL::C, 2},
+                                         {TL::C2, 1},
+                                         {p3, 2},
+                                         {halle, 7},
+                                         {TL::Wurmloch, 3},
+                                         {TL::Geblockt, 6}})
             TL::Bestand(db, ort, schuh, 1, 1, menge, 10);
         // One piece on P1 is personalised for an order.
         db.Schreiben(QStringLiteral("INSERT INTO zam_lvpb (lo_id1, lo_id2, lo_id3, prod_id1, prod_id2, prod_id3, "
@@ -79,7 +85,8 @@ private Q_SLOTS:
         bew->Allokation_Zuruecksetzen();
         a.Rest = 6;
         QCOMPARE(Text(bew->Aufgabe_Allokieren(a, 1, false, nullptr)), (QStringList{p2 + "@1:5", c + "@1:1"}));
-        QCOMPARE(Text(bew->Aufgabe_Allokieren(a, 1, false, nullptr)), (QStringList{c + "@1:1", c2 + "@1:1", p1 + "@2:3", p3.ToText() + "@aus:1"}));
+        QCOMPARE(Text(bew->Aufgabe_Allokieren(a, 1, false, nullptr)),
+                 (QStringList{c + "@1:1", c2 + "@1:1", p1 + "@2:3", p3.ToText() + "@aus:1"}));
 
         // Only the route, P2 skipped for the article (its containers are sources of their own), a
         // locked container with the one on it left out; another warehouse finds nothing.

@@ -54,13 +54,13 @@ private Q_SLOTS:
                             {AOrt.Id1, AOrt.Id2, AOrt.Id3});
             };
             const QVariantList id{AAufgabe.Id1, AAufgabe.Id2, AAufgabe.Id3};
-            return QStringList{bestand(TL::P1), bestand(TL::C),
-                               wert(QStringLiteral("SELECT menge FROM zam_bf WHERE filiale = 10 AND bestandsart = 1"), {}),
-                               wert(QStringLiteral("SELECT COALESCE(SUM(menge), 0) FROM zam_aufgabe_erfuellung WHERE "
-                                                   "auf_id1 = ? AND auf_id2 = ? AND auf_id3 = ?"),
-                                    id),
-                               wert(QStringLiteral("SELECT status FROM zam_auko WHERE id1 = ? AND id2 = ? AND id3 = ?"),
-                                    id)}
+            return QStringList{
+                bestand(TL::P1), bestand(TL::C),
+                wert(QStringLiteral("SELECT menge FROM zam_bf WHERE filiale = 10 AND bestandsart = 1"), {}),
+                wert(QStringLiteral("SELECT COALESCE(SUM(menge), 0) FROM zam_aufgabe_erfuellung WHERE "
+                                    "auf_id1 = ? AND auf_id2 = ? AND auf_id3 = ?"),
+                     id),
+                wert(QStringLiteral("SELECT status FROM zam_auko WHERE id1 = ? AND id2 = ? AND id3 = ?"), id)}
                 .join(u' ');
         };
 
