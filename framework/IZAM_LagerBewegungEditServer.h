@@ -15,6 +15,14 @@ class TZAM_InfoMeldungListe;
 // the caller's bracket. A booking refuses goods from or onto a place or container (or one that
 // stands on it) whose lock another program holds. Quantities of 0 or below are refused; no stock
 // goes below zero. Every booking writes one journal row per movement with the bracket's key.
+// A container offered for a pick target.
+struct TZAM_BehaelterFuerZiel
+{
+    TIntTrio Id;
+    QString Name;
+    bool operator==(const TZAM_BehaelterFuerZiel&) const = default;
+};
+
 class IZAM_LagerBewegungEditServer : public IZAM_Server
 {
 public:
@@ -56,6 +64,15 @@ public:
     virtual bool Vater_4_Behaelter(const TIntTrio& ABehaelter, TIntTrio& AVater) = 0;
     // Whether the container holds pieces reserved for another branch than its assignment's.
     virtual bool Behaelter_HatFremdeArtikel(const TIntTrio& ABehaelter, int AArt, qint64 AMenge) = 0;
+    // Pieces lie in the container or in a container inside it.
+    virtual bool Behaelter_HatWare(const TIntTrio& ABehaelter) = 0;
+    // Assigns the container to a branch (AFiliale, with its warehouse) or, with AFiliale -1, to
+    // the warehouse ALager alone; false for an unknown container.
+    virtual bool Behaelter_Zuordnen(const TIntTrio& ABehaelter, int AFiliale, int ALager) = 0;
+    // The containers of ALager a pick for a target may go into: those assigned to the branch
+    // AFiliale (below 1: to the warehouse itself) and those assigned to nobody; none on transport
+    // or with its goods slip printed. In name order.
+    virtual QList<TZAM_BehaelterFuerZiel> Behaelter_4_Ziel(int ALager, int AFiliale) = 0;
     virtual void Cache_Leeren() = 0;
 
     // Allocation of stock to tasks for a pick list. A run begins with Allokation_Zuruecksetzen;

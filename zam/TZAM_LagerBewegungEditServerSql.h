@@ -36,6 +36,9 @@ public:
     bool Lagerort_4_Behaelter(const TIntTrio& ABehaelter, TIntTrio& ALagerort) override;
     bool Vater_4_Behaelter(const TIntTrio& ABehaelter, TIntTrio& AVater) override;
     bool Behaelter_HatFremdeArtikel(const TIntTrio& ABehaelter, int AArt, qint64 AMenge) override;
+    bool Behaelter_HatWare(const TIntTrio& ABehaelter) override;
+    bool Behaelter_Zuordnen(const TIntTrio& ABehaelter, int AFiliale, int ALager) override;
+    QList<TZAM_BehaelterFuerZiel> Behaelter_4_Ziel(int ALager, int AFiliale) override;
     void Cache_Leeren() override {}
     void Allokation_Zuruecksetzen() override { FAllokation.Zuruecksetzen(); }
     QList<TZAM_AllokationsEintrag> Aufgabe_Allokieren(const TZAM_AufgabenAllokation& AAufgabe, int ALager,

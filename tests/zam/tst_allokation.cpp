@@ -1,7 +1,7 @@
 // The movement service's allocation of stock to the tasks of a pick list, both engines: route
 // order, off-route places and the hall after the route, containers with the place they stand on,
 // personalised and special-area stock left out, no piece twice in a run, only-route, prohibitions
-// and locked places.
+// and locked places; and the containers a pick target takes.
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_LagerBewegungEditServer.h"
 #include "TZAM_Datenbank.h"
@@ -102,6 +102,38 @@ private Q_SLOTS:
         QVERIFY(bew->Aufgabe_Allokieren(a, 2, false, nullptr).isEmpty());
         a.Rest = 0;
         QVERIFY(bew->Aufgabe_Allokieren(a, 1, false, nullptr).isEmpty());
+    }
+
+    // The containers a pick target takes: its own and unassigned ones, none on transport; the
+    // goods of a container include those of the containers in it.
+    void behaelter_data() { ZAM_MotorenDaten(); }
+    void behaelter()
+    {
+        ZAM_MOTOR(m);
+        TZAM_TestUmgebung umg(m);
+        TZAM_Datenbank& db = umg.Backend().Datenbank();
+        TA::Anlegen(db);
+        TL::Anlegen(db);
+        auto bew = Glob_WWSServerFactoryClass().Create<IZAM_LagerBewegungEditServer>();
+        const auto ziel = [&](int AFiliale) {
+            QList<TIntTrio> l;
+            for (const TZAM_BehaelterFuerZiel& b : bew->Behaelter_4_Ziel(1, AFiliale))
+                l << b.Id;
+            return l;
+        };
+        QVERIFY(!bew->Behaelter_HatWare(TL::C));
+        TL::Bestand(db, TL::C2, TA::A(TA::Schuh).Id(), 1, 1, 1, 11);
+        QVERIFY(bew->Behaelter_HatWare(TL::C) && bew->Behaelter_HatWare(TL::C2));
+        QCOMPARE(ziel(11), (QList<TIntTrio>{TL::C, TL::C2}));
+        QCOMPARE(ziel(10), QList<TIntTrio>{TL::C});
+        QCOMPARE(ziel(0), QList<TIntTrio>{TL::C});
+        QVERIFY(bew->Behaelter_Zuordnen(TL::C, -1, 1));
+        QCOMPARE(ziel(0), QList<TIntTrio>{TL::C});
+        QCOMPARE(ziel(11), QList<TIntTrio>{TL::C2});
+        QVERIFY(!bew->Behaelter_Zuordnen(TL::P1, 10, 1));
+        db.Schreiben(QStringLiteral("UPDATE zam_behaelter SET auf_transport = 1 WHERE id3 = 2"));
+        QVERIFY(ziel(11).isEmpty());
+        QVERIFY(ziel(0).size() == 1 && bew->Behaelter_4_Ziel(2, 0).isEmpty());
     }
 };
 
