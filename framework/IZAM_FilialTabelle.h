@@ -13,6 +13,9 @@ struct TZAM_Filiale
     bool TeamsportPlus = false; // a team-sport-plus ("Rezevudaz Plus") branch
     TOrgeIdKompl OrgeId;
     int Lager = 0; // the branch's warehouse; 0 or below: none
+    // The branch keeps its stock with the warehouse management; one that does not gets its
+    // re-sorting picked into the pseudo container (no goods slip).
+    bool LVBenutzen = true;
 };
 
 // The branch table of the merchandise-management system.

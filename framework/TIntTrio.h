@@ -15,6 +15,9 @@ struct TIntTrio : TZAM_IntSchluessel<TIntTrio, 3>
     void SetTeile(const TTeile& t) { Id1 = t[0], Id2 = t[1], Id3 = t[2]; }
 };
 
+// The largest three-part key: the pseudo container of a pick without goods slip, the placeholder
+// of a reference or disposition that is none. Its ten-digit parts have no 9-digit text form.
+inline const TIntTrio CMaxIntTrio{2147483647, 2147483647, 2147483647};
 inline bool IntTrioDefined(const TIntTrio& A) { return A.Defined(); }
 inline bool IntTrioEqual(const TIntTrio& A, const TIntTrio& B) { return A == B; }
 inline TIntTrio IntTrio_Init(qint32 A1, qint32 A2, qint32 A3) { return TIntTrio(A1, A2, A3); }

@@ -65,6 +65,12 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
          }},
         {11, QStringLiteral("Abarbeitungsreihenfolge (ausgeschaltet)"), {}, {},
          [](TZAM_Datenbank& ADb) { TZAM_DemoAufgaben::Abarbeitung(ADb); }},
+        {12, QStringLiteral("Filiale ohne Lagerverwaltung"), {}, {},
+         [](TZAM_Datenbank& ADb) {
+             // Branch 21, the neighbour of branch 17, keeps no warehouse management: its re-sorting
+             // goes into the pseudo container.
+             ADb.Schreiben(QStringLiteral("UPDATE zam_filiale SET lv_benutzen = 0 WHERE nummer = 21"));
+         }},
     };
 }
 

@@ -4,7 +4,7 @@
 
 namespace {
 const QString CSpalten = QStringLiteral(
-    "nummer, name, teamsport_plus, orge_id1, orge_id2, orge_ebene1, orge_ebene2, lager FROM zam_filiale");
+    "nummer, name, teamsport_plus, orge_id1, orge_id2, orge_ebene1, orge_ebene2, lager, lv_benutzen FROM zam_filiale");
 
 TZAM_Filiale AusZeile(const QVariantList& z)
 {
@@ -15,6 +15,7 @@ TZAM_Filiale AusZeile(const QVariantList& z)
     f.OrgeId.OrgeId = TIntPair(z.at(3).toInt(), z.at(4).toInt());
     f.OrgeId.OrgeEbene = TIntPair(z.at(5).toInt(), z.at(6).toInt());
     f.Lager = z.at(7).toInt();
+    f.LVBenutzen = z.at(8).toInt() != 0;
     return f;
 }
 } // namespace
@@ -49,11 +50,12 @@ void TZAM_FilialTabelleSql::Speichern(TZAM_Datenbank& ADb, const TZAM_Filiale& A
     const QVariantList werte = {AFiliale.Name,   AFiliale.TeamsportPlus ? 1 : 0,
                                 o.OrgeId.Id1,    o.OrgeId.Id2,
                                 o.OrgeEbene.Id1, o.OrgeEbene.Id2,
-                                AFiliale.Lager,  AFiliale.Nummer};
+                                AFiliale.Lager,  AFiliale.LVBenutzen ? 1 : 0,
+                                AFiliale.Nummer};
     if (ADb.Schreiben(QStringLiteral("UPDATE zam_filiale SET name = ?, teamsport_plus = ?, orge_id1 = ?, orge_id2 = ?, "
-                                     "orge_ebene1 = ?, orge_ebene2 = ?, lager = ? WHERE nummer = ?"),
+                                     "orge_ebene1 = ?, orge_ebene2 = ?, lager = ?, lv_benutzen = ? WHERE nummer = ?"),
                       werte) == 0)
         ADb.Schreiben(QStringLiteral("INSERT INTO zam_filiale (name, teamsport_plus, orge_id1, orge_id2, orge_ebene1, "
-                                     "orge_ebene2, lager, nummer) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                                     "orge_ebene2, lager, lv_benutzen, nummer) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                       werte);
 }

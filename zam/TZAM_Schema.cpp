@@ -358,6 +358,11 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
                          "FOREIGN KEY (nummer) REFERENCES zam_abarbeitung (nummer) ON DELETE CASCADE)")},
          {},
          {}},
+        {11,
+         QStringLiteral("Filialen mit Lagerverwaltung"),
+         {QStringLiteral("ALTER TABLE zam_filiale ADD COLUMN lv_benutzen INTEGER NOT NULL DEFAULT 1")},
+         {},
+         {}},
     };
     return GDaten;
 }

@@ -100,6 +100,8 @@ private Q_SLOTS:
             QVERIFY2(KonvertFehler([&] { zam_String2TIntTrio(s); }), qPrintable(s));
         QVERIFY(KonvertFehler([] { zam_TIntTrio2String(TIntTrio(123456, 1, 1)); }));
         QVERIFY(KonvertFehler([] { zam_TIntTrio2String(TIntTrio(1, -1, 1)); }));
+        QVERIFY(CMaxIntTrio.Defined());
+        QCOMPARE(TIntTrio::FromText(CMaxIntTrio.ToText()), CMaxIntTrio);
         QCOMPARE(zam_TIntPair2String(TIntPair(5, 42)), QStringLiteral("0000500000042"));
         QCOMPARE(zam_String2TIntPair(QStringLiteral("0000500000042")), TIntPair(5, 42));
         QVERIFY(KonvertFehler([] { zam_String2TIntPair(QStringLiteral("000050000004")); }));

@@ -277,7 +277,9 @@ private Q_SLOTS:
         QCOMPARE(gruppen.at(2).Filialen, QList<int>{30});
         QCOMPARE(gruppen.at(3).Filialen, QList<int>{40});
         TZAM_Filiale ts;
-        QVERIFY(tabelle->Filiale(40, ts) && ts.TeamsportPlus);
+        QVERIFY(tabelle->Filiale(40, ts) && ts.TeamsportPlus && ts.LVBenutzen);
+        // Branch 21 keeps no warehouse management.
+        QVERIFY(tabelle->Filiale(21, ts) && !ts.LVBenutzen);
         QVERIFY(!gruppen.at(1).Filialen.contains(30));
         TZAM_Filiale sued;
         QVERIFY(tabelle->Filiale(30, sued));
