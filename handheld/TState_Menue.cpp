@@ -130,15 +130,7 @@ void TState_Menue::StateAnfangMaskeMalen()
                 modi << m;
         }
     }
-    TZAM_BtnMenu* menu = btnmButtons();
-    menu->BeginUpdate();
-    menu->Clear();
-    int nummer = 0;
-    for (TZPMDEModus_erw m : modi)
-        ButtonEinfuegen(m, m == CZPMDEM_Optionen ? 0 : ++nummer, anzahl2, anzahl3, anzahl4);
-    menu->EndUpdate();
-    FMaske->BtnMenu_BlaetterbtnsSchalten();
-    menu->setFocus();
+    KnoepfeMalen(modi, anzahl2, anzahl3, anzahl4);
 
     if (FMaske->FFrageFensterGr) {
         FMaske->FFrageFensterGr = false;
@@ -157,6 +149,19 @@ void TState_Menue::FrageFensterGroesseOKCallback(bool AJa)
     FMaske->tiFensterGroesse->stop();
     if (!AJa)
         FMaske->FensterGroesseZuruecksetzen();
+}
+
+void TState_Menue::KnoepfeMalen(const QList<TZPMDEModus_erw>& AModi, int AAnzahl2, int AAnzahl3, int AAnzahl4)
+{
+    TZAM_BtnMenu* menu = btnmButtons();
+    menu->BeginUpdate();
+    menu->Clear();
+    int nummer = 0;
+    for (TZPMDEModus_erw m : AModi)
+        ButtonEinfuegen(m, m == CZPMDEM_Optionen ? 0 : ++nummer, AAnzahl2, AAnzahl3, AAnzahl4);
+    menu->EndUpdate();
+    FMaske->BtnMenu_BlaetterbtnsSchalten();
+    menu->setFocus();
 }
 
 void TState_Menue::ButtonEinfuegen(TZPMDEModus_erw AModus, int ANummer, int AAnzahl2, int AAnzahl3, int AAnzahl4)

@@ -53,6 +53,9 @@ public:
     void AnzahlenAktualisieren();
 
 protected:
+    // The buttons of the modes afresh, numbered from 1 in their order (the options 0), with the
+    // counts of modes 2 to 4.
+    void KnoepfeMalen(const QList<TZPMDEModus_erw>& AModi, int AAnzahl2, int AAnzahl3, int AAnzahl4);
     // Adds the button of AModus with its number (0 for the options) and the counts of modes 2 to 4.
     void ButtonEinfuegen(TZPMDEModus_erw AModus, int ANummer, int AAnzahl2, int AAnzahl3, int AAnzahl4);
 

@@ -1,6 +1,5 @@
 #include "TState_NachsortAuswahl.h"
 
-#include "TZAM_BtnMenu.h"
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
 
@@ -9,14 +8,7 @@ void TState_NachsortAuswahl::StateAnfangMaskeMalen()
     const int anzahl2 = BestellungenVorhanden(CZPMDEM_FilNachsort);
     const int anzahl3 = BestellungenVorhanden(CZPMDEM_KuBe);
     const int anzahl4 = BestellungenVorhanden(CZPMDEM_UmlagHL);
-    TZAM_BtnMenu* menu = btnmButtons();
-    menu->BeginUpdate();
-    menu->Clear();
-    for (TZPMDEModus_erw m : {CZPMDEM_FilNachsort, CZPMDEM_KuBe, CZPMDEM_UmlagHL})
-        ButtonEinfuegen(m, m - CZPMDEM_Nachsort, anzahl2, anzahl3, anzahl4);
-    menu->EndUpdate();
-    FMaske->BtnMenu_BlaetterbtnsSchalten();
-    menu->setFocus();
+    KnoepfeMalen({CZPMDEM_FilNachsort, CZPMDEM_KuBe, CZPMDEM_UmlagHL}, anzahl2, anzahl3, anzahl4);
 }
 
 QString TState_NachsortAuswahl::Caption_Get()

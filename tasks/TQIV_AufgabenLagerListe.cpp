@@ -101,8 +101,9 @@ void AufgabenListe_2_AufgabenLagerListe(std::unique_ptr<TVRList>& AListe, int AS
             IZAM_LagerBewegungEditServer* bewegung = DM_Torvik->LagerBewegungEditServer_GoC();
             IZAM_AufgabenEditServer* aufgaben = DM_Torvik->AufgabenEditServer_Temp_GoC();
             bewegung->Allokation_Zuruecksetzen();
-            TVRList neu(liste);
-            neu.RowsClear();
+            TVRList neu;
+            for (int c = 0; c < liste.GetColumnCount(); ++c)
+                neu.ColumnAdd(liste.GetColumn(c));
             const int laufwegSpalte = liste.GetColumnCount() - 2;
             for (int r = 0; r < AAufgaben.GetRowCount(); ++r) {
                 const TIntTrio id = AAufgaben.GetCellValueAsIntTrio(r, CAufgabenId);

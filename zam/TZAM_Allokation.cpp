@@ -32,6 +32,7 @@ void TZAM_Allokation::Zuruecksetzen()
 {
     FVergeben.clear();
     FOrte.clear();
+    FTraeger.clear();
 }
 
 const TZAM_Allokation::TOrt* TZAM_Allokation::Ort(const TIntTrio& AId)
@@ -55,6 +56,18 @@ const TZAM_Allokation::TOrt* TZAM_Allokation::Ort(const TIntTrio& AId)
 }
 
 bool TZAM_Allokation::Traeger(const TIntTrio& AQuelle, TIntTrio& ATraeger)
+{
+    // Asked once per source and run: the lock table is not read for every task of an article.
+    auto it = FTraeger.constFind(AQuelle);
+    if (it == FTraeger.constEnd()) {
+        TIntTrio traeger;
+        it = FTraeger.insert(AQuelle, TraegerSuchen(AQuelle, traeger) ? traeger : TIntTrio());
+    }
+    ATraeger = *it;
+    return ATraeger.Defined();
+}
+
+bool TZAM_Allokation::TraegerSuchen(const TIntTrio& AQuelle, TIntTrio& ATraeger)
 {
     TIntTrio id = AQuelle;
     for (int tiefe = 0; tiefe < 32; ++tiefe) {

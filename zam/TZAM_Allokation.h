@@ -42,8 +42,11 @@ private:
     // The place the source stands on (itself for a place), when the source and everything under it
     // may give goods: not locked, not in a special area.
     bool Traeger(const TIntTrio& AQuelle, TIntTrio& ATraeger);
+    // The same, read from the places and the lock table.
+    bool TraegerSuchen(const TIntTrio& AQuelle, TIntTrio& ATraeger);
 
     TZAM_Datenbank& FDb;
     QHash<TVergabeSchluessel, int> FVergeben;
     QHash<TIntTrio, TOrt> FOrte;
+    QHash<TIntTrio, TIntTrio> FTraeger; // per source its place; null: the source gives nothing
 };

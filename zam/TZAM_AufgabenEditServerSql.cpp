@@ -74,12 +74,16 @@ bool TZAM_AufgabenEditServerSql::Aufgabe_Sperren(const TIntTrio& AId, QString& A
     const QString schluessel = AId.ToTextUnformatted(9);
     AHalter.clear();
     ASeit = QDateTime();
-    const bool schonEigen = Aufgabe_Gesperrt(AId) && !CommonLock().IsLockedOtherObjekt(CSperrArt, schluessel);
+    // Only a kept status asks whose the lock was: most tasks have none.
+    const bool statusGemerkt =
+        !FDb.Lesen(QStringLiteral("SELECT 1 FROM zam_aufgabe_sperrstatus WHERE ") + CKopfGleich, Werte(AId)).IsEmpty();
+    const bool schonEigen =
+        statusGemerkt && Aufgabe_Gesperrt(AId) && !CommonLock().IsLockedOtherObjekt(CSperrArt, schluessel);
     // A holder that lets go between the refusal and the question gets a second try.
     for (int versuch = 0; versuch < 2; ++versuch) {
         if (CommonLock().LockObjekt(CSperrArt, schluessel)) {
             // A status kept for a lock taken anew is the one a program that died left behind.
-            if (!schonEigen)
+            if (statusGemerkt && !schonEigen)
                 StatusZuruecksetzen(AId);
             return true;
         }
