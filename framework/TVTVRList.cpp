@@ -69,6 +69,7 @@ void TVTVRList::VRList_Set(TVRList* AListe)
 {
     FListe = AListe;
     FListenBreiten.clear();
+    FUnsichtbar.clear();
     FModel->VRList_Set(AListe);
     LayoutAnwenden();
 }
@@ -80,7 +81,20 @@ void TVTVRList::Refresh()
     const TZustand z = ZustandMerken();
     FModel->Neuaufbau();
     LayoutAnwenden();
+    for (int r : std::as_const(FUnsichtbar))
+        if (r < FModel->rowCount())
+            setRowHidden(r, QModelIndex(), true);
     ZustandHerstellen(z);
+}
+
+void TVTVRList::ZeileSichtbar_Set(int ARow, bool ASichtbar)
+{
+    if (ASichtbar)
+        FUnsichtbar.remove(ARow);
+    else
+        FUnsichtbar.insert(ARow);
+    if (ARow < FModel->rowCount())
+        setRowHidden(ARow, QModelIndex(), !ASichtbar);
 }
 
 void TVTVRList::BeginUpdate()

@@ -2,6 +2,7 @@
 
 #include "TVTVRListModel.h"
 
+#include <QSet>
 #include <QTreeView>
 
 // Display options (bits of TVTVRListOptionen::Optionen).
@@ -65,6 +66,9 @@ public:
     // These columns come first, in this order; the others follow in list order.
     void SpaltenReihenfolge_Set(const QList<int>& ASpalten);
     void SpaltenbreitenAnpassen();
+    // Hides or shows a row of the bound list; kept across refreshes until another list is bound.
+    void ZeileSichtbar_Set(int ARow, bool ASichtbar);
+    bool ZeileSichtbar(int ARow) const { return !FUnsichtbar.contains(ARow); }
     void Hintergrund_Set(TVTVRHintergrund AHintergrund) { FModel->Hintergrund_Set(std::move(AHintergrund)); }
 
     TVTVRKnoten GetFocusedNode() const { return FModel->Knoten_4_Index(currentIndex()); }
@@ -129,4 +133,5 @@ private:
     int FUpdateZaehler = 0;
     QList<int> FReihenfolge;
     QList<int> FListenBreiten; // column widths of the list when last applied
+    QSet<int> FUnsichtbar;     // hidden rows of the bound list
 };

@@ -1,30 +1,126 @@
 #pragma once
 
+#include "TIntTrio.h"
 #include "TIntTrioList.h"
+#include "TQIV_AufgabenZaehlung.h"
+#include "TZAM_Aufgaben_Suchkriterien.h"
 
+#include <QDate>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
-// The data a handheld workflow carries from state to state: one section per workflow, each
-// declared by the workflow that owns it.
+class TVRList;
+class TZAM_LaufwegVerbotDict;
+struct TStateKlasse;
+
+// Which orders of the customer-order workflow the task list shows.
+enum TQIV_ZPMDE_PosAnzahl
+{
+    bpaUnbekannt,
+    bpaAlle,
+    bpaEine,
+    bpaMehrere,
+    bpaWagen,
+    bpaImLager
+};
+
+// Where the picking-container chooser returns to and goes on with.
+struct TQIV_ZPMDE_States
+{
+    const TStateKlasse* ZurueckState = nullptr;
+    const TStateKlasse* WeiterState = nullptr;
+};
+
+// The picking container of a run: a container or a staging place; the largest three-part key
+// stands for no container (the pieces leave without goods slip).
+struct TQIV_ZPMDE_Nachsort_KomBeh
+{
+    TIntTrio Kommissionierbehaelter;
+    QString KomBehBez;
+    int KomBehVonLag = -1;
+    qint16 KomBehAnFil = -1; // -1: the target is a warehouse
+    int KomBehAnLag = -1;    // -1: the target is a branch
+    bool KomBehBehaelter = false;
+    bool KomBehSelbstGesperrt = false;
+};
+
+// The data a handheld workflow carries from state to state: one section per workflow. Lists that
+// a state owns are only referred to here (the state creates and frees them).
 struct TQIV_ZPMDE_Datentraeger
 {
+    // The task workflows (re-sorting, customer orders, hand store).
+    struct
+    {
+        qint16 FilNummer = -1; // 0: the warehouse itself
+        int LagNummer = -1;    // the warehouse when FilNummer is 0, else 0
+        TIntTrio LaufwegID;
+        TQIV_ZPMDE_Nachsort_KomBeh KommBeh;
+        TQIV_ZPMDE_States KommBehWahlStates;
+        int IstMenge = 0;
+        TZAM_AufgliederungLager_Set TypenGesondert = 0;
+        int TypAusKnopf = 0; // business case of the pressed branch button
+        TZAM_Aufgabe_GeschaeftsvorfallSet TypenGewaehlt = 0; // 0: the workflow's default
+        TZAM_LaufwegVerbotDict* LaufwegVerbotDict = nullptr; // owned by TState_Laufwege
+        TVRList* AufgabenVRListe_Verweis = nullptr;          // the task service's list view
+        qint16 FilNummerFilter = -1;
+        bool FehlmengeAusbuchen = false;
+    } Nachsort;
+
     // Customer orders.
     struct
     {
         // The tasks of the orders complete in the warehouse (sorted), the whitelist of the
         // customer-order workflow; created by the menu, which fills it with its count.
         std::unique_ptr<TIntTrioList> ZulaessigeAufgabenIds;
+        struct
+        {
+            QChar Herkunft;
+            qint16 BuchFilNr = -1;
+        } HerkunftBuchFilPair;
+        QDate AufgabenDatumVon, AufgabenDatumBis; // null: open
+        TQIV_ZPMDE_PosAnzahl PosAnzahl = bpaUnbekannt;
+        TIntTrio BelegId;
+        QString ExBIBelegId;
+        // Owned by TState_AufgPosAnzahl.
+        TQIV_IntTrio_Int_List* EinPosBestList = nullptr;
+        TIntTrioList* MehrPosBestList = nullptr;
+        TQIV_BelegInfo_4_Kennung_U_Text_Dict* MehrPosBestDict = nullptr;
+        TQIV_Kennung_Text_Datum_List* MehrPosBestKeyList = nullptr;
+        TIntTrioList* KomplettImLagerList = nullptr;
+        TIntTrioList* WagenBestSammelList = nullptr;
+        QStringList* WagenProblemList = nullptr;
+        bool AutoPosAnzNachMehrPos = false;
+        bool AufgabeGebucht = false;
     } Kundenbestellung;
 
-    // Relocation to the hand store: the place near the picking trolley the worker scanned
-    // before the urgent requests ran.
+    // Relocation to the hand store.
     struct
     {
+        TIntTrio HLAnfoGrundId;
+        TIntTrio ZielLagerortId; // null: every target
+        // The place near the picking trolley the worker scanned before the urgent requests ran,
+        // or the source whose stock shrank under him.
         QString MerkLagerortBez;
     } UmlagerungHandlager;
 
-    // Empties every section: keys empty, texts empty, lists freed, branch numbers -1.
+    struct
+    {
+        bool ZuordnenVerboten = false;
+    } KommBehWahl;
+
+    struct
+    {
+        TIntTrio QuellId; // the container parcel shipping starts with
+    } Paketversand;
+
+    struct
+    {
+        const TStateKlasse* ReturnToState = nullptr;
+    } LagerInfo;
+
+    // Empties every section: keys empty, texts empty, lists freed, branch numbers -1 (the states
+    // owning lists are gone by then).
     void Clear() { *this = TQIV_ZPMDE_Datentraeger(); }
     // Frees what the sections own (the screen's destroy).
     void Finalisieren() { Clear(); }

@@ -2,6 +2,8 @@
 // works them off while this screen waits.
 #include "TfrmMDE.h"
 
+#include "TState_Aufgabe.h"
+
 #include "EZAM_Exception.h"
 #include "IZAM_AufgabenEditServer.h"
 #include "TDM_Torvik.h"
@@ -188,11 +190,15 @@ void TfrmMDE::UmlagHLPrio_Starten()
         const TIntPair benutzer = DM_Torvik->FBenutzer;
         if (IntPairDefined(benutzer))
             argumente << QStringLiteral("USEREXTERN=") + benutzer.ToTextUnformatted(9);
-        // The same ini file; never the script, which drives this instance only.
+        // The same ini file; never the script, which drives this instance only. The child gets a
+        // script of its own when one is named for it (end-to-end runs, replays).
         const QStringList eigene = QCoreApplication::arguments();
         const qsizetype ini = eigene.indexOf(QStringLiteral("--ini"));
         if (ini > 0 && ini + 1 < eigene.size())
             argumente << eigene.at(ini) << eigene.at(ini + 1);
+        const qsizetype kind = eigene.indexOf(QStringLiteral("--kindskript"));
+        if (kind > 0 && kind + 1 < eigene.size())
+            argumente << QStringLiteral("--script") << eigene.at(kind + 1);
         // The parent waits: no idle end (it would free the locks the child works under), no input.
         const int leerlauf = ZAMProgramm().GetAutoTerminate();
         ZAMProgramm().SetAutoTerminate(0);
@@ -227,9 +233,5 @@ void TfrmMDE::UmlagHLPrio_Starten()
 
 void TfrmMDE::UmlagHLPrio_Ausfuehren()
 {
-    // The task state that works the requests off comes with the handheld task workflows; until
-    // then the protocol says so and the instance ends, so that its parent comes back.
-    const QString name = QStringLiteral("TState_Aufgabe.UmlagHLPrio_Ausfuehren");
-    ZAMInfo().RegisterException(name, EZAM_Exception(CZAM_Info_Fehler_Standard_FktNichtImplementiert, name), false);
-    ZAMProgramm().Beenden(0);
+    static_cast<TState_Aufgabe*>(GiveState(StateKlasse<TState_Aufgabe>()))->UmlagHLPrio_Ausfuehren();
 }

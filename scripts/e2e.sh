@@ -7,7 +7,8 @@
 # must end with on its first line and, on the lines after it, texts its output must contain
 # (without it the run must end with 0); one with the ending .sql holds SQL statements that sqlite3
 # runs on the fresh demo database before the script runs (a first run of the program with an empty
-# script creates the database and ends at once).
+# script creates the database and ends at once); one with the ending .kind.script drives the second
+# instance the handheld starts for urgent requests.
 set -uo pipefail
 PROGRAMM="$1"
 SKRIPT="$2"
@@ -29,6 +30,8 @@ if [ -f "$ARGDATEI" ]; then
     read -r -a WEITERE < "$ARGDATEI"
     ARGS+=("${WEITERE[@]}")
 fi
+KIND="${SKRIPT%.script}.kind.script"
+[ -f "$KIND" ] && ARGS+=(--kindskript "$KIND")
 SQL="${SKRIPT%.script}.sql"
 if [ -f "$SQL" ]; then
     : > "$TMP/leer.script"

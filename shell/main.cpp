@@ -21,6 +21,7 @@ const char* CHilfe =
     "  --ini FILE        the framework ini file (else ZAM_INI, else zam.ini in the configuration folder)\n"
     "  --script FILE     feed the lines of FILE to the program (key, type, scan, click, wait, dump, expect,\n"
     "                    ende: the program must end here by itself)\n"
+    "  --kindskript FILE the script of the second instance that works urgent requests off\n"
     "  --help            this text\n"
     "\n"
     "Exit codes with --script: 0 all lines ran (or the program ended at \"ende\"), 1 a line failed,\n"

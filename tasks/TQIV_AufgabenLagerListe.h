@@ -4,7 +4,18 @@
 
 #include <memory>
 
+class TIntTrioList;
 class TVRList;
+class TVTVRList;
+
+// Which rows of the pick list are shown: those with a place, also those with only a container, all.
+enum TZAM_AufgabenZeigen
+{
+    azUnbekannt,
+    azNurMitLP,
+    azNurMitLPOderBeh,
+    azAlle
+};
 
 // The pick list: one row per task and source the movement service allocates, in walking order.
 // Its columns are the task list's and two hidden ones at the end: the walking position and whether
@@ -38,5 +49,14 @@ void ListeAnhaengen(TVRList& AZiel, const TVRList& AQuelle);
 void AufgabenListe_2_AufgabenLagerListe(std::unique_ptr<TVRList>& AListe, int ASortSpalte, bool ANurLaufweg,
                                         int AStartZeile, const TVRList& AAufgaben, int& ASpalteAktiv,
                                         const TZAM_LaufwegVerbotDict* AVerbote, const QList<TIntTrio>& ALaufwegPlaetze);
+
+// The view shows AListe's columns ASpalten in this order, no others (none given: the standard ones).
+void SpaltenKonfiguration_2_Aufgabenliste(TVTVRList& AAnsicht, TVRList& AListe, const QList<int>& ASpalten);
+// Hides the rows AZeigen leaves out; ASichtbareImLaufweg (when given) gets the tasks of the shown
+// rows inside the walking route.
+void Aufgabenliste_Zeilen_unsichtbar_schalten(TVTVRList& AAnsicht, const TVRList& AListe, TZAM_AufgabenZeigen AZeigen,
+                                              TIntTrioList* ASichtbareImLaufweg);
+// The handheld's short captions of the 84 task-list columns.
+void Aufgabenliste_Shorten_Captions(TVRList& AListe);
 
 } // namespace TQIV_AufgabenLagerListe

@@ -1,0 +1,8 @@
+#include "TAbstractDetailState.h"
+
+#include "TfrmMDE.h"
+
+QWidget* TAbstractDetailState::ActivePanel()
+{
+    return FMaske->pnlDetailanzeige;
+}

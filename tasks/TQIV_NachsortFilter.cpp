@@ -1,0 +1,47 @@
+#include "TQIV_NachsortFilter.h"
+
+#include "TfrmMDE.h"
+
+namespace TQIV_NachsortFilter {
+
+bool WhitelistAktiv(TfrmMDE& AMaske)
+{
+    return AMaske.FOptionen.NachsortKube.NurWennKomplettImLag && AMaske.FModus == CZPMDEM_KuBe &&
+           AMaske.Datentraeger_Get().Nachsort.FilNummer == 0;
+}
+
+TQIV_Aufgaben_Suchkriterien_Options Optionen(TfrmMDE& AMaske, TStufe AStufe)
+{
+    TQIV_Aufgaben_Suchkriterien_Options o;
+    const TZAM_Workflow_Nachsortierung modus = AMaske.FModus == CZPMDEM_KuBe      ? CZAM_Kundenbestellung
+                                               : AMaske.FModus == CZPMDEM_UmlagHL ? CZAM_Umlagerung_Handlager
+                                                                                  : CZAM_Filialnachsortierung;
+    Aufgaben_Suchkriterien_Options_Init(o, modus);
+    const TQIV_ZPMDE_Datentraeger& d = AMaske.Datentraeger_Get();
+    o.FilNr = d.Nachsort.FilNummer;
+    o.GeschaeftsvorSet = d.Nachsort.TypenGewaehlt;
+    if (modus != CZAM_Kundenbestellung)
+        return o;
+    o.KubeNurBezahlte = AMaske.FOptionen.NachsortKube.NurWennBezahlt ? tsTrue : tsFalse;
+    if (AStufe >= fsHerkunft) {
+        o.Herkunft = d.Kundenbestellung.HerkunftBuchFilPair.Herkunft;
+        o.BuchFilNr = d.Kundenbestellung.HerkunftBuchFilPair.BuchFilNr;
+    }
+    if (AStufe >= fsDatum) {
+        o.AufgabenDatumVon = d.Kundenbestellung.AufgabenDatumVon;
+        o.AufgabenDatumBis = d.Kundenbestellung.AufgabenDatumBis;
+    }
+    return o;
+}
+
+QByteArray VorgangsTypen(TfrmMDE& AMaske, bool AMitBearbeitung)
+{
+    if (AMaske.Datentraeger_Get().Nachsort.FilNummer <= 0)
+        return {};
+    QByteArray typen{char(16), char(17)};
+    if (AMitBearbeitung)
+        typen.append(char(71));
+    return typen;
+}
+
+} // namespace TQIV_NachsortFilter

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "TAbstractDetailState.h"
+
+// Not built yet.
+class TState_MengeEingeben : public TAbstractDetailState
+{
+public:
+    static constexpr const char* CKlassenName = "TState_MengeEingeben";
+    using TAbstractDetailState::TAbstractDetailState;
+
+    void StateAnfangVariablenClear() override {}
+    void StateAnfangMaskeMalen() override {}
+    QString Caption_Get() override { return {}; }
+    QString FussTip(bool&) override { return {}; }
+    void btnZurueckClick() override {}
+
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "TAbstractDetailState.h"
+
+// Not built yet.
+class TState_VonPlatzScan : public TAbstractDetailState
+{
+public:
+    static constexpr const char* CKlassenName = "TState_VonPlatzScan";
+    using TAbstractDetailState::TAbstractDetailState;
+
+    void StateAnfangVariablenClear() override {}
+    void StateAnfangMaskeMalen() override {}
+    QString Caption_Get() override { return {}; }
+    QString FussTip(bool&) override { return {}; }
+    void btnZurueckClick() override {}
+    // Gives the source place this handheld locked back.
+    void VonLPEntsperren() {}
+};
