@@ -40,6 +40,12 @@ struct TZAM_AufgabenKopfFilter
     int Lager = -1;
 };
 
+// What a deletion checks first (a bit set); a refused check leaves the task as it is.
+inline constexpr int CZAM_Aufgabe_LoeschPruefung_OhneErfuellung = 1; // nothing fulfilled yet
+inline constexpr int CZAM_Aufgabe_LoeschPruefung_NichtGesperrt = 2;  // no other program holds its lock
+inline constexpr int CZAM_Aufgabe_LoeschPruefung_NichtOffen = 4;     // not open, in work or partly fulfilled
+inline constexpr int CZAM_Aufgabe_LoeschPruefungen_Alle = 7;
+
 // A task's state: its status and kind, the pieces ordered and those fulfilled.
 struct TZAM_AufgabenStand
 {
@@ -94,6 +100,10 @@ public:
     virtual bool Aufgabe_StatusUnterSperreSetzen(const TIntTrio& AId, int AStatus) = 0;
     // One task as the steps check it; false when there is no such task.
     virtual bool Aufgabe_Lesen(const TIntTrio& AId, TZAM_AufgabenStand& AStand) = 0;
+    // Removes the task with everything that hangs on it (execution, fulfilments, kept status,
+    // lock) as one unit; false when there is no such task or one of the checks APruefungen
+    // (CZAM_Aufgabe_LoeschPruefung_...) refuses.
+    virtual bool Aufgabe_Loeschen(const TIntTrio& AId, int APruefungen) = 0;
     // The customer-order document a reference names; null when none.
     virtual TIntTrio BelegId_4_ExtVerweis(const TZAM_PersArt_ExtVerweis& AVerweis) = 0;
     // Writes a fulfilment with the bracket's protocol key. A quantity of 0 or less, or above the

@@ -3,6 +3,8 @@
 #include "EZAM_Exception.h"
 #include "IZAM_GPListenServer.h"
 #include "TDM_Torvik.h"
+#include "TState_Filiale.h"
+#include "TState_HLAnfoGrund.h"
 #include "TState_NachsortAuswahl.h"
 #include "TState_Optionen.h"
 #include "TZAM_BtnMenu.h"
@@ -37,9 +39,9 @@ const QList<TQIV_MenueEintrag>& TState_Menue::Menuetabelle()
 {
     static const QList<TQIV_MenueEintrag> GTabelle = {
         {CZPMDEM_Nachsort, QStringLiteral("Nachsortierung"), StateKlasse<TState_NachsortAuswahl>()},
-        {CZPMDEM_FilNachsort, QStringLiteral("Filialnachsortierung"), nullptr},
-        {CZPMDEM_KuBe, QStringLiteral("Kundenbestellungen"), nullptr},
-        {CZPMDEM_UmlagHL, QStringLiteral("Verkaufsraumanforderungen"), nullptr},
+        {CZPMDEM_FilNachsort, QStringLiteral("Filialnachsortierung"), StateKlasse<TState_Filiale>()},
+        {CZPMDEM_KuBe, QStringLiteral("Kundenbestellungen"), StateKlasse<TState_Filiale>()},
+        {CZPMDEM_UmlagHL, QStringLiteral("Verkaufsraumanforderungen"), StateKlasse<TState_HLAnfoGrund>()},
         {CZPMDEM_Einlagerung, QStringLiteral("Einlagerung, WE && WBS"), nullptr},
         {CZPMDEM_Inventur, QStringLiteral("Inventur/Inbetriebnahme"), nullptr},
         {CZPMDEM_WBSDruck, QStringLiteral("Druck Warenbegleitschein"), nullptr},

@@ -157,6 +157,44 @@ bool TZAM_AufgabenEditServerSql::Aufgabe_Lesen(const TIntTrio& AId, TZAM_Aufgabe
     return true;
 }
 
+bool TZAM_AufgabenEditServerSql::Aufgabe_Loeschen(const TIntTrio& AId, int APruefungen)
+{
+    const QString schluessel = AId.ToTextUnformatted(9);
+    if ((APruefungen & CZAM_Aufgabe_LoeschPruefung_NichtGesperrt) && CommonLock().IsLockedOtherObjekt(CSperrArt, schluessel))
+        return false;
+    TZAM_AufgabenStand stand;
+    if (!Aufgabe_Lesen(AId, stand))
+        return false;
+    if ((APruefungen & CZAM_Aufgabe_LoeschPruefung_NichtOffen) &&
+        (stand.Status == CZAM_Aufgabe_Status_Offen || stand.Status == CZAM_Aufgabe_Status_InArbeit ||
+         stand.Status == CZAM_Aufgabe_Status_Teilerfuellt))
+        return false;
+    if ((APruefungen & CZAM_Aufgabe_LoeschPruefung_OhneErfuellung) &&
+        !FDb.Lesen(QStringLiteral("SELECT 1 FROM zam_aufgabe_erfuellung WHERE ") + CAufgabeGleich, Werte(AId)).IsEmpty())
+        return false;
+    // Every file that names the task, explicitly: the task leaves nothing behind whether or not
+    // the database enforces its foreign keys.
+    const QString name = CKlasse + QStringLiteral("Aufgabe_Loeschen");
+    IZAM_Buchung& buchung = ZAMBuchung();
+    const int tiefe = buchung.Tiefe();
+    buchung.Oeffnen(COperationsArt, name);
+    try {
+        FDb.Schreiben(QStringLiteral("DELETE FROM zam_aufgabe_erfuellung WHERE ") + CAufgabeGleich, Werte(AId));
+        FDb.Schreiben(QStringLiteral("DELETE FROM zam_auae WHERE ") + CAufgabeGleich, Werte(AId));
+        FDb.Schreiben(QStringLiteral("DELETE FROM zam_aufgabe_sperrstatus WHERE ") + CKopfGleich, Werte(AId));
+        const bool geloescht = FDb.Schreiben(QStringLiteral("DELETE FROM zam_auko WHERE ") + CKopfGleich, Werte(AId)) > 0;
+        buchung.Schliessen(name);
+        if (!geloescht)
+            return false;
+    } catch (...) {
+        buchung.Aufgeben(tiefe);
+        throw;
+    }
+    // A lock outlives no task (locks are written outside the bracket, so only after it).
+    CommonLock().UnlockObjekt(CSperrArt, schluessel, true);
+    return true;
+}
+
 bool TZAM_AufgabenEditServerSql::Aufgabe_StatusAendern(const TIntTrio& AId, int AStatus)
 {
     if (AStatus < 0 || AStatus > CZAM_Aufgabe_Status_Max)

@@ -30,6 +30,7 @@ public:
     bool Aufgabe_StatusAendern(const TIntTrio& AId, int AStatus) override;
     bool Aufgabe_StatusUnterSperreSetzen(const TIntTrio& AId, int AStatus) override;
     bool Aufgabe_Lesen(const TIntTrio& AId, TZAM_AufgabenStand& AStand) override;
+    bool Aufgabe_Loeschen(const TIntTrio& AId, int APruefungen) override;
     TIntTrio BelegId_4_ExtVerweis(const TZAM_PersArt_ExtVerweis& AVerweis) override;
     bool Aufgabe_Erfuellen(const TZAM_Aufgabe_Erfuellen_Daten& ADaten, const TIntPair& AMitarbeiter,
                            const TIntTrio& AKey, TZAM_InfoMeldungListe* AMeldungen, int AMenge) override;
