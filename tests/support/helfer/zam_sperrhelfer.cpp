@@ -71,8 +71,11 @@ QString Befehl(TZAM_Backend& ABackend, const QStringList& t)
         return QStringLiteral("ok");
     }
     if (cmd == QLatin1String("absort"))
-        return CommonLock().LockAbsort(t.value(1).toInt(), t.value(2), TIntPair(1, 2)) ? QStringLiteral("1")
-                                                                                      : QStringLiteral("0");
+        // "absort BRANCH KEY [USER1 USER2]": the user (1, 2) unless given.
+        return CommonLock().LockAbsort(t.value(1).toInt(), t.value(2),
+                                       t.size() > 4 ? TIntPair(t.value(3).toInt(), t.value(4).toInt()) : TIntPair(1, 2))
+                   ? QStringLiteral("1")
+                   : QStringLiteral("0");
     if (cmd == QLatin1String("fremd")) {
         QString halter;
         const bool fremd = CommonLock().IsLockedOtherObjekt(t.value(1), t.value(2), &halter);
