@@ -153,15 +153,6 @@ private Q_SLOTS:
              heute.addDays(-1),
              heute.addDays(-1)},
             {"nur heute", {0}, {"&2 - Heute | 1", eigene}, "&2 - Heute", 0, {}, {}, heute, heute},
-            {"alle",
-             {0, -1},
-             {"&1 - Alle | 2", "&2 - Heute | 1", "&3 - Gestern | 1", eigene},
-             "&1 - Alle",
-             0,
-             {},
-             {},
-             QDate(),
-             QDate()},
             {"aelter",
              {-2, -9},
              {"&1 - Alle | 2", "&4 - Vorgestern | 1", "&5 - Älter als Vorgestern | 1", eigene},
@@ -210,7 +201,6 @@ private Q_SLOTS:
             D().Kundenbestellung.AufgabenDatumVon = D().Kundenbestellung.AufgabenDatumBis = heute.addDays(-40);
             FMaske->ChangeState<TState_AufgabenDatum>();
             QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_AufgabenDatum"));
-            QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Aufgabendatum"));
             QVERIFY2(Knoepfe() == f.Knoepfe, qPrintable(QLatin1String(f.Name) + u':' + Knoepfe().join(u';')));
             Druecken(f.Druck);
             if (!f.Vergleich.isEmpty()) {
@@ -255,7 +245,6 @@ private Q_SLOTS:
         QCOMPARE(Knoepfe(), (QStringList{"Alle Herkünfte | 4", "Filiale\r\n" + n12 + " | 1", "Onlineshop | 3",
                                          "Onlineshop\r\n" + n12 + " | 2", "Onlineshop\r\n" + n14 + " | 1"}));
         QCOMPARE(FMaske->btnmButtons->Item(1).Tag, 12);
-        QCOMPARE(FMaske->btnmButtons->Item(2).Tag, -1);
         Druecken("Onlineshop\r\n" + n12);
         QCOMPARE(kb.HerkunftBuchFilPair.Herkunft, QLatin1Char('O'));
         QCOMPARE(kb.HerkunftBuchFilPair.BuchFilNr, qint16(12));
@@ -266,7 +255,6 @@ private Q_SLOTS:
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_AufgPosAnzahl"));
         QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Onlineshop"));
         QCOMPARE(Knoepfe(), (QStringList{"&3 - Mit mehreren Aufgaben | 1", "&4 - Auf einen Wagen passend | "}));
-        QCOMPARE(kb.MehrPosBestList->size(), 2);
         Druecken("&3 - Mit mehreren Aufgaben");
         QCOMPARE(kb.PosAnzahl, bpaMehrere);
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_MehrPosBestellungen"));
@@ -293,7 +281,6 @@ private Q_SLOTS:
         QCOMPARE(kb.PosAnzahl, bpaMehrere);
         Druecken("KB-8001\r\nvom 08.05.2024");
         QCOMPARE(kb.BelegId, beleg);
-        QVERIFY(kb.ExBIBelegId.isEmpty());
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Laufwege"));
 
         // The trolley's tasks stay locked until the positions are entered again.
