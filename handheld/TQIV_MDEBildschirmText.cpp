@@ -119,7 +119,8 @@ bool TQIV_MDEBildschirmText::Zeilen(QWidget* AFenster, QStringList& AZeilen, boo
         }
         if (auto* menge = maske->findChild<QLabel*>(QStringLiteral("lblMengeIstSoll")))
             AZeilen << QStringLiteral("Menge: %1").arg(menge->text());
-        AZeilen << QStringLiteral("Behälter: %1").arg(TZAM_BildschirmText::EineZeile(maske->pnlKommissionierbehaelter->text()));
+        AZeilen << QStringLiteral("Behälter: %1")
+                       .arg(TZAM_BildschirmText::EineZeile(maske->pnlKommissionierbehaelter->text()));
     } else if (panel) {
         TZAM_BildschirmText::ElementZeilen(panel, AZeilen, AMitNamen);
     }
