@@ -5,6 +5,7 @@
 #include "TQIV_Aufgaben_Suchkriterien_Options.h"
 #include "TVRList.h"
 #include "TZAM_DemoGross.h"
+#include "TState_Aufgabe.h"
 #include "TState_Menue.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Messung.h"
@@ -72,4 +73,16 @@ void TZAM_AufgabenMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe, int
         anzahl = server->AufgabenVRListe().GetRowCount();
     });
     std::printf("(%d Zeilen)\n", anzahl);
+
+    // The handheld's pick list of the branch along the large route: loaded, allocated, drawn.
+    maske.FModus = CZPMDEM_FilNachsort;
+    auto& d = maske.Datentraeger_Get();
+    d.Nachsort.FilNummer = qint16(AZielFiliale);
+    d.Nachsort.LagNummer = 0;
+    d.Nachsort.LaufwegID = TIntTrio(TZAM_DemoGross::CLager, 1, 1);
+    TZAM_Messung::Zeile(QStringLiteral("Pickliste einer Filiale (laden, zuteilen, zeigen)"), laeufe, 1000,
+                        [&] { maske.ChangeState<TState_Aufgabe>(); });
+    auto* liste = static_cast<TState_Aufgabe*>(maske.GiveState(StateKlasse<TState_Aufgabe>()));
+    std::printf("(%d Aufgaben, %d Zeilen)\n", d.Nachsort.AufgabenVRListe_Verweis->GetRowCount(),
+                liste->ZeilenAnzahl());
 }

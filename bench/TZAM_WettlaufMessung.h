@@ -8,4 +8,6 @@ class TZAM_WettlaufMessung
 {
 public:
     static void Messen(TZAM_TestUmgebung& AUmgebung, int AProzesse = 16, int ASekunden = 30);
+    // The same with picks of shared tasks: tasks never fulfilled beyond their quantity.
+    static void Picken(TZAM_TestUmgebung& AUmgebung, int AProzesse = 16, int ASekunden = 30);
 };

@@ -48,6 +48,8 @@ int main(int argc, char** argv)
             Messen(TZAM_TestUmgebung::tmPostgres, laeufe);
             TZAM_TestUmgebung umg(TZAM_TestUmgebung::tmPostgres);
             TZAM_WettlaufMessung::Messen(umg);
+            TZAM_TestUmgebung umgPicken(TZAM_TestUmgebung::tmPostgres);
+            TZAM_WettlaufMessung::Picken(umgPicken);
         }
         else
             std::printf("\nPostgreSQL: nicht gemessen (%s)\n", qPrintable(grund));

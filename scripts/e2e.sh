@@ -8,7 +8,9 @@
 # (without it the run must end with 0); one with the ending .sql holds SQL statements that sqlite3
 # runs on the fresh demo database before the script runs (a first run of the program with an empty
 # script creates the database and ends at once); one with the ending .kind.script drives the second
-# instance the handheld starts for urgent requests.
+# instance the handheld starts for urgent requests; one with the ending .pruefung holds checks of the
+# database after the run, each line an SQL query, a tab and the answer sqlite3 must print (rows
+# joined by "|" within and ";" between them).
 set -uo pipefail
 PROGRAMM="$1"
 SKRIPT="$2"
@@ -57,10 +59,21 @@ for t in "${TEXTE[@]}"; do
     [ -z "$t" ] && continue
     grep -qF -- "$t" "$TMP/ausgabe.txt" || FEHLT="$t"
 done
-if [ "$CODE" -ne "$ERWARTET" ] || [ -n "$FEHLT" ]; then
+PRUEFUNG="${SKRIPT%.script}.pruefung"
+FALSCH=""
+if [ -f "$PRUEFUNG" ] && [ "$CODE" -eq 0 ]; then
+    DEMO="$XDG_DATA_HOME/zam/kommissioniergeraet/demo.sqlite"
+    while IFS=$'\t' read -r ABFRAGE ANTWORT; do
+        case "$ABFRAGE" in ''|'#'*) continue ;; esac
+        IST="$(sqlite3 "$DEMO" "$ABFRAGE" 2>&1 | paste -sd ';' -)"
+        [ "$IST" = "$ANTWORT" ] || FALSCH+="e2e: $ABFRAGE"$'\n'"     ergab \"$IST\", erwartet \"$ANTWORT\""$'\n'
+    done < "$PRUEFUNG"
+fi
+if [ "$CODE" -ne "$ERWARTET" ] || [ -n "$FEHLT" ] || [ -n "$FALSCH" ]; then
     cat "$TMP/ausgabe.txt"
     [ -f "$TMP/protokoll.log" ] && { echo "--- Protokoll"; cat "$TMP/protokoll.log"; }
     [ -n "$FEHLT" ] && echo "e2e: die Ausgabe enthält nicht: $FEHLT"
+    [ -n "$FALSCH" ] && printf '%s' "$FALSCH"
     echo "e2e: $(basename "$SKRIPT") endete mit $CODE, erwartet $ERWARTET"
     exit 1
 fi

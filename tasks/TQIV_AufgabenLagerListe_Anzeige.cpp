@@ -44,9 +44,11 @@ void Aufgabenliste_Zeilen_unsichtbar_schalten(TVTVRList& AAnsicht, const TVRList
                                       : AZeigen == azNurMitLPOderBeh ? mitLP || mitBeh
                                                                      : true;
                 AAnsicht.ZeileSichtbar_Set(r, sichtbar);
+                const TIntTrio id = AListe.GetCellValueAsIntTrio(r, CAufgabenId);
                 if (sichtbar && ASichtbareImLaufweg &&
-                    AListe.GetCellValueAsInteger(r, laufwegSpalte) < CZAM_LaufwegPos_AusserhalbLaufweg)
-                    ASichtbareImLaufweg->append(AListe.GetCellValueAsIntTrio(r, CAufgabenId));
+                    AListe.GetCellValueAsInteger(r, laufwegSpalte) < CZAM_LaufwegPos_AusserhalbLaufweg &&
+                    !ASichtbareImLaufweg->contains(id))
+                    ASichtbareImLaufweg->append(id);
             }
             if (ASichtbareImLaufweg)
                 ASichtbareImLaufweg->Sort();

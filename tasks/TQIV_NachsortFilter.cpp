@@ -38,7 +38,9 @@ QByteArray VorgangsTypen(TfrmMDE& AMaske, bool AMitBearbeitung)
 {
     if (AMaske.Datentraeger_Get().Nachsort.FilNummer <= 0)
         return {};
-    QByteArray typen{char(16), char(17)};
+    // Braces would pick QByteArray(size, fill): sixteen bytes of 17.
+    QByteArray typen;
+    typen.append(char(16)).append(char(17));
     if (AMitBearbeitung)
         typen.append(char(71));
     return typen;

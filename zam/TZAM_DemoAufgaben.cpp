@@ -436,3 +436,38 @@ void TZAM_DemoAufgaben::Abarbeitung(TZAM_Datenbank& ADb)
         ADb.Schreiben(QStringLiteral("INSERT INTO zam_abarbeitung_vorlage (nummer, pos, filiale, art) VALUES (1, ?, ?, ?)"),
                       {++pos, filiale, art});
 }
+
+void TZAM_DemoAufgaben::Kommissionierung(TZAM_Datenbank& ADb)
+{
+    Vorgang(ADb, TIntTrio(2, 1, 5), 'N', Zeit(0, 6, 30));
+    const struct
+    {
+        int Nr, Ziel, Zeile;
+        qint32 Artikel;
+        int Groesse, Menge;
+    } aufgaben[] = {
+        {50, 12, 1, 100001, 6, 3}, // A-01-01 on the route, D-01-01 off it
+        {51, 14, 2, 100004, 3, 1}, // only in BEH-0007
+        {52, 14, 2, 100008, 1, 3}, // only on the hall place
+        {53, 14, 2, 100002, 5, 1}, // fulfilled, still open: nothing left
+        {54, 21, 5, 100009, 4, 1}, // branch 21 keeps no warehouse management
+    };
+    for (const auto& z : aufgaben) {
+        TAufgabe a{z.Nr, 0, z.Ziel, z.Artikel, z.Groesse, z.Menge};
+        a.Vorgang = TIntTrio(2, 1, z.Zeile);
+        a.VorgTyp = 'N';
+        Aufgabe(ADb, a);
+        Position(ADb, a);
+    }
+    Erfuellung(ADb, 53, 1, 1001);
+
+    TAufgabe alt{55, CZAM_Aufgabe_GV_Handlager, 25, 100004, 2, 1, -30, CZAM_Aufgabe_Status_Erledigt};
+    alt.Art = CZAM_Aufgabe_Art_Handlager;
+    alt.ZielLo = TIntTrio(2, 3, 2);
+    alt.Grund = TIntTrio(1, 1, 3);
+    Aufgabe(ADb, alt);
+    Erfuellung(ADb, 55, 1, 1002);
+
+    ADb.Schreiben(QStringLiteral("UPDATE zam_vkpreis SET preis_cent = 0 WHERE prod_id1 = 1 AND prod_id2 = 100002 AND "
+                                 "prod_id3 = 0 AND filiale = 17"));
+}

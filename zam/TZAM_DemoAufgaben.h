@@ -14,6 +14,11 @@ public:
     // Warehouse 1's processing order 1: the categories 2 and 5 shown separately, a template of
     // the branches 12, 14 and 1; stored switched off (the branch chooser's plain buttons).
     static void Abarbeitung(TZAM_Datenbank& ADb);
+    // For the picking workflows: re-sorting tasks on two places (one off the route), only in a
+    // container, only on the hall place, one with nothing left, one for branch 21 without warehouse
+    // management; a hand-store task finished a month ago; a price of 0 in branch 17; the rights
+    // of the shortfall booking for "anna".
+    static void Kommissionierung(TZAM_Datenbank& ADb);
 
 private:
     static void Nachsortierung(TZAM_Datenbank& ADb);

@@ -9,6 +9,7 @@
 #include "TZAM_DemoStamm.h"
 #include "TZAM_Migrationen.h"
 #include "TZAM_ParameterService.h"
+#include "TZAM_RechteServerSql.h"
 
 namespace {
 
@@ -70,6 +71,13 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
              // Branch 21, the neighbour of branch 17, keeps no warehouse management: its re-sorting
              // goes into the pseudo container.
              ADb.Schreiben(QStringLiteral("UPDATE zam_filiale SET lv_benutzen = 0 WHERE nummer = 21"));
+         }},
+        {13, QStringLiteral("Kommissionierung: Plätze außerhalb des Laufwegs, freie Behälter, Aufgaben, Rechte"), {}, {},
+         [](TZAM_Datenbank& ADb) {
+             TZAM_DemoLager::Kommissionierung(ADb);
+             TZAM_DemoAufgaben::Kommissionierung(ADb);
+             // The shortfall booking of the picking steps asks for 452 and 453 besides 380.
+             TZAM_RechteServerSql::RechteVergeben(ADb, {2, 1}, {452, 453});
          }},
     };
 }

@@ -2,6 +2,7 @@
 
 #include "TZAM_Datenbank.h"
 #include "TZAM_TestArtikel.h"
+#include "TZAM_TestAufgaben.h"
 #include "TZAM_TestLager.h"
 #include "TZAM_TestUmgebung.h"
 
@@ -111,5 +112,31 @@ QString TZAM_Bewegungswettlauf::Pruefen(TZAM_Datenbank& ADb, const TErgebnis& E,
             return QStringLiteral("verweigerte Buchung %1 im Journal").arg(prot);
     if (z.Anzahl() != E.Gebucht.size())
         return QStringLiteral("%1 Journalzeilen für %2 Buchungen").arg(z.Anzahl()).arg(E.Gebucht.size());
+    return {};
+}
+
+void TZAM_Bewegungswettlauf::PickenVorbereiten(TZAM_Datenbank& ADb, qint64 AStart[2])
+{
+    Vorbereiten(ADb, AStart);
+    for (int nr = 1; nr <= 40; ++nr)
+        TZAM_TestAufgaben::Nachsortierung(ADb, nr, Artikel(nr > 20 ? 1 : 0), 1, 20);
+}
+
+QString TZAM_Bewegungswettlauf::PickenPruefen(TZAM_Datenbank& ADb, const TErgebnis& E, const qint64 AStart[2])
+{
+    if (const QString f = Pruefen(ADb, E, AStart); !f.isEmpty())
+        return f;
+    const TZAM_Zeilen z = ADb.Lesen(QStringLiteral(
+        "SELECT a.auf_id3, a.menge, COALESCE(SUM(e.menge), 0) FROM zam_auae a LEFT JOIN zam_aufgabe_erfuellung e ON "
+        "e.auf_id1 = a.auf_id1 AND e.auf_id2 = a.auf_id2 AND e.auf_id3 = a.auf_id3 GROUP BY a.auf_id3, a.menge"));
+    qint64 erfuellt = 0;
+    for (const QVariantList& r : z.Zeilen()) {
+        if (r.at(2).toInt() > r.at(1).toInt())
+            return QStringLiteral("Aufgabe %1: %2 erfüllt, bestellt %3").arg(r.at(0).toInt()).arg(r.at(2).toInt()).arg(
+                r.at(1).toInt());
+        erfuellt += r.at(2).toInt();
+    }
+    if (erfuellt != E.Gebucht.size())
+        return QStringLiteral("%1 Stück erfüllt, %2 gepickt").arg(erfuellt).arg(E.Gebucht.size());
     return {};
 }

@@ -5,10 +5,13 @@
 // KIND "U" a relocation, "A" a removal; OK 1 booked, 0 refused; PROT the key of the bracket the
 // booking ran in. A raised framework error writes "F GROUP NUMBER" and ends with exit code 2.
 // Options: --ini FILE, --datei FILE, --seed N, --runden N; --sekunden N books for that long instead
-// of a number of rounds, only relocating, and leaves the rows as they are (the contention benchmark).
+// of a number of rounds, only relocating, and leaves the rows as they are (the contention benchmark);
+// with --picken the bookings are picks of one piece for a shared task (KIND "P", the task's number
+// after the article instead of the quantity) into C2.
 #include "EZAM_Exception.h"
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_LagerBewegungEditServer.h"
+#include "TQIV_AufgabenZeile.h"
 #include "TZAM_Backend.h"
 #include "TZAM_InfoMeldungListe.h"
 #include "ZAMGlobal.h"
@@ -61,6 +64,38 @@ public:
         return ok;
     }
 
+    // One piece of the article for task (1, 1, ANr) into C2, fulfilling it, as a pick books.
+    bool Picken(int AArtikel, int ANr, const TIntTrio& AVon)
+    {
+        TZAM_Lager_BEW physisch, fehl;
+        physisch.ProduktId = CArtikel[AArtikel];
+        physisch.GrInd = 1;
+        physisch.VonLagerortId = AVon;
+        physisch.AnLagerortId = TIntTrio(1, 9, 2);
+        physisch.Menge = 1;
+        physisch.Mitarbeiter = TIntPair(9, 9);
+        TQIV_AufgabenZeile zeile;
+        zeile.AufgabenId = TIntTrio(1, 1, ANr);
+        zeile.ProduktId = physisch.ProduktId;
+        zeile.Menge = 1;
+        zeile.GrInd = 1;
+        TZAM_Aufgabe_Erfuellen_Daten daten;
+        daten.AufgabenId = zeile.AufgabenId;
+        daten.Mitarbeiter = physisch.Mitarbeiter;
+        TZAM_Lager_BNE_Korrektur keine, keine2;
+        ZAMBuchung().Oeffnen(5, QString());
+        const TIntTrio prot = ZAMBuchung().GetProtId();
+        TZAM_InfoMeldungListe meldungen;
+        bool geloescht = false;
+        const bool ok = FBew->Aufgabe_Buchen(physisch, zeile, fehl, daten, false, keine, keine2, false, true, false,
+                                             true, false, &meldungen, geloescht);
+        ZAMBuchung().Schliessen(QString());
+        FAus << "P " << (ok ? 1 : 0) << ' ' << AArtikel << ' ' << ANr << ' ' << prot.Id1 << ' ' << prot.Id2 << ' '
+             << prot.Id3 << '\n';
+        FAus.flush();
+        return ok;
+    }
+
 private:
     QTextStream& FAus;
     std::unique_ptr<IZAM_LagerBewegungEditServer> FBew;
@@ -89,6 +124,14 @@ int main(int argc, char** argv)
         ZAMProgramm().Init(QStringLiteral("QKOM"), 3, 0, 0, true);
         TLauf lauf(aus);
         const TIntTrio weg;
+        if (args.contains(QStringLiteral("--picken"))) {
+            // Tasks 1 to 20 ask for article 0, 21 to 40 for article 1.
+            for (int i = 0; sekunden > 0 ? uhr.elapsed() < sekunden * 1000 : i < runden; ++i) {
+                const int nr = 1 + int(zufall.bounded(40));
+                lauf.Picken(nr > 20 ? 1 : 0, nr, COrte[zufall.bounded(3)]);
+            }
+            return 0;
+        }
         for (int i = 0; sekunden > 0 ? uhr.elapsed() < sekunden * 1000 : i < runden; ++i) {
             const int artikel = int(zufall.bounded(2));
             const int von = int(zufall.bounded(3));

@@ -1,0 +1,176 @@
+// The pick list of the handheld on the demo site, both engines: rows in walking order with the
+// off-route ones marked, the visibility cycle, choosing, the task lock against another program,
+// a hand-store task already worked, and the search for the next row when stock is gone.
+#include "EZAM_Exception.h"
+#include "IZAM_AufgabenEditServer.h"
+#include "TDM_Torvik.h"
+#include "TState_Aufgabe.h"
+#include "TVRList.h"
+#include "TZAM_Datenbank.h"
+#include "TZAM_Helferprozess.h"
+#include "TZAM_TestHandgeraet.h"
+#include "TZAM_TestUmgebung.h"
+#include "TfrmMDE.h"
+#include "ZAMAufgabenCodes.h"
+#include "ZAMGlobal.h"
+#include "ZAMInfoKoords.h"
+
+#include <QTest>
+
+namespace L = TQIV_AufgabenLagerListe;
+
+class TestAufgabe : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TZAM_TestUmgebung> FUmg;
+    std::unique_ptr<TDM_Torvik> FDM;
+    std::unique_ptr<TfrmMDE> FMaske;
+
+    void Starten(TZAM_TestUmgebung::TMotor AMotor)
+    {
+        FUmg = std::make_unique<TZAM_TestUmgebung>(AMotor);
+        FUmg->DemoAnlegen();
+        FUmg->ParameterSetzen(QStringLiteral("PWSCHUTZ"), QStringLiteral("N"));
+        ZAM_HandgeraetOeffnen(FDM, FMaske);
+        ZAMInfo().GezeigteMeldungenHolen();
+    }
+    TState_Aufgabe* Liste(TZPMDEModus_erw AModus, qint16 AFiliale, const TIntTrio& ALaufweg)
+    {
+        FMaske->FModus = AModus;
+        auto& d = FMaske->Datentraeger_Get();
+        d.Nachsort.FilNummer = AFiliale;
+        d.Nachsort.LagNummer = AFiliale == 0 ? 1 : 0;
+        d.Nachsort.LaufwegID = ALaufweg;
+        FMaske->ChangeState<TState_Aufgabe>();
+        return static_cast<TState_Aufgabe*>(FMaske->GiveState(StateKlasse<TState_Aufgabe>()));
+    }
+    TZAM_Datenbank& Db() { return FUmg->Backend().Datenbank(); }
+    bool& Lang() { return FLang; }
+    bool& Warnung() { return FWarnung; }
+    bool FLang = false, FWarnung = false;
+    static QStringList Zeilen(TState_Aufgabe& A)
+    {
+        QStringList z;
+        const int lw = A.Liste()->GetColumnCount() - 2;
+        for (int r = 0; r < A.ZeilenAnzahl(); ++r)
+            z << QStringLiteral("%1 %2 %3 %4")
+                     .arg(A.GiveIntTrio(L::CAufgabenId, r).ToText(), A.GiveString(26, r))
+                     .arg(A.GiveInt(20, r))
+                     .arg(A.GiveInt(lw, r));
+        return z;
+    }
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        FMaske.reset();
+        FDM.reset();
+        FUmg.reset();
+    }
+
+    // Walking order with the off-route row last and marked; an over-fulfilled task's row has no
+    // place: marked, and shown only when every row is shown.
+    void liste_data() { ZAM_MotorenDaten(); }
+    void liste()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        TState_Aufgabe* a = Liste(CZPMDEM_FilNachsort, 12, {1, 1, 1});
+        QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Aufgabe"));
+        QCOMPARE(Zeilen(*a),
+                 (QStringList{"1-2-1 A-01-01 2 1", "1-2-50 A-01-01 2 1", "1-2-2 A-01-01 1 1", "1-2-4 A-01-02 2 2",
+                              "1-1-4 A-01-04 1 4", "1-2-3 B-02-02 6 6", "1-2-50 D-01-01 1 1819813646"}));
+        QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Filiale 12, 7 Aufgaben"));
+        int zaehler = -1;
+        QCOMPARE(a->ZeilenArt(*a->Liste(), 6, 6, zaehler), zaMarkiert);
+        QCOMPARE(zaehler, 1);
+        QCOMPARE(a->ZeilenArt(*a->Liste(), 5, 5, zaehler), zaNormal);
+        QCOMPARE(a->FSichtbareImLaufweg.size(), 6); // the tasks of the rows inside the route
+
+        // Task 53 is fulfilled once more than ordered (a booking of another device).
+        Db().Schreiben(QStringLiteral("INSERT INTO zam_aufgabe_erfuellung (auf_id1, auf_id2, auf_id3, mita_id1, "
+                                      "mita_id2, menge, zeit) VALUES (1, 2, 53, 1, 1001, 1, ?)"),
+                       {QDateTime::currentDateTime()});
+        a = Liste(CZPMDEM_FilNachsort, 14, {1, 1, 1});
+        const int ohne = a->ZeilenAnzahl() - 1;
+        QVERIFY(!a->GiveIntTrio(L::CLagerortId, ohne).Defined());
+        QCOMPARE(a->ZeilenArt(*a->Liste(), ohne, ohne, zaehler), zaMarkiert);
+        QStringList sichtbar;
+        for (int i = 0; i < 3; ++i) {
+            sichtbar << QString::number(FMaske->vtVRList->ZeileSichtbar(ohne));
+            a->AufgOhneLP();
+        }
+        QCOMPARE(sichtbar, (QStringList{"0", "0", "1"}));
+        QVERIFY(!FMaske->vtVRList->ZeileSichtbar(ohne)); // round to the places only
+
+        a->FAufgabenIdx = -1;
+        EZAM_Exception fehler = EZAM_Exception::Text({});
+        try {
+            a->GiveInt(20);
+        } catch (const EZAM_Exception& E) {
+            fehler = E;
+        }
+        QCOMPARE(fehler.Koord(), CZAM_Info_Fehler_Standard_IllegalerParameter);
+        QCOMPARE(fehler.Methode(), QStringLiteral("TState_Aufgabe.GiveInt"));
+    }
+
+    // Another program holds the task; the status a hand-store task's lock sets comes back when it
+    // is released.
+    void sperren_data() { ZAM_MotorenDaten(); }
+    void sperren()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        TState_Aufgabe* a = Liste(CZPMDEM_FilNachsort, 12, {1, 1, 1});
+        TZAM_Helferprozess helfer(QStringLiteral(ZAM_SPERRHELFER), FUmg->IniPfad());
+        QVERIFY(helfer.Gestartet());
+        QCOMPARE(helfer.Befehl(QStringLiteral("lock AUFGABE 000000001000000002000000001")), QStringLiteral("1"));
+        QString wer;
+        QDateTime seit;
+        TIntTrio zuSperren, gesperrt;
+        a->FAufgabenIdx = 0;
+        a->FAktAufgId = a->GiveIntTrio(L::CAufgabenId);
+        QVERIFY(!a->Aufgabe_Sperren_und_StatusAendern(wer, seit, zuSperren, gesperrt));
+        QCOMPARE(FMaske->FussTipLesen(Lang(), Warnung()), QStringLiteral("Diese Aufgabe wird bereits bearbeitet!"));
+        QVERIFY(!a->FGesperrteAufgabe.Defined());
+
+        FMaske->Datentraeger_Get().UmlagerungHandlager.HLAnfoGrundId = {1, 1, 3};
+        a = Liste(CZPMDEM_UmlagHL, 0, {1, 1, 1});
+        a->FAufgabenIdx = 0;
+        a->FAktAufgId = a->GiveIntTrio(L::CAufgabenId);
+        const QString status =
+            QStringLiteral("SELECT status FROM zam_auko WHERE id1 = 1 AND id2 = 2 AND id3 = %1").arg(a->FAktAufgId.Id3);
+        QVERIFY(a->Aufgabe_Sperren_und_StatusAendern(wer, seit, zuSperren, gesperrt));
+        QCOMPARE(Db().LesenWert(status).toString(), QString(CZAM_Aufgabe_Status_2_Char(8)));
+        a->Aufgabe_Entsperren_Und_StatusRuecksetzen();
+        QCOMPARE(Db().LesenWert(status).toString(), QStringLiteral("O"));
+    }
+
+    // The stock of the first place is gone: the search allocates the rows again from there and
+    // takes the first row that can still be worked; with no stock left anywhere the run ends.
+    void naechsteAufgabe_data() { ZAM_MotorenDaten(); }
+    void naechsteAufgabe()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        TState_Aufgabe* a = Liste(CZPMDEM_FilNachsort, 12, {1, 1, 1});
+        // The place and the container standing on it.
+        Db().Schreiben(QStringLiteral("DELETE FROM zam_bestand WHERE (lo_id1 = 1 AND lo_id2 = 1 AND lo_id3 = 1) OR "
+                                      "(lo_id1 = 5 AND lo_id2 = 0 AND lo_id3 = 1)"));
+        a->NextAufgabe(false);
+        QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_VonPlatzScan"));
+        QCOMPARE(a->GiveString(26), QStringLiteral("A-01-02"));
+        QVERIFY(!Zeilen(*a).join(u',').contains(QStringLiteral("A-01-01")));
+
+        a = Liste(CZPMDEM_FilNachsort, 12, {1, 1, 1});
+        Db().Schreiben(QStringLiteral("DELETE FROM zam_bestand"));
+        a->FAufgabenIdx = 2;
+        a->NextAufgabe(true);
+        QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Filiale"));
+        QVERIFY(!a->FAktAufgId.Defined());
+    }
+};
+
+QTEST_MAIN(TestAufgabe)
+#include "tst_aufgabe.moc"
