@@ -105,6 +105,22 @@ bool TQIV_MDEBildschirmText::Zeilen(QWidget* AFenster, QStringList& AZeilen, boo
             if (z->isVisibleTo(maske) && !TZAM_SkriptSichtbar::Rechteck(z).isEmpty())
                 AZeilen << QStringLiteral("Zeile%1: %2")
                                .arg(AMitNamen ? u' ' + z->objectName() : QString(), TZAM_BildschirmText::LabelText(z));
+    } else if (panel == maske->pnlDetailanzeige) {
+        // The six panels in reading order, the highlighted one marked, then quantity and container.
+        for (size_t i = 0; i < maske->FDetailZellen.size(); i += 2) {
+            QLabel* caption = maske->FDetailZellen[i];
+            QLabel* wert = maske->FDetailZellen[i + 1];
+            AZeilen << QStringLiteral("Detail%1: %2 = %3%4")
+                           .arg(i / 2 + 1)
+                           .arg(TZAM_BildschirmText::EineZeile(caption->text()),
+                                TZAM_BildschirmText::EineZeile(wert->text()),
+                                caption->property("zamHervorgehoben").toBool() ? QStringLiteral(" [hervorgehoben]")
+                                                                               : QString());
+        }
+        if (auto* menge = maske->findChild<QLabel*>(QStringLiteral("lblMengeIstSoll")))
+            AZeilen << QStringLiteral("Menge: %1").arg(menge->text());
+        AZeilen << QStringLiteral("Behälter: %1")
+                       .arg(TZAM_BildschirmText::EineZeile(maske->pnlKommissionierbehaelter->text()));
     } else if (panel) {
         TZAM_BildschirmText::ElementZeilen(panel, AZeilen, AMitNamen);
     }

@@ -296,6 +296,7 @@ public:
     QLabel* pnlZielanzeige = nullptr;
     QWidget* pnlDetailanzeige = nullptr;
     std::array<QLabel*, 12> FDetailZellen{};
+    QLabel* pnlKommissionierbehaelter = nullptr;
     QWidget* pnlDreifachEingabe = nullptr;
     QWidget* pnlConfig = nullptr;
     QWidget* pnlSicherheitsAbfrage = nullptr;

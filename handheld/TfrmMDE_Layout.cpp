@@ -228,12 +228,17 @@ void TfrmMDE::LayoutErstellen()
         gplDetailanzeige->setRowStretch(i / 2, 1);
     }
     detail->addLayout(gplDetailanzeige, 1);
+    // The entered and the target quantity of the current row ("2 / 5").
+    auto* menge = new QLabel(pnlDetailanzeige);
+    menge->setObjectName(QStringLiteral("lblMengeIstSoll"));
+    menge->setAlignment(Qt::AlignCenter);
+    detail->addWidget(menge);
     auto* behaelterLeiste = new QHBoxLayout;
     behaelterLeiste->addWidget(IconKnopf(QStringLiteral("btnBehaelterWechsel"), QStringLiteral("⇄"),
                                          QStringLiteral("Behälter/VBS wechseln"), QSize(36, 35)));
-    auto* behaelter = new QLabel(pnlDetailanzeige);
-    behaelter->setObjectName(QStringLiteral("lblKommBehaelter"));
-    behaelterLeiste->addWidget(behaelter, 1);
+    pnlKommissionierbehaelter = new QLabel(pnlDetailanzeige);
+    pnlKommissionierbehaelter->setObjectName(QStringLiteral("pnlKommissionierbehaelter"));
+    behaelterLeiste->addWidget(pnlKommissionierbehaelter, 1);
     behaelterLeiste->addWidget(IconKnopf(QStringLiteral("btnBehaelterInfo"), QStringLiteral("i"),
                                          QStringLiteral("Behälter/VBS-Info"), QSize(36, 35)));
     detail->addLayout(behaelterLeiste);
