@@ -645,7 +645,7 @@ private Q_SLOTS:
         const QStringList links = menu->Item(1).LeftCaption.split(QStringLiteral("\r\n"));
         const QStringList rechts = menu->Item(1).RightCaption.split(QStringLiteral("\r\n"));
         QCOMPARE(links.size(), 5);
-        QCOMPARE(links[1], QStringLiteral("Me.Lag.1: 4")); // summed over all sizes: the entry has none
+        QCOMPARE(links[1], QStringLiteral("Me.Lag.1: 7")); // summed over all sizes: the entry has none
         QCOMPARE(links[2], QStringLiteral("Textil Nord")); // 12 characters
         QCOMPARE(links[4], QStringLiteral("Trikot Auswärts, weiß").left(25));
         QCOMPARE(rechts, (QStringList{QStringLiteral("Größe "), QStringLiteral("Preis 49,90"), QStringLiteral("TX-200"),

@@ -7,7 +7,6 @@
 #include "TState_HLAnfoZielLOAuswahl.h"
 #include "TState_Kommissionierbehaelter.h"
 #include "TState_Laufwege.h"
-#include "TState_VonPlatzScan.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_Dialoghelfer.h"
@@ -314,13 +313,14 @@ private Q_SLOTS:
             FMaske->FModus = AModus;
             D().Nachsort.FilNummer = qint16(AFiliale);
             D().Nachsort.LagNummer = 0;
-            D().Nachsort.KommBehWahlStates = {StateKlasse<TState_Filiale>(), StateKlasse<TState_VonPlatzScan>()};
+            // Goes on to a state that needs no task row (the source step would lock the current task).
+            D().Nachsort.KommBehWahlStates = {StateKlasse<TState_Filiale>(), StateKlasse<TState_Laufwege>()};
             FMaske->ChangeState<TState_Kommissionierbehaelter>();
         };
         const TQIV_ZPMDE_Nachsort_KomBeh& kb = D().Nachsort.KommBeh;
 
         waehlen(CZPMDEM_FilNachsort, 21);
-        QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_VonPlatzScan"));
+        QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Laufwege"));
         QCOMPARE(kb.Kommissionierbehaelter, CMaxIntTrio);
         QCOMPARE(kb.KomBehBez, QStringLiteral("Ohne WBS"));
         QCOMPARE(kb.KomBehAnFil, qint16(21));
@@ -344,14 +344,14 @@ private Q_SLOTS:
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Kommissionierbehaelter"));
         QCOMPARE(kb.Kommissionierbehaelter, CMaxIntTrio); // unchanged since branch 21
         ZAM_Scannen(FMaske.get(), Barcode(CVBS12));
-        QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_VonPlatzScan"));
+        QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Laufwege"));
         QCOMPARE(kb.Kommissionierbehaelter, CVBS12);
         QCOMPARE(kb.KomBehBez, QStringLiteral("VBS12"));
         QCOMPARE(kb.KomBehAnFil, qint16(12));
 
         // Still fitting: passed over. The pseudo container never fits a customer order.
         waehlen(CZPMDEM_KuBe, 12);
-        QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_VonPlatzScan"));
+        QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Laufwege"));
         D().Nachsort.KommBeh.Kommissionierbehaelter = CMaxIntTrio;
         waehlen(CZPMDEM_KuBe, 12);
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Kommissionierbehaelter"));

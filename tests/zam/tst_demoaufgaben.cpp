@@ -197,9 +197,10 @@ private Q_SLOTS:
         }
         QVERIFY(dringendeAufgaben >= 2);
 
-        // The first route of warehouse 1 walks its ordinary places in name order, the second back.
-        const TZAM_Zeilen plaetze = Db().Lesen(
-            QStringLiteral("SELECT id1, id2, id3, name FROM zam_lagerort WHERE lager = 1 AND art = 0 AND bereich = 0"));
+        // The first route of warehouse 1 walks its ordinary places in name order, the second back;
+        // D-01-01 came later and lies off both.
+        const TZAM_Zeilen plaetze = Db().Lesen(QStringLiteral(
+            "SELECT id1, id2, id3, name FROM zam_lagerort WHERE lager = 1 AND art = 0 AND bereich = 0 AND name <> 'D-01-01'"));
         QList<std::pair<QString, TIntTrio>> sortiert;
         for (const QVariantList& z : plaetze.Zeilen())
             sortiert.append({z.at(3).toString(), Trio(z, 0)});
@@ -227,7 +228,7 @@ private Q_SLOTS:
         QVERIFY(!abarb->AktuelleAbarbeitung(2, a));
 
         // Prices: every size in every branch; of warehouse 1's branches only branch 14 sells the
-        // running shoe at another price.
+        // running shoe at another price, and branch 17 has the home shirt at 0 (no price).
         auto preise = Dienst<IZAM_PreisServer>();
         const QDate heute = QDate::currentDate();
         for (const qint32 artikel : {100001, 100002, 100006, 100010}) {
@@ -235,8 +236,9 @@ private Q_SLOTS:
             QSet<qint64> jeFiliale;
             for (const int filiale : {1, 12, 14, 17}) {
                 const qint64 cent = preise->VKPreisCent({1, artikel, 0}, filiale, groesse, heute);
-                QVERIFY(cent > 0);
-                jeFiliale << cent;
+                QCOMPARE(cent == 0, artikel == 100002 && filiale == 17);
+                if (cent > 0)
+                    jeFiliale << cent;
             }
             QCOMPARE(jeFiliale.size(), artikel == 100001 ? 2 : 1);
         }
