@@ -90,6 +90,8 @@ public:
     // The kind of a row of the single list and its alternation count; plain by the rows above
     // unless a state marks its rows.
     virtual TQIV_ZeilenArt ZeilenArt(const TVRList& AListe, int AZeile, int ASichtbarDarueber, int& AZaehler);
+    // What the script dump adds to a row of the single list besides its shown cells.
+    virtual QString ZeilenZusatz(const TVRList& AListe, int AZeile) { return {}; }
 
     // The activation sequence; called only by the screen's ChangeState.
     void StateAnfang();

@@ -40,8 +40,13 @@ void Liste(TfrmMDE* AMaske, TVTVRList* AListe, QStringList& AZeilen, bool AMitNa
     if (!liste)
         return;
     const QRect sichtfeld = TZAM_SkriptListenText::Sichtfeld(AListe);
+    // A row is on screen when a shown cell of it is: the first column may be hidden.
+    int erste = 0;
+    while (erste + 1 < liste->GetColumnCount() && !liste->GetColumn(erste).Visible)
+        ++erste;
     for (int z = 0; z < liste->GetRowCount() && z < 200; ++z) {
-        if (!TZAM_SkriptListenText::ZeileSichtbar(AListe, AListe->Model_Get()->Index_4_Knoten({z, -1}), sichtfeld))
+        if (!TZAM_SkriptListenText::ZeileSichtbar(AListe, AListe->Model_Get()->Index_4_Knoten({z, -1}, erste),
+                                                  sichtfeld))
             continue;
         QStringList zellen;
         for (int s = 0; s < liste->GetColumnCount(); ++s)
@@ -49,7 +54,10 @@ void Liste(TfrmMDE* AMaske, TVTVRList* AListe, QStringList& AZeilen, bool AMitNa
                 zellen << liste->GetCellValueAsString(z, s);
         int zaehler = 0;
         const TQIV_ZeilenArt art = AMaske->AktState() ? AMaske->AktState()->ZeilenArt(*liste, z, z, zaehler) : zaNormal;
-        AZeilen << QStringLiteral("  Zeile (%1): %2").arg(Art(art), zellen.join(QStringLiteral(" | ")));
+        const QString zusatz = AMaske->AktState() ? AMaske->AktState()->ZeilenZusatz(*liste, z) : QString();
+        AZeilen << QStringLiteral("  Zeile (%1): %2%3")
+                       .arg(Art(art), zellen.join(QStringLiteral(" | ")),
+                            zusatz.isEmpty() ? QString() : QStringLiteral(" [") + zusatz + u']');
     }
 }
 

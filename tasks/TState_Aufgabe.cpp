@@ -311,12 +311,24 @@ TQIV_ZeilenArt TState_Aufgabe::ZeilenArt(const TVRList& AListe, int AZeile, int 
         return !AListe.GetCellValueAsIntTrio(r, L::CLagerortId).Defined() ||
                AListe.GetCellValueAsInteger(r, laufwegSpalte) >= CZAM_LaufwegPos_AusserhalbLaufweg;
     };
-    if (laufwegSpalte < 0 || AZeile >= AListe.GetRowCount() || !markiert(AZeile))
+    // The view may still show another state's list while this state is entered.
+    if (&AListe != FVRListe.get() || laufwegSpalte < 0 || AZeile >= AListe.GetRowCount() || !markiert(AZeile))
         return TAbstractVRListState::ZeilenArt(AListe, AZeile, ASichtbarDarueber, AZaehler);
     AZaehler = 0;
     for (int r = 0; r <= AZeile; ++r)
         AZaehler += markiert(r) ? 1 : 0;
     return zaMarkiert;
+}
+
+QString TState_Aufgabe::ZeilenZusatz(const TVRList& AListe, int AZeile)
+{
+    const int laufwegSpalte = AListe.GetColumnCount() - 2;
+    if (laufwegSpalte < 0 || &AListe != FVRListe.get())
+        return {};
+    return QStringLiteral("Weg %1, %2")
+        .arg(AListe.GetCellValueAsInteger(AZeile, laufwegSpalte))
+        .arg(AListe.GetCellValueAsBoolean(AZeile, laufwegSpalte + 1) ? QStringLiteral("aktiv")
+                                                                      : QStringLiteral("erledigt"));
 }
 
 void TState_Aufgabe::DoAufgabenListe_2_AufgabenLagerListe(int AStartZeile)

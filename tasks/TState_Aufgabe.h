@@ -33,6 +33,8 @@ public:
     void AufgOhneLP() override;
     void btnVRListAktualisierenClick() override;
     TQIV_ZeilenArt ZeilenArt(const TVRList& AListe, int AZeile, int ASichtbarDarueber, int& AZaehler) override;
+    // The walking position and whether the row is still to do.
+    QString ZeilenZusatz(const TVRList& AListe, int AZeile) override;
 
     // The next row to work after the current one (wrapping round); with ASetCurrentInactive the
     // current row is done. None left: the end of the run.

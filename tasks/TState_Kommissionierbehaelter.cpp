@@ -245,7 +245,9 @@ void TState_Kommissionierbehaelter::Kommissionierbehaelter_gefunden(const TIntTr
         TZAM_Lager_Gitterwagen_Zuordnungsdaten daten;
         bewegung->Behaelter_Zuordnung_Lesen(AId, daten);
         if (daten.Filiale < 0 && daten.Lager <= 0)
-            bewegung->Behaelter_Zuordnen(AId, filiale < 1 ? -1 : filiale, lager);
+            // To the branch (no warehouse: the container check compares the warehouse of a branch
+            // target, 0), or to the warehouse without branch.
+            bewegung->Behaelter_Zuordnen(AId, filiale < 1 ? -1 : filiale, filiale < 1 ? lager : -1);
     }
     Weiter();
 }

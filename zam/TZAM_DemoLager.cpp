@@ -156,7 +156,7 @@ void TZAM_DemoLager::Kommissionierung(TZAM_Datenbank& ADb)
     const TIntTrio d0101{1, 4, 1}, a0103{1, 1, 3}, beh7{5, 0, 7}, beh8{5, 0, 8};
     Platz(ADb, {d0101, 1, 0, "D-01-01", 0});
     Platz(ADb, {beh7, 1, 3, "BEH-0007", 0, -1, -1, -1, a0103});
-    Platz(ADb, {beh8, 1, 3, "BEH-0008", 0, -1, -1, -1, d0101});
+    Platz(ADb, {beh8, 1, 3, "BEH-0008", 0});
     Behaelter(ADb, {beh7});
     Behaelter(ADb, {beh8});
     Bestand(ADb, d0101, 100001, 6, CZAM_ArtBestTyp_Frei, 2, 1);

@@ -10,7 +10,8 @@ class TZAM_DemoLager
 public:
     static void Anlegen(TZAM_Datenbank& ADb);
     // For the picking workflows: D-01-01 in warehouse 1, off the walking routes, with stock of its
-    // own; two free containers BEH-0007 (holding goods, on A-01-03) and BEH-0008 (empty); goods
+    // own; two free containers BEH-0007 (holding goods, on A-01-03) and BEH-0008 (empty, on no
+    // place: a container to pick into); goods
     // only on the hall place.
     static void Kommissionierung(TZAM_Datenbank& ADb);
 };

@@ -37,9 +37,14 @@ QList<TZAM_BehaelterFuerZiel> TZAM_LagerBewegungEditServerSql::Behaelter_4_Ziel(
     // A warehouse target is a container of the warehouse without branch.
     const QString ziel = AFiliale >= 1 ? QStringLiteral("COALESCE(b.filiale, -1) = ?")
                                        : QStringLiteral("COALESCE(b.filiale, -1) = -1 AND COALESCE(b.lager, -1) = ?");
+    // A container standing on a storage place (itself or the container it stands in) is stock, not
+    // a container to fill: the container check refuses it, so it is not offered.
     const TZAM_Zeilen z = FDb.Lesen(
         QStringLiteral("SELECT o.id1, o.id2, o.id3, o.name FROM zam_lagerort o LEFT JOIN zam_behaelter b ON "
-                       "b.id1 = o.id1 AND b.id2 = o.id2 AND b.id3 = o.id3 WHERE o.lager = ? AND o.art = ? AND "
+                       "b.id1 = o.id1 AND b.id2 = o.id2 AND b.id3 = o.id3 LEFT JOIN zam_lagerort a1 ON "
+                       "a1.id1 = o.auf_id1 AND a1.id2 = o.auf_id2 AND a1.id3 = o.auf_id3 LEFT JOIN zam_lagerort a2 ON "
+                       "a2.id1 = a1.auf_id1 AND a2.id2 = a1.auf_id2 AND a2.id3 = a1.auf_id3 WHERE o.lager = ? AND "
+                       "o.art = ? AND COALESCE(a1.art, -1) <> 0 AND COALESCE(a2.art, -1) <> 0 AND "
                        "COALESCE(b.auf_transport, 0) = 0 AND COALESCE(b.wbs_gedruckt, 0) = 0 AND ((") +
             ziel +
             QStringLiteral(") OR (COALESCE(b.filiale, -1) = -1 AND COALESCE(b.lager, -1) = -1)) "

@@ -104,7 +104,8 @@ private Q_SLOTS:
         QVERIFY(bew->Aufgabe_Allokieren(a, 1, false, nullptr).isEmpty());
     }
 
-    // The containers a pick target takes: its own and unassigned ones, none on transport; the
+    // The containers a pick target takes: its own and unassigned ones, none on transport or on a
+    // storage place; the
     // goods of a container include those of the containers in it.
     void behaelter_data() { ZAM_MotorenDaten(); }
     void behaelter()
@@ -124,6 +125,10 @@ private Q_SLOTS:
         QVERIFY(!bew->Behaelter_HatWare(TL::C));
         TL::Bestand(db, TL::C2, TA::A(TA::Schuh).Id(), 1, 1, 1, 11);
         QVERIFY(bew->Behaelter_HatWare(TL::C) && bew->Behaelter_HatWare(TL::C2));
+        // C stands on P2 and C2 in C: stock on a storage place, not containers to fill.
+        QVERIFY(ziel(11).isEmpty());
+        db.Schreiben(QStringLiteral("UPDATE zam_lagerort SET auf_id1 = NULL, auf_id2 = NULL, auf_id3 = NULL WHERE "
+                                    "id1 = 1 AND id2 = 9 AND id3 = 1"));
         QCOMPARE(ziel(11), (QList<TIntTrio>{TL::C, TL::C2}));
         QCOMPARE(ziel(10), QList<TIntTrio>{TL::C});
         QCOMPARE(ziel(0), QList<TIntTrio>{TL::C});
