@@ -38,9 +38,11 @@ QByteArray VorgangsTypen(TfrmMDE& AMaske, bool AMitBearbeitung)
 {
     if (AMaske.Datentraeger_Get().Nachsort.FilNummer <= 0)
         return {};
-    // Braces would pick QByteArray(size, fill): sixteen bytes of 17.
+    // A branch's customer orders come from order lines of the types 16 and 17; order lines that
+    // keep their type as a character code (the movement types' table) carry "K" for them. 71 are
+    // processing orders.
     QByteArray typen;
-    typen.append(char(16)).append(char(17));
+    typen.append(char(16)).append(char(17)).append('K');
     if (AMitBearbeitung)
         typen.append(char(71));
     return typen;
