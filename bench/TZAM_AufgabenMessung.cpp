@@ -5,7 +5,11 @@
 #include "TQIV_Aufgaben_Suchkriterien_Options.h"
 #include "TVRList.h"
 #include "TZAM_DemoGross.h"
+#include "IZAM_WegeOptEditServer.h"
 #include "TState_Aufgabe.h"
+#include "TState_MengeEingeben.h"
+#include "TState_VonPlatzScan.h"
+#include "ZAMUtils.h"
 #include "TState_Menue.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Messung.h"
@@ -85,4 +89,36 @@ void TZAM_AufgabenMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe, int
     auto* liste = static_cast<TState_Aufgabe*>(maske.GiveState(StateKlasse<TState_Aufgabe>()));
     std::printf("(%d Aufgaben, %d Zeilen)\n", d.Nachsort.AufgabenVRListe_Verweis->GetRowCount(),
                 liste->ZeilenAnzahl());
+    if (liste->ZeilenAnzahl() < 2 * laeufe)
+        return;
+
+    // The worker's waits along the list: the source scan (place locked, stock read, on to the
+    // article) and the booking of a row that holds its whole task (booked, next row checked and
+    // locked). The pieces go onto the last place of the route.
+    const auto waehlen = [&](int AZeile) {
+        liste->FAufgabenIdx = AZeile;
+        liste->FAktAufgId = liste->GiveIntTrio(TQIV_AufgabenLagerListe::CAufgabenId, AZeile);
+    };
+    auto* quelle = static_cast<TState_VonPlatzScan*>(maske.GiveState(StateKlasse<TState_VonPlatzScan>()));
+    int zeile = 0;
+    TZAM_UmgesetztUArtikelScanDaten scan;
+    TZAM_Messung::Zeile(QStringLiteral("Quell-Scan einer Pickzeile"), laeufe, 50, [&] {
+        waehlen(zeile++);
+        TIntTrio ort;
+        liste->Get_VonLagerplatz(liste->FAufgabenIdx, ort);
+        quelle->Gescannt(zam_TIntTrio2String(ort) + QStringLiteral("00000"), scan);
+        quelle->VonLPEntsperren();
+    });
+    const QList<TIntTrio> weg = dm.WegeOptEditServer_GoC()->Laufweg_Lagerorte(d.Nachsort.LaufwegID);
+    d.Nachsort.KommBeh = {weg.last(), QStringLiteral("Ziel"), TZAM_DemoGross::CLager, qint16(AZielFiliale), -1,
+                          false, false};
+    auto* menge = static_cast<TState_MengeEingeben*>(maske.GiveState(StateKlasse<TState_MengeEingeben>()));
+    zeile = liste->ZeilenAnzahl() / 2;
+    TZAM_Messung::Zeile(QStringLiteral("Pick buchen, nächste Zeile prüfen"), laeufe, 50, [&] {
+        while (zeile + 1 < liste->ZeilenAnzahl() && liste->GiveInt(20, zeile) != liste->GiveInt(79, zeile))
+            ++zeile;
+        waehlen(zeile++);
+        d.Nachsort.IstMenge = liste->GiveInt(20);
+        menge->AbsortierungBuchen_U_Weiter(false);
+    });
 }

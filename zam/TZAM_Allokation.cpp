@@ -7,11 +7,13 @@
 #include <algorithm>
 
 namespace {
-// Free stock of an article on the places of a warehouse, less what personalised entries hold.
+// Free stock of an article on the places of a warehouse, less what personalised entries hold, with
+// what the allocation needs to know of the place.
 const QString CBestand = QStringLiteral(
     "SELECT b.lo_id1, b.lo_id2, b.lo_id3, b.menge - COALESCE((SELECT SUM(p.menge) FROM zam_lvpb p "
     "WHERE p.lo_id1 = b.lo_id1 AND p.lo_id2 = b.lo_id2 AND p.lo_id3 = b.lo_id3 AND p.prod_id1 = b.prod_id1 "
-    "AND p.prod_id2 = b.prod_id2 AND p.prod_id3 = b.prod_id3 AND p.groesse = b.groesse), 0) "
+    "AND p.prod_id2 = b.prod_id2 AND p.prod_id3 = b.prod_id3 AND p.groesse = b.groesse), 0), "
+    "o.art, o.name, o.bereich, o.gesperrt, o.auf_id1, o.auf_id2, o.auf_id3 "
     "FROM zam_bestand b JOIN zam_lagerort o ON o.id1 = b.lo_id1 AND o.id2 = b.lo_id2 AND o.id3 = b.lo_id3 "
     "WHERE b.prod_id1 = ? AND b.prod_id2 = ? AND b.prod_id3 = ? AND b.groesse = ? AND b.bestandsart = 1 "
     "AND b.menge > 0 AND o.lager = ?");
@@ -33,6 +35,30 @@ void TZAM_Allokation::Zuruecksetzen()
     FVergeben.clear();
     FOrte.clear();
     FTraeger.clear();
+    FFremd.reset();
+}
+
+int TZAM_Allokation::LaufwegPos(const QList<TIntTrio>& ALaufweg, const TIntTrio& AOrt)
+{
+    if (ALaufweg.constData() != FLaufweg.constData() || ALaufweg.size() != FLaufweg.size()) {
+        FLaufweg = ALaufweg;
+        FLaufwegIndex.clear();
+        FLaufwegIndex.reserve(ALaufweg.size());
+        for (qsizetype i = ALaufweg.size() - 1; i >= 0; --i)
+            FLaufwegIndex.insert(ALaufweg.at(i), int(i) + 1); // a place twice: its first position
+    }
+    return FLaufwegIndex.value(AOrt, 0);
+}
+
+bool TZAM_Allokation::Fremd(const TIntTrio& AId)
+{
+    if (!FFremd) {
+        QSet<QString> fremd;
+        if (!TZAM_Lagersperren::AlleFremden(fremd))
+            return TZAM_Lagersperren::Fremd(AId);
+        FFremd = std::move(fremd);
+    }
+    return FFremd->contains(TZAM_Lagersperren::Schluessel(AId));
 }
 
 const TZAM_Allokation::TOrt* TZAM_Allokation::Ort(const TIntTrio& AId)
@@ -72,7 +98,7 @@ bool TZAM_Allokation::TraegerSuchen(const TIntTrio& AQuelle, TIntTrio& ATraeger)
     TIntTrio id = AQuelle;
     for (int tiefe = 0; tiefe < 32; ++tiefe) {
         const TOrt* o = Ort(id);
-        if (!o || o->Gesperrt || TZAM_Lagersperren::Fremd(id))
+        if (!o || o->Gesperrt || Fremd(id))
             return false;
         if (o->Art != CZAM_Lagerort_Behaelter) {
             ATraeger = id;
@@ -95,6 +121,12 @@ QList<TZAM_AllokationsEintrag> TZAM_Allokation::Allokieren(const TZAM_AufgabenAl
     QList<TKandidat> kandidaten;
     for (const QVariantList& r : z.Zeilen()) {
         const TIntTrio quelle(r.at(0).toInt(), r.at(1).toInt(), r.at(2).toInt());
+        if (!FOrte.contains(quelle)) {
+            TOrt o{r.at(4).toInt(), r.at(5).toString(), r.at(6).toInt(), r.at(7).toInt() != 0, {}};
+            if (!r.at(8).isNull())
+                o.Auf = TIntTrio(r.at(8).toInt(), r.at(9).toInt(), r.at(10).toInt());
+            FOrte.insert(quelle, o);
+        }
         const int frei = r.at(3).toInt() - FVergeben.value({quelle, p, AAufgabe.GrInd});
         TIntTrio traeger;
         if (frei <= 0 || (AVerbote && AVerbote->Verboten(AAufgabe.Schluessel(), quelle)) || !Traeger(quelle, traeger))
@@ -108,9 +140,8 @@ QList<TZAM_AllokationsEintrag> TZAM_Allokation::Allokieren(const TZAM_AufgabenAl
             e.BehaelterId = quelle;
             e.Behaelter = Ort(quelle)->Name;
         }
-        const int index = int(AAufgabe.LaufwegPlaetze.indexOf(traeger));
-        if (index >= 0)
-            e.LaufwegPos = index + 1;
+        if (const int pos = LaufwegPos(AAufgabe.LaufwegPlaetze, traeger); pos > 0)
+            e.LaufwegPos = pos;
         else if (ANurLaufweg)
             continue;
         else

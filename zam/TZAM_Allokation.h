@@ -3,6 +3,8 @@
 #include "TZAM_AufgabenAllokation.h"
 
 #include <QHash>
+#include <QSet>
+#include <optional>
 
 class TZAM_Datenbank;
 
@@ -45,8 +47,15 @@ private:
     // The same, read from the places and the lock table.
     bool TraegerSuchen(const TIntTrio& AQuelle, TIntTrio& ATraeger);
 
+    // The position of a place on the route (from 1), 0 off it; the index is built once per route.
+    int LaufwegPos(const QList<TIntTrio>& ALaufweg, const TIntTrio& AOrt);
+    bool Fremd(const TIntTrio& AId);
+
     TZAM_Datenbank& FDb;
     QHash<TVergabeSchluessel, int> FVergeben;
     QHash<TIntTrio, TOrt> FOrte;
     QHash<TIntTrio, TIntTrio> FTraeger; // per source its place; null: the source gives nothing
+    QList<TIntTrio> FLaufweg;            // the route FLaufwegIndex was built for
+    QHash<TIntTrio, int> FLaufwegIndex;
+    std::optional<QSet<QString>> FFremd; // the foreign place and container locks of the run
 };

@@ -345,6 +345,17 @@ bool TZAM_SperrService::IsLockedOtherObjekt(const QString& AArt, const QString& 
     });
 }
 
+QSet<QString> TZAM_SperrService::FremdGesperrt(const QString& AArt)
+{
+    return Geprueft([&] {
+        QSet<QString> schluessel;
+        for (const THalter& h : Halter(AArt, QString(), true))
+            if (!h.Eigen && !h.Tot)
+                schluessel.insert(h.Schluessel);
+        return schluessel;
+    });
+}
+
 bool TZAM_SperrService::IsLockedObjekt(const QString& AArt, const QString& ASchluessel)
 {
     return Geprueft([&] {

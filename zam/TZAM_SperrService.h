@@ -4,6 +4,7 @@
 #include "TZAM_DBKonfig.h"
 
 #include <QDateTime>
+#include <QSet>
 
 #include <memory>
 
@@ -61,6 +62,8 @@ public:
     QDateTime GesperrtSeit(const QString& AArt, const QString& ASchluessel);
     // Held by a living program, this one included (a dead holder's lock does not count).
     bool IsLockedObjekt(const QString& AArt, const QString& ASchluessel);
+    // The keys of a kind that other living programs hold (one read for many questions).
+    QSet<QString> FremdGesperrt(const QString& AArt);
     // After a lost session: opens a fresh one, so the program can lock again.
     void AlleEigenenFreigeben() override;
     void ArbeitsgangBeginnen() override;

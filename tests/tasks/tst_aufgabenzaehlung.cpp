@@ -437,7 +437,8 @@ private Q_SLOTS:
     }
 
     // A hand-store task moves and fulfils as one booking: a short stock moves and fulfils less; a
-    // refused fulfilment leaves stock, journal and task as they were.
+    // refused fulfilment leaves stock, journal and task as they were; a reason that only reports
+    // fulfils without moving.
     void handlagerBuchung_data() { ZAM_MotorenDaten(); }
     void handlagerBuchung()
     {
@@ -461,8 +462,8 @@ private Q_SLOTS:
         hl.Menge = 10;
         TZAM_TestAufgaben::Anlegen(Db(), hl);
 
-        const auto buchen = [&](int AMenge, TZAM_InfoMeldungListe& AMeldungen) {
-            TQIV_NachsortBuchenUndWeiter_SteuerungsRec s{CZAM_Aufgabe_Art_Handlager, false};
+        const auto buchen = [&](int AMenge, TZAM_InfoMeldungListe& AMeldungen, bool ANurErfuellung = false) {
+            TQIV_NachsortBuchenUndWeiter_SteuerungsRec s{CZAM_Aufgabe_Art_Handlager, ANurErfuellung};
             TZAM_Lager_BEW bew;
             bew.ProduktId = schuh;
             bew.GrInd = 1;
@@ -495,6 +496,11 @@ private Q_SLOTS:
         QCOMPARE(erfuellt(), 4);
         QVERIFY(meldungen.Meldungen_Anz_Get() > 0);
         QVERIFY(!ZAMBuchung().IstOffen());
+
+        // A reason that only reports: the task is fulfilled, no piece moves.
+        QVERIFY(buchen(2, meldungen, true));
+        QCOMPARE(erfuellt(), 6);
+        QCOMPARE(TL::Stand(Db()), vorher);
     }
 };
 
