@@ -1,5 +1,9 @@
 #include "TQIV_NachsortFilter.h"
 
+#include "EZAM_Exception.h"
+#include "TQIV_Wartemaske.h"
+#include "TZAM_BtnMenu.h"
+#include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
 
 namespace TQIV_NachsortFilter {
@@ -46,6 +50,18 @@ QByteArray VorgangsTypen(TfrmMDE& AMaske, bool AMitBearbeitung)
     if (AMitBearbeitung)
         typen.append(char(71));
     return typen;
+}
+
+void KundenfilterMalen(TfrmMDE& AMaske, const char* AName, const QString& AWarteText,
+                       const std::function<void()>& AMalen)
+{
+    AMaske.btnmButtons->Clear();
+    TZAM_Hausregel::OhneBusy(AName, [&] {
+        if (AMaske.FModus != CZPMDEM_KuBe)
+            throw EZAM_Exception::Text(QString::fromLatin1(AName) + QStringLiteral(": ungültiger Programmmodus"));
+        TQIV_Wartemaske warten(&AMaske, AWarteText);
+        AMalen();
+    });
 }
 
 } // namespace TQIV_NachsortFilter

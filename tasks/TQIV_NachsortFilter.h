@@ -2,6 +2,8 @@
 
 #include "TQIV_Aufgaben_Suchkriterien_Options.h"
 
+#include <functional>
+
 class TfrmMDE;
 
 // What the filter states of the task workflows have chosen so far, as task options.
@@ -23,5 +25,10 @@ TQIV_Aufgaben_Suchkriterien_Options Optionen(TfrmMDE& AMaske, TStufe AStufe);
 // The transaction types of customer orders for a branch (with the processing-order type when
 // AMitBearbeitung): none when the warehouse itself is chosen.
 QByteArray VorgangsTypen(TfrmMDE& AMaske, bool AMitBearbeitung);
+
+// Paints a customer-order filter state (AName "Class.StateAnfangMaskeMalen"): its buttons cleared,
+// AMalen under the wait text; in another mode "<AName>: ungültiger Programmmodus" is raised.
+void KundenfilterMalen(TfrmMDE& AMaske, const char* AName, const QString& AWarteText,
+                       const std::function<void()>& AMalen);
 
 } // namespace TQIV_NachsortFilter

@@ -3,7 +3,6 @@
 #include "EZAM_Exception.h"
 #include "TDM_Torvik.h"
 #include "TQIV_NachsortFilter.h"
-#include "TQIV_Wartemaske.h"
 #include "TState_AufgabenDatum.h"
 #include "TState_BelegHerkunft.h"
 #include "TState_Filiale.h"
@@ -118,14 +117,8 @@ void TState_AufgPosAnzahl::StateAnfangVariablenClear()
 
 void TState_AufgPosAnzahl::StateAnfangMaskeMalen()
 {
-    btnmButtons()->Clear();
-    TZAM_Hausregel::OhneBusy("TState_AufgPosAnzahl.StateAnfangMaskeMalen", [&] {
-        if (FMaske->FModus != CZPMDEM_KuBe)
-            throw EZAM_Exception::Text(
-                QStringLiteral("TState_AufgPosAnzahl.StateAnfangMaskeMalen: ungültiger Programmmodus"));
-        TQIV_Wartemaske warten(FMaske, QStringLiteral("Anzahlen werden ermittelt."));
-        KnoepfeMalen();
-    });
+    TQIV_NachsortFilter::KundenfilterMalen(*FMaske, "TState_AufgPosAnzahl.StateAnfangMaskeMalen",
+                                           QStringLiteral("Anzahlen werden ermittelt."), [&] { KnoepfeMalen(); });
 }
 
 void TState_AufgPosAnzahl::KnoepfeMalen()

@@ -1,10 +1,8 @@
 #include "TState_AufgabenDatum.h"
 
-#include "EZAM_Exception.h"
 #include "TDM_Torvik.h"
 #include "TQIV_NachsortFilter.h"
 #include "TQIV_VonBisDatum.h"
-#include "TQIV_Wartemaske.h"
 #include "TState_AufgPosAnzahl.h"
 #include "TState_BelegHerkunft.h"
 #include "TZAM_BtnMenu.h"
@@ -87,14 +85,8 @@ void TState_AufgabenDatum::StateAnfangVariablenClear()
 
 void TState_AufgabenDatum::StateAnfangMaskeMalen()
 {
-    btnmButtons()->Clear();
-    TZAM_Hausregel::OhneBusy("TState_AufgabenDatum.StateAnfangMaskeMalen", [&] {
-        if (FMaske->FModus != CZPMDEM_KuBe)
-            throw EZAM_Exception::Text(
-                QStringLiteral("TState_AufgabenDatum.StateAnfangMaskeMalen: ungültiger Programmmodus"));
-        TQIV_Wartemaske warten(FMaske, QStringLiteral("Daten werden ermittelt."));
-        KnoepfeMalen();
-    });
+    TQIV_NachsortFilter::KundenfilterMalen(*FMaske, "TState_AufgabenDatum.StateAnfangMaskeMalen",
+                                           QStringLiteral("Daten werden ermittelt."), [&] { KnoepfeMalen(); });
 }
 
 void TState_AufgabenDatum::KnoepfeMalen()

@@ -1,10 +1,8 @@
 #include "TState_BelegHerkunft.h"
 
-#include "EZAM_Exception.h"
 #include "IZAM_FilialTabelle.h"
 #include "TDM_Torvik.h"
 #include "TQIV_NachsortFilter.h"
-#include "TQIV_Wartemaske.h"
 #include "TState_AufgabenDatum.h"
 #include "TState_Filiale.h"
 #include "TZAM_BtnMenu.h"
@@ -67,14 +65,8 @@ void TState_BelegHerkunft::StateAnfangVariablenClear()
 
 void TState_BelegHerkunft::StateAnfangMaskeMalen()
 {
-    btnmButtons()->Clear();
-    TZAM_Hausregel::OhneBusy("TState_BelegHerkunft.StateAnfangMaskeMalen", [&] {
-        if (FMaske->FModus != CZPMDEM_KuBe)
-            throw EZAM_Exception::Text(
-                QStringLiteral("TState_BelegHerkunft.StateAnfangMaskeMalen: ungültiger Programmmodus"));
-        TQIV_Wartemaske warten(FMaske, QStringLiteral("Herkünfte werden ermittelt."));
-        KnoepfeMalen();
-    });
+    TQIV_NachsortFilter::KundenfilterMalen(*FMaske, "TState_BelegHerkunft.StateAnfangMaskeMalen",
+                                           QStringLiteral("Herkünfte werden ermittelt."), [&] { KnoepfeMalen(); });
 }
 
 void TState_BelegHerkunft::KnoepfeMalen()

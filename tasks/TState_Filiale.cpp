@@ -3,6 +3,7 @@
 #include "IZAM_AbarbEditServer.h"
 #include "IZAM_CommonLock.h"
 #include "TDM_Torvik.h"
+#include "TQIV_AbsortSperre.h"
 #include "TState_Aufgabe.h"
 #include "TState_BelegHerkunft.h"
 #include "TState_Kommissionierbehaelter.h"
@@ -128,22 +129,7 @@ void TState_Filiale::KnopfHinzu(int AFiliale, int AKategorie, int AAnzahl)
                                         AFiliale >= 1 && AFiliale <= 9);
 
         const int gv = CZAM_Aufgabe_AufgliederungLager_2_Geschaeftsvorfall(kategorie);
-        QList<TIntPair> halter;
-        if (CommonLock().IsLockedOtherAbsort(AFiliale, GetKennung(gv, kategorie, gesondert), DM_Torvik->FBenutzer,
-                                             &halter) &&
-            !halter.isEmpty()) {
-            QStringList namen;
-            for (const TIntPair& h : halter) {
-                TGepData daten;
-                DM_Torvik->UserDataByUserId(daten, h);
-                namen << (daten.Name.isEmpty() ? QStringLiteral("Unbekannt") : daten.Name);
-            }
-            item.LeftCaption += namen.size() == 1
-                                    ? QStringLiteral("\r\nIn Bearbeitung durch ") + namen.first()
-                                    : QStringLiteral("\r\nIn Bearb. durch ") + namen.join(QStringLiteral(", "));
-            item.RightCaption += QStringLiteral("\r\n");
-            item.Height = 51;
-        }
+        TQIV_AbsortSperre::FremdeBearbeiterMarkieren(item, AFiliale, GetKennung(gv, kategorie, gesondert));
         menu->Add(item);
     });
 }

@@ -3,6 +3,7 @@
 #include "IZAM_CommonLock.h"
 #include "IZAM_GrundServer.h"
 #include "TDM_Torvik.h"
+#include "TQIV_AbsortSperre.h"
 #include "TQIV_Wartemaske.h"
 #include "TState_Aufgabe.h"
 #include "TState_HLAnfoZielLOAuswahl.h"
@@ -120,21 +121,7 @@ void TState_HLAnfoGrund::GruendeFuerAbsortierungErmittelnUndAnzeigen()
             item.LeftCaption = (n < 10 ? QStringLiteral("&") : QString()) + QString::number(n) + QStringLiteral(" - ") +
                                GrundBezeichnung(gruende.at(i)).replace(u'&', QLatin1String("&&"));
             item.RightCaption = QString::number(anzahl);
-            QList<TIntPair> halter;
-            if (CommonLock().IsLockedOtherAbsort(0, GetKennung(item.Hint), DM_Torvik->FBenutzer, &halter) &&
-                !halter.isEmpty()) {
-                QStringList namen;
-                for (const TIntPair& h : halter) {
-                    TGepData daten;
-                    DM_Torvik->UserDataByUserId(daten, h);
-                    namen << (daten.Name.isEmpty() ? QStringLiteral("Unbekannt") : daten.Name);
-                }
-                item.LeftCaption += namen.size() == 1
-                                        ? QStringLiteral("\r\nIn Bearbeitung durch ") + namen.first()
-                                        : QStringLiteral("\r\nIn Bearb. durch ") + namen.join(QStringLiteral(", "));
-                item.RightCaption += QStringLiteral("\r\n");
-                item.Height = 51;
-            }
+            TQIV_AbsortSperre::FremdeBearbeiterMarkieren(item, 0, GetKennung(item.Hint));
             menu->Add(item);
         }
     });
