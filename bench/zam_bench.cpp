@@ -46,10 +46,12 @@ int main(int argc, char** argv)
         QString grund;
         if (TZAM_TestUmgebung::PostgresVerfuegbar(&grund)) {
             Messen(TZAM_TestUmgebung::tmPostgres, laeufe);
+            {
+                TZAM_TestUmgebung umg(TZAM_TestUmgebung::tmPostgres);
+                TZAM_WettlaufMessung::Messen(umg);
+            }
             TZAM_TestUmgebung umg(TZAM_TestUmgebung::tmPostgres);
-            TZAM_WettlaufMessung::Messen(umg);
-            TZAM_TestUmgebung umgPicken(TZAM_TestUmgebung::tmPostgres);
-            TZAM_WettlaufMessung::Picken(umgPicken);
+            TZAM_WettlaufMessung::Picken(umg);
         }
         else
             std::printf("\nPostgreSQL: nicht gemessen (%s)\n", qPrintable(grund));

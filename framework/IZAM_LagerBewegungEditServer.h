@@ -83,6 +83,8 @@ public:
     // (CZAM_LaufwegPos_AusserhalbLaufweg), the hall last (CZAM_LaufwegPos_Halle); by name within
     // a position.
     virtual void Allokation_Zuruecksetzen() = 0;
+    // A hint before the tasks of a run: their article sizes' stock may be read at once.
+    virtual void Allokation_Vorbereiten(const QList<QPair<TInt32Trio, int>>& AArtikel, int ALager) {}
     virtual QList<TZAM_AllokationsEintrag> Aufgabe_Allokieren(const TZAM_AufgabenAllokation& AAufgabe, int ALager,
                                                              bool ANurLaufweg,
                                                              const TZAM_LaufwegVerbotDict* AVerbote) = 0;

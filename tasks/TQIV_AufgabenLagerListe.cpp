@@ -101,6 +101,13 @@ void AufgabenListe_2_AufgabenLagerListe(std::unique_ptr<TVRList>& AListe, int AS
             IZAM_LagerBewegungEditServer* bewegung = DM_Torvik->LagerBewegungEditServer_GoC();
             IZAM_AufgabenEditServer* aufgaben = DM_Torvik->AufgabenEditServer_Temp_GoC();
             bewegung->Allokation_Zuruecksetzen();
+            QList<QPair<TInt32Trio, int>> artikel;
+            for (int r = 0; r < AAufgaben.GetRowCount(); ++r)
+                if (AAufgaben.GetCellValueAsInteger(r, CRestmenge) > 0 &&
+                    !beiseite.contains(AAufgaben.GetCellValueAsIntTrio(r, CAufgabenId)))
+                    artikel.append({AAufgaben.GetCellValueAsInt32Trio(r, CProduktId),
+                                    AAufgaben.GetCellValueAsInteger(r, CGrInd)});
+            bewegung->Allokation_Vorbereiten(artikel, DM_Torvik->FAktLager);
             TVRList neu;
             for (int c = 0; c < liste.GetColumnCount(); ++c)
                 neu.ColumnAdd(liste.GetColumn(c));

@@ -7,16 +7,19 @@
 #include <algorithm>
 
 namespace {
-// Free stock of an article on the places of a warehouse, less what personalised entries hold, with
-// what the allocation needs to know of the place.
-const QString CBestand = QStringLiteral(
+// Free stock on the places of a warehouse, less what personalised entries hold, with what the
+// allocation needs to know of the place; for one article size or, in Vorbereiten, several.
+const QString CBestandSpalten = QStringLiteral(
     "SELECT b.lo_id1, b.lo_id2, b.lo_id3, b.menge - COALESCE((SELECT SUM(p.menge) FROM zam_lvpb p "
     "WHERE p.lo_id1 = b.lo_id1 AND p.lo_id2 = b.lo_id2 AND p.lo_id3 = b.lo_id3 AND p.prod_id1 = b.prod_id1 "
     "AND p.prod_id2 = b.prod_id2 AND p.prod_id3 = b.prod_id3 AND p.groesse = b.groesse), 0), "
-    "o.art, o.name, o.bereich, o.gesperrt, o.auf_id1, o.auf_id2, o.auf_id3 "
+    "o.art, o.name, o.bereich, o.gesperrt, o.auf_id1, o.auf_id2, o.auf_id3, "
+    "b.prod_id1, b.prod_id2, b.prod_id3, b.groesse "
     "FROM zam_bestand b JOIN zam_lagerort o ON o.id1 = b.lo_id1 AND o.id2 = b.lo_id2 AND o.id3 = b.lo_id3 "
-    "WHERE b.prod_id1 = ? AND b.prod_id2 = ? AND b.prod_id3 = ? AND b.groesse = ? AND b.bestandsart = 1 "
-    "AND b.menge > 0 AND o.lager = ?");
+    "WHERE b.bestandsart = 1 AND b.menge > 0 AND o.lager = ? AND ");
+const QString CEinArtikel =
+    QStringLiteral("b.prod_id1 = ? AND b.prod_id2 = ? AND b.prod_id3 = ? AND b.groesse = ?");
+constexpr int CArtikelJeAbfrage = 100;
 
 bool Sonderbereich(int ABereich)
 {
@@ -36,6 +39,60 @@ void TZAM_Allokation::Zuruecksetzen()
     FOrte.clear();
     FTraeger.clear();
     FFremd.reset();
+    FBestand.clear();
+    FBestandLager = -1;
+}
+
+void TZAM_Allokation::BestandUebernehmen(const QVariantList& r, QList<TBestandZeile>& AListe)
+{
+    const TIntTrio quelle(r.at(0).toInt(), r.at(1).toInt(), r.at(2).toInt());
+    if (!FOrte.contains(quelle)) {
+        TOrt o{r.at(4).toInt(), r.at(5).toString(), r.at(6).toInt(), r.at(7).toInt() != 0, {}};
+        if (!r.at(8).isNull())
+            o.Auf = TIntTrio(r.at(8).toInt(), r.at(9).toInt(), r.at(10).toInt());
+        FOrte.insert(quelle, o);
+    }
+    AListe.append({quelle, r.at(3).toInt()});
+}
+
+void TZAM_Allokation::Vorbereiten(const QList<QPair<TInt32Trio, int>>& AArtikel, int ALager)
+{
+    if (FBestandLager != ALager)
+        FBestand.clear();
+    FBestandLager = ALager;
+    QList<TArtikel> offen;
+    for (const TArtikel& a : AArtikel)
+        if (!FBestand.contains(a) && !offen.contains(a))
+            offen << a;
+    for (qsizetype i = 0; i < offen.size(); i += CArtikelJeAbfrage) {
+        const QList<TArtikel> teil = offen.mid(i, CArtikelJeAbfrage);
+        QStringList bedingungen;
+        QVariantList werte{ALager};
+        for (const TArtikel& a : teil) {
+            bedingungen << QStringLiteral("(") + CEinArtikel + u')';
+            werte << a.first.Id1 << a.first.Id2 << a.first.Id3 << a.second;
+            FBestand.insert(a, {}); // known, also without stock
+        }
+        const TZAM_Zeilen z = FDb.Lesen(CBestandSpalten + u'(' + bedingungen.join(QStringLiteral(" OR ")) + u')', werte);
+        for (const QVariantList& r : z.Zeilen())
+            BestandUebernehmen(r, FBestand[{TInt32Trio(r.at(11).toInt(), r.at(12).toInt(), r.at(13).toInt()),
+                                            r.at(14).toInt()}]);
+    }
+}
+
+QList<TZAM_Allokation::TBestandZeile> TZAM_Allokation::Bestand(const TInt32Trio& AProdukt, int AGrInd, int ALager)
+{
+    if (FBestandLager == ALager) {
+        const auto it = FBestand.constFind({AProdukt, AGrInd});
+        if (it != FBestand.constEnd())
+            return *it;
+    }
+    QList<TBestandZeile> zeilen;
+    const TZAM_Zeilen z =
+        FDb.Lesen(CBestandSpalten + CEinArtikel, {ALager, AProdukt.Id1, AProdukt.Id2, AProdukt.Id3, AGrInd});
+    for (const QVariantList& r : z.Zeilen())
+        BestandUebernehmen(r, zeilen);
+    return zeilen;
 }
 
 int TZAM_Allokation::LaufwegPos(const QList<TIntTrio>& ALaufweg, const TIntTrio& AOrt)
@@ -117,17 +174,10 @@ QList<TZAM_AllokationsEintrag> TZAM_Allokation::Allokieren(const TZAM_AufgabenAl
     if (AAufgabe.Rest <= 0)
         return {};
     const TInt32Trio& p = AAufgabe.ProduktId;
-    const TZAM_Zeilen z = FDb.Lesen(CBestand, {p.Id1, p.Id2, p.Id3, AAufgabe.GrInd, ALager});
     QList<TKandidat> kandidaten;
-    for (const QVariantList& r : z.Zeilen()) {
-        const TIntTrio quelle(r.at(0).toInt(), r.at(1).toInt(), r.at(2).toInt());
-        if (!FOrte.contains(quelle)) {
-            TOrt o{r.at(4).toInt(), r.at(5).toString(), r.at(6).toInt(), r.at(7).toInt() != 0, {}};
-            if (!r.at(8).isNull())
-                o.Auf = TIntTrio(r.at(8).toInt(), r.at(9).toInt(), r.at(10).toInt());
-            FOrte.insert(quelle, o);
-        }
-        const int frei = r.at(3).toInt() - FVergeben.value({quelle, p, AAufgabe.GrInd});
+    for (const TBestandZeile& b : Bestand(p, AAufgabe.GrInd, ALager)) {
+        const TIntTrio& quelle = b.Quelle;
+        const int frei = b.Menge - FVergeben.value({quelle, p, AAufgabe.GrInd});
         TIntTrio traeger;
         if (frei <= 0 || (AVerbote && AVerbote->Verboten(AAufgabe.Schluessel(), quelle)) || !Traeger(quelle, traeger))
             continue;

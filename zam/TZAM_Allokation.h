@@ -16,6 +16,8 @@ public:
     explicit TZAM_Allokation(TZAM_Datenbank& ADb) : FDb(ADb) {}
 
     void Zuruecksetzen();
+    // Reads the stock of the article sizes in a few statements for the run.
+    void Vorbereiten(const QList<QPair<TInt32Trio, int>>& AArtikel, int ALager);
     QList<TZAM_AllokationsEintrag> Allokieren(const TZAM_AufgabenAllokation& AAufgabe, int ALager, bool ANurLaufweg,
                                               const TZAM_LaufwegVerbotDict* AVerbote);
 
@@ -51,8 +53,20 @@ private:
     int LaufwegPos(const QList<TIntTrio>& ALaufweg, const TIntTrio& AOrt);
     bool Fremd(const TIntTrio& AId);
 
+    struct TBestandZeile
+    {
+        TIntTrio Quelle;
+        int Menge = 0;
+    };
+    using TArtikel = QPair<TInt32Trio, int>;
+    // The free stock rows of an article size in the warehouse (read, or from Vorbereiten).
+    QList<TBestandZeile> Bestand(const TInt32Trio& AProdukt, int AGrInd, int ALager);
+    void BestandUebernehmen(const QVariantList& AZeile, QList<TBestandZeile>& AListe);
+
     TZAM_Datenbank& FDb;
     QHash<TVergabeSchluessel, int> FVergeben;
+    int FBestandLager = -1;
+    QHash<TArtikel, QList<TBestandZeile>> FBestand;
     QHash<TIntTrio, TOrt> FOrte;
     QHash<TIntTrio, TIntTrio> FTraeger; // per source its place; null: the source gives nothing
     QList<TIntTrio> FLaufweg;            // the route FLaufwegIndex was built for

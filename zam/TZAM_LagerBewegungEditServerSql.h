@@ -41,6 +41,10 @@ public:
     QList<TZAM_BehaelterFuerZiel> Behaelter_4_Ziel(int ALager, int AFiliale) override;
     void Cache_Leeren() override {}
     void Allokation_Zuruecksetzen() override { FAllokation.Zuruecksetzen(); }
+    void Allokation_Vorbereiten(const QList<QPair<TInt32Trio, int>>& AArtikel, int ALager) override
+    {
+        FAllokation.Vorbereiten(AArtikel, ALager);
+    }
     QList<TZAM_AllokationsEintrag> Aufgabe_Allokieren(const TZAM_AufgabenAllokation& AAufgabe, int ALager,
                                                      bool ANurLaufweg, const TZAM_LaufwegVerbotDict* AVerbote) override
     {

@@ -1,9 +1,11 @@
 // The pick list of the handheld on the demo site, both engines: rows in walking order with the
-// off-route ones marked, the visibility cycle, choosing, the task lock against another program,
-// a hand-store task already worked, and the search for the next row when stock is gone.
+// off-route ones marked, the visibility cycle, the task lock against another program, the status
+// a hand-store task's lock sets, the search for the next row when stock is gone, and the trolley of
+// the customer orders.
 #include "EZAM_Exception.h"
 #include "IZAM_AufgabenEditServer.h"
 #include "TDM_Torvik.h"
+#include "TState_AufgPosAnzahl.h"
 #include "TState_Aufgabe.h"
 #include "TVRList.h"
 #include "TZAM_Datenbank.h"
@@ -169,6 +171,46 @@ private Q_SLOTS:
         a->NextAufgabe(true);
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Filiale"));
         QVERIFY(!a->FAktAufgId.Defined());
+    }
+
+    // A trolley of ten articles: whole orders in the key list's order while they fit (4 and 5; the
+    // order of 3 would not), then single-position tasks fill it up; their tasks are locked and the
+    // list keeps only them.
+    void wagen_data() { ZAM_MotorenDaten(); }
+    void wagen()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        FMaske->FOptionen.NachsortKube.WagenAnz = 10;
+        FMaske->FOptionen.NachsortKube.EinPosFuerWagen = true;
+        FMaske->GiveState(StateKlasse<TState_AufgPosAnzahl>()); // it owns the order lists
+        auto& kb = FMaske->Datentraeger_Get().Kundenbestellung;
+        TState_Aufgabe* a = Liste(CZPMDEM_KuBe, 14, {1, 1, 1});
+        QVERIFY(a->ZeilenAnzahl() >= 4);
+        QList<TIntTrio> ids;
+        for (int r = 0; r < a->ZeilenAnzahl(); ++r)
+            if (!ids.contains(a->GiveIntTrio(L::CAufgabenId, r)))
+                ids << a->GiveIntTrio(L::CAufgabenId, r);
+        const int artikel[] = {4, 5, 3};
+        for (int i = 0; i < 3; ++i) {
+            const TQIV_Kennung_Text_Datum_Rec key{1, QString::number(i), QDate::currentDate()};
+            TQIV_Beleg_Info info;
+            info.FArtikelAnzIst = info.FArtikelAnzSoll = artikel[i];
+            info.FAufgabenIds = {ids.at(i)};
+            kb.MehrPosBestKeyList->append(key);
+            kb.MehrPosBestDict->insert(key, info);
+        }
+        kb.EinPosBestList->append({ids.at(3), 1});
+        kb.PosAnzahl = bpaWagen;
+        a = Liste(CZPMDEM_KuBe, 14, {1, 1, 1});
+        TIntTrioList erwartet{ids.at(0), ids.at(1), ids.at(3)};
+        erwartet.Sort();
+        QCOMPARE(*kb.WagenBestSammelList, erwartet);
+        for (int r = 0; r < a->ZeilenAnzahl(); ++r)
+            QVERIFY(erwartet.contains(a->GiveIntTrio(L::CAufgabenId, r)));
+        for (const TIntTrio& id : erwartet)
+            QVERIFY(DM_Torvik->AufgabenEditServer_Temp_GoC()->Aufgabe_Gesperrt(id));
+        QVERIFY(!DM_Torvik->AufgabenEditServer_Temp_GoC()->Aufgabe_Gesperrt(ids.at(2)));
     }
 };
 
