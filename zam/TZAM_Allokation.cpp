@@ -8,17 +8,31 @@
 
 namespace {
 // Free stock on the places of a warehouse, less what personalised entries hold, with what the
-// allocation needs to know of the place; for one article size or, in Vorbereiten, several.
-const QString CBestandSpalten = QStringLiteral(
-    "SELECT b.lo_id1, b.lo_id2, b.lo_id3, b.menge - COALESCE((SELECT SUM(p.menge) FROM zam_lvpb p "
-    "WHERE p.lo_id1 = b.lo_id1 AND p.lo_id2 = b.lo_id2 AND p.lo_id3 = b.lo_id3 AND p.prod_id1 = b.prod_id1 "
-    "AND p.prod_id2 = b.prod_id2 AND p.prod_id3 = b.prod_id3 AND p.groesse = b.groesse), 0), "
-    "o.art, o.name, o.bereich, o.gesperrt, o.auf_id1, o.auf_id2, o.auf_id3, "
-    "b.prod_id1, b.prod_id2, b.prod_id3, b.groesse "
-    "FROM zam_bestand b JOIN zam_lagerort o ON o.id1 = b.lo_id1 AND o.id2 = b.lo_id2 AND o.id3 = b.lo_id3 "
-    "WHERE b.bestandsart = 1 AND b.menge > 0 AND o.lager = ? AND ");
-const QString CEinArtikel =
-    QStringLiteral("b.prod_id1 = ? AND b.prod_id2 = ? AND b.prod_id3 = ? AND b.groesse = ?");
+// allocation needs to know of the place, for the article sizes of the list "a" (product and size).
+QString BestandAbfrage(const QString& AArtikel)
+{
+    return QStringLiteral(
+               "SELECT b.lo_id1, b.lo_id2, b.lo_id3, b.menge - COALESCE((SELECT SUM(p.menge) FROM zam_lvpb p "
+               "WHERE p.lo_id1 = b.lo_id1 AND p.lo_id2 = b.lo_id2 AND p.lo_id3 = b.lo_id3 AND "
+               "p.prod_id1 = b.prod_id1 AND p.prod_id2 = b.prod_id2 AND p.prod_id3 = b.prod_id3 AND "
+               "p.groesse = b.groesse), 0), o.art, o.name, o.bereich, o.gesperrt, o.auf_id1, o.auf_id2, o.auf_id3, "
+               "b.prod_id1, b.prod_id2, b.prod_id3, b.groesse FROM ") +
+           AArtikel +
+           QStringLiteral(" JOIN zam_bestand b ON b.prod_id1 = a.column1 AND b.prod_id2 = a.column2 AND "
+                          "b.prod_id3 = a.column3 AND b.groesse = a.column4 JOIN zam_lagerort o ON o.id1 = b.lo_id1 "
+                          "AND o.id2 = b.lo_id2 AND o.id3 = b.lo_id3 WHERE b.bestandsart = 1 AND b.menge > 0 AND "
+                          "o.lager = ?");
+}
+// The article list of n sizes: (VALUES (?, ?, ?, ?), ...) a, typed for PostgreSQL.
+QString ArtikelWerte(qsizetype AAnzahl)
+{
+    const QString zeile = QStringLiteral("(CAST(? AS INTEGER), CAST(? AS INTEGER), CAST(? AS INTEGER), "
+                                         "CAST(? AS INTEGER))");
+    QStringList zeilen;
+    for (qsizetype i = 0; i < AAnzahl; ++i)
+        zeilen << zeile;
+    return QStringLiteral("(VALUES ") + zeilen.join(QStringLiteral(", ")) + QStringLiteral(") a");
+}
 constexpr int CArtikelJeAbfrage = 100;
 
 bool Sonderbereich(int ABereich)
@@ -66,14 +80,12 @@ void TZAM_Allokation::Vorbereiten(const QList<QPair<TInt32Trio, int>>& AArtikel,
             offen << a;
     for (qsizetype i = 0; i < offen.size(); i += CArtikelJeAbfrage) {
         const QList<TArtikel> teil = offen.mid(i, CArtikelJeAbfrage);
-        QStringList bedingungen;
-        QVariantList werte{ALager};
+        QVariantList werte;
         for (const TArtikel& a : teil) {
-            bedingungen << QStringLiteral("(") + CEinArtikel + u')';
             werte << a.first.Id1 << a.first.Id2 << a.first.Id3 << a.second;
             FBestand.insert(a, {}); // known, also without stock
         }
-        const TZAM_Zeilen z = FDb.Lesen(CBestandSpalten + u'(' + bedingungen.join(QStringLiteral(" OR ")) + u')', werte);
+        const TZAM_Zeilen z = FDb.Lesen(BestandAbfrage(ArtikelWerte(teil.size())), werte << ALager);
         for (const QVariantList& r : z.Zeilen())
             BestandUebernehmen(r, FBestand[{TInt32Trio(r.at(11).toInt(), r.at(12).toInt(), r.at(13).toInt()),
                                             r.at(14).toInt()}]);
@@ -89,7 +101,7 @@ QList<TZAM_Allokation::TBestandZeile> TZAM_Allokation::Bestand(const TInt32Trio&
     }
     QList<TBestandZeile> zeilen;
     const TZAM_Zeilen z =
-        FDb.Lesen(CBestandSpalten + CEinArtikel, {ALager, AProdukt.Id1, AProdukt.Id2, AProdukt.Id3, AGrInd});
+        FDb.Lesen(BestandAbfrage(ArtikelWerte(1)), {AProdukt.Id1, AProdukt.Id2, AProdukt.Id3, AGrInd, ALager});
     for (const QVariantList& r : z.Zeilen())
         BestandUebernehmen(r, zeilen);
     return zeilen;
