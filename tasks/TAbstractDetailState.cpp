@@ -3,11 +3,11 @@
 #include "EZAM_Exception.h"
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_AufgabenEditServer.h"
-#include "IZAM_GrundServer.h"
 #include "TDM_Torvik.h"
 #include "TQIV_AufgabenLagerListe.h"
 #include "TQIV_NachsortFilter.h"
 #include "TState_Aufgabe.h"
+#include "TState_HLAnfoGrund.h"
 #include "TState_Kommissionierbehaelter.h"
 #include "TState_VonPlatzScan.h"
 #include "TVRList.h"
@@ -276,11 +276,11 @@ QString TAbstractDetailState::Caption_Get()
     TState_Aufgabe* a = StateAufgabe();
     const TQIV_ZPMDE_Datentraeger& d = FMaske->Datentraeger_Get();
     const int nr = a->FAufgabenIdx + 1, anzahl = a->ZeilenAnzahl();
-    if (FMaske->FModus == CZPMDEM_UmlagHL) {
-        TGrndSatz satz;
-        DM_Torvik->HLAnfoGrundSatzErmitteln(d.UmlagerungHandlager.HLAnfoGrundId, true, satz);
-        return QStringLiteral("%1, Aufgabe %2 von %3").arg(satz.Bezeichnung).arg(nr).arg(anzahl);
-    }
+    if (FMaske->FModus == CZPMDEM_UmlagHL)
+        return QStringLiteral("%1, Aufgabe %2 von %3")
+            .arg(TState_HLAnfoGrund::GrundBezeichnung(d.UmlagerungHandlager.HLAnfoGrundId))
+            .arg(nr)
+            .arg(anzahl);
     if (d.Nachsort.FilNummer <= 0)
         return QStringLiteral("Lager %1, Aufgabe %2 von %3").arg(d.Nachsort.KommBeh.KomBehAnLag).arg(nr).arg(anzahl);
     return QStringLiteral("Filiale %1, Aufgabe %2 von %3").arg(d.Nachsort.FilNummer).arg(nr).arg(anzahl);

@@ -2,11 +2,11 @@
 
 #include "EZAM_Exception.h"
 #include "IZAM_AufgabenEditServer.h"
-#include "IZAM_GrundServer.h"
 #include "IZAM_WegeOptEditServer.h"
 #include "TDM_Torvik.h"
 #include "TQIV_NachsortFilter.h"
 #include "TQIV_Wartemaske.h"
+#include "TState_HLAnfoGrund.h"
 #include "TState_Kommissionierbehaelter.h"
 #include "TState_VonPlatzScan.h"
 #include "TVRList.h"
@@ -17,13 +17,6 @@
 #include "ZAMUtils.h"
 
 namespace L = TQIV_AufgabenLagerListe;
-
-namespace {
-bool IstKundenbestellung(TfrmMDE* AMaske)
-{
-    return AMaske->FModus == CZPMDEM_KuBe;
-}
-} // namespace
 
 TState_Aufgabe::TState_Aufgabe(TfrmMDE* AMaske) : TAbstractVRListState(AMaske) {}
 
@@ -192,17 +185,12 @@ QString TState_Aufgabe::Caption_Get()
     const TQIV_ZPMDE_Datentraeger& d = FMaske->Datentraeger_Get();
     const int anzahl = ZeilenAnzahl();
     if (FMaske->FModus == CZPMDEM_UmlagHL)
-        return QStringLiteral("%1, %2 Aufgaben").arg(GrundBezeichnung()).arg(anzahl);
+        return QStringLiteral("%1, %2 Aufgaben")
+            .arg(TState_HLAnfoGrund::GrundBezeichnung(d.UmlagerungHandlager.HLAnfoGrundId))
+            .arg(anzahl);
     if (d.Nachsort.FilNummer <= 0)
         return QStringLiteral("Lager %1, %2 Aufgaben").arg(DM_Torvik->FAktLager).arg(anzahl);
     return QStringLiteral("Filiale %1, %2 Aufgaben").arg(d.Nachsort.FilNummer).arg(anzahl);
-}
-
-QString TState_Aufgabe::GrundBezeichnung()
-{
-    TGrndSatz satz;
-    DM_Torvik->HLAnfoGrundSatzErmitteln(FMaske->Datentraeger_Get().UmlagerungHandlager.HLAnfoGrundId, true, satz);
-    return satz.Bezeichnung;
 }
 
 QString TState_Aufgabe::FussTip(bool& ALang)
@@ -292,10 +280,8 @@ void TState_Aufgabe::AufgOhneLP()
 void TState_Aufgabe::btnVRListAktualisierenClick()
 {
     TZAM_Hausregel::Ausfuehren(FBusy, "TState_Aufgabe.btnVRListAktualisierenClick", [&] {
-        bool weiter = true;
         Laden();
-        weiter = FMaske->Datentraeger_Get().Nachsort.AufgabenVRListe_Verweis->GetRowCount() > 0;
-        if (!weiter) {
+        if (FMaske->Datentraeger_Get().Nachsort.AufgabenVRListe_Verweis->GetRowCount() == 0) {
             ChangeStateZurueck_Oder_ProgrammBeenden(true, false);
             return;
         }
@@ -328,7 +314,7 @@ QString TState_Aufgabe::ZeilenZusatz(const TVRList& AListe, int AZeile)
     return QStringLiteral("Weg %1, %2")
         .arg(AListe.GetCellValueAsInteger(AZeile, laufwegSpalte))
         .arg(AListe.GetCellValueAsBoolean(AZeile, laufwegSpalte + 1) ? QStringLiteral("aktiv")
-                                                                      : QStringLiteral("erledigt"));
+                                                                     : QStringLiteral("erledigt"));
 }
 
 void TState_Aufgabe::DoAufgabenListe_2_AufgabenLagerListe(int AStartZeile)

@@ -94,7 +94,6 @@ private:
     bool WagenModus() const;
     void Laden();
     void SichtbarkeitAnwenden();
-    QString GrundBezeichnung();
     void Waehlen(int AZeile, bool AGescannt);
     bool Aktiv(int AZeile) const;
     void AktivSetzen(int AZeile, bool AAktiv);

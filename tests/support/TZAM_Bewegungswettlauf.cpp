@@ -118,6 +118,11 @@ QString TZAM_Bewegungswettlauf::Pruefen(TZAM_Datenbank& ADb, const TErgebnis& E,
 void TZAM_Bewegungswettlauf::PickenVorbereiten(TZAM_Datenbank& ADb, qint64 AStart[2])
 {
     Vorbereiten(ADb, AStart);
+    // Stock for every piece the tasks ask, so the tasks run out before the stock does.
+    for (int a = 0; a < 2; ++a) {
+        TL::Bestand(ADb, TL::P1, Artikel(a), 1, 1, 400, 10);
+        AStart[a] += 400;
+    }
     for (int nr = 1; nr <= 40; ++nr)
         TZAM_TestAufgaben::Nachsortierung(ADb, nr, Artikel(nr > 20 ? 1 : 0), 1, 20);
 }

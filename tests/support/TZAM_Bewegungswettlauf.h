@@ -31,7 +31,7 @@ public:
     // Empty when it holds, else what failed.
     static QString Pruefen(TZAM_Datenbank& ADb, const TErgebnis& AErgebnis, const qint64 AStart[2]);
     // Picking (helpers with --picken): forty re-sorting tasks of twenty pieces, the first twenty of
-    // the first article, besides the stock of Vorbereiten.
+    // the first article, besides the stock of Vorbereiten 400 more pieces of each on P1.
     static void PickenVorbereiten(TZAM_Datenbank& ADb, qint64 AStart[2]);
     // Pruefen, and no task fulfilled beyond its quantity, every piece picked fulfilled once.
     static QString PickenPruefen(TZAM_Datenbank& ADb, const TErgebnis& AErgebnis, const qint64 AStart[2]);
