@@ -17,11 +17,24 @@ struct TZAM_Intv100_Sortiment_Me
     void Init();
     // The range from the first to the last index whose quantity is not 0; empty when there is none.
     void MinMax_Bestimmen();
-    bool IstLeer() const { return MinIndex > MaxIndex; }
+    // No size has a quantity other than 0.
+    bool IsEmpty() const;
+    // No quantity below 0, and at least one above.
+    bool IsPositive() const;
     // The quantity of a size; 0 for an index that names no size.
     int Menge(int AIndex) const { return zam_Intv100_IstGroesse(AIndex) ? Me[AIndex] : 0; }
     // Sum over every size.
-    qint64 Summe() const;
+    qint64 Sum() const;
+    // Size by size; the range is determined afresh.
+    TZAM_Intv100_Sortiment_Me& operator-=(const TZAM_Intv100_Sortiment_Me& A);
+    friend TZAM_Intv100_Sortiment_Me operator-(TZAM_Intv100_Sortiment_Me A, const TZAM_Intv100_Sortiment_Me& B)
+    {
+        return A -= B;
+    }
 
     bool operator==(const TZAM_Intv100_Sortiment_Me&) const = default;
 };
+
+// The smaller quantity of the two per size, with its range.
+TZAM_Intv100_Sortiment_Me Intv100_Sortiment_Me_GrMinima(const TZAM_Intv100_Sortiment_Me& A,
+                                                         const TZAM_Intv100_Sortiment_Me& B);

@@ -101,7 +101,7 @@ void TfrmMDE::ArtikelAuswaehlenVorbereiten()
         if (bestandsLeser)
             bestandsLeser->LagerBestandLesen(e.ProduktId, lager, CBestandsartenAuswahl, bestand);
         // An entry without size shows the article's stock over all sizes.
-        const qint64 menge = zam_Intv100_IstGroesse(e.GroessenIndex) ? bestand.Me[e.GroessenIndex] : bestand.Summe();
+        const qint64 menge = zam_Intv100_IstGroesse(e.GroessenIndex) ? bestand.Me[e.GroessenIndex] : bestand.Sum();
         TZAM_ArtikelInformationen info;
         if (leser)
             leser->ArtikelInformationen_Lesen(e.ProduktId, e.GroessenIndex, filiale, info);

@@ -90,8 +90,8 @@ void TfrmMDE::MengeneingabeSHZeigen()
 
 void TfrmMDE::MengeneingabeSHMaskeAufbauen()
 {
-    lblMeEinSHSollSumme->setText(QString::number(FMengeneingabeSHSollMeSort.Summe()));
-    lblMeEinSHIstSumme->setText(QString::number(FMengeneingabeSHIstMeSort.Summe()));
+    lblMeEinSHSollSumme->setText(QString::number(FMengeneingabeSHSollMeSort.Sum()));
+    lblMeEinSHIstSumme->setText(QString::number(FMengeneingabeSHIstMeSort.Sum()));
     for (int zeile = 0; zeile < FMeEinSHZeilen.size(); ++zeile)
         MengeneingabeSHZeileVisible(zeile, false);
     const TZAM_Intv100_Sortiment_Me& soll = FMengeneingabeSHSollMeSort;
@@ -175,7 +175,7 @@ void TfrmMDE::MeEinSHIstSetzen(int AZeile, int AMenge)
         return;
     FMengeneingabeSHIstMeSort.Me[ind] = qMax(0, AMenge);
     FMeEinSHZeilen[AZeile].Ist->setText(QString::number(FMengeneingabeSHIstMeSort.Me[ind]));
-    lblMeEinSHIstSumme->setText(QString::number(FMengeneingabeSHIstMeSort.Summe()));
+    lblMeEinSHIstSumme->setText(QString::number(FMengeneingabeSHIstMeSort.Sum()));
 }
 
 void TfrmMDE::btnMeEinSHPlusOrMinusClick()

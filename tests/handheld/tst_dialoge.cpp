@@ -563,7 +563,7 @@ private Q_SLOTS:
         QVERIFY(zeilen >= 1 && zeilen < 8);
         QCOMPARE(FMaske->MengeneingabeSHGrIndArr().first(), 2);
         QCOMPARE(zelle("lblMeEinSHGroesse", 0)->text(), QStringLiteral("39"));
-        QCOMPARE(FMaske->MengeneingabeSHIstMeSort().Summe(), 1);
+        QCOMPARE(FMaske->MengeneingabeSHIstMeSort().Sum(), 1);
 
         Klicken(QStringLiteral("btnMeEinSHPlus0"));
         Klicken(QStringLiteral("btnMeEinSHPlus0"));
@@ -591,12 +591,12 @@ private Q_SLOTS:
         QVERIFY(FMaske->pnlMengeneingabeSH->isVisible());
         QCOMPARE(FMaske->MengeneingabeSHIstMeSort().Me[1 + zeilen], 7);
         QCOMPARE(FMaske->findChild<QLabel*>(QStringLiteral("lblMeEinSHIstSumme"))->text(),
-                 QString::number(FMaske->MengeneingabeSHIstMeSort().Summe()));
+                 QString::number(FMaske->MengeneingabeSHIstMeSort().Sum()));
         QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Sortiment SF-PRO-10"));
 
         Taste(Qt::Key_Escape);
         QCOMPARE(antworten.size(), 1);
-        QVERIFY(!antworten[0].first && antworten[0].second.IstLeer());
+        QVERIFY(!antworten[0].first && antworten[0].second.IsEmpty());
         QVERIFY(FMaske->pnlMultipurpose->isVisible());
         QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Dialogtest"));
         QCOMPARE(Fuss(), QStringLiteral("Bitte scannen."));
