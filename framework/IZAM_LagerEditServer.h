@@ -40,6 +40,9 @@ public:
     virtual bool Lagerort_InLager(const TIntTrio& ALagerort, int ALager) = 0;
     // True when AId is an ordinary storage place (kind 0); its record in APlatz.
     virtual bool Lagerplatz_Lesen(const TIntTrio& AId, TZAM_Lagerplatz& APlatz, int AOptionen) = 0;
+    // True when the place is a known container; its record in ABehaelter.
+    virtual bool Behaelter_Lesen(const TZAM_Lagerort_Info& AInfo, TZAM_Behaelter& ABehaelter) = 0;
+    virtual bool BehaelterTyp_Lesen(const TIntPair& ATypId, TZAM_BehaelterTyp& ATyp) = 0;
     // The places of a warehouse in an area, by name.
     virtual QList<TZAM_Lagerort_Info> Lagerorte_4_Bereich(int ALager, TZAM_Lager_Ausgezeichnete_Bereiche ABereich) = 0;
     // The warehouse has a place of the processing-preparation area.

@@ -11,6 +11,8 @@ using TZAM_Lagerort_Kennung = quint8;
 inline constexpr TZAM_Lagerort_Kennung CZAM_Lagerort_Lagerplatz = 0;
 inline constexpr TZAM_Lagerort_Kennung CZAM_Lagerort_Halle = 1;
 inline constexpr TZAM_Lagerort_Kennung CZAM_Lagerort_Behaelter = 3;
+// The display text of a place's kind ("Lagerplatz", "Halle", "Behälter").
+QString CZAM_Lagerort_Kennung_String(TZAM_Lagerort_Kennung AKennung);
 
 // Areas of a place (zam_lagerort.bereich); every other value is ordinary storage.
 using TZAM_Lager_Ausgezeichnete_Bereiche = quint8;
@@ -81,6 +83,28 @@ struct TQIV_Umsetzen_Optionen
     bool EtikKuerzel = false;
     bool KeineGecachtenInfos = false;
     bool MitBereichFuerLagerplaetze = false;
+};
+
+// A kind of container; a one-way container is used for one delivery only.
+struct TZAM_BehaelterTyp
+{
+    TIntPair Id;
+    QString Name;
+    bool Einweg = false;
+    bool operator==(const TZAM_BehaelterTyp&) const = default;
+};
+
+// A container as the master data hold it: where it stands, its type and its assignment.
+struct TZAM_Behaelter
+{
+    TIntTrio Id;
+    QString Name;
+    int Lager = 0;
+    TIntTrio Auf; // what it stands on; null: nothing
+    TIntPair TypId;
+    qint16 Filiale = -1;
+    int ZuordLager = -1;
+    bool operator==(const TZAM_Behaelter&) const = default;
 };
 
 // A storage place as the master data hold it.

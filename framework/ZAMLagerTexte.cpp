@@ -1,4 +1,4 @@
-// Display texts of areas, stock types and reference kinds.
+// Display texts of place kinds, areas, stock types and reference kinds.
 #include "TZAM_Lagerort_Info.h"
 #include "TZAM_PersArt_ExtVerweis.h"
 #include "ZAMBestandsarten.h"
@@ -24,6 +24,20 @@ QString CZAM_Lager_Ausgezeichnete_Bereiche_2_String(TZAM_Lager_Ausgezeichnete_Be
         return QStringLiteral("Bearbeitungs-Start");
     default:
         return QStringLiteral("Lager");
+    }
+}
+
+QString CZAM_Lagerort_Kennung_String(TZAM_Lagerort_Kennung AKennung)
+{
+    switch (AKennung) {
+    case CZAM_Lagerort_Lagerplatz:
+        return QStringLiteral("Lagerplatz");
+    case CZAM_Lagerort_Halle:
+        return QStringLiteral("Halle");
+    case CZAM_Lagerort_Behaelter:
+        return QStringLiteral("Behälter");
+    default:
+        return QStringLiteral("Lagerort");
     }
 }
 

@@ -163,8 +163,10 @@ bool TZAM_LagerBewegungEditServerSql::Behaelter_Zuordnung_Lesen(const TIntTrio& 
 {
     Gitterwagen_Zuordnungsdaten_Init(ADaten);
     const TZAM_Zeilen z =
-        FDb.Lesen(QStringLiteral("SELECT filiale, lager, wbs_gedruckt, wbs_liste1, wbs_liste2, auf_transport, einweg "
-                                 "FROM zam_behaelter WHERE id1 = ? AND id2 = ? AND id3 = ?"),
+        FDb.Lesen(QStringLiteral("SELECT b.filiale, b.lager, b.wbs_gedruckt, b.wbs_liste1, b.wbs_liste2, "
+                                 "b.auf_transport, COALESCE(t.einweg, 0) FROM zam_behaelter b LEFT JOIN "
+                                 "zam_behaelter_typ t ON t.id1 = b.typ_id1 AND t.id2 = b.typ_id2 "
+                                 "WHERE b.id1 = ? AND b.id2 = ? AND b.id3 = ?"),
                   Werte(ABehaelter));
     if (z.IsEmpty())
         return false;

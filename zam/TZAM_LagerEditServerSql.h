@@ -23,6 +23,8 @@ public:
     QString LagerortName(const TIntTrio& ALagerort) override;
     bool Lagerort_InLager(const TIntTrio& ALagerort, int ALager) override;
     bool Lagerplatz_Lesen(const TIntTrio& AId, TZAM_Lagerplatz& APlatz, int AOptionen) override;
+    bool Behaelter_Lesen(const TZAM_Lagerort_Info& AInfo, TZAM_Behaelter& ABehaelter) override;
+    bool BehaelterTyp_Lesen(const TIntPair& ATypId, TZAM_BehaelterTyp& ATyp) override;
     QList<TZAM_Lagerort_Info> Lagerorte_4_Bereich(int ALager, TZAM_Lager_Ausgezeichnete_Bereiche ABereich) override;
     bool BearbVorbereitung_Vorhanden(int ALager) override;
     TZAM_LagerVorr_Array Wurmloecher_Lesen(int ALager) override;

@@ -363,6 +363,18 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
          {QStringLiteral("ALTER TABLE zam_filiale ADD COLUMN lv_benutzen INTEGER NOT NULL DEFAULT 1")},
          {},
          {}},
+        {12,
+         QStringLiteral("Behältertypen; ob ein Behälter ein Einweg-Behälter ist, sagt sein Typ"),
+         {QStringLiteral("CREATE TABLE zam_behaelter_typ (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, name TEXT NOT NULL, "
+                         "einweg INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (id1, id2))"),
+          QStringLiteral("INSERT INTO zam_behaelter_typ (id1, id2, name, einweg) VALUES (1, 1, 'Gitterbox', 0)"),
+          QStringLiteral("INSERT INTO zam_behaelter_typ (id1, id2, name, einweg) VALUES (1, 2, 'Einweg-Behälter', 1)"),
+          QStringLiteral("ALTER TABLE zam_behaelter ADD COLUMN typ_id1 INTEGER NOT NULL DEFAULT 1"),
+          QStringLiteral("ALTER TABLE zam_behaelter ADD COLUMN typ_id2 INTEGER NOT NULL DEFAULT 1"),
+          QStringLiteral("UPDATE zam_behaelter SET typ_id2 = 2 WHERE einweg <> 0"),
+          QStringLiteral("ALTER TABLE zam_behaelter DROP COLUMN einweg")},
+         {},
+         {}},
     };
     return GDaten;
 }

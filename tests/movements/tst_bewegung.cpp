@@ -73,6 +73,8 @@ public:
     QString LagerortName(const TIntTrio& O) override { return W.Orte.value(O).Name; }
     bool Lagerort_InLager(const TIntTrio& O, int L) override { return L == 1 && W.ImLager.contains(O); }
     bool Lagerplatz_Lesen(const TIntTrio& O, TZAM_Lagerplatz&, int) override { return W.Lagerplaetze.contains(O); }
+    bool Behaelter_Lesen(const TZAM_Lagerort_Info&, TZAM_Behaelter&) override { return false; }
+    bool BehaelterTyp_Lesen(const TIntPair&, TZAM_BehaelterTyp&) override { return false; }
     QList<TZAM_Lagerort_Info> Lagerorte_4_Bereich(int, TZAM_Lager_Ausgezeichnete_Bereiche B) override
     {
         QList<TZAM_Lagerort_Info> r;

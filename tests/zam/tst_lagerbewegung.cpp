@@ -428,7 +428,8 @@ private Q_SLOTS:
         QCOMPARE(wurmloecher.first().Filiale, 30);
     }
 
-    // Containers on containers, assignments of places and the split over the branches.
+    // Containers on containers, assignments of places, a container's record and type, and the split
+    // over the branches.
     void struktur_data() { ZAM_MotorenDaten(); }
     void struktur()
     {
@@ -449,6 +450,28 @@ private Q_SLOTS:
         QVERIFY(!t.Struktur->Lagerort_InLager(TL::C2, 2));
         QCOMPARE(t.Struktur->Lager_4_Filiale(11), 1);
         QCOMPARE(t.Struktur->Lager_4_Filiale(30), 0);
+
+        // A container's record and type; whether it is a one-way container its type says.
+        TZAM_Lagerort_Info info;
+        TZAM_Behaelter b;
+        info.LagerortId = TL::C2;
+        QVERIFY(t.Struktur->Behaelter_Lesen(info, b));
+        QCOMPARE(b.Auf, TL::C);
+        QCOMPARE(b.Filiale, qint16(11));
+        info.LagerortId = TL::P1;
+        QVERIFY(!t.Struktur->Behaelter_Lesen(info, b));
+        TZAM_BehaelterTyp typ;
+        QVERIFY(!t.Struktur->BehaelterTyp_Lesen({9, 9}, typ));
+        TZAM_Lager_Gitterwagen_Zuordnungsdaten z;
+        for (const TIntPair& id : {TIntPair(1, 1), TIntPair(1, 2)}) {
+            t.Db.Schreiben(QStringLiteral("UPDATE zam_behaelter SET typ_id1 = ?, typ_id2 = ? WHERE id1 = 1 AND id2 = 9 AND id3 = 2"),
+                             {id.Id1, id.Id2});
+            QVERIFY(t.Struktur->BehaelterTyp_Lesen(id, typ));
+            QVERIFY(t.Bew->Behaelter_Zuordnung_Lesen(TL::C2, z));
+            QCOMPARE(z.Einweg, typ.Einweg);
+        }
+        QVERIFY(typ.Einweg);
+        QCOMPARE(CZAM_Lagerort_Kennung_String(CZAM_Lagerort_Behaelter), QStringLiteral("Behälter"));
         const struct
         {
             int Menge, Rest;
