@@ -65,7 +65,9 @@ public:
     // Whether the container holds pieces reserved for another branch than its assignment's.
     virtual bool Behaelter_HatFremdeArtikel(const TIntTrio& ABehaelter, int AArt, qint64 AMenge) = 0;
     // Pieces lie in the container or in a container inside it.
-    virtual bool Behaelter_HatWare(const TIntTrio& ABehaelter) = 0;
+    bool Behaelter_HatWare(const TIntTrio& ABehaelter) { return Lagerort_HatBestand(ABehaelter); }
+    // Stock lies on the place (or in the container) or in a container standing on it, at any depth.
+    virtual bool Lagerort_HatBestand(const TIntTrio& ALagerort) = 0;
     // Assigns the container to a branch (AFiliale, with its warehouse) or, with AFiliale -1, to
     // the warehouse ALager alone; false for an unknown container.
     virtual bool Behaelter_Zuordnen(const TIntTrio& ABehaelter, int AFiliale, int ALager) = 0;

@@ -36,7 +36,7 @@ public:
     bool Lagerort_4_Behaelter(const TIntTrio& ABehaelter, TIntTrio& ALagerort) override;
     bool Vater_4_Behaelter(const TIntTrio& ABehaelter, TIntTrio& AVater) override;
     bool Behaelter_HatFremdeArtikel(const TIntTrio& ABehaelter, int AArt, qint64 AMenge) override;
-    bool Behaelter_HatWare(const TIntTrio& ABehaelter) override;
+    bool Lagerort_HatBestand(const TIntTrio& ALagerort) override;
     bool Behaelter_Zuordnen(const TIntTrio& ABehaelter, int AFiliale, int ALager) override;
     QList<TZAM_BehaelterFuerZiel> Behaelter_4_Ziel(int ALager, int AFiliale) override;
     void Cache_Leeren() override {}

@@ -4,7 +4,7 @@
 #include "TZAM_Datenbank.h"
 #include "TZAM_Lagerort_Info.h"
 
-bool TZAM_LagerBewegungEditServerSql::Behaelter_HatWare(const TIntTrio& ABehaelter)
+bool TZAM_LagerBewegungEditServerSql::Lagerort_HatBestand(const TIntTrio& ALagerort)
 {
     return !FDb.Lesen(QStringLiteral("WITH RECURSIVE innen (id1, id2, id3) AS (SELECT CAST(? AS INTEGER), "
                                      "CAST(? AS INTEGER), CAST(? AS INTEGER) UNION "
@@ -12,7 +12,7 @@ bool TZAM_LagerBewegungEditServerSql::Behaelter_HatWare(const TIntTrio& ABehaelt
                                      "o.auf_id1 = i.id1 AND o.auf_id2 = i.id2 AND o.auf_id3 = i.id3) "
                                      "SELECT 1 FROM zam_bestand b JOIN innen i ON b.lo_id1 = i.id1 AND "
                                      "b.lo_id2 = i.id2 AND b.lo_id3 = i.id3 WHERE b.menge > 0 LIMIT 1"),
-                      {ABehaelter.Id1, ABehaelter.Id2, ABehaelter.Id3})
+                      {ALagerort.Id1, ALagerort.Id2, ALagerort.Id3})
                 .IsEmpty();
 }
 

@@ -176,7 +176,7 @@ public:
     bool Vater_4_Behaelter(const TIntTrio& B, TIntTrio& V) override { return V = B, true; }
     bool Behaelter_HatFremdeArtikel(const TIntTrio&, int, qint64) override { return W.Aufrufe << "Fremde", W.Fremde; }
     void Cache_Leeren() override {}
-    bool Behaelter_HatWare(const TIntTrio&) override { return false; }
+    bool Lagerort_HatBestand(const TIntTrio&) override { return false; }
     bool Behaelter_Zuordnen(const TIntTrio&, int, int) override { return true; }
     QList<TZAM_BehaelterFuerZiel> Behaelter_4_Ziel(int, int) override { return {}; }
     void Allokation_Zuruecksetzen() override {}

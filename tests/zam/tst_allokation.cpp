@@ -125,6 +125,8 @@ private Q_SLOTS:
         QVERIFY(!bew->Behaelter_HatWare(TL::C));
         TL::Bestand(db, TL::C2, TA::A(TA::Schuh).Id(), 1, 1, 1, 11);
         QVERIFY(bew->Behaelter_HatWare(TL::C) && bew->Behaelter_HatWare(TL::C2));
+        // The place C stands on holds stock through it; a place with nothing on it none.
+        QVERIFY(bew->Lagerort_HatBestand(TL::P2) && !bew->Lagerort_HatBestand(TL::P1));
         // C stands on P2 and C2 in C: stock on a storage place, not containers to fill.
         QVERIFY(ziel(11).isEmpty());
         db.Schreiben(QStringLiteral("UPDATE zam_lagerort SET auf_id1 = NULL, auf_id2 = NULL, auf_id3 = NULL WHERE "
