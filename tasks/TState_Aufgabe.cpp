@@ -35,7 +35,9 @@ void TState_Aufgabe::Vor_Anfang(bool& AWeiter)
     TAbstractVRListState::Vor_Anfang(AWeiter);
     AWeiter = false;
     bool leer = false;
-    TZAM_Hausregel::Ausfuehren(FBusy, "TState_Aufgabe.Vor_Anfang", [&] {
+    // The engine enters the list also from inside one of its own handlers (a row tapped whose task
+    // another handheld locked first): no busy test here.
+    TZAM_Hausregel::OhneBusy("TState_Aufgabe.Vor_Anfang", [&] {
         TQIV_ZPMDE_Datentraeger& d = FMaske->Datentraeger_Get();
         if (d.LagerInfo.ReturnToState == StateKlasse<TState_Aufgabe>())
             d.LagerInfo.ReturnToState = nullptr;

@@ -136,6 +136,12 @@ private Q_SLOTS:
         QVERIFY(!a->Aufgabe_Sperren_und_StatusAendern(wer, seit, zuSperren, gesperrt));
         QCOMPARE(FMaske->FussTipLesen(Lang(), Warnung()), QStringLiteral("Diese Aufgabe wird bereits bearbeitet!"));
         QVERIFY(!a->FGesperrteAufgabe.Defined());
+        // Tapped with branch 12's staging place as the picking container: the source step is
+        // refused and the list comes back with the reason.
+        FMaske->Datentraeger_Get().Nachsort.KommBeh = {{2, 2, 1}, QStringLiteral("VBS12"), 1, 12, -1, false, false};
+        a->vtVRListColumnNodeClick(0, {0, -1});
+        QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Aufgabe"));
+        QCOMPARE(FMaske->FussTipLesen(Lang(), Warnung()), QStringLiteral("Diese Aufgabe wird bereits bearbeitet!"));
 
         FMaske->Datentraeger_Get().UmlagerungHandlager.HLAnfoGrundId = {1, 1, 3};
         a = Liste(CZPMDEM_UmlagHL, 0, {1, 1, 1});
