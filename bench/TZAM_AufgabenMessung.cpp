@@ -1,21 +1,21 @@
 #include "TZAM_AufgabenMessung.h"
 
 #include "IZAM_LagerEditServer.h"
+#include "IZAM_WegeOptEditServer.h"
 #include "TDM_Torvik.h"
 #include "TQIV_Aufgaben_Suchkriterien_Options.h"
-#include "TVRList.h"
-#include "TZAM_DemoGross.h"
-#include "IZAM_WegeOptEditServer.h"
 #include "TState_Aufgabe.h"
 #include "TState_MengeEingeben.h"
-#include "TState_VonPlatzScan.h"
-#include "ZAMUtils.h"
 #include "TState_Menue.h"
+#include "TState_VonPlatzScan.h"
+#include "TVRList.h"
 #include "TZAM_BtnMenu.h"
+#include "TZAM_DemoGross.h"
 #include "TZAM_Messung.h"
 #include "TZAM_TestUmgebung.h"
 #include "TfrmMDE.h"
 #include "ZAMAufgabenCodes.h"
+#include "ZAMUtils.h"
 
 #include <cstdio>
 
@@ -59,8 +59,7 @@ void TZAM_AufgabenMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe, int
         for (bool k : {true, false}) {
             komplett = k;
             TZAM_Messung::Zeile(QStringLiteral("Menü: Kundenbestellungen zählen") + mitKomplett(k) + z, laeufe,
-                                k && !dateien ? 500 : 0,
-                                [&] { anzahl = menue.BestellungenVorhanden(CZPMDEM_KuBe); });
+                                k && !dateien ? 500 : 0, [&] { anzahl = menue.BestellungenVorhanden(CZPMDEM_KuBe); });
             std::printf("(%d)\n", anzahl);
         }
     }
@@ -87,8 +86,7 @@ void TZAM_AufgabenMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe, int
     TZAM_Messung::Zeile(QStringLiteral("Pickliste einer Filiale (laden, zuteilen, zeigen)"), laeufe, 1000,
                         [&] { maske.ChangeState<TState_Aufgabe>(); });
     auto* liste = static_cast<TState_Aufgabe*>(maske.GiveState(StateKlasse<TState_Aufgabe>()));
-    std::printf("(%d Aufgaben, %d Zeilen)\n", d.Nachsort.AufgabenVRListe_Verweis->GetRowCount(),
-                liste->ZeilenAnzahl());
+    std::printf("(%d Aufgaben, %d Zeilen)\n", d.Nachsort.AufgabenVRListe_Verweis->GetRowCount(), liste->ZeilenAnzahl());
     if (liste->ZeilenAnzahl() < 2 * laeufe)
         return;
 
@@ -110,15 +108,16 @@ void TZAM_AufgabenMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe, int
         quelle->VonLPEntsperren();
     });
     const QList<TIntTrio> weg = dm.WegeOptEditServer_GoC()->Laufweg_Lagerorte(d.Nachsort.LaufwegID);
-    d.Nachsort.KommBeh = {weg.last(), QStringLiteral("Ziel"), TZAM_DemoGross::CLager, qint16(AZielFiliale), -1,
-                          false, false};
+    d.Nachsort.KommBeh = {weg.last(), QStringLiteral("Ziel"), TZAM_DemoGross::CLager, qint16(AZielFiliale), -1, false,
+                          false};
     auto* menge = static_cast<TState_MengeEingeben*>(maske.GiveState(StateKlasse<TState_MengeEingeben>()));
     zeile = liste->ZeilenAnzahl() / 2;
     TZAM_Messung::Zeile(QStringLiteral("Pick buchen, nächste Zeile prüfen"), laeufe, 50, [&] {
-        while (zeile + 1 < liste->ZeilenAnzahl() && liste->GiveInt(20, zeile) != liste->GiveInt(79, zeile))
+        while (zeile + 1 < liste->ZeilenAnzahl() && liste->GiveInt(TQIV_AufgabenLagerListe::CMenge, zeile) !=
+                                                        liste->GiveInt(TQIV_AufgabenLagerListe::CGesamt, zeile))
             ++zeile;
         waehlen(zeile++);
-        d.Nachsort.IstMenge = liste->GiveInt(20);
+        d.Nachsort.IstMenge = liste->GiveInt(TQIV_AufgabenLagerListe::CMenge);
         menge->AbsortierungBuchen_U_Weiter(false);
     });
 }

@@ -21,9 +21,6 @@ namespace L = TQIV_AufgabenLagerListe;
 
 namespace {
 constexpr int COperationsArtUmlagerung = 5;
-constexpr int CSpalteArt = 0, CSpalteVonFiliale = 24, CSpalteAnFiliale = 25, CSpalteAnLagerort = 29,
-              CSpalteErfuellt = 32, CSpalteBewTyp = 34, CSpalteBNE = 35, CSpalteExtVerweis = 37, CSpalteGesamt = 79,
-              CSpalteGrund = 83;
 constexpr qint64 CBestandsartFrei = qint64(1) << 1;
 } // namespace
 
@@ -61,12 +58,12 @@ bool TAbstractDetailState::AufgabenzeilendatenEinlesen(TQIV_AufgabenZeile& AZeil
                 AZeile.QuellFiliale = DM_Torvik->FAktBewFiliale;
                 AZeile.ZielFiliale = d.Nachsort.FilNummer;
             } else if (d.Nachsort.KommBeh.KomBehAnLag > 0) {
-                AZeile.QuellFiliale = qint16(a->GiveInt(CSpalteVonFiliale));
-                AZeile.ZielFiliale = qint16(a->GiveInt(CSpalteAnFiliale));
+                AZeile.QuellFiliale = qint16(a->GiveInt(L::CVonFiliale));
+                AZeile.ZielFiliale = qint16(a->GiveInt(L::CAnFiliale));
             }
-            AZeile.BNEVerweis = a->GiveIntTrio(CSpalteBNE);
-            AZeile.BewTyp = a->GiveArtBewTyp(CSpalteBewTyp);
-            AZeile.ExtVerweis = a->GiveExtVerweis(CSpalteExtVerweis);
+            AZeile.BNEVerweis = a->GiveIntTrio(L::CBNE);
+            AZeile.BewTyp = a->GiveArtBewTyp(L::CBewTyp);
+            AZeile.ExtVerweis = a->GiveExtVerweis(L::CExtVerweis);
             return true;
         });
 }
@@ -78,7 +75,7 @@ bool TAbstractDetailState::ScanMengeBuchen(TZAM_InfoMeldungListe& AMeldungen)
         const TQIV_ZPMDE_Datentraeger& d = FMaske->Datentraeger_Get();
         const TQIV_ZPMDE_Nachsort_KomBeh& kb = d.Nachsort.KommBeh;
         const int ist = d.Nachsort.IstMenge;
-        const int art = Kuerzel_2_TZAM_Aufgabe_Art_Erw(a->GiveString(CSpalteArt));
+        const int art = Kuerzel_2_TZAM_Aufgabe_Art_Erw(a->GiveString(L::CArt));
         TZAM_Lager_BEW bew;
         TZAM_Aufgabe_Erfuellen_Daten erfuellung;
         if (!Grunddaten(ist, bew, erfuellung))
@@ -89,18 +86,18 @@ bool TAbstractDetailState::ScanMengeBuchen(TZAM_InfoMeldungListe& AMeldungen)
         steuerung.AufgabenArt = art;
         if (art == CZAM_Aufgabe_Art_Handlager) {
             // The hand store is the target; no picking container takes part.
-            bew.AnLagerortId = a->GiveIntTrio(CSpalteAnLagerort);
-            steuerung.NurErfuellung = DM_Torvik->HLAnfoGrund_NurAufgabe_Ermitteln(a->GiveIntTrio(CSpalteGrund));
+            bew.AnLagerortId = a->GiveIntTrio(L::CAnLagerortId);
+            steuerung.NurErfuellung = DM_Torvik->HLAnfoGrund_NurAufgabe_Ermitteln(a->GiveIntTrio(L::CGrund));
         } else if (kb.Kommissionierbehaelter == CMaxIntTrio) {
             // The pseudo container: the pieces leave the warehouse to the branch.
             korrektur.ProduktId = bew.ProduktId;
             korrektur.GrInd = bew.GrInd;
             korrektur.Menge = ist;
-            korrektur.VonFiliale = qint16(a->GiveInt(CSpalteVonFiliale));
+            korrektur.VonFiliale = qint16(a->GiveInt(L::CVonFiliale));
             korrektur.AnFiliale = kb.KomBehAnFil;
             korrektur.KorrekturArt = CZAM_Korrektur_PseudoBehaelter;
-            korrektur.BNEPVon = korrektur.BNEPAn = a->GiveIntTrio(CSpalteBNE);
-            korrektur.BewegungsTyp = quint8(a->GiveArtBewTyp(CSpalteBewTyp));
+            korrektur.BNEPVon = korrektur.BNEPAn = a->GiveIntTrio(L::CBNE);
+            korrektur.BewegungsTyp = quint8(a->GiveArtBewTyp(L::CBewTyp));
         } else {
             bew.AnLagerortId = kb.Kommissionierbehaelter;
             TZAM_LVPB_Daten lvpb;
@@ -120,8 +117,8 @@ bool TAbstractDetailState::ScanMengeBuchen(TZAM_InfoMeldungListe& AMeldungen)
             steuerung, bew, zeile, keineBew, erfuellung, false, korrektur, keineKorrektur, false, true, false,
             FMaske->FModus == CZPMDEM_KuBe, false, &AMeldungen, geloescht);
         // A task-only reason fulfils without moving: the place would be offered again and again.
-        if (ok && art == CZAM_Aufgabe_Art_Handlager && a->GiveInt(L::CMenge) == ist &&
-            ist < a->GiveInt(CSpalteGesamt) && steuerung.NurErfuellung)
+        if (ok && art == CZAM_Aufgabe_Art_Handlager && a->GiveInt(L::CMenge) == ist && ist < a->GiveInt(L::CGesamt) &&
+            steuerung.NurErfuellung)
             a->LWVerbotDict_AktDatenHinzu();
         return ok;
     });
@@ -135,7 +132,7 @@ bool TAbstractDetailState::FehlmengeBuchen(int AMenge, bool AMitErfuellung, TZAM
     return TZAM_Hausregel::ErgebnisOhneBusy("AbsortierungBuchen_U_Weiter_Fehlmenge", false, [&] {
         TState_Aufgabe* a = StateAufgabe();
         const TQIV_ZPMDE_Datentraeger& d = FMaske->Datentraeger_Get();
-        const int art = Kuerzel_2_TZAM_Aufgabe_Art_Erw(a->GiveString(CSpalteArt));
+        const int art = Kuerzel_2_TZAM_Aufgabe_Art_Erw(a->GiveString(L::CArt));
         TZAM_Lager_BEW bew;
         TZAM_Aufgabe_Erfuellen_Daten erfuellung;
         if (!Grunddaten(AMenge, bew, erfuellung))
@@ -147,7 +144,7 @@ bool TAbstractDetailState::FehlmengeBuchen(int AMenge, bool AMitErfuellung, TZAM
         if (d.Nachsort.FilNummer > 0)
             korrektur.AnFiliale = d.Nachsort.FilNummer;
         else if (d.Nachsort.KommBeh.KomBehAnLag > 0)
-            korrektur.AnFiliale = qint16(a->GiveInt(CSpalteVonFiliale));
+            korrektur.AnFiliale = qint16(a->GiveInt(L::CVonFiliale));
         const TQIV_NachsortBuchenUndWeiter_SteuerungsRec steuerung;
         auto buchen = [&] {
             TZAM_Lager_BEW keineBew;
@@ -159,9 +156,9 @@ bool TAbstractDetailState::FehlmengeBuchen(int AMenge, bool AMitErfuellung, TZAM
                 false, true, FMaske->FModus == CZPMDEM_KuBe, false, &AMeldungen, geloescht);
         };
         if (AMitErfuellung && art != CZAM_Aufgabe_Art_Handlager) {
-            korrektur.VonFiliale = qint16(a->GiveInt(CSpalteVonFiliale));
-            korrektur.BNEPVon = korrektur.BNEPAn = a->GiveIntTrio(CSpalteBNE);
-            korrektur.BewegungsTyp = quint8(a->GiveArtBewTyp(CSpalteBewTyp));
+            korrektur.VonFiliale = qint16(a->GiveInt(L::CVonFiliale));
+            korrektur.BNEPVon = korrektur.BNEPAn = a->GiveIntTrio(L::CBNE);
+            korrektur.BewegungsTyp = quint8(a->GiveArtBewTyp(L::CBewTyp));
             korrektur.KorrekturArt =
                 korrektur.BewegungsTyp == 24 ? CZAM_Korrektur_FehlmengeErfuellt24 : CZAM_Korrektur_FehlmengeErfuellt;
             return buchen();
@@ -214,7 +211,7 @@ bool TAbstractDetailState::AbsortierungBuchen_U_Weiter(bool ARestAusbuchen)
         const int grInd = a->GiveInt(L::CGrInd);
         bool ok = true;
         if (ARestAusbuchen) {
-            const int art = Kuerzel_2_TZAM_Aufgabe_Art_Erw(a->GiveString(CSpalteArt));
+            const int art = Kuerzel_2_TZAM_Aufgabe_Art_Erw(a->GiveString(L::CArt));
             const int s = DM_Torvik->Lagerbestand(quelle, produkt, grInd);
             const int r0 = DM_Torvik->Realbestand(DM_Torvik->FAktLager, produkt, grInd);
             const int r = art == CZAM_Aufgabe_Art_Handlager ? qMin(s - ist, r0 - ist) : qMin(s - ist, r0 + p);
@@ -261,7 +258,7 @@ bool TAbstractDetailState::AbsortierungBuchen_U_Weiter(bool ARestAusbuchen)
         a->FLetzteProduktId = produkt;
         a->FLetzterGroeInd0 = grInd;
         a->FLetzteAufgId = aufgabe;
-        bool neuLaden = soll < a->GiveInt(CSpalteGesamt);
+        bool neuLaden = soll < a->GiveInt(L::CGesamt);
         if (!neuLaden && ist < soll && !ARestAusbuchen && d.Nachsort.LaufwegVerbotDict)
             neuLaden = d.Nachsort.LaufwegVerbotDict->Verboten(
                 {qRound64(a->GiveDouble(L::CPreis) * 100), grInd, produkt}, quelle);
@@ -285,7 +282,7 @@ void TAbstractDetailState::NachBuchungNeuLaden(const TIntTrio& AId)
     for (int z = 0; z < aufgaben->GetRowCount(); ++z) {
         if (aufgaben->GetCellValueAsIntTrio(z, L::CAufgabenId) != AId)
             continue;
-        for (int s : {CSpalteGesamt, int(L::CMenge), int(L::CRestmenge), CSpalteErfuellt, int(L::CPreis)})
+        for (L::TSpalte s : {L::CGesamt, L::CMenge, L::CRestmenge, L::CErfuellt, L::CPreis})
             aufgaben->SetCellValue(z, s, neu.GetCell(0, s));
         return;
     }

@@ -22,19 +22,34 @@ enum TZAM_AufgabenZeigen
 // the row is still to do. The handheld's task list and the terminal's re-sort form build it alike.
 namespace TQIV_AufgabenLagerListe {
 
-// Columns of the task list the pick list reads and fills.
+// Columns of the task list the task workflows read and fill.
 enum TSpalte : int
 {
+    CArt = 0, // the task kind's code
+    CDatum = 6,
+    CUhrzeit = 7,
     CAufgabenId = 10,
+    CArtNr = 11,
     CProduktId = 12,
     CPreis = 19,
     CMenge = 20,
+    CGroesse = 22, // the size's text
     CGrInd = 23,
+    CVonFiliale = 24,
+    CAnFiliale = 25,
     CLagerort = 26,
     CLagerortId = 27,
+    CAnLagerortId = 29,
     CBehaelter = 30,
     CBehaelterId = 31,
+    CErfuellt = 32,
     CRestmenge = 33,
+    CBewTyp = 34,
+    CBNE = 35,
+    CExtVerweis = 37,
+    CBelegNr = 38,
+    CGesamt = 79,
+    CGrund = 83,
 };
 
 // The list created when missing: the task list's columns and the two hidden ones.

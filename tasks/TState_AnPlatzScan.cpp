@@ -4,8 +4,9 @@
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
 
+namespace L = TQIV_AufgabenLagerListe;
+
 namespace {
-constexpr int CSpalteAnLagerort = 29;
 }
 
 QString TState_AnPlatzScan::FussTip(bool& ALang)
@@ -17,7 +18,7 @@ QString TState_AnPlatzScan::FussTip(bool& ALang)
 void TState_AnPlatzScan::Gescannt(const QString& AText, TZAM_UmgesetztUArtikelScanDaten&)
 {
     TZAM_Hausregel::Ausfuehren(FBusy, "TState_AnPlatzScan.Gescannt", [&] {
-        if (!PlatzScanPasst(AText, StateAufgabe()->GiveIntTrio(CSpalteAnLagerort))) {
+        if (!PlatzScanPasst(AText, StateAufgabe()->GiveIntTrio(L::CAnLagerortId))) {
             FussTipSet(QStringLiteral("Falscher Lagerplatz. Bitte scannen Sie den Lagerplatz!"), false, true);
             return;
         }

@@ -103,7 +103,7 @@ void TState_Aufgabe::NextAufgabe(bool ASetCurrentInactive)
                 if (!Aktiv(r))
                     continue;
                 if (!GiveIntTrio(L::CLagerortId, r).Defined()) {
-                    const QString beleg = GiveString(38, r);
+                    const QString beleg = GiveString(L::CBelegNr, r);
                     if (wagen && d.Kundenbestellung.WagenProblemList &&
                         !d.Kundenbestellung.WagenProblemList->contains(beleg))
                         d.Kundenbestellung.WagenProblemList->append(beleg);
@@ -241,12 +241,16 @@ void TState_Aufgabe::WBSDruckenOderZurueck(bool ADrucken)
         ChangeStateZurueck_Oder_ProgrammBeenden(true, DM_Torvik->FUmlagHLPrioModus);
         return;
     }
-    if (FMaske->Datentraeger_Get().Nachsort.KommBeh.KomBehAnLag >= 0)
+    TQIV_ZPMDE_Datentraeger& d = FMaske->Datentraeger_Get();
+    const TQIV_ZPMDE_Nachsort_KomBeh& kb = d.Nachsort.KommBeh;
+    if (kb.KomBehAnLag >= 0)
         return;
-    // Goods slips are printed once the printing of slips is built; until then the print fails.
-    const EZAM_Exception fehler(CZAM_Info_Fehler_Standard_FktNichtImplementiert, QString(),
-                                QStringLiteral("TState_Aufgabe.WBSDruck"));
-    FussTipSet(fehler.Meldungstext(), true, true);
+    // The step states' print: a failed print shows its error as the foot tip and the list stays.
+    auto* schritt = static_cast<TState_VonPlatzScan*>(FMaske->GiveState(StateKlasse<TState_VonPlatzScan>()));
+    if (!schritt->WBSDruck(kb.Kommissionierbehaelter, kb.KomBehAnFil))
+        return;
+    d.Paketversand.QuellId = TIntTrio();
+    ChangeStateZurueck_Oder_ProgrammBeenden(true, DM_Torvik->FUmlagHLPrioModus);
 }
 
 void TState_Aufgabe::PaketversandStarten()
@@ -288,7 +292,8 @@ bool TState_Aufgabe::Aufgabe_Sperren_und_StatusAendern(QString& ABenutzer, QDate
     FGesperrteAufgabe = FAktAufgId;
     FAlterAufgabenStatus = FNeuerAufgabenStatus = -1;
     TZAM_AufgabenStand stand;
-    if (Kuerzel_2_TZAM_Aufgabe_Art_Erw(GiveString(0)) != 8 || !Aufgaben().Aufgabe_Lesen(FGesperrteAufgabe, stand))
+    if (Kuerzel_2_TZAM_Aufgabe_Art_Erw(GiveString(L::CArt)) != CZAM_Aufgabe_Art_Handlager ||
+        !Aufgaben().Aufgabe_Lesen(FGesperrteAufgabe, stand))
         return true;
     if (stand.Status >= 5 && stand.Status <= 8) {
         // A finished or worked hand-store task is not worked again: its lock goes back at once.

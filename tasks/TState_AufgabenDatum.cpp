@@ -1,4 +1,5 @@
 #include "TState_AufgabenDatum.h"
+#include "TQIV_AufgabenLagerListe.h"
 
 #include "TDM_Torvik.h"
 #include "TQIV_NachsortFilter.h"
@@ -12,8 +13,9 @@
 #include <QLineEdit>
 #include <array>
 
+namespace L = TQIV_AufgabenLagerListe;
+
 namespace {
-constexpr int CSpalteDatum = 6;
 const QString CDatumFormat = QStringLiteral("dd.MM.yyyy");
 
 enum TTag
@@ -113,7 +115,7 @@ void TState_AufgabenDatum::KnoepfeMalen()
     std::array<int, 4> anzahl{};
     int sonstige = 0;
     for (int r = 0; r < liste.GetRowCount(); ++r) {
-        const int g = Gruppe(liste.GetCellValueAsDate(r, CSpalteDatum), heute);
+        const int g = Gruppe(liste.GetCellValueAsDate(r, L::CDatum), heute);
         if (g < 0)
             ++sonstige;
         else

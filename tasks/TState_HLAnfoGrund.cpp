@@ -15,10 +15,9 @@
 #include "ZAMAufgabenCodes.h"
 #include "ZAMGlobal.h"
 
+namespace L = TQIV_AufgabenLagerListe;
+
 namespace {
-constexpr int CSpalteDatum = 6;
-constexpr int CSpalteUhrzeit = 7;
-constexpr int CSpalteGrund = 83;
 
 // Hand-store tasks of the current warehouse in the given statuses (0: the workflow's default).
 TZAM_Aufgaben_Suchkriterien HandlagerKriterien(TZAM_Aufgabe_StatusSet AStatus)
@@ -80,7 +79,7 @@ int TState_HLAnfoGrund::FertigeAufgabenLoeschen()
     const QDateTime jetzt = QDateTime::currentDateTime();
     QList<TIntTrio> alt;
     for (int r = 0; r < liste.GetRowCount(); ++r) {
-        const QDateTime zeit(liste.GetCellValueAsDate(r, CSpalteDatum), liste.GetCellValueAsTime(r, CSpalteUhrzeit));
+        const QDateTime zeit(liste.GetCellValueAsDate(r, L::CDatum), liste.GetCellValueAsTime(r, L::CUhrzeit));
         // Whole days, as the days between two moments count them.
         if (zeit.isValid() && zeit.secsTo(jetzt) / 86400 >= tage)
             alt << liste.GetCellValueAsIntTrio(r, 10);
@@ -106,7 +105,7 @@ void TState_HLAnfoGrund::GruendeFuerAbsortierungErmittelnUndAnzeigen()
             return;
         server->Aufgabenliste_Laden(HandlagerKriterien(0), false, false, false, false, false);
         QHash<TIntTrio, int> anzahlen;
-        DM_Torvik->AufgabenFuerSpalteErmitteln(server->AufgabenVRListe(), CSpalteGrund, anzahlen);
+        DM_Torvik->AufgabenFuerSpalteErmitteln(server->AufgabenVRListe(), L::CGrund, anzahlen);
         server->Aufgabenliste_Freigeben();
         TIntTrioList gruende;
         DM_Torvik->AlleHLAnfoGrundIdsErmitteln(agsPrioReihenfolge, tsUndefined, gruende);

@@ -1,4 +1,5 @@
 #include "TState_HLAnfoZielLOAuswahl.h"
+#include "TQIV_AufgabenLagerListe.h"
 
 #include "TDM_Torvik.h"
 #include "TQIV_Wartemaske.h"
@@ -10,8 +11,9 @@
 #include "TfrmMDE.h"
 #include "ZAMAufgabenCodes.h"
 
+namespace L = TQIV_AufgabenLagerListe;
+
 namespace {
-constexpr int CSpalteZiel = 29;
 }
 
 void TState_HLAnfoZielLOAuswahl::Vor_Anfang(bool& AWeiter)
@@ -35,7 +37,7 @@ void TState_HLAnfoZielLOAuswahl::Vor_Anfang(bool& AWeiter)
             const TVRList& liste = server->AufgabenVRListe();
             FAnzahlZeilen = liste.GetRowCount();
             for (int r = 0; r < FAnzahlZeilen; ++r)
-                ++FAnzahlProZiel[liste.GetCellValueAsIntTrio(r, CSpalteZiel)];
+                ++FAnzahlProZiel[liste.GetCellValueAsIntTrio(r, L::CAnLagerortId)];
             server->Aufgabenliste_Freigeben();
         }
         if (FMaske->Zurueck_Get() && FAnzahlProZiel.size() <= 1)

@@ -14,7 +14,6 @@ namespace L = TQIV_AufgabenLagerListe;
 
 namespace {
 const QList<TQIV_WPF_Recht> CRechteAusbuchen{380, 452, 453};
-constexpr int CSpalteArtNr = 11, CSpalteGroesse = 22, CSpalteGrund = 83;
 const QString CZuViel = QStringLiteral("Die Ist-Menge darf nicht größer als die Soll-Menge sein!");
 } // namespace
 
@@ -134,7 +133,7 @@ void TState_MengeEingeben::RestFrage()
     TQIV_SicherheitsAbfrage_Options o = TQIV_SicherheitsAbfrage_Options::Kurz(
         QStringLiteral("Sie haben Artikel\r\n%1 in Gr. %2\r\n%3 mal anstatt %4 mal gefunden.\r\n\r\nSoll der "
                        "Restbestand (%5)\r\ndes Artikels auf dem Lagerplatz\r\nausgebucht werden?")
-            .arg(a->GiveString(CSpalteArtNr), a->GiveString(CSpalteGroesse))
+            .arg(a->GiveString(L::CArtNr), a->GiveString(L::CGroesse))
             .arg(ist)
             .arg(soll)
             .arg(bestand - ist),
@@ -153,8 +152,8 @@ void TState_MengeEingeben::RestFrage()
                             if (!AErfolg)
                                 return;
                             TState_Aufgabe* a2 = StateAufgabe();
-                            if (Kuerzel_2_TZAM_Aufgabe_Art_Erw(a2->GiveString(0)) == CZAM_Aufgabe_Art_Handlager &&
-                                DM_Torvik->HLAnfoGrund_NurAufgabe_Ermitteln(a2->GiveIntTrio(CSpalteGrund)))
+                            if (Kuerzel_2_TZAM_Aufgabe_Art_Erw(a2->GiveString(L::CArt)) == CZAM_Aufgabe_Art_Handlager &&
+                                DM_Torvik->HLAnfoGrund_NurAufgabe_Ermitteln(a2->GiveIntTrio(L::CGrund)))
                                 a2->LWVerbotDict_AktDatenHinzu();
                             Buchen_Oder_StateWechseln(true);
                         });
