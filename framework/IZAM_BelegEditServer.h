@@ -1,7 +1,9 @@
 #pragma once
 
 #include "IZAM_Server.h"
+#include "TIntQuad.h"
 #include "TOrgeIdKompl.h"
+#include "TZAM_Auslieferung.h"
 #include "TZAM_PersArt_ExtVerweis.h"
 
 #include <QDateTime>
@@ -23,6 +25,13 @@ public:
     virtual QDateTime BelegDatum() = 0;
     // The loaded document may be sent (see IstBezahlt_Erw).
     virtual bool IstBezahlt() = 0;
+    // The document of a customer-order position (QuadAusTrio of the reference id and number);
+    // false (key null) when there is none. The zeros are unused.
+    virtual bool BelegId_4_Position(const TIntQuad& APosition, int ANull, TIntTrio& ABelegId, int ANull2) = 0;
+    // Of the loaded document: its delivery.
+    virtual TZAM_Auslieferung Auslieferung() = 0;
+    // A position's own delivery branch; -1 when it names none or is unknown.
+    virtual qint16 Position_AuslieferFiliale(const TIntQuad& APosition) = 0;
     // Origin mark and booking branch of a document; false when unknown.
     virtual bool Herkunft_4_Beleg(const TIntTrio& ABelegId, QChar& AHerkunft, TOrgeIdKompl& ABuchFiliale) = 0;
 };

@@ -46,3 +46,8 @@ TInt32Trio TArtikelTools::ArtNr_2_ProduktID(const QString& AText)
         return {};
     return satz.ProduktId;
 }
+
+TIntPair TArtikelTools::Lieferant_4_ProdID(const TInt32Trio&)
+{
+    return {};
+}

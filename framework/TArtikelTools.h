@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IZAM_ArtikelServer.h"
+#include "TIntPair.h"
 #include "TZAM_Intv100_IndErw.h"
 
 #include <QString>
@@ -23,4 +24,7 @@ public:
     // The product of a typed article number; the empty product for a text that is no article
     // number or a number no article carries.
     static TInt32Trio ArtNr_2_ProduktID(const QString& AText);
+    // The supplier (a partner of kind 2) of a product; the empty key when it has none or the
+    // product is unknown.
+    static TIntPair Lieferant_4_ProdID(const TInt32Trio& AProduktId);
 };

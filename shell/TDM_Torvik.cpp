@@ -2,10 +2,17 @@
 
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_AbarbEditServer.h"
+#include "IZAM_ArtikelServer.h"
 #include "IZAM_AuftragsDateien.h"
 #include "IZAM_BelegEditServer.h"
 #include "IZAM_WegeOptEditServer.h"
+#include "TBelimani.h"
+#include "TLVLZMani.h"
+#include "TQIV_ArtLesSimple.h"
+#include "TQIV_ArtvLesenToolsDispoWEMani.h"
 #include "TQIV_EXBI_Mani.h"
+#include "TQIV_WerkstattMani.h"
+#include "TSCANNMani.h"
 #include "TSimplePriceReader.h"
 #include "TVRList.h"
 #include "TZAM_GrundCache.h"
@@ -23,6 +30,7 @@
 #include "ZAMFormMitte.h"
 #include "ZAMGlobal.h"
 #include "ZAMGlobaleInstanzen.h"
+#include "ZAMInfoKoords.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -82,6 +90,20 @@ TDM_Torvik::~TDM_Torvik()
         FFormStore = nullptr;
     });
     freigeben("TDM_Torvik.ArtNrGrPopup", [&] { FArtNrGrPopup.reset(); });
+    freigeben("TDM_Torvik.Wareneingang", [&] {
+        FEinzelEtikMani.reset();
+        FLVLZMani.reset();
+        FWerkstattMani.reset();
+        FDispoWEMani.reset();
+        FScannMani.reset();
+    });
+    freigeben("TDM_Torvik.ArtLesSimple", [&] { ArtLesSimple_RAN(); });
+    freigeben("TDM_Torvik.ArtLesSimpleEinlagerungWEAV", [&] { ArtLesSimpleEinlagerungWEAV_RAN(); });
+    freigeben("TDM_Torvik.BeliMani", [&] {
+        if (FBeliMani)
+            GlobBeliMani_ReleaseInstance();
+        FBeliMani = nullptr;
+    });
     freigeben("TDM_Torvik.BestandsLeser", [&] { FBestandsLeser.reset(); });
     freigeben("TDM_Torvik.ArtBarCodeMani", [&] { FArtBarCodeMani.reset(); });
     freigeben("TDM_Torvik.ArtvLesenTools", [&] { FArtvLesenTools.reset(); });
@@ -134,6 +156,77 @@ template <class T> T* TDM_Torvik::Werkzeug_GoC(std::unique_ptr<T>& AFeld, const 
         TZAM_Hausregel::OhneBusy(
             AName, [&] { AFeld = std::make_unique<T>(); }, false);
     return AFeld.get();
+}
+
+TSCANNMani* TDM_Torvik::ScannMani_GoC()
+{
+    return Werkzeug_GoC(FScannMani, "TDM_Torvik.ScannMani_GoC");
+}
+
+TQIV_ArtvLesenToolsDispoWEMani* TDM_Torvik::DispoWEMani_GoC()
+{
+    return Werkzeug_GoC(FDispoWEMani, "TDM_Torvik.DispoWEMani_GoC");
+}
+
+TQIV_WerkstattMani* TDM_Torvik::WerkstattMani_GoC()
+{
+    return Werkzeug_GoC(FWerkstattMani, "TDM_Torvik.WerkstattMani_GoC");
+}
+
+TLVLZMani* TDM_Torvik::LVLZMani_GoC()
+{
+    return Werkzeug_GoC(FLVLZMani, "TDM_Torvik.LVLZMani_GoC");
+}
+
+TEinzeletikettenMani* TDM_Torvik::EinzelEtikMani_GoC()
+{
+    return Werkzeug_GoC(FEinzelEtikMani, "TDM_Torvik.EinzelEtikMani_GoC");
+}
+
+TBelimani* TDM_Torvik::BeliMani_GoC()
+{
+    if (!FBeliMani)
+        TZAM_Hausregel::OhneBusy(
+            "TDM_Torvik.BeliMani_GoC", [&] { FBeliMani = GlobBeliMani_GetInstance(); }, false);
+    return FBeliMani;
+}
+
+// An article reader exists only with the article module; right after creation it gets the
+// readers' settings.
+TQIV_ArtLesSimple* TDM_Torvik::ArtikelLeser_GoC(std::unique_ptr<TQIV_ArtLesSimple>& AFeld, const char* AName)
+{
+    if (!AFeld)
+        TZAM_Hausregel::OhneBusy(
+            AName,
+            [&] {
+                if (!Glob_WWSServerFactoryClass().Verfuegbar<IZAM_ArtikelServer>())
+                    FehlerRaise(QString::fromLatin1(AName), CZAM_Info_Fehler_Standard_ModulNichtVerfuegbar);
+                auto leser = std::make_unique<TQIV_ArtLesSimple>();
+                leser->Einstellungen_Setzen(TQIV_ArtLesEinstellungen());
+                AFeld = std::move(leser);
+            },
+            false);
+    return AFeld.get();
+}
+
+TQIV_ArtLesSimple* TDM_Torvik::ArtLesSimple_GoC()
+{
+    return ArtikelLeser_GoC(FArtLesSimple, "TDM_Torvik.ArtLesSimple_GoC");
+}
+
+void TDM_Torvik::ArtLesSimple_RAN()
+{
+    FArtLesSimple.reset();
+}
+
+TQIV_ArtLesSimple* TDM_Torvik::ArtLesSimpleEinlagerungWEAV_GoC()
+{
+    return ArtikelLeser_GoC(FArtLesSimpleEinlagerungWEAV, "TDM_Torvik.ArtLesSimpleEinlagerungWEAV_GoC");
+}
+
+void TDM_Torvik::ArtLesSimpleEinlagerungWEAV_RAN()
+{
+    FArtLesSimpleEinlagerungWEAV.reset();
 }
 
 TQIV_ArtvLesenTools* TDM_Torvik::ArtvLesenTools_GoC()

@@ -13,7 +13,14 @@
 #include "TQIV_AufgabenZaehlung.h"
 #include "TQIV_Aufgaben_Suchkriterien_Options.h"
 #include "TQIV_VELTOB_Optionen.h"
+#include "TIntPairList.h"
+#include "TEinzeletikettenMani.h"
+#include "TQIV_Dispo_Info.h"
+#include "TVRGroupList.h"
+#include "TZAM_Auslieferung.h"
+#include "TQIV_WEPlus_DatenCache.h"
 #include "TZAM_Intv100_IndErw.h"
+#include "ZAMBewegungslisteSpalten.h"
 #include "TZAM_TriState.h"
 #include "TZAM_Workflow_Modus.h"
 #include "ZAMAnzeigeFelder.h"
@@ -25,6 +32,12 @@
 #include <memory>
 
 class QAbstractItemView;
+class TBelimani;
+class TLVLZMani;
+class TQIV_ArtLesSimple;
+class TQIV_ArtvLesenToolsDispoWEMani;
+class TQIV_WerkstattMani;
+class TSCANNMani;
 class QWidget;
 class TQIV_ArtvLesenTools;
 class TfrmArtNrGrPopup;
@@ -152,6 +165,92 @@ public:
     // The manufacturer article number of a product; empty on failure.
     QString HerstArtNr_Besorgen(const TInt32Trio& AProdukt_Id);
 
+    // The goods-receipt members, created on first use and released with the module; nil after a
+    // registered failure. An article reader needs the article module.
+    TSCANNMani* ScannMani_GoC();
+    TQIV_ArtvLesenToolsDispoWEMani* DispoWEMani_GoC();
+    TQIV_WerkstattMani* WerkstattMani_GoC();
+    TLVLZMani* LVLZMani_GoC();
+    TEinzeletikettenMani* EinzelEtikMani_GoC();
+    TQIV_ArtLesSimple* ArtLesSimple_GoC();
+    void ArtLesSimple_RAN();
+    TQIV_ArtLesSimple* ArtLesSimpleEinlagerungWEAV_GoC();
+    void ArtLesSimpleEinlagerungWEAV_RAN();
+    // The global document manager, taken on first use and given back with the module.
+    TBelimani* BeliMani_GoC();
+
+    // The goods-receipt cache (goodsreceipt/TDM_Torvik_DatenCache.cpp). References are passed in
+    // placeholder form (ExtVerw_4_WEPlus_umbiegen).
+    void Daten_2_DatenCache(const TInt32Trio& AProdukt_Id, int AGrIdx, const TIntTrio& ADispoId, qint16 ADispoAnFil,
+                            qint16 ADispoAuftrFil, const TZAM_PersArt_ExtVerweis& ADispoExtVerw,
+                            const QString& ALieferscheinNr, const TIntTrio& AVerfKombiId, int AMenge,
+                            const TIntTrio& ALagerort, const TIntTrio& AScanIdent, TQIV_WEPlus_DatenCache& ADatenCache);
+    int Menge_im_DatenCache(const TQIV_WEPlus_DatenCache& ADatenCache, const TInt32Trio& AProdukt_Id, int AGrIdx,
+                            qint16 AAnFilNr, const TIntTrio& ADispoId, const TZAM_PersArt_ExtVerweis& ADispoExtVerw,
+                            const TIntTrio& AVerfKombiId);
+    int Gesamtmenge_im_DatenCache(const TQIV_WEPlus_DatenCache& ADatenCache,
+                                  const TZAM_PersArt_ExtVerweis& ADispoExtVerw);
+    // An empty identifier removes nothing.
+    void Delete_from_DatenCache(const TIntTrio& AScanIdent, TQIV_WEPlus_DatenCache& ADatenCache);
+    // The reference itself when defined, else the placeholder (kind 1, CMaxIntTrio, 9999).
+    static TZAM_PersArt_ExtVerweis ExtVerw_4_WEPlus_umbiegen(const TZAM_PersArt_ExtVerweis& AExtVerw);
+
+    // Scan records (goodsreceipt/TDM_Torvik_Scansaetze.cpp).
+    // The new record's identifier; empty when nothing was written (no user number, a refusal).
+    TIntTrio Daten_2_ScanSatz(const TIntPair& AAuftrNr, const QString& ALiefScheinNr, const TInt32Trio& AProdukt_Id,
+                              int AGrIdx, const TIntTrio& ADispoId, int AMenge, const TZAM_PersArt_ExtVerweis& AExtVerweis,
+                              qint16 ALagFilNr, const TIntTrio& ALagerort);
+    void Scansaetze_Lesen(int& AAnz);
+    // Rebuilds the cache from the user's open WE-Plus records; false when it did not read every
+    // record (a reference that disagrees with its container's assignment, a failure).
+    bool Scansaetze_2_DatenCache(TQIV_WEPlus_DatenCache& ADatenCache, QString& AAuftragsnummerStr,
+                                 QString& ALieferscheinnummer, TIntTrio& ALagerplatzID, QString& ALagerplatzBez);
+    bool Scansaetze_4_WEPLus_Vorhanden();
+    void Scansaetze_4_WEPLus_Loeschen();
+    void MitaGepNr_4_WEPLus(TIntPair& AMitaGepNr);
+    void MitaGepNr_4_WEPLus_Setzen();
+    void MitaGepNr_4_WEPLus_Reset();
+
+    // Dispositions (goodsreceipt/TDM_Torvik_Dispos.cpp).
+    bool OffeneDispos_4_AuftragsNrN_Und_VorgIds(const TIntPairList& AAuftragsNrN, const TIntTrioList& AVorgIds,
+                                                QList<TQIV_DispoWE_Info>& ADispos);
+    // One order (when defined) or one disposition, asked for each branch of AFilialen; appends.
+    bool OffeneDispos_4_AuftragsNr_Oder_VorgId(const TIntPair& AAuftragsNr, const TIntTrio& AVorgId, bool AFlag,
+                                               const QList<int>& AFilialen, QList<TQIV_DispoWE_Info>& ADispos);
+    bool Dispos_4_AuftragsNrN(const TQIV_WEPlus_DatenCache& ADatenCache, const TInt32Trio& AProdukt_Id, int AGrIdx,
+                              const TIntPairList& AAuftragsNrn, const TIntTrioList& ADIOhneAuftr,
+                              QList<TQIV_Dispo_Info>& ADispos);
+    bool Dispos_4_AuftragsNrN(const TQIV_WEPlus_DatenCache& ADatenCache, const TInt32Trio& AProdukt_Id, int AGrIdx,
+                              const TIntPairList& AAuftragsNrn, const TIntTrio& ADIOhneAuftr,
+                              QList<TQIV_Dispo_Info>& ADispos);
+    void Dispo_NachVerfkombi_Aufteilen(const TQIV_Dispo_Info& ADispoInfo, TQIV_Dispo_Info_List& AAufgeteilteDIInfos);
+    TQIV_Dispo_Info Dispo_NachPrio_Waehlen(bool ABearbDirektInEW, const QList<TQIV_Dispo_Info>& ADispos,
+                                           const TZAM_Intv100_Sortiment_Me& AMaxSortiment, bool AForceAllePruefen,
+                                           TQIV_Dispo_Info_List& AGepruefteDispos);
+    void PassendeDispos_Waehlen(bool ABearbDirektInEW, const TQIV_Dispo_Info_List& ADispos,
+                                const TQIV_Dispo_Info& AGewaehlteDispo, QList<TQIV_Dispo_Info>& APassendeDispos);
+    static qint16 ZielFilAusZielTyp_4_WEPlus(const TQIV_Dispo_Menge& ADispoMenge);
+    bool ZielfilialeEchtBenachbartZuTSPlusLagerFiliale(int AZielFilNr, int ALagerFilNr);
+    // The order branch of the disposition's position for the target branch; -1 when none.
+    qint16 AuftrFil_4_IdUndAnFil(const TIntTrio& ADispoId, qint16 AAnFiliale);
+    bool WEFR_Und_EinlagerunsVersandhilfe_Get();
+
+    // Labels and place checks (goodsreceipt/TDM_Torvik_Etiketten.cpp).
+    TIntTrio EtikDruckDispoId_4_WEPlus(const TQIV_WEPlus_DatenCache& ADatenCache, const TInt32Trio& AProdukt_Id,
+                                       int AGrIdx, const TIntPairList& AAuftragsNrn, const TIntTrio& ADIOhneAuftr);
+    bool Etiketten_4_Artikel_gewollt(const TInt32Trio& AProdukt_Id);
+    QString Etiketten_Layout_4_Artikel(const TInt32Trio& AProdukt_Id);
+    void Artikeletikett_Drucken(const TInt32Trio& AProdukt_ID, const TIntTrio& ADIVorgId,
+                                const TZAM_Intv100_Sortiment_Me& ASortiment, qint16 AFilNr);
+    void Artikeletikett_Sammeln(const TInt32Trio& AProdukt_ID, const TIntTrio& ADIVorgId,
+                                const TZAM_Intv100_Sortiment_Me& ASortiment, qint16 AFilNr);
+    void Artikeletikett_Sammeln_Begin();
+    void Artikeletikett_Sammeln_End();
+    bool Artikeletikett_Gesammelt();
+    bool LOOK_4_Einlagerung_beiWEPlus(const TIntTrio& ALagerOrtId, TZAM_Lagerort_Info& ALagerortInfo);
+    bool LOOK_4_Einlagerung_beiWEPlus(const TZAM_Lagerort_Info& ALagerortInfo);
+    bool LOOK_4_Bearbeitung(const TZAM_Lagerort_Info& ALagerortInfo, int AFilNr, QString& AFehler);
+
     // Stock movements, places and containers (movements/TDM_Torvik_Bewegung.cpp,
     // _Umlagerung.cpp, _Lagerort.cpp, _Behaelter.cpp).
     // The stock of a product size on a place; 0 on failure.
@@ -185,6 +284,22 @@ public:
     // An inventory gain (AZugang) or loss; true when the correction was booked.
     bool Bestandsdifferenz_buchen(const TInt32Trio& AProduktId, int AGrInd, int AMenge, qint16 AFiliale,
                                   const TIntTrio& ALagerort, bool AZugang, TZAM_InfoMeldungListe* AMeldungen);
+
+    // Grouped movement lists (movements/TDM_Torvik_Bewegungsliste.cpp) over the branch-PC
+    // extension's movement list. The target is replaced.
+    void GruppierteBewegungsliste_Get(std::unique_ptr<TVRList>& AZiel, const TZAM_Anzeige_Spalten_Array& ASpalten,
+                                      bool AGroupBelNrAnders);
+    void GruppierteBewegungsliste_NachExtVerweis_Get(std::unique_ptr<TVRList>& AZiel);
+    // Splits every row without process combination into one row per combination.
+    void Bewegungliste_MitVerfkombi_Anreichern(TVRList& AListe);
+    void Bewegung_NachVerfkombi_Aufteilen(TQIV_WEPlus_DatenCache& ADatenCache, TVRList& AListe, int AZeile);
+    bool Bewegungsliste_Enthält_MehrereBelOderVerfkombis();
+    void GroupMethodAlle(const TVRList& AQuelle, int AQuellZeile, TVRList& AZiel, int AZielZeile, int AZielEbene,
+                         int ASpalte);
+    void GroupMethodGrIndizesAlle(const TVRList& AQuelle, int AQuellZeile, TVRList& AZiel, int AZielZeile,
+                                  int AZielEbene, int ASpalte);
+    void GroupMethodTextGesamt(const TVRList& AQuelle, int AQuellZeile, TVRList& AZiel, int AZielZeile,
+                               int AZielEbene, int ASpalte);
 
     // A scanned 22-character barcode as a place or container.
     bool Lagerplatz_Behaelter_umsetzen(const QString& ABarcode, TZAM_Lagerort_Info& AInfo,
@@ -285,6 +400,10 @@ public:
     int MengeAusBFP(const TZAM_PersArt_ExtVerweis& AVerweis, int AZielFiliale, int AQuellFiliale, int ABewTyp);
     int MengeAusBNEP(const TIntTrio& ADispoId, int AZielFiliale, int AQuellFiliale, int ABewTyp,
                      const TZAM_PersArt_ExtVerweis& AVerweis);
+    // For every branch of the current warehouse in order: the orders and the dispositions
+    // without order open for the product and size (-1: any size); true when either is not empty.
+    bool AuftragsNrN_4_ProduktId(const TInt32Trio& AProduktId, int AGrIdx, TIntPairList& AAuftragsNrN,
+                                 TIntTrioList& ADIOhneAuftr);
     // An external order's pieces already in the target branch; -1 on failure.
     int AFInZielFil_4_VEBE(int& AAnzVerweise, int& AOffenMenge24, qint16 AFiliale, int APosNr,
                            const TIntTrio& AAuftragsKey, bool& ANeuLaden);
@@ -309,6 +428,21 @@ private:
 
     QList<TGrndSatz>* HLAnfoGrundList_CiN_UndFuellen();
     template <class I> I* Dienst_GoC(std::unique_ptr<I>& AFeld, const char* AName);
+    void KandidatenPruefen_Und_Umpacken(const TQIV_WEPlus_DatenCache& ADatenCache, const TInt32Trio& AProdukt_Id,
+                                        int AGrIdx, const QList<TQIV_DispoWE_Info>& AAntwort,
+                                        QList<TQIV_Dispo_Info>& ADispos);
+    void Auslieferung_4_PosId(const TZAM_PersArt_ExtVerweis& AVerweis, QString& ABelegNr,
+                              TZAM_Auslieferung& AAuslieferung, qint16& AAbwFiliale, int& ABearbFiliale);
+    TQIV_ZPMDE_Ziel ZielTypErmitteln(const TQIV_Dispo_Info& ADispo, int ABearbFiliale, bool ABearbDirektInEW);
+    bool EtikDruckDispoId_4_WEPlus_Do(const TQIV_WEPlus_DatenCache_Value& AWert, TIntTrio& ADispoId) const;
+    TEinzelEtikettInfo EtikettInfo(const TInt32Trio& AProdukt_ID, const TIntTrio& ADIVorgId,
+                                   const TZAM_Intv100_Sortiment_Me& ASortiment, qint16 AFilNr) const;
+    // One group over the columns; the movement list's functions per column.
+    TVRGroupList Bewegungsgruppierung(const TZAM_Anzeige_Spalten_Array& ASpalten, bool AGroupBelNrAnders,
+                                      bool AMitMethoden);
+    void ZuordnungPruefen(const TZAM_PersArt_ExtVerweis& AVerweis, const TIntTrio& ALagerort, TIntTrio& AVerfKombiId);
+    void Scansaetze_4_WEPLus_LVLZ_Loeschen(TSCANNMani& AMani);
+    TQIV_ArtLesSimple* ArtikelLeser_GoC(std::unique_ptr<TQIV_ArtLesSimple>& AFeld, const char* AName);
     template <class T> T* Werkzeug_GoC(std::unique_ptr<T>& AFeld, const char* AName);
 
     QList<int> FAktLagerFilialen;
@@ -347,6 +481,19 @@ private:
     IZAM_FGSystems* FFGSystems = nullptr;
     TZAMFormStore* FFormStore = nullptr;
     std::unique_ptr<TfrmArtNrGrPopup> FArtNrGrPopup;
+    std::unique_ptr<TSCANNMani> FScannMani;
+    std::unique_ptr<TQIV_ArtvLesenToolsDispoWEMani> FDispoWEMani;
+    std::unique_ptr<TQIV_WerkstattMani> FWerkstattMani;
+    std::unique_ptr<TLVLZMani> FLVLZMani;
+    std::unique_ptr<TEinzeletikettenMani> FEinzelEtikMani;
+    std::unique_ptr<TQIV_ArtLesSimple> FArtLesSimple;
+    std::unique_ptr<TQIV_ArtLesSimple> FArtLesSimpleEinlagerungWEAV;
+    TIntPair FMitaGepNr_4_WEPLus;
+    bool FMitaGepNr_4_WEPLus_Gelesen = false;
+    QHash<QString, QList<TEinzelEtikettInfo>> FEinzelEtikettInfo_Dict;
+    QStringList FEinzelEtikettLayouts; // the layouts of the collection in the order they came
+    TZAM_TriState FWEFR_Und_EinlagerunsVersandhilfe;
+    TBelimani* FBeliMani = nullptr;
     TZAMWarteForm* FWartemaske = nullptr;
 };
 

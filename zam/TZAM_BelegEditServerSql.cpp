@@ -116,3 +116,14 @@ bool TZAM_BelegEditServerSql::Herkunft_4_Beleg(const TIntTrio& ABelegId, QChar& 
     ABuchFiliale.OrgeEbene = TIntPair(z.Wert(0, 3).toInt(), z.Wert(0, 4).toInt());
     return true;
 }
+
+bool TZAM_BelegEditServerSql::BelegId_4_Position(const TIntQuad&, int, TIntTrio& ABelegId, int)
+{
+    ABelegId = TIntTrio();
+    return false;
+}
+
+qint16 TZAM_BelegEditServerSql::Position_AuslieferFiliale(const TIntQuad&)
+{
+    return -1;
+}

@@ -23,6 +23,9 @@ public:
     QDateTime BelegDatum() override { return FDatum; }
     bool IstBezahlt() override;
     bool Herkunft_4_Beleg(const TIntTrio& ABelegId, QChar& AHerkunft, TOrgeIdKompl& ABuchFiliale) override;
+    bool BelegId_4_Position(const TIntQuad& APosition, int ANull, TIntTrio& ABelegId, int ANull2) override;
+    TZAM_Auslieferung Auslieferung() override { return FAuslieferung; }
+    qint16 Position_AuslieferFiliale(const TIntQuad& APosition) override;
 
 private:
     void Leeren();
@@ -32,6 +35,7 @@ private:
     QString FBelegNr;
     QDateTime FDatum;
     QChar FAuslieferungTyp, FZahlungsart;
+    TZAM_Auslieferung FAuslieferung;
     int FArtikelAnzahl = 0;
     bool FUnbezahltePos = false;
     // Reserved pieces (type 11) of the positions per branch; read only for a complete load.

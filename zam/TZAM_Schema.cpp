@@ -375,6 +375,88 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
           QStringLiteral("ALTER TABLE zam_behaelter DROP COLUMN einweg")},
          {},
          {}},
+        // Goods receipt. Articles name their supplier (a partner of kind 2) and how many labels of
+        // which layout each piece gets. Dispositions are order lines of kind 45 (zam_bne.typ) with
+        // product, order key (number range, serial; 0-0 without order), dates and a closed flag;
+        // their positions (zam_bnep) carry the order branch, the size, the planned quantity (menge)
+        // and what was received. Customer-order documents carry their delivery and a position its
+        // processing branch and deviating delivery branch; process combinations split a position's
+        // pieces per size. Places are assigned to documents (zam_lvlz). Scan records outlive the
+        // program until posted; terminals get a number on first use; print jobs are recorded.
+        {13,
+         QStringLiteral("Wareneingang: Lieferanten, Etiketten, Dispositionen, Verfahrenskombinationen, "
+                        "Lagerortzuordnungen, Scansätze, Terminals, Druckaufträge"),
+         {QStringLiteral("ALTER TABLE zam_artikel ADD COLUMN lieferant_id1 INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_artikel ADD COLUMN lieferant_id2 INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_artikel ADD COLUMN etiketten_anzahl INTEGER NOT NULL DEFAULT 1"),
+          QStringLiteral("ALTER TABLE zam_artikel ADD COLUMN etiketten_layout VARCHAR(40) NOT NULL DEFAULT ''"),
+          // Sizes in millimetres; the layout names what a label shows beyond the code.
+          QStringLiteral("CREATE TABLE zam_etikett_layout (name VARCHAR(40) PRIMARY KEY, "
+                         "breite_mm INTEGER NOT NULL, hoehe_mm INTEGER NOT NULL, "
+                         "mit_herstellernr INTEGER NOT NULL DEFAULT 1, mit_dispo INTEGER NOT NULL DEFAULT 1)"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN prod_id1 INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN prod_id2 INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN prod_id3 INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN bewtyp INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN auftrag_kreis INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN auftrag_nr INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN datum2 {ZEITPUNKT}"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN geschlossen INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN preis_cent {INT64} NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN dispo_datum {ZEITPUNKT}"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN liefer_frueh {ZEITPUNKT}"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN liefer_spaet {ZEITPUNKT}"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN lieferanten_nr VARCHAR(40) NOT NULL DEFAULT ''"),
+          QStringLiteral("CREATE INDEX zam_bne_auftrag ON zam_bne (auftrag_kreis, auftrag_nr, typ)"),
+          QStringLiteral("CREATE INDEX zam_bne_produkt ON zam_bne (prod_id1, prod_id2, prod_id3, typ)"),
+          QStringLiteral("ALTER TABLE zam_bnep ADD COLUMN auftr_filiale INTEGER NOT NULL DEFAULT -1"),
+          QStringLiteral("ALTER TABLE zam_bnep ADD COLUMN groesse INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bnep ADD COLUMN erhalten INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_atk ADD COLUMN auslieferung_art INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_atk ADD COLUMN auslieferung_filiale INTEGER NOT NULL DEFAULT -1"),
+          QStringLiteral("ALTER TABLE zam_atpk ADD COLUMN bearb_filiale INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_atpk ADD COLUMN ausl_filiale INTEGER NOT NULL DEFAULT -1"),
+          QStringLiteral("CREATE TABLE zam_verfkombi (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, "
+                         "id3 INTEGER NOT NULL, name VARCHAR(60) NOT NULL, PRIMARY KEY (id1, id2, id3))"),
+          // The pieces per size of a customer-order position (reference id and number) that a
+          // process combination takes.
+          QStringLiteral("CREATE TABLE zam_verfkombi_pos (auftrag_id1 INTEGER NOT NULL, auftrag_id2 INTEGER NOT NULL, "
+                         "auftrag_id3 INTEGER NOT NULL, auftrag_nr INTEGER NOT NULL, vk_id1 INTEGER NOT NULL, "
+                         "vk_id2 INTEGER NOT NULL, vk_id3 INTEGER NOT NULL, groesse INTEGER NOT NULL "
+                         "CHECK (groesse BETWEEN 0 AND 99), menge INTEGER NOT NULL CHECK (menge >= 0), "
+                         "PRIMARY KEY (auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr, vk_id1, vk_id2, vk_id3, "
+                         "groesse))"),
+          QStringLiteral("CREATE TABLE zam_lvlz (lo_id1 INTEGER NOT NULL, lo_id2 INTEGER NOT NULL, "
+                         "lo_id3 INTEGER NOT NULL, verweis_art INTEGER NOT NULL, verweis_id1 INTEGER NOT NULL, "
+                         "verweis_id2 INTEGER NOT NULL, verweis_id3 INTEGER NOT NULL, "
+                         "verweis_nummer INTEGER NOT NULL DEFAULT 0, vk_id1 INTEGER NOT NULL DEFAULT 0, "
+                         "vk_id2 INTEGER NOT NULL DEFAULT 0, vk_id3 INTEGER NOT NULL DEFAULT 0, "
+                         "auftragstyp INTEGER NOT NULL DEFAULT 0, status INTEGER NOT NULL DEFAULT 0, "
+                         "PRIMARY KEY (lo_id1, lo_id2, lo_id3), "
+                         "FOREIGN KEY (lo_id1, lo_id2, lo_id3) REFERENCES zam_lagerort (id1, id2, id3))"),
+          QStringLiteral("CREATE INDEX zam_lvlz_verweis ON zam_lvlz (verweis_art, verweis_id1, verweis_id2, "
+                         "verweis_id3, verweis_nummer)"),
+          // typ 1 count list, 2 WE-Plus; offen 0 once posted.
+          QStringLiteral("CREATE TABLE zam_scansatz (id {ID}, typ INTEGER NOT NULL, offen INTEGER NOT NULL DEFAULT 1, "
+                         "auftrag_text VARCHAR(40) NOT NULL DEFAULT '', lieferschein VARCHAR(40) NOT NULL DEFAULT '', "
+                         "prod_id1 INTEGER NOT NULL, prod_id2 INTEGER NOT NULL, prod_id3 INTEGER NOT NULL, "
+                         "groesse INTEGER NOT NULL CHECK (groesse BETWEEN 0 AND 99), "
+                         "menge INTEGER NOT NULL CHECK (menge >= 0), lo_id1 INTEGER NOT NULL DEFAULT 0, "
+                         "lo_id2 INTEGER NOT NULL DEFAULT 0, lo_id3 INTEGER NOT NULL DEFAULT 0, "
+                         "dispo_id1 INTEGER NOT NULL DEFAULT 0, dispo_id2 INTEGER NOT NULL DEFAULT 0, "
+                         "dispo_id3 INTEGER NOT NULL DEFAULT 0, ext_kennung INTEGER NOT NULL DEFAULT 0, "
+                         "ext_id1 INTEGER NOT NULL DEFAULT 0, ext_id2 INTEGER NOT NULL DEFAULT 0, "
+                         "ext_id3 INTEGER NOT NULL DEFAULT 0, ext_nummer INTEGER NOT NULL DEFAULT 0, "
+                         "mita_id1 INTEGER NOT NULL, mita_id2 INTEGER NOT NULL, datum1 {ZEITPUNKT}, "
+                         "datum2 {ZEITPUNKT}, kennzeichen INTEGER NOT NULL DEFAULT 0, "
+                         "lieferant_id1 INTEGER NOT NULL DEFAULT 0, lieferant_id2 INTEGER NOT NULL DEFAULT 0, "
+                         "lager_filiale INTEGER NOT NULL DEFAULT -1)"),
+          QStringLiteral("CREATE INDEX zam_scansatz_mita ON zam_scansatz (mita_id1, mita_id2, typ, offen)"),
+          QStringLiteral("CREATE TABLE zam_terminal (kennung VARCHAR(60) PRIMARY KEY, nummer INTEGER NOT NULL UNIQUE)"),
+          QStringLiteral("CREATE TABLE zam_druckauftrag (id {ID}, zeit {INT64} NOT NULL, drucker TEXT NOT NULL, "
+                         "art VARCHAR(40) NOT NULL, datei TEXT NOT NULL DEFAULT '', seiten INTEGER NOT NULL DEFAULT 0)")},
+         {},
+         {}},
     };
     return GDaten;
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "TIntTrio.h"
+#include "TZAM_PersArt_ExtVerweis.h"
+
+#include <QString>
+#include <memory>
+
+class IZAM_LVLZServer;
+
+// The place-assignment manager: a place, usually a container, assigned to a customer-order
+// document (reference kind 1, the document key, number 0) with a process combination, an order
+// type and a container status.
+class TLVLZMani
+{
+public:
+    TLVLZMani();
+    ~TLVLZMani();
+
+    // The assignment of the place; false (outs emptied) when it has none.
+    bool ExtVerweis_u_VerfKombiId_4_Lagerort(TZAM_PersArt_ExtVerweis& AVerweis, TIntTrio& AVerfKombiId,
+                                             int& AAuftragsTyp, int& AStatus, const TIntTrio& ALagerort);
+    // Removes the place's assignment; nothing when it has none.
+    void Lagerort_Verweis_Loeschen(const TIntTrio& ALagerort);
+    // The document whose goods the place holds: its formatted number, the process combination's
+    // name, the order type and the document date as text; false (texts empty) when none.
+    bool BelegDaten_4_Lagerort(QString& ABelegNr, QString& AVerfKombiText, int& AAuftragsTyp, QString& ADatumText,
+                               const TIntTrio& ALagerort);
+
+private:
+    IZAM_LVLZServer& Server();
+    std::unique_ptr<IZAM_LVLZServer> FServer;
+};

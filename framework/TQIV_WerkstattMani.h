@@ -1,0 +1,34 @@
+#pragma once
+
+#include "TIntQuad.h"
+#include "TQIV_IntTrioSortimentDictionary.h"
+
+#include <QString>
+#include <memory>
+
+class IZAM_WerkstattServer;
+
+// The processing manager: the process combinations (workshop steps) of customer-order positions
+// and the branch each position is processed in.
+class TQIV_WerkstattMani
+{
+public:
+    TQIV_WerkstattMani();
+    ~TQIV_WerkstattMani();
+
+    // The process combinations of the position (reference id and number): combination key ->
+    // pieces per size, of the size AGrIdx only or of every size (-1 or 100). ANurMitMenge leaves
+    // out combinations without pieces (in that size). ADict is replaced. AAnzahl: how many
+    // combinations came; AGesamt: their pieces together. True when at least one came.
+    bool VerfahrenKombinationen_4_ArtPos(bool ANurMitMenge, TQIV_IntTrioSortimentDictionary& ADict,
+                                         const TIntTrio& AVerweisId, int AVerweisNr, int AGrIdx, int& AAnzahl,
+                                         int& AGesamt);
+    // The processing branch of the position; below 1 when it is not processed.
+    int BearbeitungsFiliale_4_Beleg(const TIntTrio& AVerweisId, int AVerweisNr);
+    // The combination's name; empty when unknown.
+    QString VerfKombi_Bezeichnung_4_Id(const TIntTrio& AVerfKombiId);
+
+private:
+    IZAM_WerkstattServer& Server();
+    std::unique_ptr<IZAM_WerkstattServer> FServer;
+};
