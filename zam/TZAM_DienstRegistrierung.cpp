@@ -9,6 +9,7 @@
 #include "TZAM_Backend.h"
 #include "TZAM_BelegEditServerSql.h"
 #include "TZAM_BestandServerSql.h"
+#include "TZAM_DruckSql.h"
 #include "TZAM_DruckerKonfigSql.h"
 #include "TZAM_EXBIServerSql.h"
 #include "TZAM_FGSystemsSql.h"
@@ -56,6 +57,11 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_MandListeServer, TZAM_MandListeServerSql>();
     Dienst<IZAM_FormStoreServer, TZAM_FormStoreServerSql>();
     Dienst<IZAM_DruckerKonfig, TZAM_DruckerKonfigSql>();
+    // The print module also reads the output folder of the ini file.
+    Glob_WWSServerFactoryClass().Registrieren<IZAM_Druck>([]() -> std::unique_ptr<IZAM_Druck> {
+        TZAM_Datenbank& db = Db(); // raises without backend
+        return std::make_unique<TZAM_DruckSql>(db, TZAM_Backend::Instanz()->Ini());
+    });
     Dienst<IZAM_LagerInventurServer, TZAM_LagerInventurServerSql>();
     Dienst<IZAM_AufgabenEditServer, TZAM_AufgabenEditServerSql>();
     Dienst<IZAM_ArtikelBildServer, TZAM_ArtikelBildServerSql>();
