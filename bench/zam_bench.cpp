@@ -3,6 +3,7 @@
 #include "TZAM_AufgabenMessung.h"
 #include "TZAM_LagerMessung.h"
 #include "TZAM_Messung.h"
+#include "TZAM_WareneingangMessung.h"
 #include "TZAM_WettlaufMessung.h"
 #include "TZAM_TestUmgebung.h"
 #include "ZAMGlobal.h"
@@ -33,6 +34,7 @@ void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe)
     TZAM_LagerMessung::Messen(umg, ALaeufe);
     // On the large site, for a branch of its warehouse.
     TZAM_AufgabenMessung::Messen(umg, ALaeufe, 905);
+    TZAM_WareneingangMessung::Messen(umg, ALaeufe);
 }
 
 } // namespace
