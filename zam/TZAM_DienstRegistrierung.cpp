@@ -23,7 +23,9 @@
 #include "TZAM_MandListeServerSql.h"
 #include "TZAM_PreisServerSql.h"
 #include "TZAM_RechteServerSql.h"
+#include "TZAM_ScannServerSql.h"
 #include "TZAM_SqlAbfrageSql.h"
+#include "TZAM_TerminalServerSql.h"
 #include "TZAM_WegeOptEditServerSql.h"
 #include "ZAMInfoKoords.h"
 
@@ -68,6 +70,8 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_AbarbEditServer, TZAM_AbarbEditServerSql>();
     Dienst<IZAM_EXBIServer, TZAM_EXBIServerSql>();
     Dienst<IZAM_PreisServer, TZAM_PreisServerSql>();
+    Dienst<IZAM_ScannServer, TZAM_ScannServerSql>();
+    Dienst<IZAM_TerminalServer, TZAM_TerminalServerSql>();
     // The customer-order documents are a module of their own, with the second factory.
     Dienst<IZAM_BelegEditServer, TZAM_BelegEditServerSql>(Glob_ServerFactoryClass());
 }
