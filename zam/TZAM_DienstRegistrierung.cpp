@@ -9,6 +9,7 @@
 #include "TZAM_Backend.h"
 #include "TZAM_BelegEditServerSql.h"
 #include "TZAM_BestandServerSql.h"
+#include "TZAM_DispoServerSql.h"
 #include "TZAM_DruckerKonfigSql.h"
 #include "TZAM_EXBIServerSql.h"
 #include "TZAM_FGSystemsSql.h"
@@ -72,6 +73,7 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_PreisServer, TZAM_PreisServerSql>();
     Dienst<IZAM_ScannServer, TZAM_ScannServerSql>();
     Dienst<IZAM_TerminalServer, TZAM_TerminalServerSql>();
+    Dienst<IZAM_DispoServer, TZAM_DispoServerSql>();
     // The customer-order documents are a module of their own, with the second factory.
     Dienst<IZAM_BelegEditServer, TZAM_BelegEditServerSql>(Glob_ServerFactoryClass());
 }
