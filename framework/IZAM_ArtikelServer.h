@@ -2,6 +2,7 @@
 
 #include "IZAM_Server.h"
 #include "TInt32Trio.h"
+#include "TIntPair.h"
 #include "TQIV_Intv100_Sortiment_QIV_GG.h"
 
 #include <QList>
@@ -19,6 +20,14 @@ struct TZAM_ArtikelSatz
     QString Beschreibung;
     QString Material;
     qint64 PreisCent = 0; // sales price in cents
+};
+
+// What the goods receipt reads of an article beside its record.
+struct TZAM_ArtikelWEDaten
+{
+    TIntPair Lieferant;      // the supplier, a partner of kind 2; empty when none
+    int EtikettenAnzahl = 0; // labels per piece; 0: none wanted
+    QString EtikettenLayout; // the label layout's name
 };
 
 // Kinds of the codes that stand for an article size.
@@ -53,4 +62,6 @@ public:
     // Stores a code. False, storing nothing, when the code is stored already (for any article size):
     // a code stands for one article size only.
     virtual bool Code_Einfuegen(const TZAM_ArtikelCode& ACode) = 0;
+    // False, with everything empty, for a product without article record.
+    virtual bool WEDaten_Lesen(const TInt32Trio& AProduktId, TZAM_ArtikelWEDaten& ADaten) = 0;
 };

@@ -1,8 +1,50 @@
 #pragma once
 
 #include "IZAM_Server.h"
+#include "TQIV_DispoWE_Info.h"
 
+#include <QList>
+
+// One stored row of a disposition's positions: one size of a position (target branch, order
+// branch, reference), its planned and its received pieces.
+struct TZAM_DispoPosZeile
+{
+    qint16 ZielFiliale = -1;
+    qint16 AuftrFiliale = -1;
+    TZAM_PersArt_ExtVerweis Verweis;
+    int Groesse = 0;
+    int Geplant = 0;
+    int Erhalten = 0;
+};
+
+// A disposition as stored: its head (every field of the open-disposition record but the branch
+// vectors) and the rows of its positions.
+struct TZAM_DispoSatz
+{
+    TQIV_DispoWE_Info Kopf;
+    QList<TZAM_DispoPosZeile> Zeilen;
+};
+
+// The order key (empty without order) and the id of a disposition.
+struct TZAM_DispoSchluessel
+{
+    TIntPair AuftragsNr;
+    TIntTrio Id;
+};
+
+// The dispositions (order lines of kind CZAM_BewArt_Dispo) and their positions. A disposition is
+// open while it is not closed and one of its rows has fewer pieces received than planned.
 class IZAM_DispoServer : public IZAM_Server
 {
 public:
+    // The open dispositions of an order, or the one of an id, that have positions of the order
+    // branch, with the rows of those positions; by id.
+    virtual QList<TZAM_DispoSatz> Offene_4_AuftragsNr(const TIntPair& AAuftragsNr, qint16 AAuftrFiliale) = 0;
+    virtual QList<TZAM_DispoSatz> Offene_4_VorgId(const TIntTrio& AVorgId, qint16 AAuftrFiliale) = 0;
+    // The order branch of the disposition's first position for the target branch; -1 when none.
+    virtual qint16 AuftrFiliale_4_IdUndAnFil(const TIntTrio& AVorgId, qint16 AAnFiliale) = 0;
+    // The dispositions of the product, not closed, with a row of the order branch that has pieces
+    // open in a size from AVonGr to ABisGr; each once, in no particular order.
+    virtual QList<TZAM_DispoSchluessel> Offene_4_Produkt(const TInt32Trio& AProduktId, int AVonGr, int ABisGr,
+                                                         qint16 AAuftrFiliale) = 0;
 };

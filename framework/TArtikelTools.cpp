@@ -47,7 +47,10 @@ TInt32Trio TArtikelTools::ArtNr_2_ProduktID(const QString& AText)
     return satz.ProduktId;
 }
 
-TIntPair TArtikelTools::Lieferant_4_ProdID(const TInt32Trio&)
+TIntPair TArtikelTools::Lieferant_4_ProdID(const TInt32Trio& AProduktId)
 {
-    return {};
+    TZAM_ArtikelWEDaten daten;
+    if (!AProduktId.Defined() || !Server()->WEDaten_Lesen(AProduktId, daten))
+        return {};
+    return daten.Lieferant;
 }

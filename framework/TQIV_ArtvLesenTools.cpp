@@ -70,5 +70,8 @@ bool TQIV_ArtvLesenTools::ArtikelInformationen_Lesen(const TInt32Trio& AProduktI
     AInfo.Material = satz.Material;
     AInfo.Preis = double(satz.PreisCent) / 100.0;
     AInfo.LangGroesse = Eintrag(AProduktId, AGroessenIndex).Text;
+    TZAM_ArtikelWEDaten we;
+    if (FServer->WEDaten_Lesen(AProduktId, we))
+        AInfo.HerstId = we.Lieferant;
     return true;
 }

@@ -82,6 +82,7 @@ public:
     // Stores the record; answers its identifier, never empty. Refuses (common exception, nothing
     // stored) a negative quantity, an unknown product, a size outside 0 to 99 and a record
     // without user number. Empties the manager's list.
+    // The identifier is (1, 0, serial key of the stored record): unique across devices.
     TIntTrio BuchenSingle(int ATyp, const TScanCode& ARec, const TIntPair& ALieferant, qint16 ALagerFiliale);
     // The list becomes the rows of the selection (it replaces what the list held).
     void SelectAndAdd(const TSCANSelectRec& AAuswahl, int ANull);
@@ -96,6 +97,7 @@ public:
 
 private:
     IZAM_ScannServer& Server();
+    void ListeLeeren();
     std::unique_ptr<IZAM_ScannServer> FServer;
     std::unique_ptr<TVRList> FListe;
     TSCANSelectRec FAuswahl;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TIntPair.h"
+
 #include <QString>
 
 // What lists, choice buttons and slips show of an article size (the article reader fills it).
@@ -12,6 +14,7 @@ struct TZAM_ArtikelInformationen
     QString Material;
     QString LangGroesse; // long size name of the size asked for; empty without size
     double Preis = 0;    // sales price
+    TIntPair HerstId;    // the supplier (a partner of kind 2); empty when the article names none
 
     void Clear() { *this = TZAM_ArtikelInformationen{}; }
 };

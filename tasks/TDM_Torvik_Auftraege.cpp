@@ -1,11 +1,15 @@
-// Order and disposition locks, and the quantities of an order in the order files.
+// Order and disposition locks, the open orders of a product, and the quantities of an order in the
+// order files.
 #include "TDM_Torvik.h"
 
 #include "IZAM_AuftragsDateien.h"
+#include "TQIV_ArtvLesenToolsDispoWEMani.h"
 #include "TQIV_EXBI_Mani.h"
 #include "TZAM_Hausregel.h"
 #include "ZAMBestandsarten.h"
+#include "ZAMFehler.h"
 #include "ZAMGlobal.h"
+#include "ZAMInfoKoords.h"
 
 namespace {
 const QString CAuftragSperre = QStringLiteral("Zephran_Auftrag");
@@ -72,6 +76,38 @@ void TDM_Torvik::Auftraege_Entsperren(const QList<TIntPair>& AAuftraege, const T
     for (const TIntPair& a : AAuftraege)
         Auftrag_Entsperren(a);
     Dispo_Entsperren(ADispoOhneAuftrag);
+}
+
+bool TDM_Torvik::AuftragsNrN_4_ProduktId(const TInt32Trio& AProduktId, int AGrIdx, TIntPairList& AAuftragsNrN,
+                                         TIntTrioList& ADIOhneAuftr)
+{
+    AAuftragsNrN.clear();
+    ADIOhneAuftr.clear();
+    return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.AuftragsNrN_4_ProduktId", false, [&] {
+        if (!zam_Intv100_IstGroesse(AGrIdx) && AGrIdx != -1 && AGrIdx != CZAM_Intv100_Anzahl)
+            FehlerRaise(QStringLiteral("TDM_Torvik.AuftragsNrN_4_ProduktId"),
+                        CZAM_Info_Fehler_Standard_IllegalerParameter, QString::number(AGrIdx));
+        TQIV_ArtvLesenToolsDispoWEMani* mani = DispoWEMani_GoC();
+        if (!mani)
+            return false;
+        // Filled aside: a failure half-way answers nothing.
+        TIntPairList auftraege;
+        TIntTrioList ohneAuftrag;
+        for (int filiale : GetAktLagerFilialen()) {
+            TIntPairList a;
+            TIntTrioList o;
+            mani->Offene_4_Produkt(AProduktId, AGrIdx, qint16(filiale), a, o);
+            for (const TIntPair& k : a)
+                if (!auftraege.contains(k))
+                    auftraege.append(k);
+            for (const TIntTrio& k : o)
+                if (!ohneAuftrag.contains(k))
+                    ohneAuftrag.append(k);
+        }
+        AAuftragsNrN = auftraege;
+        ADIOhneAuftr = ohneAuftrag;
+        return !AAuftragsNrN.isEmpty() || !ADIOhneAuftr.isEmpty();
+    });
 }
 
 int TDM_Torvik::MengeAusBFP(const TZAM_PersArt_ExtVerweis& AVerweis, int AFiliale, int ABestandsart)

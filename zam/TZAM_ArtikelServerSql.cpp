@@ -104,6 +104,22 @@ bool TZAM_ArtikelServerSql::Code_Einfuegen(const TZAM_ArtikelCode& ACode)
                          QVariantList{ACode.Code, ACode.Art} + Werte(ACode.ProduktId) << int(ACode.GroessenIndex)) == 1;
 }
 
+bool TZAM_ArtikelServerSql::WEDaten_Lesen(const TInt32Trio& AProduktId, TZAM_ArtikelWEDaten& ADaten)
+{
+    ADaten = TZAM_ArtikelWEDaten();
+    const TZAM_Zeilen z = FDb.Lesen(QStringLiteral("SELECT lieferant_id1, lieferant_id2, etiketten_anzahl, "
+                                                   "etiketten_layout FROM zam_artikel WHERE ") +
+                                        CProdukt,
+                                    Werte(AProduktId));
+    if (z.IsEmpty())
+        return false;
+    const QVariantList& r = z.Zeilen().first();
+    ADaten.Lieferant = TIntPair(r.at(0).toInt(), r.at(1).toInt());
+    ADaten.EtikettenAnzahl = r.at(2).toInt();
+    ADaten.EtikettenLayout = r.at(3).toString();
+    return true;
+}
+
 void TZAM_ArtikelServerSql::Anlegen(TZAM_Datenbank& ADb, const TZAM_ArtikelSatz& ASatz,
                                     const TQIV_Intv100_Sortiment_QIV_GG& AGG)
 {

@@ -17,6 +17,7 @@ public:
     bool Code_Lesen(const QString& ACode, TZAM_ArtikelCode& ACodeSatz) override;
     QList<TZAM_ArtikelCode> Codes_4_Artikel(const TInt32Trio& AProduktId, int AArt) override;
     bool Code_Einfuegen(const TZAM_ArtikelCode& ACode) override;
+    bool WEDaten_Lesen(const TInt32Trio& AProduktId, TZAM_ArtikelWEDaten& ADaten) override;
 
     // A new article with its size grid and the label barcode of every size (demo site, tests).
     static void Anlegen(TZAM_Datenbank& ADb, const TZAM_ArtikelSatz& ASatz, const TQIV_Intv100_Sortiment_QIV_GG& AGG);

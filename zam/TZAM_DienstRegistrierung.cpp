@@ -9,6 +9,7 @@
 #include "TZAM_Backend.h"
 #include "TZAM_BelegEditServerSql.h"
 #include "TZAM_BestandServerSql.h"
+#include "TZAM_DispoServerSql.h"
 #include "TZAM_DruckSql.h"
 #include "TZAM_DruckerKonfigSql.h"
 #include "TZAM_EXBIServerSql.h"
@@ -24,7 +25,9 @@
 #include "TZAM_MandListeServerSql.h"
 #include "TZAM_PreisServerSql.h"
 #include "TZAM_RechteServerSql.h"
+#include "TZAM_ScannServerSql.h"
 #include "TZAM_SqlAbfrageSql.h"
+#include "TZAM_TerminalServerSql.h"
 #include "TZAM_WegeOptEditServerSql.h"
 #include "ZAMInfoKoords.h"
 
@@ -74,6 +77,9 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_AbarbEditServer, TZAM_AbarbEditServerSql>();
     Dienst<IZAM_EXBIServer, TZAM_EXBIServerSql>();
     Dienst<IZAM_PreisServer, TZAM_PreisServerSql>();
+    Dienst<IZAM_ScannServer, TZAM_ScannServerSql>();
+    Dienst<IZAM_TerminalServer, TZAM_TerminalServerSql>();
+    Dienst<IZAM_DispoServer, TZAM_DispoServerSql>();
     // The customer-order documents are a module of their own, with the second factory.
     Dienst<IZAM_BelegEditServer, TZAM_BelegEditServerSql>(Glob_ServerFactoryClass());
 }
