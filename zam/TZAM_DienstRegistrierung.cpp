@@ -20,11 +20,13 @@
 #include "TZAM_LagerBewegungEditServerSql.h"
 #include "TZAM_LagerEditServerSql.h"
 #include "TZAM_LagerInventurServerSql.h"
+#include "TZAM_LVLZServerSql.h"
 #include "TZAM_MandListeServerSql.h"
 #include "TZAM_PreisServerSql.h"
 #include "TZAM_RechteServerSql.h"
 #include "TZAM_SqlAbfrageSql.h"
 #include "TZAM_WegeOptEditServerSql.h"
+#include "TZAM_WerkstattServerSql.h"
 #include "ZAMInfoKoords.h"
 
 namespace {
@@ -68,6 +70,8 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_AbarbEditServer, TZAM_AbarbEditServerSql>();
     Dienst<IZAM_EXBIServer, TZAM_EXBIServerSql>();
     Dienst<IZAM_PreisServer, TZAM_PreisServerSql>();
+    Dienst<IZAM_WerkstattServer, TZAM_WerkstattServerSql>();
+    Dienst<IZAM_LVLZServer, TZAM_LVLZServerSql>();
     // The customer-order documents are a module of their own, with the second factory.
     Dienst<IZAM_BelegEditServer, TZAM_BelegEditServerSql>(Glob_ServerFactoryClass());
 }
