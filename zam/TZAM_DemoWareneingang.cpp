@@ -57,7 +57,7 @@ struct TKundenBeleg
 
 const TKundenBeleg CBelege[] = {
     {7001, 12, 'V', 100002, 4, 1},     {7002, 21, 'A', 100002, 3, 1},        {7003, 17, 'A', 100003, 3, 3, 17},
-    {7004, 40, 'A', 100002, 5, 1, 40}, {7005, 51, 'A', 100002, 2, 1, 0, 50}, {7006, 17, 'A', 100008, 2, 2, 17},
+    {7004, 40, 'A', 100002, 5, 1, 40}, {7005, 51, 'A', 100002, 2, 1, 0, 50}, {7006, 17, 'A', 100009, 2, 2, 17},
 };
 
 struct TDispo
@@ -79,7 +79,7 @@ struct TDispoPos
 };
 
 const TDispo CDispos[] = {
-    {1001, 1, 100002, 2250, -14}, {1001, 2, 100003, 5400, -14}, {1001, 3, 100008, 2250, -14},
+    {1001, 1, 100002, 2250, -14}, {1001, 2, 100003, 5400, -14}, {1001, 3, 100009, 2450, -14},
     {1002, 1, 100002, 2250, -7},  {1002, 2, 100009, 2450, -7},  {1002, 3, 100008, 2250, -60, true},
     {0, 1, 100003, 5400, -2},
 };
@@ -251,9 +251,9 @@ void TZAM_DemoWareneingang::Behaelter(TZAM_Datenbank& ADb)
 
     // BEH-0010 holds the received goods of 7006 for branch 17, which owns them; BEH-0011 waits
     // for the second combination of 7003.
-    const TInt32Trio p8 = Produkt(100008);
-    TZAM_BestandServerSql::Zubuchen(ADb, beh10, p8, 2, CZAM_ArtBestTyp_Frei, 2);
-    const QVariantList bf = {p8.Id1, p8.Id2, p8.Id3, 17, int(CZAM_ArtBestTyp_Frei), 2};
+    const TInt32Trio p9 = Produkt(100009);
+    TZAM_BestandServerSql::Zubuchen(ADb, beh10, p9, 2, CZAM_ArtBestTyp_Frei, 2);
+    const QVariantList bf = {p9.Id1, p9.Id2, p9.Id3, 17, int(CZAM_ArtBestTyp_Frei), 2};
     ADb.Schreiben(QStringLiteral("INSERT INTO zam_bf (prod_id1, prod_id2, prod_id3, filiale, bestandsart, groesse, "
                                  "menge) VALUES (?, ?, ?, ?, ?, ?, 0) ON CONFLICT DO NOTHING"),
                   bf);
@@ -264,7 +264,7 @@ void TZAM_DemoWareneingang::Behaelter(TZAM_Datenbank& ADb)
     ADb.Schreiben(QStringLiteral("INSERT INTO zam_lvpb (lo_id1, lo_id2, lo_id3, prod_id1, prod_id2, prod_id3, groesse, "
                                  "verweis_art, verweis_id1, verweis_id2, verweis_id3, verweis_nummer, filiale, menge) "
                                  "VALUES (?, ?, ?, ?, ?, ?, 2, ?, 1, 7006, 0, 1, 17, 2)"),
-                  {beh10.Id1, beh10.Id2, beh10.Id3, p8.Id1, p8.Id2, p8.Id3, int(CZAM_PersArtExt_KuBe)});
+                  {beh10.Id1, beh10.Id2, beh10.Id3, p9.Id1, p9.Id2, p9.Id3, int(CZAM_PersArtExt_KuBe)});
     const QString zuordnung =
         QStringLiteral("INSERT INTO zam_lvlz (lo_id1, lo_id2, lo_id3, verweis_art, verweis_id1, verweis_id2, "
                        "verweis_id3, verweis_nummer, vk_id1, vk_id2, vk_id3, auftragstyp, status) "

@@ -16,7 +16,7 @@ class TZAM_Datenbank;
 //                             from 12 (ship); 7002 M 1, delivered from 21 (supply 21)
 //   45-1001-2 Regenjacke:     14 S 4, M 4 of which 3 received (put away); 7003 M 3, processed in 17
 //                             in two combinations of 2 and 1 pieces (processing here)
-//   45-1001-3 Trikot Auswärts: 7006 S 2, processed in 17, received (nothing open)
+//   45-1001-3 Trikot Torwart: 7006 S 2, processed in 17, received (nothing open)
 //   45-1002-1 Trikot Heim:    1 XS 2 (put away); 7004 XL 1, processed in 40 (supply 40 for
 //                             processing; processing here when team-sport goods go straight into
 //                             one-way containers); 7005 S 1, delivered from 51 through the

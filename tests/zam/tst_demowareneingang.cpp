@@ -1,15 +1,12 @@
 // The demo's goods receipt holds together: suppliers and labels of the articles, dispositions of
 // the two orders whose positions name sizes the articles have and customer-order positions the
-// document service finds, the processing of those positions, and the one-way containers with
-// their assignments.
+// document service finds, and the one-way containers with their assignments.
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_BelegEditServer.h"
 #include "IZAM_DruckerKonfig.h"
 #include "IZAM_FGSystems.h"
 #include "IZAM_FilialTabelle.h"
-#include "TBelegHelper.h"
 #include "TLVLZMani.h"
-#include "TQIV_WerkstattMani.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_TestUmgebung.h"
 
@@ -19,11 +16,6 @@ namespace {
 template <class I> std::unique_ptr<I> Dienst()
 {
     return Glob_WWSServerFactoryClass().Create<I>();
-}
-
-TIntQuad Position(int ABeleg)
-{
-    return TIntQuad(1, ABeleg, 0, 1);
 }
 } // namespace
 
@@ -124,41 +116,15 @@ private Q_SLOTS:
         }
     }
 
-    void kundenbestellungenUndBehaelter_data() { ZAM_MotorenDaten(); }
-    void kundenbestellungenUndBehaelter()
+    void behaelter_data() { ZAM_MotorenDaten(); }
+    void behaelter()
     {
         ZAM_MOTOR(m);
         FUmg = std::make_unique<TZAM_TestUmgebung>(m);
         FUmg->DemoAnlegen();
 
-        // Delivered from a branch of warehouse 1, from outside, through a team-sport-plus branch.
-        auto belege = Glob_ServerFactoryClass().Create<IZAM_BelegEditServer>();
-        const struct
-        {
-            int Beleg, Kopf, Bestimmt, Bearbeitung;
-        } faelle[] = {{7001, 12, 12, 0},  {7002, 21, 21, 0}, {7003, 17, 17, 17},
-                      {7004, 40, 40, 40}, {7005, 51, 50, 0}, {7006, 17, 17, 17}};
-        TQIV_WerkstattMani werkstatt;
-        for (const auto& f : faelle) {
-            QVERIFY(belege->Beleg_Laden(TIntTrio(1, f.Beleg, 0), false));
-            qint16 bestimmt = -1;
-            QVERIFY(
-                TBelegHelper::Auslieferung_Bestimmen(Position(f.Beleg), true, CZAM_Auslieferung_Position, bestimmt));
-            QVERIFY2(belege->Auslieferung().Filiale == f.Kopf && bestimmt == f.Bestimmt &&
-                         werkstatt.BearbeitungsFiliale_4_Beleg(TIntTrio(1, f.Beleg, 0), 1) == f.Bearbeitung,
-                     qPrintable(QString::number(f.Beleg)));
-        }
-
-        // 7003 in two named combinations of its size M.
-        TQIV_IntTrioSortimentDictionary kombis;
-        int anzahl = 0, gesamt = 0;
-        QVERIFY(werkstatt.VerfahrenKombinationen_4_ArtPos(true, kombis, TIntTrio(1, 7003, 0), 1, 3, anzahl, gesamt));
-        QCOMPARE(anzahl, 2);
-        QCOMPARE(gesamt, 3);
-        for (const auto& [kombi, menge] : kombis)
-            QVERIFY(!werkstatt.VerfKombi_Bezeichnung_4_Id(kombi).isEmpty() && menge.Menge(3) > 0);
-
-        // One-way containers: free, assigned with the document's goods, assigned and empty.
+        // One-way containers: free, assigned with the document's goods, assigned and empty. (What the
+        // customer orders' delivery and processing make of their goods: tests/shell/tst_demoziele.)
         QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_behaelter b JOIN zam_behaelter_typ t ON "
                                      "t.id1 = b.typ_id1 AND t.id2 = b.typ_id2 AND t.einweg = 1")),
                  3);
