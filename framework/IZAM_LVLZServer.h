@@ -1,8 +1,40 @@
 #pragma once
 
 #include "IZAM_Server.h"
+#include "TZAM_PersArt_ExtVerweis.h"
 
+#include <QDateTime>
+
+// What a place (usually a container) is assigned to: a reference with a process combination,
+// an order type and a container status; one assignment per place.
+struct TZAM_LVLZ_Zuordnung
+{
+    TZAM_PersArt_ExtVerweis Verweis;
+    TIntTrio VerfKombiId;
+    int AuftragsTyp = 0;
+    int Status = 0;
+};
+
+// The document whose goods an assigned place holds.
+struct TZAM_LVLZ_BelegDaten
+{
+    QString BelegNr; // the formatted document number
+    QString VerfKombiName;
+    int AuftragsTyp = 0;
+    QDateTime Datum; // the document's date
+};
+
+// The place assignments (the framework's LVLZ file).
 class IZAM_LVLZServer : public IZAM_Server
 {
 public:
+    // The place's assignment; false when it has none.
+    virtual bool Zuordnung_Lesen(const TIntTrio& ALagerort, TZAM_LVLZ_Zuordnung& AZuordnung) = 0;
+    // Assigns the place, replacing what it was assigned to. Raises for an unknown place.
+    virtual void Zuordnung_Schreiben(const TIntTrio& ALagerort, const TZAM_LVLZ_Zuordnung& AZuordnung) = 0;
+    // Removes the place's assignment; nothing when it has none.
+    virtual void Zuordnung_Loeschen(const TIntTrio& ALagerort) = 0;
+    // The customer-order document (kind 1, the document key) the place is assigned to; false when
+    // the place is assigned to none or the document is unknown.
+    virtual bool BelegDaten_Lesen(const TIntTrio& ALagerort, TZAM_LVLZ_BelegDaten& ADaten) = 0;
 };

@@ -1,24 +1,59 @@
 #include "TQIV_WerkstattMani.h"
 
+#include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_WerkstattServer.h"
 
 TQIV_WerkstattMani::TQIV_WerkstattMani() = default;
 TQIV_WerkstattMani::~TQIV_WerkstattMani() = default;
 
-bool TQIV_WerkstattMani::VerfahrenKombinationen_4_ArtPos(bool, TQIV_IntTrioSortimentDictionary& ADict, const TIntTrio&,
-                                                         int, int, int& AAnzahl, int& AGesamt)
+IZAM_WerkstattServer& TQIV_WerkstattMani::Server()
+{
+    if (!FServer)
+        FServer = Glob_WWSServerFactoryClass().Create<IZAM_WerkstattServer>();
+    return *FServer;
+}
+
+bool TQIV_WerkstattMani::VerfahrenKombinationen_4_ArtPos(bool ANurMitMenge, TQIV_IntTrioSortimentDictionary& ADict,
+                                                         const TIntTrio& AVerweisId, int AVerweisNr, int AGrIdx,
+                                                         int& AAnzahl, int& AGesamt)
 {
     ADict.clear();
     AAnzahl = AGesamt = 0;
-    return false;
+    if (AVerweisId.IsNull())
+        return false;
+    const bool alleGroessen = AGrIdx == -1 || AGrIdx == CZAM_Intv100_Anzahl;
+    for (auto& [kombi, menge] : Server().VerfahrenKombinationen(AVerweisId, AVerweisNr)) {
+        TZAM_Intv100_Sortiment_Me teil;
+        if (alleGroessen)
+            teil = menge;
+        else if (zam_Intv100_IstGroesse(AGrIdx)) {
+            teil.Me[AGrIdx] = menge.Me[AGrIdx];
+            teil.MinMax_Bestimmen();
+        }
+        if (ANurMitMenge && teil.IsEmpty())
+            continue;
+        AGesamt += int(teil.Sum());
+        ADict.emplace(kombi, teil);
+    }
+    AAnzahl = int(ADict.size());
+    return AAnzahl > 0;
 }
 
-int TQIV_WerkstattMani::BearbeitungsFiliale_4_Beleg(const TIntTrio&, int)
+int TQIV_WerkstattMani::BearbeitungsFiliale_4_Beleg(const TIntTrio& AVerweisId, int AVerweisNr)
 {
-    return 0;
+    if (AVerweisId.IsNull())
+        return 0;
+    return Server().BearbeitungsFiliale(AVerweisId, AVerweisNr);
 }
 
-QString TQIV_WerkstattMani::VerfKombi_Bezeichnung_4_Id(const TIntTrio&)
+QString TQIV_WerkstattMani::VerfKombi_Bezeichnung_4_Id(const TIntTrio& AVerfKombiId)
 {
-    return {};
+    if (const auto it = FNamen.constFind(AVerfKombiId); it != FNamen.constEnd())
+        return *it;
+    QString name;
+    // An unknown combination is asked again: it may be created meanwhile.
+    if (AVerfKombiId.IsNull() || !Server().VerfKombi_Bezeichnung(AVerfKombiId, name))
+        return {};
+    FNamen.insert(AVerfKombiId, name);
+    return name;
 }

@@ -3,13 +3,15 @@
 #include "TIntQuad.h"
 #include "TQIV_IntTrioSortimentDictionary.h"
 
+#include <QHash>
 #include <QString>
 #include <memory>
 
 class IZAM_WerkstattServer;
 
 // The processing manager: the process combinations (workshop steps) of customer-order positions
-// and the branch each position is processed in.
+// and the branch each position is processed in, read through IZAM_WerkstattServer. Only the
+// combinations' names are kept (master data); quantities and branches are read at every call.
 class TQIV_WerkstattMani
 {
 public:
@@ -31,4 +33,5 @@ public:
 private:
     IZAM_WerkstattServer& Server();
     std::unique_ptr<IZAM_WerkstattServer> FServer;
+    QHash<TIntTrio, QString> FNamen;
 };

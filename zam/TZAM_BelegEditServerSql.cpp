@@ -1,6 +1,7 @@
 #include "TZAM_BelegEditServerSql.h"
 
 #include "TZAM_Datenbank.h"
+#include "TZAM_KundenPosition.h"
 #include "ZAMBestandsarten.h"
 
 namespace {
@@ -42,6 +43,7 @@ void TZAM_BelegEditServerSql::Leeren()
     FBelegNr.clear();
     FDatum = QDateTime();
     FAuslieferungTyp = FZahlungsart = QChar();
+    FAuslieferung = TZAM_Auslieferung();
     FArtikelAnzahl = 0;
     FUnbezahltePos = false;
     FInFiliale.clear();
@@ -53,15 +55,18 @@ bool TZAM_BelegEditServerSql::Beleg_Laden(const TIntTrio& ABelegId, bool AKomple
     if (ABelegId.IsNull() || ABelegId.Id3 != 0)
         return false;
     const QVariantList atk = {ABelegId.Id1, ABelegId.Id2};
-    const TZAM_Zeilen kopf = FDb.Lesen(QStringLiteral("SELECT belegnr, CAST(datum AS TEXT), auslieferungtyp, "
-                                                      "zahlungsart FROM zam_atk WHERE id1 = ? AND id2 = ?"),
-                                       atk);
+    const TZAM_Zeilen kopf =
+        FDb.Lesen(QStringLiteral("SELECT belegnr, CAST(datum AS TEXT), auslieferungtyp, zahlungsart, auslieferung_art, "
+                                 "auslieferung_filiale FROM zam_atk WHERE id1 = ? AND id2 = ?"),
+                  atk);
     if (kopf.IsEmpty())
         return false;
     FBelegNr = kopf.Wert(0, 0).toString();
     FDatum = TZAM_Datenbank::ZeitpunktLesen(kopf.Wert(0, 1));
     FAuslieferungTyp = Zeichen(kopf.Wert(0, 2));
     FZahlungsart = Zeichen(kopf.Wert(0, 3));
+    FAuslieferung.Art = kopf.Wert(0, 4).toInt();
+    FAuslieferung.Filiale = qint16(kopf.Wert(0, 5).toInt());
 
     const TZAM_Zeilen pos =
         FDb.Lesen(QStringLiteral("SELECT k.menge, b.zustand, b.bezahlt FROM zam_atpk k LEFT JOIN zam_atpb b ON ") +
@@ -117,13 +122,15 @@ bool TZAM_BelegEditServerSql::Herkunft_4_Beleg(const TIntTrio& ABelegId, QChar& 
     return true;
 }
 
-bool TZAM_BelegEditServerSql::BelegId_4_Position(const TIntQuad&, int, TIntTrio& ABelegId, int)
+bool TZAM_BelegEditServerSql::BelegId_4_Position(const TIntQuad& APosition, int, TIntTrio& ABelegId, int)
 {
-    ABelegId = TIntTrio();
-    return false;
+    // The position's reference is the order id and number of its state row.
+    ABelegId = BelegId_4_ExtVerweis(
+        TZAM_PersArt_ExtVerweis::Construct(CZAM_PersArtExt_KuBe, TrioAusQuad(APosition), APosition.Id4));
+    return !ABelegId.IsNull();
 }
 
-qint16 TZAM_BelegEditServerSql::Position_AuslieferFiliale(const TIntQuad&)
+qint16 TZAM_BelegEditServerSql::Position_AuslieferFiliale(const TIntQuad& APosition)
 {
-    return -1;
+    return qint16(TZAM_KundenPosition::Spalte(FDb, APosition, QStringLiteral("ausl_filiale"), -1).toInt());
 }

@@ -9,6 +9,20 @@ const QString& TZAM_DemoGross::Zahlen()
     return GZahlen;
 }
 
+QString TZAM_DemoGross::Einsetzen(QString ASql, const QList<std::pair<const char*, int>>& AZahlen)
+{
+    for (const auto& [name, wert] : AZahlen)
+        ASql.replace(QLatin1String(name), QString::number(wert));
+    return ASql;
+}
+
+QString TZAM_DemoGross::NachTagen(const TZAM_Datenbank& ADb, const QString& ATage)
+{
+    return ADb.IstSQLite()
+               ? QStringLiteral("strftime('%Y-%m-%dT%H:%M:%f', ?, (") + ATage + QStringLiteral(") || ' days')")
+               : QStringLiteral("(CAST(? AS TIMESTAMP) + (") + ATage + QStringLiteral(") * INTERVAL '1 day')");
+}
+
 void TZAM_DemoGross::Anlegen(TZAM_Datenbank& ADb, const TUmfang& U)
 {
     const QString& CZahlen = Zahlen();
@@ -61,6 +75,7 @@ void TZAM_DemoGross::Anlegen(TZAM_Datenbank& ADb, const TUmfang& U)
                                      "GROUP BY prod_id1, prod_id2, prod_id3, bestandsart, groesse"),
                       {U.Filialen, lager});
         Aufgaben(ADb, U);
+        Wareneingang(ADb, U);
         ADb.TransaktionFestschreiben();
     } catch (...) {
         ADb.TransaktionZuruecksetzen();

@@ -23,21 +23,6 @@ constexpr int CGruende = 10;    // reasons (9, 1, n) of group "HAG"
 constexpr int CJeVorgang = 30;  // positions of an order line
 const QString CKennungWeb = QStringLiteral("WEBS");
 
-QString Einsetzen(QString ASql, const QList<std::pair<const char*, int>>& AZahlen)
-{
-    for (const auto& [name, wert] : AZahlen)
-        ASql.replace(QLatin1String(name), QString::number(wert));
-    return ASql;
-}
-
-// A point in time ATage days before the bound time, as the engine stores a {ZEITPUNKT}.
-QString VorTagen(const TZAM_Datenbank& ADb, const QString& ATage)
-{
-    return ADb.IstSQLite()
-               ? QStringLiteral("strftime('%Y-%m-%dT%H:%M:%f', ?, '-' || (") + ATage + QStringLiteral(") || ' days')")
-               : QStringLiteral("(CAST(? AS TIMESTAMP) - (") + ATage + QStringLiteral(") * INTERVAL '1 day')");
-}
-
 QString Gv(int AGv)
 {
     return CZAM_Aufgabe_Geschaeftsvorfall_2_Kuerzel(AGv);
@@ -52,6 +37,10 @@ QString Status(int AStatus)
 
 void TZAM_DemoGross::Aufgaben(TZAM_Datenbank& ADb, const TUmfang& U)
 {
+    // A point in time ATage days before the bound time.
+    const auto VorTagen = [](const TZAM_Datenbank& ADatenbank, const QString& ATage) {
+        return NachTagen(ADatenbank, QStringLiteral("-(") + ATage + QStringLiteral(")"));
+    };
     const int n = U.Aufgaben, offen = qMin(U.OffeneAufgaben, U.Aufgaben);
     const int wegPlaetze = qMin(U.LaufwegPlaetze, U.Plaetze);
     const QList<std::pair<const char*, int>> zahlen = {{"{QUELLE}", CQuelle},

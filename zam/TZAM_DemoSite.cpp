@@ -7,6 +7,7 @@
 #include "TZAM_DemoLager.h"
 #include "TZAM_DemoOptionen.h"
 #include "TZAM_DemoStamm.h"
+#include "TZAM_DemoWareneingang.h"
 #include "TZAM_Migrationen.h"
 #include "TZAM_ParameterService.h"
 #include "TZAM_RechteServerSql.h"
@@ -79,6 +80,11 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
              // The shortfall booking of the picking steps asks for 452 and 453 besides 380.
              TZAM_RechteServerSql::RechteVergeben(ADb, {2, 1}, {452, 453});
          }},
+        {14, QStringLiteral("Wareneingang: Lieferanten, Etiketten, Dispositionen, Kundenbestellungen zur Bearbeitung, "
+                            "Einweg-Behälter"),
+         {},
+         {},
+         [](TZAM_Datenbank& ADb) { TZAM_DemoWareneingang::Anlegen(ADb); }},
     };
 }
 

@@ -22,6 +22,7 @@
 #include "TZAM_LagerBewegungEditServerSql.h"
 #include "TZAM_LagerEditServerSql.h"
 #include "TZAM_LagerInventurServerSql.h"
+#include "TZAM_LVLZServerSql.h"
 #include "TZAM_MandListeServerSql.h"
 #include "TZAM_PreisServerSql.h"
 #include "TZAM_RechteServerSql.h"
@@ -29,6 +30,7 @@
 #include "TZAM_SqlAbfrageSql.h"
 #include "TZAM_TerminalServerSql.h"
 #include "TZAM_WegeOptEditServerSql.h"
+#include "TZAM_WerkstattServerSql.h"
 #include "ZAMInfoKoords.h"
 
 namespace {
@@ -80,6 +82,8 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_ScannServer, TZAM_ScannServerSql>();
     Dienst<IZAM_TerminalServer, TZAM_TerminalServerSql>();
     Dienst<IZAM_DispoServer, TZAM_DispoServerSql>();
+    Dienst<IZAM_WerkstattServer, TZAM_WerkstattServerSql>();
+    Dienst<IZAM_LVLZServer, TZAM_LVLZServerSql>();
     // The customer-order documents are a module of their own, with the second factory.
     Dienst<IZAM_BelegEditServer, TZAM_BelegEditServerSql>(Glob_ServerFactoryClass());
 }

@@ -1,11 +1,15 @@
 // The large site's task work on a small scale: the numbers asked for, and tasks, order lines,
-// documents, web-shop orders, reasons and the walking route that the services read as one.
+// documents, web-shop orders, reasons and the walking route that the services read as one; its
+// goods receipt: dispositions of orders of one supplier each, their customer orders with process
+// combinations, and the users' scan records naming positions of those dispositions.
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_AuftragsDateien.h"
 #include "IZAM_BelegEditServer.h"
 #include "IZAM_EXBIServer.h"
 #include "IZAM_GrundServer.h"
 #include "IZAM_WegeOptEditServer.h"
+#include "TBelegHelper.h"
+#include "TQIV_WerkstattMani.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_DemoGross.h"
 #include "TZAM_TestUmgebung.h"
@@ -31,6 +35,12 @@ TZAM_DemoGross::TUmfang Klein()
     u.Aufgaben = 207;
     u.Bestellpositionen = 650;
     u.LaufwegPlaetze = 120;
+    u.Auftraege = 10;
+    u.Dispositionen = 80;
+    u.DispoPositionen = 400;
+    u.KundenPositionen = 40;
+    u.Scansaetze = 300;
+    u.ScanBenutzer = 6;
     return u;
 }
 } // namespace
@@ -69,8 +79,8 @@ private Q_SLOTS:
                       {QString(CZAM_Aufgabe_Status_2_Char(CZAM_Aufgabe_Status_Erledigt))}),
                  u.Aufgaben - u.OffeneAufgaben);
         QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_aufgabe_erfuellung")), u.Aufgaben - u.OffeneAufgaben);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bnep")), u.Bestellpositionen);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne")), 22);
+        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bnep WHERE bne_typ <> 45")), u.Bestellpositionen);
+        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ <> 45")), 22);
         // Every task's article size exists; the open ones cover every workflow.
         QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko k JOIN zam_artikel_groesse g ON "
                                      "g.prod_id1 = k.prod_id1 AND g.prod_id2 = k.prod_id2 AND "
@@ -141,6 +151,105 @@ private Q_SLOTS:
         QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_laufweg_platz p JOIN zam_lagerort o ON "
                                      "o.id1 = p.lo_id1 AND o.id2 = p.lo_id2 AND o.id3 = p.lo_id3 AND o.lager = 9")),
                  u.LaufwegPlaetze);
+    }
+
+    void wareneingangDesGrosslagers_data() { ZAM_MotorenDaten(); }
+    void wareneingangDesGrosslagers()
+    {
+        ZAM_MOTOR(m);
+        FUmg = std::make_unique<TZAM_TestUmgebung>(m);
+        const TZAM_DemoGross::TUmfang u = Klein();
+        TZAM_DemoGross::Anlegen(Db(), u);
+
+        // Orders of one supplier each; every 50th disposition closed.
+        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND id1 = 9 AND id2 = 4")),
+                 u.Dispositionen);
+        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(DISTINCT auftrag_nr) FROM zam_bne WHERE typ = 45 AND "
+                                     "auftrag_kreis = 9")),
+                 u.Auftraege);
+        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND geschlossen = 1")), 1);
+        QCOMPARE(Zahl(QStringLiteral(
+                     "SELECT COUNT(*) FROM (SELECT d.auftrag_nr FROM zam_bne d JOIN zam_artikel a ON "
+                     "a.prod_id1 = d.prod_id1 AND a.prod_id2 = d.prod_id2 AND a.prod_id3 = d.prod_id3 "
+                     "JOIN zam_gp g ON g.id1 = a.lieferant_id1 AND g.id2 = a.lieferant_id2 AND g.art = 2 "
+                     "WHERE d.typ = 45 GROUP BY d.auftrag_nr HAVING COUNT(DISTINCT a.lieferant_id2) = 1) x")),
+                 u.Auftraege);
+
+        // Positions: a size of the disposition's article, each size once per disposition,
+        // ordered by the warehouse's first branch, some for branches outside it.
+        const QString positionen = QStringLiteral(
+            "FROM zam_bnep p JOIN zam_bne d ON d.id1 = p.bne_id1 AND d.id2 = p.bne_id2 AND d.id3 = p.bne_id3 "
+            "WHERE p.bne_typ = 45");
+        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen), u.DispoPositionen);
+        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen +
+                      QStringLiteral(" AND p.auftr_filiale = 901 AND p.erhalten <= p.menge AND EXISTS (SELECT 1 FROM "
+                                     "zam_artikel_groesse g WHERE g.prod_id1 = d.prod_id1 AND g.prod_id2 = d.prod_id2 "
+                                     "AND g.prod_id3 = d.prod_id3 AND g.groesse = p.groesse)")),
+                 u.DispoPositionen);
+        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(DISTINCT p.bne_id3 * 100 + p.groesse) ") + positionen),
+                 u.DispoPositionen);
+        QVERIFY(Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen +
+                     QStringLiteral(" AND p.ext_kennung = 0 AND p.ziel_filiale NOT IN (SELECT filiale FROM "
+                                    "zam_lagergruppe_filiale WHERE lager = 9)")) > 0);
+
+        // The customer-order positions: found with their document, of the disposition's article and
+        // size, bound for the document's delivery branch; a tenth of them processed in two
+        // combinations that take all their pieces, a tenth delivered through another branch.
+        const TZAM_Zeilen kunden = Db().Lesen(
+            QStringLiteral("SELECT p.ext_id1, p.ext_id2, p.ext_id3, p.ext_nummer, p.ziel_filiale, p.menge, "
+                           "CASE WHEN k.prod_id2 = d.prod_id2 AND k.groesse = p.groesse AND k.menge = p.menge THEN 1 "
+                           "ELSE 0 END ") +
+            positionen.left(positionen.indexOf(QStringLiteral("WHERE"))) +
+            QStringLiteral("LEFT JOIN zam_atpk k ON k.pos_id1 = p.ext_id1 AND k.pos_id2 = p.ext_id2 AND "
+                           "k.pos_id3 = p.ext_id3 AND k.pos_id4 = p.ext_nummer WHERE p.bne_typ = 45 AND "
+                           "p.ext_kennung = 1"));
+        QCOMPARE(kunden.Anzahl(), u.KundenPositionen);
+        auto belege = Glob_ServerFactoryClass().Create<IZAM_BelegEditServer>();
+        TQIV_WerkstattMani werkstatt;
+        int mitKombis = 0, abweichend = 0;
+        for (const QVariantList& z : kunden.Zeilen()) {
+            const TIntQuad pos(z.at(0).toInt(), z.at(1).toInt(), z.at(2).toInt(), z.at(3).toInt());
+            const QString fall = pos.ToText();
+            TIntTrio beleg;
+            QVERIFY2(belege->BelegId_4_Position(pos, 0, beleg, 0) && belege->Beleg_Laden(beleg, false) &&
+                         z.at(6).toInt() == 1 && belege->Auslieferung().Filiale == z.at(4).toInt(),
+                     qPrintable(fall));
+            TQIV_IntTrioSortimentDictionary kombis;
+            int anzahl = 0, gesamt = 0;
+            if (werkstatt.VerfahrenKombinationen_4_ArtPos(true, kombis, TrioAusQuad(pos), pos.Id4, -1, anzahl,
+                                                          gesamt)) {
+                ++mitKombis;
+                QVERIFY2(gesamt == z.at(5).toInt() && anzahl <= 2 &&
+                             werkstatt.BearbeitungsFiliale_4_Beleg(TrioAusQuad(pos), pos.Id4) > 900,
+                         qPrintable(fall));
+            }
+            qint16 filiale = -1;
+            QVERIFY(TBelegHelper::Auslieferung_Bestimmen(pos, true, CZAM_Auslieferung_Position, filiale));
+            abweichend += filiale != z.at(4).toInt() ? 1 : 0;
+        }
+        QCOMPARE(mitKombis, u.KundenPositionen / 10);
+        QCOMPARE(abweichend, u.KundenPositionen / 10);
+
+        // Open WE-Plus records of every user alike, each one piece of a position of its
+        // disposition (article, size, reference, order number) on a place of the site.
+        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_scansatz WHERE typ = 2 AND offen = 1 AND mita_id1 = 2")),
+                 u.Scansaetze);
+        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM (SELECT mita_id2 FROM zam_scansatz GROUP BY mita_id2 "
+                                     "HAVING COUNT(*) = ?) x"),
+                      {u.Scansaetze / u.ScanBenutzer}),
+                 u.ScanBenutzer);
+        QCOMPARE(
+            Zahl(QStringLiteral(
+                "SELECT COUNT(*) FROM zam_scansatz s JOIN zam_bne d ON d.id1 = s.dispo_id1 AND d.id2 = s.dispo_id2 "
+                "AND d.id3 = s.dispo_id3 AND d.prod_id1 = s.prod_id1 AND d.prod_id2 = s.prod_id2 AND "
+                "d.prod_id3 = s.prod_id3 AND s.auftrag_text = '9-' || d.auftrag_nr JOIN zam_bnep p ON "
+                "p.bne_id1 = d.id1 AND p.bne_id2 = d.id2 AND p.bne_id3 = d.id3 AND p.groesse = s.groesse AND "
+                "p.ext_kennung = s.ext_kennung AND p.ext_id2 = s.ext_id2 AND p.ext_nummer = s.ext_nummer "
+                "JOIN zam_lagerort o ON o.id1 = s.lo_id1 AND o.id2 = s.lo_id2 AND o.id3 = s.lo_id3 AND "
+                "o.lager = 9 JOIN zam_artikel a ON a.prod_id1 = s.prod_id1 AND a.prod_id2 = s.prod_id2 AND "
+                "a.prod_id3 = s.prod_id3 AND a.lieferant_id2 = s.lieferant_id2")),
+            u.Scansaetze);
+        QVERIFY(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_scansatz WHERE ext_kennung = 1")) > 0);
     }
 };
 
