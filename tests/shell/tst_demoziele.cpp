@@ -14,23 +14,24 @@ struct TZiel
     int Auftrag, Nr, Ziel, Beleg;
     TQIV_ZPMDE_Ziel Typ, TypDirekt; // without and with BearbDirektInEW
     int PersoZielFil;               // without BearbDirektInEW; -1 none
+    int ZielFil;                    // the branch to supply (ZielFilAusZielTyp_4_WEPlus), without
 };
 
 const TZiel CZiele[] = {
-    {1001, 1, 12, 0, bmzEinlagerung, bmzEinlagerung, -1},
-    {1001, 1, 21, 0, bmzFAOhneKube, bmzFAOhneKube, -1},
-    {1001, 1, 12, 7001, bmzVersand, bmzVersand, 12},
-    {1001, 1, 21, 7002, bmzFAFuerKube, bmzFAFuerKube, 21},
-    {1001, 2, 14, 0, bmzEinlagerung, bmzEinlagerung, -1},
-    {1001, 2, 17, 7003, bmzBearbeitung, bmzBearbeitung, 17},
-    {1001, 3, 17, 7006, bmzBearbeitung, bmzBearbeitung, 17},
-    {1002, 1, 1, 0, bmzEinlagerung, bmzEinlagerung, -1},
-    {1002, 1, 40, 7004, bmzFAFuerBearbeitung, bmzBearbeitung, 40},
-    {1002, 1, 51, 7005, bmzFAFuerKube, bmzBearbeitungNurWarten, 50},
-    {1002, 2, 12, 0, bmzEinlagerung, bmzEinlagerung, -1},
-    {1002, 2, 51, 0, bmzFAOhneKube, bmzFAOhneKube, -1},
-    {1002, 3, 12, 0, bmzEinlagerung, bmzEinlagerung, -1},
-    {0, 1, 1, 0, bmzEinlagerung, bmzEinlagerung, -1},
+    {1001, 1, 12, 0, bmzEinlagerung, bmzEinlagerung, -1, -1},
+    {1001, 1, 21, 0, bmzFAOhneKube, bmzFAOhneKube, -1, 21},
+    {1001, 1, 12, 7001, bmzVersand, bmzVersand, 12, -1},
+    {1001, 1, 21, 7002, bmzFAFuerKube, bmzFAFuerKube, 21, 21},
+    {1001, 2, 14, 0, bmzEinlagerung, bmzEinlagerung, -1, -1},
+    {1001, 2, 17, 7003, bmzBearbeitung, bmzBearbeitung, 17, -1},
+    {1001, 3, 17, 7006, bmzBearbeitung, bmzBearbeitung, 17, -1},
+    {1002, 1, 1, 0, bmzEinlagerung, bmzEinlagerung, -1, -1},
+    {1002, 1, 40, 7004, bmzFAFuerBearbeitung, bmzBearbeitung, 40, 40},
+    {1002, 1, 51, 7005, bmzFAFuerKube, bmzBearbeitungNurWarten, 50, 50},
+    {1002, 2, 12, 0, bmzEinlagerung, bmzEinlagerung, -1, -1},
+    {1002, 2, 51, 0, bmzFAOhneKube, bmzFAOhneKube, -1, 51},
+    {1002, 3, 12, 0, bmzEinlagerung, bmzEinlagerung, -1, -1},
+    {0, 1, 1, 0, bmzEinlagerung, bmzEinlagerung, -1, -1},
 };
 
 } // namespace
@@ -104,12 +105,44 @@ private Q_SLOTS:
                 QVERIFY2(gewaehlt.Menge.ZielTyp == (direkt ? ziel.TypDirekt : ziel.Typ),
                          qPrintable(fall + QStringLiteral(": %1").arg(int(gewaehlt.Menge.ZielTyp))));
                 if (!direkt)
-                    QVERIFY2(gewaehlt.Menge.PersoZielFil == ziel.PersoZielFil, qPrintable(fall));
+                    QVERIFY2(gewaehlt.Menge.PersoZielFil == ziel.PersoZielFil &&
+                                 TDM_Torvik::ZielFilAusZielTyp_4_WEPlus(gewaehlt.Menge) == ziel.ZielFil,
+                             qPrintable(fall));
                 erreicht << gewaehlt.Menge.ZielTyp;
             }
         }
         QCOMPARE(positionen, 6);
         QCOMPARE(erreicht, (QSet<int>{1, 2, 3, 4, 5, 6, 7}));
+
+        // Without a maximum the choice ends at the first kind 7 unless all must be examined; with
+        // a maximum the preferred kind is served first and what receives nothing drops out.
+        auto drei = [](TQIV_Dispo_Info d) {
+            d.Menge.FilialeMenge.Me.Init();
+            d.Menge.FilialeMenge.Me.Me[3] = 3;
+            d.Menge.FilialeMenge.Me.MinMax_Bestimmen();
+            return d;
+        };
+        const TQIV_Dispo_Info einlagern = drei(Dispo(CZiele[0])), versenden = drei(Dispo(CZiele[2]));
+        const struct
+        {
+            int Max;
+            bool Alle;
+            QList<int> Mengen; // of the examined dispositions, size 3
+        } wahlen[] = {{0, false, {3}}, {0, true, {3, 3}}, {5, false, {3, 2}}, {3, false, {3}}};
+        for (const auto& w : wahlen) {
+            TZAM_Intv100_Sortiment_Me max;
+            max.Init();
+            max.Me[3] = w.Max;
+            max.MinMax_Bestimmen();
+            TQIV_Dispo_Info_List geprueft;
+            const TQIV_Dispo_Info gewaehlt =
+                FDM->Dispo_NachPrio_Waehlen(false, {versenden, einlagern}, max, w.Alle, geprueft);
+            QCOMPARE(gewaehlt.Menge.ZielTyp, bmzVersand);
+            QList<int> mengen;
+            for (const TQIV_Dispo_Info& d : geprueft)
+                mengen << d.Menge.FilialeMenge.Me.Menge(3);
+            QCOMPARE(mengen, w.Mengen);
+        }
 
         // 7003's goods go into its two combinations, 2 and 1 pieces of size M.
         TQIV_Dispo_Info_List teile;
