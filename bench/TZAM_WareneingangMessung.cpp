@@ -49,6 +49,7 @@ void TZAM_WareneingangMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe)
 
     TDM_Torvik dm({QStringLiteral("bench"), QStringLiteral("-mde")});
     dm.AktLagerMitBuchungsfiliale_Setzen(TZAM_DemoGross::CLager);
+    dm.AktLagerFilialen_Aus_AktLager();
     dm.Scansaetze_4_WEPLus_Loeschen();
     const int laeufe = qMax(5, ALaeufe / 10);
 

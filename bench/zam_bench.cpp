@@ -1,6 +1,7 @@
 // Times the framework operations every booking waits for, on SQLite and (with the test server
 // of scripts/pg-testserver.sh up) on PostgreSQL:  zam_bench [LAEUFE]
 #include "TZAM_AufgabenMessung.h"
+#include "TZAM_DemoGross.h"
 #include "TZAM_LagerMessung.h"
 #include "TZAM_Messung.h"
 #include "TZAM_WareneingangMessung.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe)
+void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe, bool ANurWareneingang)
 {
     TZAM_TestUmgebung umg(AMotor);
     CommonLock().SetBenutzer(TIntPair(1, 1), QStringLiteral("Messung"));
@@ -31,9 +32,14 @@ void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe)
         ZAMBuchung().Oeffnen(69, QStringLiteral("Messung"));
         ZAMBuchung().Schliessen(QStringLiteral("Messung"));
     });
-    TZAM_LagerMessung::Messen(umg, ALaeufe);
-    // On the large site, for a branch of its warehouse.
-    TZAM_AufgabenMessung::Messen(umg, ALaeufe, 905);
+    if (ANurWareneingang) {
+        umg.DemoAnlegen();
+        TZAM_DemoGross::Anlegen(umg.Backend().Datenbank(), {});
+    } else {
+        TZAM_LagerMessung::Messen(umg, ALaeufe);
+        // On the large site, for a branch of its warehouse.
+        TZAM_AufgabenMessung::Messen(umg, ALaeufe, 905);
+    }
     TZAM_WareneingangMessung::Messen(umg, ALaeufe);
 }
 
@@ -43,11 +49,15 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const int laeufe = argc > 1 ? qMax(1, QString::fromLocal8Bit(argv[1]).toInt()) : 1000;
+    // "wareneingang" as the second argument: only the goods receipt's rows, on the large site.
+    const bool nurWareneingang = argc > 2 && QString::fromLocal8Bit(argv[2]) == QLatin1String("wareneingang");
     try {
-        Messen(TZAM_TestUmgebung::tmSQLite, laeufe);
+        Messen(TZAM_TestUmgebung::tmSQLite, laeufe, nurWareneingang);
         QString grund;
         if (TZAM_TestUmgebung::PostgresVerfuegbar(&grund)) {
-            Messen(TZAM_TestUmgebung::tmPostgres, laeufe);
+            Messen(TZAM_TestUmgebung::tmPostgres, laeufe, nurWareneingang);
+            if (nurWareneingang)
+                return 0;
             {
                 TZAM_TestUmgebung umg(TZAM_TestUmgebung::tmPostgres);
                 TZAM_WettlaufMessung::Messen(umg);

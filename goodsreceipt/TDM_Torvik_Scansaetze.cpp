@@ -162,10 +162,18 @@ bool TDM_Torvik::Scansaetze_2_DatenCache(TQIV_WEPlus_DatenCache& ADatenCache, QS
         QStringList auftraege, lieferscheine;
         TIntTrio platz;
         QString platzName;
+        // The records of a receipt name few dispositions: each order branch is asked once.
+        QHash<TQIV_WEPlus_DatenCache_Value_Key, qint16> auftrFilialen;
         for (int r = 0; r < liste.GetRowCount(); ++r) {
             const TScanZeile z = ZeileLesen(liste, r);
-            const qint16 auftrFiliale =
-                !z.DispoId.IsNull() && z.AnFiliale > 0 ? AuftrFil_4_IdUndAnFil(z.DispoId, z.AnFiliale) : qint16(-1);
+            qint16 auftrFiliale = -1;
+            if (!z.DispoId.IsNull() && z.AnFiliale > 0) {
+                const TQIV_WEPlus_DatenCache_Value_Key key{z.DispoId, z.AnFiliale};
+                const auto it = auftrFilialen.constFind(key);
+                auftrFiliale = it != auftrFilialen.constEnd()
+                                   ? *it
+                                   : *auftrFilialen.insert(key, AuftrFil_4_IdUndAnFil(z.DispoId, z.AnFiliale));
+            }
             TIntTrio verfKombi;
             if (zam_IdEcht(z.Verweis.Id))
                 ZuordnungPruefen(z.Verweis, z.Lagerort, verfKombi);

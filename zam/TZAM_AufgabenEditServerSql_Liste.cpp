@@ -98,11 +98,6 @@ const QString CArtikel = QStringLiteral(
 
 constexpr int CGtinArt = 1;
 
-TIntTrio Trio(const QVariantList& R, int AIndex)
-{
-    return TIntTrio(R[AIndex].toInt(), R[AIndex + 1].toInt(), R[AIndex + 2].toInt());
-}
-
 void Text(TVRArray& AZeile, int ASpalte, const QVariant& AWert)
 {
     if (!AWert.isNull())

@@ -21,11 +21,6 @@ const QString COffene = QStringLiteral(
     "ORDER BY b.id1, b.id2, b.id3, p.ziel_filiale, p.ext_kennung, p.ext_id1, p.ext_id2, p.ext_id3, p.ext_nummer, "
     "p.groesse, p.id");
 
-TIntTrio Trio(const QVariantList& AZ, int AAb)
-{
-    return TIntTrio(AZ.at(AAb).toInt(), AZ.at(AAb + 1).toInt(), AZ.at(AAb + 2).toInt());
-}
-
 TQIV_DispoWE_Info Kopf(const QVariantList& z)
 {
     TQIV_DispoWE_Info k;

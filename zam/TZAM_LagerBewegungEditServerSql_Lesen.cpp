@@ -12,11 +12,6 @@ QVariantList Werte(const TIntTrio& AId)
     return {AId.Id1, AId.Id2, AId.Id3};
 }
 
-TIntTrio Trio(const QVariantList& z, int AAb)
-{
-    return TIntTrio(z.at(AAb).toInt(), z.at(AAb + 1).toInt(), z.at(AAb + 2).toInt());
-}
-
 } // namespace
 
 int TZAM_LagerBewegungEditServerSql::FilialZuordnung_Lesen(const TIntTrio& ALagerort, int AArt)

@@ -9,11 +9,6 @@ const QString CSpalten = QStringLiteral(
     "lo_id3, dispo_id1, dispo_id2, dispo_id3, ext_kennung, ext_id1, ext_id2, ext_id3, ext_nummer, mita_id1, mita_id2, "
     "CAST(datum1 AS TEXT), CAST(datum2 AS TEXT), kennzeichen, lieferant_id1, lieferant_id2, lager_filiale");
 
-TIntTrio Trio(const QVariantList& AZ, int AAb)
-{
-    return TIntTrio(AZ.at(AAb).toInt(), AZ.at(AAb + 1).toInt(), AZ.at(AAb + 2).toInt());
-}
-
 TZAM_ScanSatz Satz(const QVariantList& z)
 {
     TZAM_ScanSatz s;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TIntTrio.h"
+
 #include <QList>
 #include <QStringList>
 #include <QVariant>
@@ -26,3 +28,9 @@ private:
     QStringList FSpalten;
     QList<QVariantList> FZeilen;
 };
+
+// The key in three columns of a row, from column AAb on.
+inline TIntTrio Trio(const QVariantList& AZeile, int AAb)
+{
+    return TIntTrio(AZeile.at(AAb).toInt(), AZeile.at(AAb + 1).toInt(), AZeile.at(AAb + 2).toInt());
+}

@@ -53,6 +53,7 @@ class TestWareneingangsdaten : public QObject
     {
         auto dm = std::make_unique<TDM_Torvik>(QStringList{QStringLiteral("prog")});
         dm->SetAktLager(1);
+        dm->AktLagerFilialen_Aus_AktLager();
         return dm;
     }
     // The demo's articles carry their article number as the middle part of the product key.

@@ -21,11 +21,6 @@ template <class I> std::unique_ptr<I> Dienst()
 {
     return Glob_WWSServerFactoryClass().Create<I>();
 }
-
-TIntTrio Trio(const QVariantList& AZeile, int AAb)
-{
-    return TIntTrio(AZeile.at(AAb).toInt(), AZeile.at(AAb + 1).toInt(), AZeile.at(AAb + 2).toInt());
-}
 } // namespace
 
 class TestDemoAufgaben : public QObject
