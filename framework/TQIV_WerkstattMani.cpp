@@ -22,7 +22,12 @@ bool TQIV_WerkstattMani::VerfahrenKombinationen_4_ArtPos(bool ANurMitMenge, TQIV
     if (AVerweisId.IsNull())
         return false;
     const bool alleGroessen = AGrIdx == -1 || AGrIdx == CZAM_Intv100_Anzahl;
-    for (auto& [kombi, menge] : Server().VerfahrenKombinationen(AVerweisId, AVerweisNr)) {
+    const TIntQuad position = QuadAusTrio(AVerweisId, AVerweisNr);
+    const auto vorrat = FVorrat.constFind(position);
+    const TQIV_IntTrioSortimentDictionary gelesen = vorrat != FVorrat.constEnd()
+                                                        ? *vorrat
+                                                        : Server().VerfahrenKombinationen({position}).value(position);
+    for (const auto& [kombi, menge] : gelesen) {
         TZAM_Intv100_Sortiment_Me teil;
         if (alleGroessen)
             teil = menge;
@@ -37,6 +42,20 @@ bool TQIV_WerkstattMani::VerfahrenKombinationen_4_ArtPos(bool ANurMitMenge, TQIV
     }
     AAnzahl = int(ADict.size());
     return AAnzahl > 0;
+}
+
+void TQIV_WerkstattMani::VerfahrenKombinationen_Vorlesen(const QList<TIntQuad>& APositionen)
+{
+    FVorrat = Server().VerfahrenKombinationen(APositionen);
+    // A position without combinations is known as such, too.
+    for (const TIntQuad& p : APositionen)
+        if (!FVorrat.contains(p))
+            FVorrat.insert(p, {});
+}
+
+void TQIV_WerkstattMani::Vorrat_Verwerfen()
+{
+    FVorrat.clear();
 }
 
 int TQIV_WerkstattMani::BearbeitungsFiliale_4_Beleg(const TIntTrio& AVerweisId, int AVerweisNr)

@@ -4,6 +4,7 @@
 #include "TQIV_IntTrioSortimentDictionary.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -11,7 +12,8 @@ class IZAM_WerkstattServer;
 
 // The processing manager: the process combinations (workshop steps) of customer-order positions
 // and the branch each position is processed in, read through IZAM_WerkstattServer. Only the
-// combinations' names are kept (master data); quantities and branches are read at every call.
+// combinations' names are kept (master data); quantities and branches are read at every call,
+// unless a caller that asks for many positions in one go read their combinations beforehand.
 class TQIV_WerkstattMani
 {
 public:
@@ -25,6 +27,10 @@ public:
     bool VerfahrenKombinationen_4_ArtPos(bool ANurMitMenge, TQIV_IntTrioSortimentDictionary& ADict,
                                          const TIntTrio& AVerweisId, int AVerweisNr, int AGrIdx, int& AAnzahl,
                                          int& AGesamt);
+    // Reads the combinations of the positions (order id and number) at once; until
+    // Vorrat_Verwerfen, VerfahrenKombinationen_4_ArtPos answers for them from what was read.
+    void VerfahrenKombinationen_Vorlesen(const QList<TIntQuad>& APositionen);
+    void Vorrat_Verwerfen();
     // The processing branch of the position; below 1 when it is not processed.
     int BearbeitungsFiliale_4_Beleg(const TIntTrio& AVerweisId, int AVerweisNr);
     // The combination's name; empty when unknown.
@@ -34,4 +40,5 @@ private:
     IZAM_WerkstattServer& Server();
     std::unique_ptr<IZAM_WerkstattServer> FServer;
     QHash<TIntTrio, QString> FNamen;
+    QHash<TIntQuad, TQIV_IntTrioSortimentDictionary> FVorrat;
 };

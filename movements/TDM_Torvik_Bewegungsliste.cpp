@@ -8,6 +8,9 @@
 #include "TZAM_Hausregel.h"
 #include "Vrtools.h"
 
+#include <QScopeGuard>
+#include <QSet>
+
 namespace {
 
 // Appends AText to a cell that lists values separated by ",", unless it lists it already.
@@ -22,6 +25,82 @@ void ListeErgaenzen(TVRList& AZiel, int AZeile, int ASpalte, const QString& ATex
         if (eintrag.trimmed() == AText.trimmed())
             return;
     AZiel.SetCellValueAsString(AZeile, ASpalte, bisher + QStringLiteral(", ") + AText);
+}
+
+// The rows the movement row AZeile splits into by the process combinations of its position and
+// size, in the list's order: later combinations first, then what no combination takes (without
+// combination). Each part is recorded in the cache. Empty when the row stays as it is: without
+// reference, without combinations, or with none that still takes a piece.
+QList<TVRArray> Bewegung_Teile(TDM_Torvik& ADM, TQIV_WerkstattMani& AWerkstatt, TQIV_WEPlus_DatenCache& ACache,
+                               const TVRList& AListe, int AZeile)
+{
+    const TIntQuad schluessel = AListe.GetCellValueAsIntQuad(AZeile, cblExtVerweis);
+    const TZAM_PersArt_ExtVerweis verweis = TZAM_PersArt_ExtVerweis::Construct(
+        Kuerzel_2_PersArt_ExtVerweis_Kennung(AListe.GetCellValueAsString(AZeile, cblExtKuerzel)),
+        TrioAusQuad(schluessel), schluessel.Id4);
+    const int gr = AListe.GetCellValueAsInteger(AZeile, cblGrIdx);
+    TQIV_IntTrioSortimentDictionary kombis;
+    int anzahl = 0, gesamt = 0;
+    if (verweis.Id.IsNull() ||
+        !AWerkstatt.VerfahrenKombinationen_4_ArtPos(true, kombis, verweis.Id, verweis.Nummer, gr, anzahl, gesamt))
+        return {};
+    const TVRArray zellen = AListe.GetRow(AZeile);
+    const TInt32Trio produkt = zellen.at(cblProdukt).AlsInt32Trio();
+    const TIntTrio dispo = zellen.at(cblDispoId).AlsIntTrio();
+    int rest = zellen.at(cblMenge).AlsInteger();
+    QList<TVRArray> teile;
+    for (const auto& [kombi, menge] : kombis) {
+        const int bisher = ADM.Menge_im_DatenCache(ACache, produkt, gr, 0, dispo, verweis, kombi);
+        // What earlier rows gave the combination counts; a part of 0 or less adds no row.
+        const int teil = qMin(rest, menge.Menge(gr) - bisher);
+        if (teil <= 0)
+            continue;
+        TVRArray zeile = zellen;
+        zeile[cblMenge].Setzen(vrtInteger, teil);
+        zeile[cblVerfKombi].Setzen(vrtIntTrio, kombi);
+        if (const QString name = AWerkstatt.VerfKombi_Bezeichnung_4_Id(kombi); !name.isEmpty())
+            zeile[cblVerfKombiName].Setzen(vrtString, name);
+        teile.prepend(zeile);
+        rest -= teil;
+        ADM.Daten_2_DatenCache(produkt, gr, dispo, 0, -1, verweis, QString(), kombi, teil, TIntTrio(), TIntTrio(),
+                               ACache);
+    }
+    // Pieces no combination takes stay in the list.
+    if (!teile.isEmpty() && rest > 0) {
+        TVRArray zeile = zellen;
+        zeile[cblMenge].Setzen(vrtInteger, rest);
+        teile.append(zeile);
+    }
+    return teile;
+}
+
+// The list with every row without combination split (Bewegung_Teile), built anew in one pass:
+// splitting in place would move the rows behind every split row. The combinations of all
+// referenced positions come in one read, not one per row.
+TVRList Aufgeteilt(TDM_Torvik& ADM, TQIV_WerkstattMani& AWerkstatt, const TVRList& AQuelle)
+{
+    QSet<TIntQuad> positionen;
+    for (int r = 0; r < AQuelle.GetRowCount(); ++r)
+        if (const TIntQuad p = AQuelle.GetCellValueAsIntQuad(r, cblExtVerweis);
+            AQuelle.GetCell(r, cblVerfKombi).IsNull() && !TrioAusQuad(p).IsNull())
+            positionen.insert(p);
+    AWerkstatt.VerfahrenKombinationen_Vorlesen(positionen.values());
+    const auto verwerfen = qScopeGuard([&AWerkstatt] { AWerkstatt.Vorrat_Verwerfen(); });
+    TQIV_WEPlus_DatenCache cache;
+    TVRList ziel;
+    for (int c = 0; c < AQuelle.GetColumnCount(); ++c)
+        ziel.ColumnAdd(AQuelle.GetColumn(c));
+    ziel.RowsReserve(AQuelle.GetRowCount());
+    for (int r = 0; r < AQuelle.GetRowCount(); ++r) {
+        QList<TVRArray> teile;
+        if (AQuelle.GetCell(r, cblVerfKombi).IsNull())
+            teile = Bewegung_Teile(ADM, AWerkstatt, cache, AQuelle, r);
+        if (teile.isEmpty())
+            ziel.RowAddFrom(AQuelle, r);
+        for (TVRArray& teil : teile)
+            ziel.RowAdd(std::move(teil));
+    }
+    return ziel;
 }
 
 } // namespace
@@ -63,9 +142,8 @@ void TDM_Torvik::GruppierteBewegungsliste_Get(std::unique_ptr<TVRList>& AZiel, c
                 AZiel = CreateGroupedVRList(liste, gruppen);
                 return;
             }
-            std::unique_ptr<TVRList> aufgeteilt = CreateCopyVRList(liste);
-            Bewegungliste_MitVerfkombi_Anreichern(*aufgeteilt);
-            AZiel = CreateGroupedVRList(*aufgeteilt, gruppen);
+            TQIV_WerkstattMani* werkstatt = WerkstattMani_GoC();
+            AZiel = CreateGroupedVRList(werkstatt ? Aufgeteilt(*this, *werkstatt, liste) : liste, gruppen);
         },
         false);
 }
@@ -90,11 +168,8 @@ void TDM_Torvik::Bewegungliste_MitVerfkombi_Anreichern(TVRList& AListe)
     TZAM_Hausregel::OhneBusy(
         "TDM_Torvik.Bewegungliste_MitVerfkombi_Anreichern",
         [&] {
-            TQIV_WEPlus_DatenCache cache;
-            // Rows a split inserts carry their combination and are passed over.
-            for (int r = 0; r < AListe.GetRowCount(); ++r)
-                if (AListe.GetCell(r, cblVerfKombi).IsNull())
-                    Bewegung_NachVerfkombi_Aufteilen(cache, AListe, r);
+            if (TQIV_WerkstattMani* werkstatt = WerkstattMani_GoC())
+                AListe = Aufgeteilt(*this, *werkstatt, AListe);
         },
         false);
 }
@@ -104,40 +179,14 @@ void TDM_Torvik::Bewegung_NachVerfkombi_Aufteilen(TQIV_WEPlus_DatenCache& ADaten
     TZAM_Hausregel::OhneBusy(
         "TDM_Torvik.Bewegung_NachVerfkombi_Aufteilen",
         [&] {
-            const TIntQuad schluessel = AListe.GetCellValueAsIntQuad(AZeile, cblExtVerweis);
-            const TZAM_PersArt_ExtVerweis verweis = TZAM_PersArt_ExtVerweis::Construct(
-                Kuerzel_2_PersArt_ExtVerweis_Kennung(AListe.GetCellValueAsString(AZeile, cblExtKuerzel)),
-                TIntTrio(schluessel.Id1, schluessel.Id2, schluessel.Id3), schluessel.Id4);
-            const int gr = AListe.GetCellValueAsInteger(AZeile, cblGrIdx);
-            if (verweis.Id.IsNull())
-                return;
             TQIV_WerkstattMani* werkstatt = WerkstattMani_GoC();
-            TQIV_IntTrioSortimentDictionary kombis;
-            int anzahl = 0, gesamt = 0;
-            if (!werkstatt ||
-                !werkstatt->VerfahrenKombinationen_4_ArtPos(true, kombis, verweis.Id, verweis.Nummer, gr, anzahl, gesamt))
+            const QList<TVRArray> teile =
+                werkstatt ? Bewegung_Teile(*this, *werkstatt, ADatenCache, AListe, AZeile) : QList<TVRArray>();
+            if (teile.isEmpty())
                 return;
-            const TVRArray zellen = AListe.GetRow(AZeile);
             AListe.RowDelete(AZeile);
-            const TInt32Trio produkt = zellen.at(cblProdukt).AlsInt32Trio();
-            const TIntTrio dispo = zellen.at(cblDispoId).AlsIntTrio();
-            int rest = zellen.at(cblMenge).AlsInteger();
-            for (const auto& [kombi, menge] : kombis) {
-                const int bisher = Menge_im_DatenCache(ADatenCache, produkt, gr, 0, dispo, verweis, kombi);
-                // What earlier rows gave the combination counts; a part of 0 or less adds no row.
-                const int teil = qMin(rest, menge.Menge(gr) - bisher);
-                if (teil <= 0)
-                    continue;
-                TVRArray zeile = zellen;
-                zeile[cblMenge].Setzen(vrtInteger, teil);
-                zeile[cblVerfKombi].Setzen(vrtIntTrio, kombi);
-                if (const QString name = werkstatt->VerfKombi_Bezeichnung_4_Id(kombi); !name.isEmpty())
-                    zeile[cblVerfKombiName].Setzen(vrtString, name);
-                AListe.RowInsert(AZeile, zeile);
-                rest -= teil;
-                Daten_2_DatenCache(produkt, gr, dispo, 0, -1, verweis, QString(), kombi, teil, TIntTrio(), TIntTrio(),
-                                   ADatenCache);
-            }
+            for (qsizetype i = teile.size() - 1; i >= 0; --i)
+                AListe.RowInsert(AZeile, teile.at(i));
         },
         false);
 }

@@ -3,6 +3,7 @@
 #include "TZAM_Datenbank.h"
 #include "TZAM_Lagerort_Info.h"
 #include "TZAM_Lagersperren.h"
+#include "TZAM_Werteliste.h"
 
 #include <algorithm>
 
@@ -23,15 +24,10 @@ QString BestandAbfrage(const QString& AArtikel)
                           "AND o.id2 = b.lo_id2 AND o.id3 = b.lo_id3 WHERE b.bestandsart = 1 AND b.menge > 0 AND "
                           "o.lager = ?");
 }
-// The article list of n sizes: (VALUES (?, ?, ?, ?), ...) a, typed for PostgreSQL.
+// The article list of n sizes, named a.
 QString ArtikelWerte(qsizetype AAnzahl)
 {
-    const QString zeile = QStringLiteral("(CAST(? AS INTEGER), CAST(? AS INTEGER), CAST(? AS INTEGER), "
-                                         "CAST(? AS INTEGER))");
-    QStringList zeilen;
-    for (qsizetype i = 0; i < AAnzahl; ++i)
-        zeilen << zeile;
-    return QStringLiteral("(VALUES ") + zeilen.join(QStringLiteral(", ")) + QStringLiteral(") a");
+    return zam_Werteliste(AAnzahl, 4) + QStringLiteral(" a");
 }
 constexpr int CArtikelJeAbfrage = 100;
 

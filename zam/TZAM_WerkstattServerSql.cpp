@@ -2,21 +2,34 @@
 
 #include "TZAM_Datenbank.h"
 #include "TZAM_KundenPosition.h"
+#include "TZAM_Werteliste.h"
 
-TQIV_IntTrioSortimentDictionary TZAM_WerkstattServerSql::VerfahrenKombinationen(const TIntTrio& AVerweisId,
-                                                                                int AVerweisNr)
+namespace {
+constexpr int CPositionenJeAbfrage = 100;
+}
+
+QHash<TIntQuad, TQIV_IntTrioSortimentDictionary> TZAM_WerkstattServerSql::VerfahrenKombinationen(
+    const QList<TIntQuad>& APositionen)
 {
-    TQIV_IntTrioSortimentDictionary kombis;
-    const TZAM_Zeilen zeilen =
-        FDb.Lesen(QStringLiteral("SELECT vk_id1, vk_id2, vk_id3, groesse, menge FROM zam_verfkombi_pos "
-                                 "WHERE auftrag_id1 = ? AND auftrag_id2 = ? AND auftrag_id3 = ? AND auftrag_nr = ?"),
-                  {AVerweisId.Id1, AVerweisId.Id2, AVerweisId.Id3, AVerweisNr});
-    for (const QVariantList& z : zeilen.Zeilen()) {
+    QHash<TIntQuad, TQIV_IntTrioSortimentDictionary> kombis;
+    for (qsizetype i = 0; i < APositionen.size(); i += CPositionenJeAbfrage) {
+        const QList<TIntQuad> teil = APositionen.mid(i, CPositionenJeAbfrage);
+        QVariantList werte;
+        for (const TIntQuad& p : teil)
+            werte << p.Id1 << p.Id2 << p.Id3 << p.Id4;
+        const TZAM_Zeilen zeilen = FDb.Lesen(
+            QStringLiteral("SELECT auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr, vk_id1, vk_id2, vk_id3, groesse, "
+                           "menge FROM zam_verfkombi_pos WHERE (auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr) "
+                           "IN (SELECT * FROM ") +
+                zam_Werteliste(teil.size(), 4) + QStringLiteral(" p)"),
+            werte);
         // A combination without pieces is still one of the position's.
-        kombis[TIntTrio(z.at(0).toInt(), z.at(1).toInt(), z.at(2).toInt())].Me[z.at(3).toInt()] = z.at(4).toInt();
+        for (const QVariantList& z : zeilen.Zeilen())
+            kombis[QuadAusTrio(Trio(z, 0), z.at(3).toInt())][Trio(z, 4)].Me[z.at(7).toInt()] = z.at(8).toInt();
     }
-    for (auto& [kombi, menge] : kombis)
-        menge.MinMax_Bestimmen();
+    for (TQIV_IntTrioSortimentDictionary& position : kombis)
+        for (auto& [kombi, menge] : position)
+            menge.MinMax_Bestimmen();
     return kombis;
 }
 

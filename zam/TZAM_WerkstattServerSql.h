@@ -12,7 +12,8 @@ class TZAM_WerkstattServerSql : public IZAM_WerkstattServer
 public:
     explicit TZAM_WerkstattServerSql(TZAM_Datenbank& ADb) : FDb(ADb) {}
 
-    TQIV_IntTrioSortimentDictionary VerfahrenKombinationen(const TIntTrio& AVerweisId, int AVerweisNr) override;
+    QHash<TIntQuad, TQIV_IntTrioSortimentDictionary> VerfahrenKombinationen(
+        const QList<TIntQuad>& APositionen) override;
     int BearbeitungsFiliale(const TIntTrio& AVerweisId, int AVerweisNr) override;
     bool VerfKombi_Bezeichnung(const TIntTrio& AVerfKombiId, QString& AName) override;
 

@@ -93,37 +93,39 @@ private Q_SLOTS:
         Bewegung(liste, QStringLiteral("WE-1"), 3, 10, 1);
         Bewegung(liste, QStringLiteral("WE-1"), 3, 5, 1);
         Bewegung(liste, QStringLiteral("WE-1"), 3, 7, 0);
+        Bewegung(liste, QStringLiteral("WE-2"), 3, 5, 1);
         QVERIFY(dm.Bewegungsliste_Enthält_MehrereBelOderVerfkombis());
 
         // 10 pieces: 6 for the first combination, 4 for the second, in reverse key order; the
         // next 5 pieces: what the first and second still take (0 and 2), the rest to the third;
-        // plain goods stay as they are.
+        // plain goods stay as they are; of the last 5 the third takes 3, and the 2 no combination
+        // takes stay without one.
         std::unique_ptr<TVRList> kopie = CreateCopyVRList(liste);
         dm.Bewegungliste_MitVerfkombi_Anreichern(*kopie);
-        QCOMPARE(Spalte(*kopie, cblMenge), QList<int>({4, 6, 3, 2, 7}));
-        QCOMPARE(Spalte(*kopie, cblVerfKombi), QList<int>({2, 1, 3, 2, 0}));
+        QCOMPARE(Spalte(*kopie, cblMenge), QList<int>({4, 6, 3, 2, 7, 3, 2}));
+        QCOMPARE(Spalte(*kopie, cblVerfKombi), QList<int>({2, 1, 3, 2, 0, 3, 0}));
         QCOMPARE(kopie->GetCellValueAsString(0, cblVerfKombiName), QStringLiteral("Beflocken 2"));
-        QVERIFY(kopie->GetCell(4, cblVerfKombi).IsNull());
+        QVERIFY(kopie->GetCell(4, cblVerfKombi).IsNull() && kopie->GetCell(6, cblVerfKombi).IsNull());
 
         // Grouped by combination the split rows come together.
         std::unique_ptr<TVRList> ziel;
         dm.GruppierteBewegungsliste_Get(ziel, {cblVerfKombi}, false);
-        QCOMPARE(Spalte(*ziel, cblMenge), QList<int>({7, 6, 6, 3}));
+        QCOMPARE(Spalte(*ziel, cblMenge), QList<int>({9, 6, 6, 6}));
 
         // A combination that already has more than it takes adds no row, not a negative one.
         TQIV_WEPlus_DatenCache cache;
         const TZAM_PersArt_ExtVerweis verweis = TZAM_PersArt_ExtVerweis::Construct(CZAM_PersArtExt_KuBe, CAuftrag, 1);
         dm.Daten_2_DatenCache(CSchuh, 3, CDispo, 0, -1, verweis, {}, TIntTrio(7, 1, 1), 8, {}, {}, cache);
         TVRList eine = *CreateCopyVRList(liste);
-        eine.RowDelete(2);
-        eine.RowDelete(1);
+        for (const int r : {3, 2, 1})
+            eine.RowDelete(r);
         dm.Bewegung_NachVerfkombi_Aufteilen(cache, eine, 0);
         QCOMPARE(Spalte(eine, cblMenge), QList<int>({4, 6}));
         QCOMPARE(Spalte(eine, cblVerfKombi), QList<int>({3, 2}));
 
         std::unique_ptr<TVRList> nachVerweis;
         dm.GruppierteBewegungsliste_NachExtVerweis_Get(nachVerweis);
-        QCOMPARE(Spalte(*nachVerweis, cblMenge), QList<int>({7, 15}));
+        QCOMPARE(Spalte(*nachVerweis, cblMenge), QList<int>({7, 20}));
     }
 };
 

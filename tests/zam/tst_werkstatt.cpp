@@ -167,6 +167,39 @@ private Q_SLOTS:
         }
     }
 
+    void vorgelesen_data() { ZAM_MotorenDaten(); }
+    void vorgelesen()
+    {
+        ZAM_MOTOR(m);
+        FUmg = std::make_unique<TZAM_TestUmgebung>(m);
+        Beleg();
+        Kombi(CKombiLogo, 2, 3);
+        Kombi(CKombiName, 3, 2);
+        Kombi(CKombiName, 4, 7, 2);
+        TQIV_WerkstattMani mani;
+        auto stuecke = [&](int ANr) {
+            TQIV_IntTrioSortimentDictionary dict;
+            int anzahl = 0, summe = 0;
+            mani.VerfahrenKombinationen_4_ArtPos(false, dict, CAuftrag, ANr, -1, anzahl, summe);
+            return QPair(anzahl, summe);
+        };
+        // More positions than one read takes, among them the three real ones and one without any.
+        QList<TIntQuad> positionen;
+        for (int nr = 1; nr <= 250; ++nr)
+            positionen << QuadAusTrio(CAuftrag, nr);
+        mani.VerfahrenKombinationen_Vorlesen(positionen);
+        Kombi(CKombiLeer, 5, 4, 3);
+        Kombi(CKombiLeer, 5, 1, 250);
+        QCOMPARE(stuecke(1), QPair(2, 5));
+        QCOMPARE(stuecke(2), QPair(1, 7));
+        // What was read answers until it is discarded, a position without combinations included.
+        QCOMPARE(stuecke(3), QPair(0, 0));
+        QCOMPARE(stuecke(250), QPair(0, 0));
+        mani.Vorrat_Verwerfen();
+        QCOMPARE(stuecke(3), QPair(1, 4));
+        QCOMPARE(stuecke(250), QPair(1, 1));
+    }
+
     void bearbeitungUndNamen_data() { ZAM_MotorenDaten(); }
     void bearbeitungUndNamen()
     {
