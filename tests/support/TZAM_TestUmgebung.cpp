@@ -1,5 +1,7 @@
 #include "TZAM_TestUmgebung.h"
 
+#include "TZAM_Datenbank.h"
+
 #include "TZAM_DemoSite.h"
 #include "TZAM_ParameterService.h"
 #include "TZAM_ProgrammService.h"
@@ -148,6 +150,11 @@ void TZAM_TestUmgebung::DemoAnlegen()
 void TZAM_TestUmgebung::ParameterSetzen(const QString& AName, const QString& AWert)
 {
     FBackend->Parameter().Speichern(AName, AWert);
+}
+
+int TZAM_TestUmgebung::Zahl(const QString& ASql, const QVariantList& AWerte)
+{
+    return FBackend->Datenbank().LesenWert(ASql, AWerte, -1).toInt();
 }
 
 QString TZAM_TestUmgebung::Protokoll() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Glob_WWSServerFactoryClass.h"
 #include "TZAM_Backend.h"
 #include "TZAM_DBKonfig.h"
 
@@ -36,6 +37,8 @@ public:
     void DemoAnlegen();
     // Sets a parameter for every device.
     void ParameterSetzen(const QString& AName, const QString& AWert);
+    // The number the query answers; -1 without a row.
+    int Zahl(const QString& ASql, const QVariantList& AWerte = {});
 
 private:
     void Starten(TZAM_Backend::TOptionen AOptionen, bool AOeffnen);
@@ -47,6 +50,12 @@ private:
     TZAM_DBKonfig FKonfig;
     std::unique_ptr<TZAM_Backend> FBackend;
 };
+
+// A service of the registered backend, as the program creates it.
+template <class I> std::unique_ptr<I> TestDienst()
+{
+    return Glob_WWSServerFactoryClass().Create<I>();
+}
 
 // In a data-driven test: adds the rows "sqlite" and "postgres" of the column "motor".
 void ZAM_MotorenDaten();

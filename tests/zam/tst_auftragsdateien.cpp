@@ -18,10 +18,6 @@
 #include <QTest>
 
 namespace {
-template <class I> std::unique_ptr<I> Dienst()
-{
-    return Glob_WWSServerFactoryClass().Create<I>();
-}
 
 TZAM_PersArt_ExtVerweis K(const TIntTrio& AId, int ANr)
 {
@@ -108,7 +104,7 @@ private Q_SLOTS:
     {
         ZAM_MOTOR(m);
         FUmg = std::make_unique<TZAM_TestUmgebung>(m);
-        auto d = Dienst<IZAM_AuftragsDateien>();
+        auto d = TestDienst<IZAM_AuftragsDateien>();
 
         // Reservations of one position, beside another position and the same key of another kind.
         Bfp(K(CBeleg, 1), 12, QStringLiteral("11"), 2);
@@ -315,7 +311,7 @@ private Q_SLOTS:
         Db().Schreiben(sql, {1, 100001, 0, 12, 3, juni, 7995});
         Db().Schreiben(sql, {1, 100001, 0, 14, 3, neujahr, 8495});
         Db().Schreiben(sql, {1, 100004, 0, 12, 2, neujahr, 3495});
-        auto p = Dienst<IZAM_PreisServer>();
+        auto p = TestDienst<IZAM_PreisServer>();
         const struct
         {
             int Filiale, Groesse;
@@ -375,7 +371,7 @@ private Q_SLOTS:
         for (const auto& [pos, reihe, fach] : {std::tuple{30, 3, 1}, std::tuple{10, 1, 4}, std::tuple{20, 2, 2}})
             Db().Schreiben(platz, {pos, reihe, fach});
 
-        auto w = Dienst<IZAM_WegeOptEditServer>();
+        auto w = TestDienst<IZAM_WegeOptEditServer>();
         QList<TIntTrio> ids;
         QStringList namen;
         for (const TZAM_Laufweg& l : w->Laufwege_4_Lager(1)) {
@@ -398,7 +394,7 @@ private Q_SLOTS:
         Db().Schreiben(grund, {QStringLiteral("RET"), 1, QStringLiteral("Defekt"), 0, 0, 0});
         Db().Schreiben(grund, {CZAM_Grundgruppe_HLAnfo, 3, QStringLiteral("Nur melden"), 20, 1, 0});
         Db().Schreiben(grund, {CZAM_Grundgruppe_HLAnfo, 1, QStringLiteral("Regal leer"), 2, 0, 1});
-        const QList<TGrndSatz> hag = Dienst<IZAM_GrundServer>()->Gruende_Lesen(CZAM_Grundgruppe_HLAnfo);
+        const QList<TGrndSatz> hag = TestDienst<IZAM_GrundServer>()->Gruende_Lesen(CZAM_Grundgruppe_HLAnfo);
         QCOMPARE(hag.size(), 3);
         const struct
         {
@@ -414,7 +410,7 @@ private Q_SLOTS:
             QCOMPARE(hag.at(i).NurAufgabe, erwartet[i].NurAufgabe);
             QCOMPARE(hag.at(i).PrioSignal, erwartet[i].Signal);
         }
-        QVERIFY(Dienst<IZAM_GrundServer>()->Gruende_Lesen(QStringLiteral("XYZ")).isEmpty());
+        QVERIFY(TestDienst<IZAM_GrundServer>()->Gruende_Lesen(QStringLiteral("XYZ")).isEmpty());
 
         // The cache of one group reads the file again when asked for a reason it does not know.
         TZAM_GrundCache cache(CZAM_Grundgruppe_HLAnfo);
@@ -442,7 +438,7 @@ private Q_SLOTS:
         Exbi(QStringLiteral("SHOP"), CWeb, 1, QStringLiteral("SHOP-1"), QStringLiteral("N"), 1);
         Exbi(QStringLiteral("WEBS"), {3, 240009, 0}, 1, QStringLiteral("WEB-240009"), QStringLiteral("N"), 2);
 
-        auto s = Dienst<IZAM_EXBIServer>();
+        auto s = TestDienst<IZAM_EXBIServer>();
         TQIV_EXBI_Info info;
         QVERIFY(s->Info_4_ExtVerweis(E(CWeb, 3), info));
         QCOMPARE(info.Kennung, QStringLiteral("WEBS"));

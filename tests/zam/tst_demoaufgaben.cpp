@@ -16,12 +16,6 @@
 #include <QSet>
 #include <QTest>
 
-namespace {
-template <class I> std::unique_ptr<I> Dienst()
-{
-    return Glob_WWSServerFactoryClass().Create<I>();
-}
-} // namespace
 
 class TestDemoAufgaben : public QObject
 {
@@ -39,8 +33,8 @@ private Q_SLOTS:
         ZAM_MOTOR(m);
         FUmg = std::make_unique<TZAM_TestUmgebung>(m);
         FUmg->DemoAnlegen();
-        auto dateien = Dienst<IZAM_AuftragsDateien>();
-        auto exbi = Dienst<IZAM_EXBIServer>();
+        auto dateien = TestDienst<IZAM_AuftragsDateien>();
+        auto exbi = TestDienst<IZAM_EXBIServer>();
         auto belege = Glob_ServerFactoryClass().Create<IZAM_BelegEditServer>();
 
         const TZAM_Zeilen aufgaben = Db().Lesen(QStringLiteral(
@@ -164,7 +158,7 @@ private Q_SLOTS:
         FUmg->DemoAnlegen();
 
         // Reasons: priorities 2 and 10 with the priority signal, one that only reports.
-        const QList<TGrndSatz> gruende = Dienst<IZAM_GrundServer>()->Gruende_Lesen(CZAM_Grundgruppe_HLAnfo);
+        const QList<TGrndSatz> gruende = TestDienst<IZAM_GrundServer>()->Gruende_Lesen(CZAM_Grundgruppe_HLAnfo);
         QList<int> dringend, nurAufgabe;
         for (const TGrndSatz& g : gruende) {
             if (g.PrioSignal)
@@ -204,7 +198,7 @@ private Q_SLOTS:
         for (const auto& p : sortiert)
             erwartet << p.second;
         QCOMPARE(erwartet.size(), 12);
-        auto wege = Dienst<IZAM_WegeOptEditServer>();
+        auto wege = TestDienst<IZAM_WegeOptEditServer>();
         const QList<TZAM_Laufweg> lager1 = wege->Laufwege_4_Lager(1);
         QCOMPARE(lager1.size(), 2);
         QCOMPARE(wege->Laufweg_Lagerorte(lager1.at(0).Id), erwartet);
@@ -213,7 +207,7 @@ private Q_SLOTS:
         QCOMPARE(wege->Laufweg_Lagerorte(wege->Laufwege_4_Lager(2).value(0).Id).size(), 2);
 
         // The processing order is stored switched off; switched on, it is warehouse 1's.
-        auto abarb = Dienst<IZAM_AbarbEditServer>();
+        auto abarb = TestDienst<IZAM_AbarbEditServer>();
         TZAM_Abarbeitung a;
         QVERIFY(!abarb->AktuelleAbarbeitung(1, a));
         Db().Schreiben(QStringLiteral("UPDATE zam_abarbeitung SET aktuell = 1"));
@@ -224,7 +218,7 @@ private Q_SLOTS:
 
         // Prices: every size in every branch; of warehouse 1's branches only branch 14 sells the
         // running shoe at another price, and branch 17 has the home shirt at 0 (no price).
-        auto preise = Dienst<IZAM_PreisServer>();
+        auto preise = TestDienst<IZAM_PreisServer>();
         const QDate heute = QDate::currentDate();
         for (const qint32 artikel : {100001, 100002, 100006, 100010}) {
             const int groesse = artikel == 100006 || artikel == 100010 ? 0 : 3;

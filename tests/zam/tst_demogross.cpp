@@ -18,10 +18,6 @@
 #include <QTest>
 
 namespace {
-template <class I> std::unique_ptr<I> Dienst()
-{
-    return Glob_WWSServerFactoryClass().Create<I>();
-}
 
 TZAM_DemoGross::TUmfang Klein()
 {
@@ -51,7 +47,6 @@ class TestDemoGross : public QObject
 
     std::unique_ptr<TZAM_TestUmgebung> FUmg;
     TZAM_Datenbank& Db() { return FUmg->Backend().Datenbank(); }
-    int Zahl(const QString& ASql, const QVariantList& AWerte = {}) { return Db().LesenWert(ASql, AWerte, -1).toInt(); }
 
 private Q_SLOTS:
     void cleanup() { FUmg.reset(); }
@@ -67,35 +62,35 @@ private Q_SLOTS:
         // Counts: tasks in all and open (one in fifty of them in work), every done one fulfilled.
         const QString offen = QString(CZAM_Aufgabe_Status_2_Char(CZAM_Aufgabe_Status_Offen));
         const QString inArbeit = QString(CZAM_Aufgabe_Status_2_Char(CZAM_Aufgabe_Status_InArbeit));
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko WHERE id1 = 9 AND lager = 9")), u.Aufgaben);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auae WHERE auf_id1 = 9")), u.Aufgaben);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko WHERE status IN (?, ?)"), {offen, inArbeit}),
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko WHERE id1 = 9 AND lager = 9")), u.Aufgaben);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auae WHERE auf_id1 = 9")), u.Aufgaben);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko WHERE status IN (?, ?)"), {offen, inArbeit}),
                  u.OffeneAufgaben);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko WHERE status = ?"), {inArbeit}), 1);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko k JOIN zam_auae e ON e.auf_id1 = k.id1 AND "
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko WHERE status = ?"), {inArbeit}), 1);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko k JOIN zam_auae e ON e.auf_id1 = k.id1 AND "
                                      "e.auf_id2 = k.id2 AND e.auf_id3 = k.id3 JOIN zam_aufgabe_erfuellung f ON "
                                      "f.auf_id1 = k.id1 AND f.auf_id2 = k.id2 AND f.auf_id3 = k.id3 "
                                      "WHERE f.menge = e.menge AND k.status = ?"),
                       {QString(CZAM_Aufgabe_Status_2_Char(CZAM_Aufgabe_Status_Erledigt))}),
                  u.Aufgaben - u.OffeneAufgaben);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_aufgabe_erfuellung")), u.Aufgaben - u.OffeneAufgaben);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bnep WHERE bne_typ <> 45")), u.Bestellpositionen);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ <> 45")), 22);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_aufgabe_erfuellung")), u.Aufgaben - u.OffeneAufgaben);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bnep WHERE bne_typ <> 45")), u.Bestellpositionen);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ <> 45")), 22);
         // Every task's article size exists; the open ones cover every workflow.
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko k JOIN zam_artikel_groesse g ON "
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko k JOIN zam_artikel_groesse g ON "
                                      "g.prod_id1 = k.prod_id1 AND g.prod_id2 = k.prod_id2 AND "
                                      "g.prod_id3 = k.prod_id3 AND g.groesse = k.groesse")),
                  u.Aufgaben);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(DISTINCT art || gv) FROM zam_auko WHERE status = ?"), {offen}), 7);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(DISTINCT art || gv) FROM zam_auko WHERE status = ?"), {offen}), 7);
         // Created the day before it is processed, at the latest today.
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko WHERE erstellt < bearbeitung AND bearbeitung <= ?"),
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko WHERE erstellt < bearbeitung AND bearbeitung <= ?"),
                       {QDateTime(QDate::currentDate(), QTime(7, 0))}),
                  u.Aufgaben);
 
         // Each order named by a task is found by the services, the web-shop ones through their
         // order line's position.
-        auto dateien = Dienst<IZAM_AuftragsDateien>();
-        auto exbi = Dienst<IZAM_EXBIServer>();
+        auto dateien = TestDienst<IZAM_AuftragsDateien>();
+        auto exbi = TestDienst<IZAM_EXBIServer>();
         auto belege = Glob_ServerFactoryClass().Create<IZAM_BelegEditServer>();
         const TZAM_Zeilen aufgaben = Db().Lesen(QStringLiteral(
             "SELECT k.ext_kennung, k.ext_id1, k.ext_id2, k.ext_id3, k.ext_nummer, e.bne_id1, e.bne_id2, e.bne_id3, "
@@ -130,10 +125,10 @@ private Q_SLOTS:
 
         // Reasons, hand-store tasks onto the wormholes, the walking route.
         int dringend = 0;
-        for (const TGrndSatz& g : Dienst<IZAM_GrundServer>()->Gruende_Lesen(CZAM_Grundgruppe_HLAnfo))
+        for (const TGrndSatz& g : TestDienst<IZAM_GrundServer>()->Gruende_Lesen(CZAM_Grundgruppe_HLAnfo))
             dringend += g.PrioSignal ? 1 : 0;
         QCOMPARE(dringend, 2);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko k JOIN zam_auae e ON e.auf_id1 = k.id1 AND "
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_auko k JOIN zam_auae e ON e.auf_id1 = k.id1 AND "
                                      "e.auf_id2 = k.id2 AND e.auf_id3 = k.id3 JOIN zam_lagerort o ON "
                                      "o.id1 = k.ziel_lo_id1 AND o.id2 = k.ziel_lo_id2 AND o.id3 = k.ziel_lo_id3 "
                                      "JOIN zam_grund g ON g.id1 = k.grund_id1 AND g.id2 = k.grund_id2 AND "
@@ -141,14 +136,14 @@ private Q_SLOTS:
                                      "o.wurmloch_filiale = e.ziel_filiale"),
                       {CZAM_Aufgabe_Art_2_Kuerzel(CZAM_Aufgabe_Art_Handlager)}),
                  20);
-        auto wege = Dienst<IZAM_WegeOptEditServer>();
+        auto wege = TestDienst<IZAM_WegeOptEditServer>();
         const QList<TZAM_Laufweg> laufwege = wege->Laufwege_4_Lager(TZAM_DemoGross::CLager);
         QCOMPARE(laufwege.size(), 1);
         const QList<TIntTrio> plaetze = wege->Laufweg_Lagerorte(laufwege.first().Id);
         QCOMPARE(plaetze.size(), u.LaufwegPlaetze);
         QCOMPARE(plaetze.first(), TIntTrio(9, 1, 1));
         QCOMPARE(plaetze.last(), TIntTrio(9, 3, 976)); // every 25th place: 119 * 25 = 2975
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_laufweg_platz p JOIN zam_lagerort o ON "
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_laufweg_platz p JOIN zam_lagerort o ON "
                                      "o.id1 = p.lo_id1 AND o.id2 = p.lo_id2 AND o.id3 = p.lo_id3 AND o.lager = 9")),
                  u.LaufwegPlaetze);
     }
@@ -162,13 +157,13 @@ private Q_SLOTS:
         TZAM_DemoGross::Anlegen(Db(), u);
 
         // Orders of one supplier each; every 50th disposition closed.
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND id1 = 9 AND id2 = 4")),
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND id1 = 9 AND id2 = 4")),
                  u.Dispositionen);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(DISTINCT auftrag_nr) FROM zam_bne WHERE typ = 45 AND "
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(DISTINCT auftrag_nr) FROM zam_bne WHERE typ = 45 AND "
                                      "auftrag_kreis = 9")),
                  u.Auftraege);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND geschlossen = 1")), 1);
-        QCOMPARE(Zahl(QStringLiteral(
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND geschlossen = 1")), 1);
+        QCOMPARE(FUmg->Zahl(QStringLiteral(
                      "SELECT COUNT(*) FROM (SELECT d.auftrag_nr FROM zam_bne d JOIN zam_artikel a ON "
                      "a.prod_id1 = d.prod_id1 AND a.prod_id2 = d.prod_id2 AND a.prod_id3 = d.prod_id3 "
                      "JOIN zam_gp g ON g.id1 = a.lieferant_id1 AND g.id2 = a.lieferant_id2 AND g.art = 2 "
@@ -180,15 +175,15 @@ private Q_SLOTS:
         const QString positionen = QStringLiteral(
             "FROM zam_bnep p JOIN zam_bne d ON d.id1 = p.bne_id1 AND d.id2 = p.bne_id2 AND d.id3 = p.bne_id3 "
             "WHERE p.bne_typ = 45");
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen), u.DispoPositionen);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen +
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen), u.DispoPositionen);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen +
                       QStringLiteral(" AND p.auftr_filiale = 901 AND p.erhalten <= p.menge AND EXISTS (SELECT 1 FROM "
                                      "zam_artikel_groesse g WHERE g.prod_id1 = d.prod_id1 AND g.prod_id2 = d.prod_id2 "
                                      "AND g.prod_id3 = d.prod_id3 AND g.groesse = p.groesse)")),
                  u.DispoPositionen);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(DISTINCT p.bne_id3 * 100 + p.groesse) ") + positionen),
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(DISTINCT p.bne_id3 * 100 + p.groesse) ") + positionen),
                  u.DispoPositionen);
-        QVERIFY(Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen +
+        QVERIFY(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen +
                      QStringLiteral(" AND p.ext_kennung = 0 AND p.ziel_filiale NOT IN (SELECT filiale FROM "
                                     "zam_lagergruppe_filiale WHERE lager = 9)")) > 0);
 
@@ -232,14 +227,14 @@ private Q_SLOTS:
 
         // Open WE-Plus records of every user alike, each one piece of a position of its
         // disposition (article, size, reference, order number) on a place of the site.
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_scansatz WHERE typ = 2 AND offen = 1 AND mita_id1 = 2")),
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_scansatz WHERE typ = 2 AND offen = 1 AND mita_id1 = 2")),
                  u.Scansaetze);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM (SELECT mita_id2 FROM zam_scansatz GROUP BY mita_id2 "
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM (SELECT mita_id2 FROM zam_scansatz GROUP BY mita_id2 "
                                      "HAVING COUNT(*) = ?) x"),
                       {u.Scansaetze / u.ScanBenutzer}),
                  u.ScanBenutzer);
         QCOMPARE(
-            Zahl(QStringLiteral(
+            FUmg->Zahl(QStringLiteral(
                 "SELECT COUNT(*) FROM zam_scansatz s JOIN zam_bne d ON d.id1 = s.dispo_id1 AND d.id2 = s.dispo_id2 "
                 "AND d.id3 = s.dispo_id3 AND d.prod_id1 = s.prod_id1 AND d.prod_id2 = s.prod_id2 AND "
                 "d.prod_id3 = s.prod_id3 AND s.auftrag_text = '9-' || d.auftrag_nr JOIN zam_bnep p ON "
@@ -249,7 +244,7 @@ private Q_SLOTS:
                 "o.lager = 9 JOIN zam_artikel a ON a.prod_id1 = s.prod_id1 AND a.prod_id2 = s.prod_id2 AND "
                 "a.prod_id3 = s.prod_id3 AND a.lieferant_id2 = s.lieferant_id2")),
             u.Scansaetze);
-        QVERIFY(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_scansatz WHERE ext_kennung = 1")) > 0);
+        QVERIFY(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_scansatz WHERE ext_kennung = 1")) > 0);
     }
 };
 

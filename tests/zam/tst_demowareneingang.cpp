@@ -12,12 +12,6 @@
 
 #include <QTest>
 
-namespace {
-template <class I> std::unique_ptr<I> Dienst()
-{
-    return Glob_WWSServerFactoryClass().Create<I>();
-}
-} // namespace
 
 class TestDemoWareneingang : public QObject
 {
@@ -25,7 +19,6 @@ class TestDemoWareneingang : public QObject
 
     std::unique_ptr<TZAM_TestUmgebung> FUmg;
     TZAM_Datenbank& Db() { return FUmg->Backend().Datenbank(); }
-    int Zahl(const QString& ASql, const QVariantList& AWerte = {}) { return Db().LesenWert(ASql, AWerte, -1).toInt(); }
 
 private Q_SLOTS:
     void cleanup() { FUmg.reset(); }
@@ -38,22 +31,22 @@ private Q_SLOTS:
         FUmg->DemoAnlegen();
 
         // Every demo article names a supplier and a label layout that exist; one gets no labels.
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_artikel a JOIN zam_gp g ON g.id1 = a.lieferant_id1 AND "
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_artikel a JOIN zam_gp g ON g.id1 = a.lieferant_id1 AND "
                                      "g.id2 = a.lieferant_id2 AND g.art = 2 JOIN zam_etikett_layout l ON "
                                      "l.name = a.etiketten_layout WHERE a.prod_id1 = 1")),
                  10);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_artikel WHERE etiketten_anzahl = 0")), 1);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(DISTINCT etiketten_layout) FROM zam_artikel")), 2);
-        QCOMPARE(Dienst<IZAM_DruckerKonfig>()->DruckerFuerTyp(9), QStringLiteral("PDF"));
-        QCOMPARE(Dienst<IZAM_DruckerKonfig>()->DruckerFuerTyp(0), QStringLiteral("PDF"));
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_artikel WHERE etiketten_anzahl = 0")), 1);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(DISTINCT etiketten_layout) FROM zam_artikel")), 2);
+        QCOMPARE(TestDienst<IZAM_DruckerKonfig>()->DruckerFuerTyp(9), QStringLiteral("PDF"));
+        QCOMPARE(TestDienst<IZAM_DruckerKonfig>()->DruckerFuerTyp(0), QStringLiteral("PDF"));
 
         // Branches outside every warehouse, the team-sport-plus one next to branch 17.
-        auto filialen = Dienst<IZAM_FilialTabelle>();
+        auto filialen = TestDienst<IZAM_FilialTabelle>();
         TZAM_Filiale stadion, ost;
         QVERIFY(filialen->Filiale(50, stadion) && filialen->Filiale(51, ost));
         QVERIFY(stadion.TeamsportPlus && !ost.TeamsportPlus);
         QVERIFY(stadion.Lager <= 0 && ost.Lager <= 0);
-        auto fg = Dienst<IZAM_FGSystems>();
+        auto fg = TestDienst<IZAM_FGSystems>();
         QVERIFY(fg->AreStoresAdjacent(50, 17) && fg->AreStoresAdjacent(17, 50));
         QVERIFY(!fg->AreStoresAdjacent(51, 17));
     }
@@ -66,18 +59,18 @@ private Q_SLOTS:
         FUmg->DemoAnlegen();
 
         // Two orders of one supplier sharing an article, one disposition without order, one closed.
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND auftrag_kreis = 45 AND "
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND auftrag_kreis = 45 AND "
                                      "auftrag_nr = 1001")),
                  3);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND auftrag_kreis = 0 AND "
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND auftrag_kreis = 0 AND "
                                      "auftrag_nr = 0")),
                  1);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND geschlossen = 1")), 1);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(DISTINCT a.lieferant_id2) FROM zam_bne d JOIN zam_artikel a ON "
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND geschlossen = 1")), 1);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(DISTINCT a.lieferant_id2) FROM zam_bne d JOIN zam_artikel a ON "
                                      "a.prod_id1 = d.prod_id1 AND a.prod_id2 = d.prod_id2 AND a.prod_id3 = d.prod_id3 "
                                      "WHERE d.typ = 45")),
                  1);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(DISTINCT auftrag_nr) FROM zam_bne WHERE typ = 45 AND prod_id2 = "
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(DISTINCT auftrag_nr) FROM zam_bne WHERE typ = 45 AND prod_id2 = "
                                      "100002")),
                  2);
 
@@ -85,16 +78,16 @@ private Q_SLOTS:
         // more than planned; some received in part or wholly.
         const QString positionen = QStringLiteral(
             "FROM zam_bnep p JOIN zam_bne d ON d.id1 = p.bne_id1 AND d.id2 = p.bne_id2 AND d.id3 = p.bne_id3 ");
-        const int alle = Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen + QStringLiteral("WHERE p.bne_typ = 45"));
+        const int alle = FUmg->Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen + QStringLiteral("WHERE p.bne_typ = 45"));
         QCOMPARE(alle, 16);
         QCOMPARE(
-            Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen +
+            FUmg->Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen +
                  QStringLiteral("JOIN zam_artikel_groesse g ON g.prod_id1 = d.prod_id1 AND g.prod_id2 = d.prod_id2 "
                                 "AND g.prod_id3 = d.prod_id3 AND g.groesse = p.groesse JOIN zam_filiale f ON "
                                 "f.nummer = p.auftr_filiale AND f.lager = 1 WHERE p.bne_typ = 45 AND "
                                 "p.erhalten <= p.menge AND d.typ = 45")),
             alle);
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bnep WHERE bne_typ = 45 AND erhalten > 0 AND "
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bnep WHERE bne_typ = 45 AND erhalten > 0 AND "
                                      "erhalten < menge")),
                  1);
 
@@ -125,7 +118,7 @@ private Q_SLOTS:
 
         // One-way containers: free, assigned with the document's goods, assigned and empty. (What the
         // customer orders' delivery and processing make of their goods: tests/shell/tst_demoziele.)
-        QCOMPARE(Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_behaelter b JOIN zam_behaelter_typ t ON "
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_behaelter b JOIN zam_behaelter_typ t ON "
                                      "t.id1 = b.typ_id1 AND t.id2 = b.typ_id2 AND t.einweg = 1")),
                  3);
         TLVLZMani lvlz;
@@ -138,9 +131,9 @@ private Q_SLOTS:
         QVERIFY(belegNr == QStringLiteral("7003") && kombiText == QStringLiteral("Beflockung Name und Nummer"));
         const QString bestand = QStringLiteral("SELECT COALESCE(SUM(menge), 0) FROM zam_bestand WHERE lo_id1 = 5 AND "
                                                "lo_id2 = 0 AND lo_id3 = ?");
-        QCOMPARE(Zahl(bestand, {10}), 2);
-        QCOMPARE(Zahl(bestand, {9}) + Zahl(bestand, {11}), 0);
-        QCOMPARE(Zahl(QStringLiteral("SELECT SUM(menge) FROM zam_lvpb WHERE lo_id1 = 5 AND lo_id3 = 10 AND "
+        QCOMPARE(FUmg->Zahl(bestand, {10}), 2);
+        QCOMPARE(FUmg->Zahl(bestand, {9}) + FUmg->Zahl(bestand, {11}), 0);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT SUM(menge) FROM zam_lvpb WHERE lo_id1 = 5 AND lo_id3 = 10 AND "
                                      "verweis_id2 = 7006 AND filiale = 17")),
                  2);
     }

@@ -1,5 +1,4 @@
 // Warehouse groups, branch table, adjacency, partners, clients, places and the demo master data.
-#include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_DruckerKonfig.h"
 #include "IZAM_FGSystems.h"
 #include "IZAM_FilialTabelle.h"
@@ -19,10 +18,6 @@
 #include <QTest>
 
 namespace {
-template <class I> std::unique_ptr<I> Dienst()
-{
-    return Glob_WWSServerFactoryClass().Create<I>();
-}
 
 QList<int> Nummern(const QList<TZAM_GPEintrag>& AListe)
 {
@@ -78,7 +73,7 @@ private Q_SLOTS:
         Db().Schreiben(filiale, {1, 1, 2});
         Db().Schreiben(filiale, {5, 30, 1});
 
-        auto server = Dienst<IZAM_LagerEditServer>();
+        auto server = TestDienst<IZAM_LagerEditServer>();
         const QList<TZAM_Lagergruppe> gruppen = server->Lagergruppen();
         QCOMPARE(gruppen.size(), 3);
         QCOMPARE(gruppen.at(0).Nummer, 0);
@@ -104,7 +99,7 @@ private Q_SLOTS:
     {
         ZAM_MOTOR(m);
         FUmg = std::make_unique<TZAM_TestUmgebung>(m);
-        auto tabelle = Dienst<IZAM_FilialTabelle>();
+        auto tabelle = TestDienst<IZAM_FilialTabelle>();
         QCOMPARE(tabelle->MaxFiliale(), -1);
         QVERIFY(tabelle->Filialen().isEmpty());
 
@@ -132,7 +127,7 @@ private Q_SLOTS:
 
         Db().Schreiben(
             QStringLiteral("INSERT INTO zam_filiale_nachbar (filiale1, filiale2) VALUES (12, 14), (17, 21)"));
-        auto fg = Dienst<IZAM_FGSystems>();
+        auto fg = TestDienst<IZAM_FGSystems>();
         QVERIFY(fg->AreStoresAdjacent(12, 14));
         QVERIFY(fg->AreStoresAdjacent(14, 12));
         QVERIFY(fg->AreStoresAdjacent(21, 17));
@@ -156,7 +151,7 @@ private Q_SLOTS:
         };
         for (const TZAM_GPEintrag& e : partner)
             TZAM_GPListenServerSql::Speichern(Db(), e);
-        auto gp = Dienst<IZAM_GPListenServer>();
+        auto gp = TestDienst<IZAM_GPListenServer>();
 
         QCOMPARE(gp->Name(TIntPair()), QString());
         QCOMPARE(gp->Name({1, 99}), QString());
@@ -187,7 +182,7 @@ private Q_SLOTS:
 
         TZAM_GPListenServerSql::Speichern(Db(), {{3, 2}, 2, QStringLiteral("Onlineshop"), gpaMandant});
         TZAM_GPListenServerSql::Speichern(Db(), {{3, 1}, 1, QStringLiteral("Zentrale"), gpaMandant});
-        QCOMPARE(Nummern(Dienst<IZAM_MandListeServer>()->Mandanten()), (QList<int>{1, 2}));
+        QCOMPARE(Nummern(TestDienst<IZAM_MandListeServer>()->Mandanten()), (QList<int>{1, 2}));
     }
 
     void lagerorteInBetriebUndZaehldatum_data() { ZAM_MotorenDaten(); }
@@ -199,7 +194,7 @@ private Q_SLOTS:
         Lagerort({1, 1, 1}, 1, QStringLiteral("A-01"), true);
         Lagerort({1, 1, 3}, 1, QStringLiteral("C-01"), false);
         Lagerort({2, 1, 1}, 2, QStringLiteral("A-01"), true);
-        auto inv = Dienst<IZAM_LagerInventurServer>();
+        auto inv = TestDienst<IZAM_LagerInventurServer>();
         QVERIFY(inv->LagerortInBetrieb({1, 1, 1}));
         QVERIFY(!inv->LagerortInBetrieb({1, 1, 3}));
         QVERIFY(!inv->LagerortInBetrieb({9, 9, 9}));
@@ -250,7 +245,7 @@ private Q_SLOTS:
         ZAM_MOTOR(m);
         FUmg = std::make_unique<TZAM_TestUmgebung>(m);
         FUmg->DemoAnlegen();
-        const QList<TZAM_Lagergruppe> gruppen = Dienst<IZAM_LagerEditServer>()->Lagergruppen();
+        const QList<TZAM_Lagergruppe> gruppen = TestDienst<IZAM_LagerEditServer>()->Lagergruppen();
         QVERIFY(gruppen.size() >= 2);
         QCOMPARE(gruppen.at(0).Name, QStringLiteral("OhneLager"));
         QVERIFY(gruppen.at(0).Filialen.isEmpty());
@@ -258,7 +253,7 @@ private Q_SLOTS:
         QVERIFY(gruppen.at(1).Filialen.size() >= 3);
 
         // Every branch of the warehouse is in the branch table, one of them team sport plus.
-        auto tabelle = Dienst<IZAM_FilialTabelle>();
+        auto tabelle = TestDienst<IZAM_FilialTabelle>();
         int teamsport = 0;
         for (int nr : gruppen.at(1).Filialen) {
             TZAM_Filiale f;
@@ -285,7 +280,7 @@ private Q_SLOTS:
         QVERIFY(tabelle->Filiale(30, sued));
         QCOMPARE(sued.Name, QStringLiteral("Außenlager Süd"));
 
-        auto inv = Dienst<IZAM_LagerInventurServer>();
+        auto inv = TestDienst<IZAM_LagerInventurServer>();
         QVERIFY(!inv->LagerortInBetrieb(TrioAusPair(CZAM_Lagerverwaltung_Halle, 1)));
         int inBetrieb = 0, gezaehlt = 0;
         const QList<TZAM_Zaehlplatz> plaetze = inv->Zaehlplaetze(1);
@@ -297,15 +292,15 @@ private Q_SLOTS:
         QVERIFY(inBetrieb > 0 && inBetrieb < plaetze.size());
         QVERIFY(gezaehlt > 0);
 
-        QCOMPARE(Dienst<IZAM_DruckerKonfig>()->DruckerFuerTyp(0), QStringLiteral("PDF"));
-        QVERIFY(Dienst<IZAM_DruckerKonfig>()->Drucker().size() >= 2);
-        QVERIFY(Dienst<IZAM_MandListeServer>()->Mandanten().size() >= 2);
+        QCOMPARE(TestDienst<IZAM_DruckerKonfig>()->DruckerFuerTyp(0), QStringLiteral("PDF"));
+        QVERIFY(TestDienst<IZAM_DruckerKonfig>()->Drucker().size() >= 2);
+        QVERIFY(TestDienst<IZAM_MandListeServer>()->Mandanten().size() >= 2);
 
         // Carla Cordes is an employee without user.
         const QList<TZAM_GPEintrag> carla =
-            Dienst<IZAM_GPListenServer>()->Suchen(QStringLiteral("cordes"), gpaMitarbeiter);
+            TestDienst<IZAM_GPListenServer>()->Suchen(QStringLiteral("cordes"), gpaMitarbeiter);
         QCOMPARE(carla.size(), 1);
-        QVERIFY(Dienst<IZAM_RechteServer>()->BenutzerZuMitarbeiter(carla.at(0).GepNr).IsNull());
+        QVERIFY(TestDienst<IZAM_RechteServer>()->BenutzerZuMitarbeiter(carla.at(0).GepNr).IsNull());
 
         // A warehouse's place stock is its branches' stock (BF), per article size and stock type;
         // every area has a place, and free and blocked goods lie in the demo.
