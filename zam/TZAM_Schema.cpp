@@ -457,6 +457,37 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
                          "art VARCHAR(40) NOT NULL, datei TEXT NOT NULL DEFAULT '', seiten INTEGER NOT NULL DEFAULT 0)")},
          {},
          {}},
+        // Goods-receipt posting: articles blocked for goods receipt and their marking kind; the
+        // goods-receipt documents with one line per posted scan record (a record has at most one
+        // line: it is consumed once); the order-branch list per supplier (entries of an order
+        // branch with its branches in order); the stored configuration records (mask file).
+        {14,
+         QStringLiteral("Wareneingangsbuchung: Sperre und Auszeichnungsart des Artikels, Wareneingangsbelege, "
+                        "Auftragsfilialen, Maskendatei"),
+         {QStringLiteral("ALTER TABLE zam_artikel ADD COLUMN we_gesperrt INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_artikel ADD COLUMN auszeichnungsart INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("CREATE TABLE zam_we (id {ID}, belegnr VARCHAR(20) NOT NULL UNIQUE, zeit {ZEITPUNKT}, "
+                         "mita_id1 INTEGER NOT NULL DEFAULT 0, mita_id2 INTEGER NOT NULL DEFAULT 0, "
+                         "terminal INTEGER NOT NULL DEFAULT 0, modus INTEGER NOT NULL, "
+                         "lieferschein VARCHAR(40) NOT NULL DEFAULT '', buchung_id INTEGER NOT NULL DEFAULT 0)"),
+          QStringLiteral("CREATE TABLE zam_wep (id {ID}, we_id INTEGER NOT NULL, scansatz_id INTEGER NOT NULL UNIQUE, "
+                         "prod_id1 INTEGER NOT NULL, prod_id2 INTEGER NOT NULL, prod_id3 INTEGER NOT NULL, "
+                         "groesse INTEGER NOT NULL, menge INTEGER NOT NULL, lo_id1 INTEGER NOT NULL, "
+                         "lo_id2 INTEGER NOT NULL, lo_id3 INTEGER NOT NULL, dispo_id1 INTEGER NOT NULL DEFAULT 0, "
+                         "dispo_id2 INTEGER NOT NULL DEFAULT 0, dispo_id3 INTEGER NOT NULL DEFAULT 0, "
+                         "filiale INTEGER NOT NULL, ext_kennung INTEGER NOT NULL DEFAULT 0, "
+                         "ext_id1 INTEGER NOT NULL DEFAULT 0, ext_id2 INTEGER NOT NULL DEFAULT 0, "
+                         "ext_id3 INTEGER NOT NULL DEFAULT 0, ext_nummer INTEGER NOT NULL DEFAULT 0)"),
+          QStringLiteral("CREATE INDEX zam_wep_we ON zam_wep (we_id)"),
+          QStringLiteral("CREATE TABLE zam_auftrfil (lieferant_id1 INTEGER NOT NULL, lieferant_id2 INTEGER NOT NULL, "
+                         "eintrag INTEGER NOT NULL, auftr_filiale INTEGER NOT NULL, pos INTEGER NOT NULL, "
+                         "filiale INTEGER NOT NULL, PRIMARY KEY (lieferant_id1, lieferant_id2, eintrag, pos))"),
+          QStringLiteral("CREATE TABLE zam_maskfile (schluessel1 VARCHAR(40) NOT NULL, schluessel2 VARCHAR(40) NOT NULL, "
+                         "schluessel3 VARCHAR(40) NOT NULL, schluessel4 VARCHAR(40) NOT NULL, "
+                         "schluessel5 VARCHAR(40) NOT NULL, inhalt TEXT NOT NULL DEFAULT '', "
+                         "PRIMARY KEY (schluessel1, schluessel2, schluessel3, schluessel4, schluessel5))")},
+         {},
+         {}},
     };
     return GDaten;
 }
