@@ -11,23 +11,6 @@
 
 namespace {
 
-// A record's identifier is (1, 0, key of its row). Every device writes into the one table, whose
-// serial never hands a key out twice, so identifiers are unique across devices; the 1 keeps the
-// identifier defined.
-TIntTrio Ident_4_Id(qint64 AId)
-{
-    if (AId <= 0 || AId > std::numeric_limits<qint32>::max())
-        FehlerRaise(QStringLiteral("TSCANNMani.BuchenSingle"), CZAM_Info_Fehler_Standard_UnmoeglicherZustand,
-                    QStringLiteral("Scansatz-Schlüssel %1").arg(AId));
-    return TIntTrio(1, 0, qint32(AId));
-}
-
-// 0 for an identifier of another form: it names no record.
-qint64 Id_4_Ident(const TIntTrio& AIdent)
-{
-    return AIdent.Id1 == 1 && AIdent.Id2 == 0 && AIdent.Id3 > 0 ? AIdent.Id3 : 0;
-}
-
 void Abweisen(const QString& AText)
 {
     FehlerRaise(QStringLiteral("TSCANNMani.BuchenSingle"), CZAM_Info_Fehler_Standard_IllegalerParameter, AText);
@@ -46,13 +29,26 @@ void Zeile(TVRList& AListe, const TZAM_ScanSatz& AS)
     z[cslExtNummer].Setzen(vrtInteger, int(c.ExtVerweis.Nummer));
     z[cslMenge].Setzen(vrtInteger, c.Menge);
     z[cslLagerort].Setzen(vrtIntTrio, c.Lagerort);
-    z[cslScanIdent].Setzen(vrtIntTrio, Ident_4_Id(AS.Id));
+    z[cslScanIdent].Setzen(vrtIntTrio, TSCANNMani::Ident_4_Id(AS.Id));
     z[cslAuftragsNr].Setzen(vrtString, c.AuftragsNr);
     z[cslLieferschein].Setzen(vrtString, c.LieferscheinNr);
     AListe.RowAdd(std::move(z));
 }
 
 } // namespace
+
+TIntTrio TSCANNMani::Ident_4_Id(qint64 AId)
+{
+    if (AId <= 0 || AId > std::numeric_limits<qint32>::max())
+        FehlerRaise(QStringLiteral("TSCANNMani.BuchenSingle"), CZAM_Info_Fehler_Standard_UnmoeglicherZustand,
+                    QStringLiteral("Scansatz-Schlüssel %1").arg(AId));
+    return TIntTrio(1, 0, qint32(AId));
+}
+
+qint64 TSCANNMani::Id_4_Ident(const TIntTrio& AIdent)
+{
+    return AIdent.Id1 == 1 && AIdent.Id2 == 0 && AIdent.Id3 > 0 ? AIdent.Id3 : 0;
+}
 
 TSCANNMani::TSCANNMani() : FListe(std::make_unique<TVRList>())
 {

@@ -95,6 +95,13 @@ public:
     // The selection the list holds; false when it holds none (empty, or emptied since).
     bool ListeAuswahl(TSCANSelectRec& AAuswahl) const;
 
+    // A record's identifier is (1, 0, key of its row). Every device writes into the one table,
+    // whose serial never hands a key out twice, so identifiers are unique across devices; the 1
+    // keeps the identifier defined. Raises for a key that has no identifier.
+    static TIntTrio Ident_4_Id(qint64 AId);
+    // The key of an identifier; 0 for an identifier of another form: it names no record.
+    static qint64 Id_4_Ident(const TIntTrio& AIdent);
+
 private:
     IZAM_ScannServer& Server();
     void ListeLeeren();

@@ -29,6 +29,7 @@
 #include "TZAM_ScannServerSql.h"
 #include "TZAM_SqlAbfrageSql.h"
 #include "TZAM_TerminalServerSql.h"
+#include "TZAM_WEBuchServerSql.h"
 #include "TZAM_WegeOptEditServerSql.h"
 #include "TZAM_WerkstattServerSql.h"
 #include "ZAMInfoKoords.h"
@@ -84,6 +85,7 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_DispoServer, TZAM_DispoServerSql>();
     Dienst<IZAM_WerkstattServer, TZAM_WerkstattServerSql>();
     Dienst<IZAM_LVLZServer, TZAM_LVLZServerSql>();
+    Dienst<IZAM_WEBuchServer, TZAM_WEBuchServerSql>();
     // The customer-order documents are a module of their own, with the second factory.
     Dienst<IZAM_BelegEditServer, TZAM_BelegEditServerSql>(Glob_ServerFactoryClass());
 }
