@@ -197,7 +197,6 @@ bool TZAM_WEBuchServerSql::OrtPruefen(const TIntTrio& AOrt, TOrt& AInfo, TZAM_In
         AMeldungen.Meldung_Add(CZAM_Info_WEBuch_LagerortUnbekannt, {AOrt.ToText()});
         return false;
     }
-    AInfo.Bekannt = true;
     AInfo.Lager = z.Wert(0, 0).toInt();
     AInfo.Bereich = z.Wert(0, 1).toInt();
     AInfo.Gesperrt = z.Wert(0, 2).toInt() != 0;

@@ -45,7 +45,6 @@ private:
     };
     struct TOrt
     {
-        bool Bekannt = false;
         int Lager = 0;
         int Bereich = 0;
         bool Gesperrt = false;

@@ -9,6 +9,7 @@
 #include "TSCANNMani.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_Helferprozess.h"
+#include "TZAM_InfoService.h"
 #include "TZAM_Lagersperren.h"
 #include "TZAM_LieferungKey.h"
 #include "TZAM_LieferungMani.h"
@@ -314,6 +315,7 @@ private Q_SLOTS:
         QFETCH(int, fall);
         const TAbweisung& a = Abweisungen().at(fall);
         TWEFixture f(m);
+        QVERIFY(f.Umg.Backend().Info().Katalog().Enthaelt(a.Meldung));
         const TIntTrio gut = f.Satz({});
         const TIntTrio davor = f.Satz({.Menge = 4});
         const QString key = a.Key(f, gut);
