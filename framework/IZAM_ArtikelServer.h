@@ -28,6 +28,8 @@ struct TZAM_ArtikelWEDaten
     TIntPair Lieferant;      // the supplier, a partner of kind 2; empty when none
     int EtikettenAnzahl = 0; // labels per piece; 0: none wanted
     QString EtikettenLayout; // the label layout's name
+    int AuszeichnungsArt = 0; // how the pieces come marked (CQIV_AuszeichnungsArtKz_Quellauszeichnung)
+    bool WEGesperrt = false;  // blocked for goods receipt
 };
 
 // Kinds of the codes that stand for an article size.

@@ -23,6 +23,7 @@ struct TZAM_DispoSatz
 {
     TQIV_DispoWE_Info Kopf;
     QList<TZAM_DispoPosZeile> Zeilen;
+    bool Geschlossen = false;
 };
 
 // The order key (empty without order) and the id of a disposition.
@@ -47,4 +48,9 @@ public:
     // open in a size from AVonGr to ABisGr; each once, in no particular order.
     virtual QList<TZAM_DispoSchluessel> Offene_4_Produkt(const TInt32Trio& AProduktId, int AVonGr, int ABisGr,
                                                          qint16 AAuftrFiliale) = 0;
+    // A disposition with every row of its positions (by target branch, reference, size), closed
+    // or not; false when no disposition has the id.
+    virtual bool Lesen(const TIntTrio& AVorgId, TZAM_DispoSatz& ASatz) = 0;
+    // The ids of the product's dispositions that are not closed, ascending.
+    virtual QList<TIntTrio> NichtGeschlossene_4_Produkt(const TInt32Trio& AProduktId) = 0;
 };

@@ -34,6 +34,9 @@ public:
     // The user given on the command line as "USEREXTERN=" and its unformatted text, else empty.
     virtual TIntPair GetAngemBenutzer_GepNr() const = 0;
     virtual QString TerminalID() const = 0;
+    // The terminal's number from the terminal table (given on first use). Raises EZAM_Exception
+    // while no database is open.
+    virtual int GetRId() = 0;
     // The environment of a second instance of this program (the urgent requests): this one's,
     // with its lock family, so that the two hold their locks together.
     virtual QProcessEnvironment KindUmgebung() const = 0;

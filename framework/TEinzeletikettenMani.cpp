@@ -69,6 +69,12 @@ void TEinzeletikettenMani::EinzEtik_Aufbereiten(const TEinzelEtikettInfo& AInfo,
 void TEinzeletikettenMani::EinzEtik_Aufbereiten(const QList<TEinzelEtikettInfo>& AInfos, bool ADrucken,
                                                 const QString& ALayout)
 {
+    EinzEtik_Aufbereiten(AInfos, ADrucken, ALayout, QString());
+}
+
+void TEinzeletikettenMani::EinzEtik_Aufbereiten(const QList<TEinzelEtikettInfo>& AInfos, bool ADrucken,
+                                                const QString& ALayout, const QString& ADrucker)
+{
     TZAM_EtikettLayout layout;
     if (!Glob_WWSServerFactoryClass().Create<IZAM_Druck>()->EtikettLayout_Lesen(ALayout, layout))
         FehlerRaise(CMethode, CZAM_Info_Lager_EtikettVorlageFehlt,
@@ -85,7 +91,8 @@ void TEinzeletikettenMani::EinzEtik_Aufbereiten(const QList<TEinzelEtikettInfo>&
     if (!ADrucken || etiketten.isEmpty())
         return;
 
-    const QString drucker = Glob_WWSServerFactoryClass().Create<IZAM_DruckerKonfig>()->EtikettenDrucker();
+    const QString drucker =
+        ADrucker.isEmpty() ? Glob_WWSServerFactoryClass().Create<IZAM_DruckerKonfig>()->EtikettenDrucker() : ADrucker;
     TZAM_Druckjob job(drucker, QStringLiteral("Etikett"), QSizeF(layout.BreiteMm, layout.HoeheMm));
     for (qsizetype i = 0; i < etiketten.size(); ++i) {
         if (i > 0)

@@ -34,4 +34,7 @@ class TEinzeletikettenMani
 public:
     void EinzEtik_Aufbereiten(const TEinzelEtikettInfo& AInfo, bool ADrucken, const QString& ALayout);
     void EinzEtik_Aufbereiten(const QList<TEinzelEtikettInfo>& AInfos, bool ADrucken, const QString& ALayout);
+    // On the named printer; an empty name is the label printer.
+    void EinzEtik_Aufbereiten(const QList<TEinzelEtikettInfo>& AInfos, bool ADrucken, const QString& ALayout,
+                              const QString& ADrucker);
 };

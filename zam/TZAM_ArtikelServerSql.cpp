@@ -108,7 +108,8 @@ bool TZAM_ArtikelServerSql::WEDaten_Lesen(const TInt32Trio& AProduktId, TZAM_Art
 {
     ADaten = TZAM_ArtikelWEDaten();
     const TZAM_Zeilen z = FDb.Lesen(QStringLiteral("SELECT lieferant_id1, lieferant_id2, etiketten_anzahl, "
-                                                   "etiketten_layout FROM zam_artikel WHERE ") +
+                                                   "etiketten_layout, auszeichnungsart, we_gesperrt "
+                                                   "FROM zam_artikel WHERE ") +
                                         CProdukt,
                                     Werte(AProduktId));
     if (z.IsEmpty())
@@ -117,6 +118,8 @@ bool TZAM_ArtikelServerSql::WEDaten_Lesen(const TInt32Trio& AProduktId, TZAM_Art
     ADaten.Lieferant = TIntPair(r.at(0).toInt(), r.at(1).toInt());
     ADaten.EtikettenAnzahl = r.at(2).toInt();
     ADaten.EtikettenLayout = r.at(3).toString();
+    ADaten.AuszeichnungsArt = r.at(4).toInt();
+    ADaten.WEGesperrt = r.at(5).toInt() != 0;
     return true;
 }
 

@@ -85,6 +85,11 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
          {},
          {},
          [](TZAM_Datenbank& ADb) { TZAM_DemoWareneingang::Anlegen(ADb); }},
+        {15, QStringLiteral("Wareneingangsbuchung: Disposition mit Kundenanteil, gesperrter und quellausgezeichneter "
+                            "Artikel, Auftragsfilialen, Etikettendruck-Einstellung"),
+         {},
+         {},
+         [](TZAM_Datenbank& ADb) { TZAM_DemoWareneingang::Buchung(ADb); }},
     };
 }
 

@@ -23,10 +23,16 @@ class TZAM_Datenbank;
 //                             team-sport-plus branch 50 (supply 50; then only waiting)
 //   45-1002-2 Trikot Torwart: 12 L 2 (put away); 51 M 1 (branch supply)
 //   45-1002-3 (closed), 45-0-1 Regenjacke without order: 1 L 2 (put away)
+//
+// The posting (TZAM_DemoWareneingang_Buchung.cpp): disposition 45-1003-1 of the away shirt in
+// XL (3 for customer order 7007 at branch 12, 4 for branch 21, 6 for branch 14), the ball blocked
+// for goods receipt, the bag source-marked (kind 2), Textil Nord's order branches (1: 1, 12, 14,
+// 17, 21; 17: 17, 50) and the stored label setting "Fragen" of the terminal creating the demo.
 class TZAM_DemoWareneingang
 {
 public:
     static void Anlegen(TZAM_Datenbank& ADb);
+    static void Buchung(TZAM_Datenbank& ADb);
 
 private:
     static void Lieferanten(TZAM_Datenbank& ADb);

@@ -5,6 +5,7 @@
 #include "TZAM_ArtikelBildServerSql.h"
 #include "TZAM_ArtikelServerSql.h"
 #include "TZAM_AufgabenEditServerSql.h"
+#include "TZAM_AuftrFilServerSql.h"
 #include "TZAM_AuftragsDateienSql.h"
 #include "TZAM_Backend.h"
 #include "TZAM_BelegEditServerSql.h"
@@ -23,6 +24,7 @@
 #include "TZAM_LagerEditServerSql.h"
 #include "TZAM_LagerInventurServerSql.h"
 #include "TZAM_LVLZServerSql.h"
+#include "TZAM_MaskfileServerSql.h"
 #include "TZAM_MandListeServerSql.h"
 #include "TZAM_PreisServerSql.h"
 #include "TZAM_RechteServerSql.h"
@@ -86,6 +88,8 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_WerkstattServer, TZAM_WerkstattServerSql>();
     Dienst<IZAM_LVLZServer, TZAM_LVLZServerSql>();
     Dienst<IZAM_WEBuchServer, TZAM_WEBuchServerSql>();
+    Dienst<IZAM_AuftrFilServer, TZAM_AuftrFilServerSql>();
+    Dienst<IZAM_MaskfileServer, TZAM_MaskfileServerSql>();
     // The customer-order documents are a module of their own, with the second factory.
     Dienst<IZAM_BelegEditServer, TZAM_BelegEditServerSql>(Glob_ServerFactoryClass());
 }

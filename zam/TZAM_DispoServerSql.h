@@ -16,6 +16,8 @@ public:
     qint16 AuftrFiliale_4_IdUndAnFil(const TIntTrio& AVorgId, qint16 AAnFiliale) override;
     QList<TZAM_DispoSchluessel> Offene_4_Produkt(const TInt32Trio& AProduktId, int AVonGr, int ABisGr,
                                                  qint16 AAuftrFiliale) override;
+    bool Lesen(const TIntTrio& AVorgId, TZAM_DispoSatz& ASatz) override;
+    QList<TIntTrio> NichtGeschlossene_4_Produkt(const TInt32Trio& AProduktId) override;
 
 private:
     QList<TZAM_DispoSatz> Offene(const QString& ABedingung, QVariantList AWerte, qint16 AAuftrFiliale);

@@ -1,6 +1,8 @@
 #include "TZAM_ProgrammService.h"
 
 #include "EZAM_Exception.h"
+#include "Glob_WWSServerFactoryClass.h"
+#include "IZAM_TerminalServer.h"
 #include "TZAM_Anwendung.h"
 #include "TZAM_Backend.h"
 #include "TZAM_IniDatei.h"
@@ -130,6 +132,14 @@ QString TZAM_ProgrammService::TerminalID() const
 {
     const QString id = FBackend.Ini().Wert(QStringLiteral("Terminal"), QStringLiteral("ID"));
     return id.isEmpty() ? QSysInfo::machineHostName() : id;
+}
+
+int TZAM_ProgrammService::GetRId()
+{
+    // The service raises while no database is open.
+    if (FRId <= 0)
+        FRId = Glob_WWSServerFactoryClass().Create<IZAM_TerminalServer>()->TerminalNummer(TerminalID());
+    return FRId;
 }
 
 QString TZAM_ProgrammService::IniWert(const QString& ASektion, const QString& ASchluessel, const QString& ADefault) const

@@ -27,6 +27,7 @@ public:
     void WorkDone(const void* AOwner) override;
     TIntPair GetAngemBenutzer_GepNr() const override { return FAngemeldet; }
     QString TerminalID() const override;
+    int GetRId() override;
     QProcessEnvironment KindUmgebung() const override;
     QString IniWert(const QString& ASektion, const QString& ASchluessel, const QString& ADefault) const override;
 
@@ -54,4 +55,5 @@ private:
     QString FWorkName;
     TIntPair FAngemeldet;
     bool FAutomatischBeendet = false;
+    int FRId = 0; // the terminal's number once asked
 };

@@ -254,6 +254,7 @@ public:
     void WorkDone(const void*) override {}
     TIntPair GetAngemBenutzer_GepNr() const override { return {}; }
     QString TerminalID() const override { return QStringLiteral("T1"); }
+    int GetRId() override { return 1; }
     QProcessEnvironment KindUmgebung() const override { return {}; }
     QString IniWert(const QString&, const QString&, const QString& ADefault) const override { return ADefault; }
 };

@@ -7,8 +7,14 @@
 #include "IZAM_FGSystems.h"
 #include "IZAM_FilialTabelle.h"
 #include "TLVLZMani.h"
+#include "TQIV_ArtLesSimple.h"
+#include "TQIV_VorgangDWSP_Iterator.h"
+#include "TZAM_AuftrFilListe.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_TestUmgebung.h"
+#include "Tmaskfile.h"
+#include "ZAMGlobal.h"
+#include "ZAMLagerKonstanten.h"
 
 #include <QTest>
 
@@ -79,7 +85,7 @@ private Q_SLOTS:
         const QString positionen = QStringLiteral(
             "FROM zam_bnep p JOIN zam_bne d ON d.id1 = p.bne_id1 AND d.id2 = p.bne_id2 AND d.id3 = p.bne_id3 ");
         const int alle = FUmg->Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen + QStringLiteral("WHERE p.bne_typ = 45"));
-        QCOMPARE(alle, 16);
+        QCOMPARE(alle, 19);
         QCOMPARE(
             FUmg->Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen +
                  QStringLiteral("JOIN zam_artikel_groesse g ON g.prod_id1 = d.prod_id1 AND g.prod_id2 = d.prod_id2 "
@@ -99,7 +105,7 @@ private Q_SLOTS:
             "FROM zam_bnep p JOIN zam_bne d ON d.id1 = p.bne_id1 AND d.id2 = p.bne_id2 AND d.id3 = p.bne_id3 "
             "LEFT JOIN zam_atpk k ON k.pos_id1 = p.ext_id1 AND k.pos_id2 = p.ext_id2 AND k.pos_id3 = p.ext_id3 AND "
             "k.pos_id4 = p.ext_nummer WHERE p.bne_typ = 45 AND p.ext_kennung = 1"));
-        QCOMPARE(verweise.Anzahl(), 6);
+        QCOMPARE(verweise.Anzahl(), 7);
         for (const QVariantList& z : verweise.Zeilen()) {
             const TIntQuad pos(z.at(0).toInt(), z.at(1).toInt(), z.at(2).toInt(), z.at(3).toInt());
             TIntTrio beleg;
@@ -136,6 +142,75 @@ private Q_SLOTS:
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT SUM(menge) FROM zam_lvpb WHERE lo_id1 = 5 AND lo_id3 = 10 AND "
                                      "verweis_id2 = 7006 AND filiale = 17")),
                  2);
+    }
+
+    // What the count-list receipt meets: the distribution example's disposition, the blocked,
+    // the source-marked and the twice-labelled article, an article without dispositions, the
+    // order branches, the places it refuses and the stored label setting of this terminal.
+    void buchung_data() { ZAM_MotorenDaten(); }
+    void buchung()
+    {
+        ZAM_MOTOR(m);
+        FUmg = std::make_unique<TZAM_TestUmgebung>(m);
+        FUmg->DemoAnlegen();
+
+        TQIV_ArtLesSimple leser;
+        QVERIFY(leser.Positionieren(TInt32Trio(1, 100008, 0)));
+        const TIntTrio d(45, 1003, 1);
+        QCOMPARE(leser.BewegungsSegmente(), (QList<TQIV_BewegungsSegment>{{45, d}}));
+        QList<QPair<qint16, TZAM_Intv100_Sortiment_Me>> offen;
+        QVERIFY(leser.DI_Offen_Berechnen({45, d}, offen));
+        QStringList text;
+        for (const auto& [filiale, me] : offen)
+            text << QStringLiteral("%1:%2x%3").arg(filiale).arg(me.MinIndex).arg(me.Me[5]);
+        QCOMPARE(text, (QStringList{"12:5x3", "14:5x6", "21:5x4"}));
+        TQIV_VorgangDWSP_Iterator* it = leser.VorgangDWSP_Iterator_GoC();
+        QVERIFY(it->Positionieren(d) && it->PrimaerDatum().isValid() && it->SortimentePos_Anzahl() == 1);
+        QVERIFY(it->SortimentePos(0).Filiale == 12 && it->SortimentePos(0).Menge.Me[5] == 3 &&
+                it->SortimentePos(0).Verweis.Id == TIntTrio(1, 7007, 0));
+        leser.VorgangDWSP_Iterator_Zurueckgeben();
+
+        const struct
+        {
+            qint32 Artikel;
+            bool Gesperrt, Quelle;
+            int Etiketten, Segmente;
+        } artikel[] = {{100001, false, false, 1, 0},
+                       {100004, false, true, 1, 0},
+                       {100005, true, false, 1, 0},
+                       {100007, false, false, 2, 0},
+                       {100002, false, false, 1, 2}};
+        for (const auto& a : artikel) {
+            QVERIFY(leser.Positionieren(TInt32Trio(1, a.Artikel, 0)));
+            QVERIFY2(leser.WEGesperrt() == a.Gesperrt &&
+                         CQIV_AuszeichnungsArtKz_Quellauszeichnung.contains(leser.AuszeichnungsArt()) == a.Quelle &&
+                         leser.EtikettenAnzahl() == a.Etiketten && leser.BewegungsSegmente().size() == a.Segmente,
+                     qPrintable(QString::number(a.Artikel)));
+        }
+
+        TZAM_AuftrFilListe* liste = GlobAuftrFilListe_GetInstance();
+        liste->Koord_Lief_Id_Set(TIntPair(5, 702));
+        QVERIFY(liste->AuftrFilNrN_Anz_Get() == 2 && liste->AuftrFilNrN_Get(0) == 1 &&
+                liste->AuftrFilNrN_FilAnz_Get(0) == 5 && liste->AuftrFilNrN_FilNr_Get(0, 4) == 21);
+        GlobAuftrFilListe_ReleaseInstance();
+
+        // Warehouse 1: a place of each area the receipt refuses and of area 5, the hall and the
+        // automatic goods-receipt place.
+        for (int bereich : {1, 2, 3, 4, 5, 6})
+            QVERIFY(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_lagerort WHERE lager = 1 AND art = 0 AND "
+                                              "bereich = ?"),
+                               {bereich}) > 0);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_lagerort WHERE lager = 1 AND art = 1")), 1);
+        const TIntTrio auto1 = TrioAusPair(CZAM_Lagerverwaltung_DefaultWERE, 1);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT art FROM zam_lagerort WHERE id1 = ? AND id2 = ? AND id3 = ?"),
+                            {auto1.Id1, auto1.Id2, auto1.Id3}),
+                 0);
+
+        Tmaskfile maske;
+        QVERIFY(maske.Oeffnen());
+        QVERIFY(maske.Lesen(QStringLiteral("DEU"), QStringLiteral("LV"), QStringLiteral("RECHCONF"),
+                            QStringLiteral("LPNEU"), QString::number(ZAMProgramm().GetRId())));
+        QCOMPARE(maske.Inhalt(), QStringList{QStringLiteral("cmbEtikettenDruck.Text=Fragen")});
     }
 };
 
