@@ -62,11 +62,11 @@ void TState_Wareneingang::StateAnfangMaskeMalen()
         TVTVRList_GroesseAnpassen(FMaske->FOptionen.Nachsort.ListeFontSize);
         if (!FVRListe) {
             FVRListe = std::make_unique<TVRList>();
-            FVRListe->ColumnAdd(QStringLiteral("LP / Art."), vrtString, 90);
+            FVRListe->ColumnAdd(QStringLiteral("LP / Art."), vrtString, 115);
             FVRListe->ColumnAdd(QString(), vrtInt32Trio, 0, false);
             FVRListe->ColumnAdd(QStringLiteral("ID"), vrtIntTrio, 0, false);
             FVRListe->ColumnAdd(QStringLiteral("HerstId"), vrtIntPair, 0, false);
-            FVRListe->ColumnAdd(QStringLiteral("Gr."), vrtString, 60);
+            FVRListe->ColumnAdd(QStringLiteral("Gr."), vrtString, 85);
             FVRListe->ColumnAdd(QStringLiteral("Größe"), vrtInteger, 0, false);
             FVRListe->ColumnAdd(QStringLiteral("Fil."), vrtString, 40);
             FVRListe->ColumnAdd(QStringLiteral("FilNr"), vrtInteger, 0, false);
