@@ -37,4 +37,5 @@ private:
     quint64 FBits[4]{};
 };
 // Every kind of place but the containers (kinds 3 and 12).
-inline constexpr TZAM_Lagerort_Kennungen CZAM_Lagerorte_ohne_Behaelter = TZAM_Lagerort_Kennungen::Alle().Ohne(3).Ohne(12);
+inline constexpr TZAM_Lagerort_Kennungen CZAM_Lagerorte_ohne_Behaelter =
+    TZAM_Lagerort_Kennungen::Alle().Ohne(3).Ohne(12);

@@ -35,8 +35,8 @@ void TAbstractVRListState::NummernBlockEingabe_2_Liste(int AZiffer, int AWertSpa
 int TAbstractVRListState::NummernBlockEingabe_2_Liste_NeuerWert(int AZiffer, int AWertSpalte, int AEditiertSpalte,
                                                                 const TVTVRKnoten& ANode)
 {
-    return int(qMin<qint64>(TQIV_ListenEingabe::NeuerWert(FMaske->vtVRList, AZiffer, AWertSpalte, AEditiertSpalte, ANode),
-                            std::numeric_limits<int>::max()));
+    const qint64 wert = TQIV_ListenEingabe::NeuerWert(FMaske->vtVRList, AZiffer, AWertSpalte, AEditiertSpalte, ANode);
+    return int(qMin<qint64>(wert, std::numeric_limits<int>::max()));
 }
 
 void TAbstractVRListState::KeyBackSpace_2_Liste(int AWertSpalte, int AEditiertSpalte, const TVTVRKnoten& ANode)

@@ -353,7 +353,8 @@ void TfrmMDE::LayoutErstellen()
         IconKnopf(QStringLiteral("btnEtikDruck"), QStringLiteral("E"), QStringLiteral("Etikettendruck"), icon36));
     footer->addWidget(IconKnopf(QStringLiteral("btnArtikelNichtGefunden"), QStringLiteral("?!"),
                                 QStringLiteral("Artikel nicht gefunden"), icon36));
-    auto* buchenFuss = IconKnopf(QStringLiteral("btnBuchenFuss"), QStringLiteral("✔"), QStringLiteral("Buchen"), icon36);
+    auto* buchenFuss =
+        IconKnopf(QStringLiteral("btnBuchenFuss"), QStringLiteral("✔"), QStringLiteral("Buchen"), icon36);
     GlyphAlsBild(buchenFuss);
     btnBuchenFuss = buchenFuss;
     footer->addWidget(btnBuchenFuss);
