@@ -80,15 +80,18 @@ void TAbstractState::StateAnfang()
                 explicit TUpdate(TVTVRList* AListe) : Liste(AListe) { Liste->BeginUpdate(); }
                 ~TUpdate() { Liste->EndUpdate(); }
             };
-            TUpdate einzel(FMaske->vtVRList);
-            TUpdate unten(FMaske->vtVRListUnten);
-            TUpdate oben(FMaske->vtVRListOben);
-            ButtonsSchalten();
-            StateAnfang_PanelSichtbarkeit_schalten();
-            StateAnfangVariablenClear();
-            StateAnfangMaskeMalen();
-            FMaske->HeaderCaption_Set(Caption_Get());
-            FMaske->NumpadActions_Enabled(UseNumPad());
+            {
+                TUpdate einzel(FMaske->vtVRList);
+                TUpdate unten(FMaske->vtVRListUnten);
+                TUpdate oben(FMaske->vtVRListOben);
+                ButtonsSchalten();
+                StateAnfang_PanelSichtbarkeit_schalten();
+                StateAnfangVariablenClear();
+                StateAnfangMaskeMalen();
+                FMaske->HeaderCaption_Set(Caption_Get());
+                FMaske->NumpadActions_Enabled(UseNumPad());
+            }
+            // The lists show their content before the state goes on with it (selection, expansion).
             Nach_Anfang();
         },
         false);

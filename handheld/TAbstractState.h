@@ -88,7 +88,8 @@ public:
     virtual void btnLagerinfoArtClick() {}
     virtual void cmbGroesseChange() {}
     // The kind of a row of the single list and its alternation count; plain by the rows above
-    // unless a state marks its rows.
+    // unless a state marks its rows. AListe is the bound list or, for a child row, its row's
+    // child list; AZeile and ASichtbarDarueber count within that list.
     virtual TQIV_ZeilenArt ZeilenArt(const TVRList& AListe, int AZeile, int ASichtbarDarueber, int& AZaehler);
     // What the script dump adds to a row of the single list besides its shown cells.
     virtual QString ZeilenZusatz(const TVRList& AListe, int AZeile) { return {}; }

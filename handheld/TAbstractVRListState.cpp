@@ -5,6 +5,8 @@
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
 
+#include <limits>
+
 TAbstractVRListState::TAbstractVRListState(TfrmMDE* AMaske) : TAbstractState(AMaske) {}
 
 TAbstractVRListState::~TAbstractVRListState()
@@ -25,13 +27,16 @@ QWidget* TAbstractVRListState::ActivePanel()
 void TAbstractVRListState::NummernBlockEingabe_2_Liste(int AZiffer, int AWertSpalte, int AEditiertSpalte,
                                                        const TVTVRKnoten& ANode)
 {
-    TQIV_ListenEingabe::Ziffer(FMaske->vtVRList, AZiffer, AWertSpalte, AEditiertSpalte, ANode);
+    // A digit that would take the value above the largest quantity is not taken.
+    if (!TQIV_ListenEingabe::Ziffer(FMaske->vtVRList, AZiffer, AWertSpalte, AEditiertSpalte, ANode))
+        Warnung_Anzeigen();
 }
 
 int TAbstractVRListState::NummernBlockEingabe_2_Liste_NeuerWert(int AZiffer, int AWertSpalte, int AEditiertSpalte,
                                                                 const TVTVRKnoten& ANode)
 {
-    return TQIV_ListenEingabe::NeuerWert(FMaske->vtVRList, AZiffer, AWertSpalte, AEditiertSpalte, ANode);
+    const qint64 wert = TQIV_ListenEingabe::NeuerWert(FMaske->vtVRList, AZiffer, AWertSpalte, AEditiertSpalte, ANode);
+    return int(qMin<qint64>(wert, std::numeric_limits<int>::max()));
 }
 
 void TAbstractVRListState::KeyBackSpace_2_Liste(int AWertSpalte, int AEditiertSpalte, const TVTVRKnoten& ANode)

@@ -14,7 +14,7 @@ public:
 
     QWidget* ActivePanel() override;
     // Numeric entry into the value column of a node: the first digit replaces the value, the
-    // following ones append.
+    // following ones append; a digit that would take it above 99999 is ignored with the warning.
     virtual void NummernBlockEingabe_2_Liste(int AZiffer, int AWertSpalte, int AEditiertSpalte,
                                              const TVTVRKnoten& ANode);
     int NummernBlockEingabe_2_Liste_NeuerWert(int AZiffer, int AWertSpalte, int AEditiertSpalte,

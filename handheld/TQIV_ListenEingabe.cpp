@@ -28,25 +28,28 @@ void Schreiben(TVTVRList* AListe, TVRList* AVRListe, int AZeile, int AWertSpalte
 
 } // namespace
 
-int NeuerWert(TVTVRList* AListe, int AZiffer, int AWertSpalte, int AEditiertSpalte, const TVTVRKnoten& ANode)
+qint64 NeuerWert(TVTVRList* AListe, int AZiffer, int AWertSpalte, int AEditiertSpalte, const TVTVRKnoten& ANode)
 {
     int zeile = 0;
     TVRList* liste = Zeile(AListe, ANode, zeile);
     if (!liste)
         return 0;
     if (liste->GetCellValueAsBoolean(zeile, AEditiertSpalte))
-        return liste->GetCellValueAsInteger(zeile, AWertSpalte) * 10 + AZiffer;
+        return qint64(liste->GetCellValueAsInteger(zeile, AWertSpalte)) * 10 + AZiffer;
     return AZiffer;
 }
 
-void Ziffer(TVTVRList* AListe, int AZiffer, int AWertSpalte, int AEditiertSpalte, const TVTVRKnoten& ANode)
+bool Ziffer(TVTVRList* AListe, int AZiffer, int AWertSpalte, int AEditiertSpalte, const TVTVRKnoten& ANode)
 {
     int zeile = 0;
     TVRList* liste = Zeile(AListe, ANode, zeile);
     if (!liste)
-        return;
-    Schreiben(AListe, liste, zeile, AWertSpalte, AEditiertSpalte,
-              NeuerWert(AListe, AZiffer, AWertSpalte, AEditiertSpalte, ANode), true);
+        return true;
+    const qint64 wert = NeuerWert(AListe, AZiffer, AWertSpalte, AEditiertSpalte, ANode);
+    if (wert > CMaxWert)
+        return false;
+    Schreiben(AListe, liste, zeile, AWertSpalte, AEditiertSpalte, int(wert), true);
+    return true;
 }
 
 void Backspace(TVTVRList* AListe, int AWertSpalte, int AEditiertSpalte, const TVTVRKnoten& ANode)

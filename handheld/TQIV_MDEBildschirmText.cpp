@@ -44,20 +44,32 @@ void Liste(TfrmMDE* AMaske, TVTVRList* AListe, QStringList& AZeilen, bool AMitNa
     int erste = 0;
     while (erste + 1 < liste->GetColumnCount() && !liste->GetColumn(erste).Visible)
         ++erste;
-    for (int z = 0; z < liste->GetRowCount() && z < 200; ++z) {
-        if (!TZAM_SkriptListenText::ZeileSichtbar(AListe, AListe->Model_Get()->Index_4_Knoten({z, -1}, erste),
+    // A row of AEbene (the bound list or a row's child list), indented by its depth.
+    auto zeile = [&](const TVRList& AEbene, int AZeile, const TVTVRKnoten& AKnoten, const QString& AEinzug) {
+        if (!TZAM_SkriptListenText::ZeileSichtbar(AListe, AListe->Model_Get()->Index_4_Knoten(AKnoten, erste),
                                                   sichtfeld))
-            continue;
+            return;
         QStringList zellen;
-        for (int s = 0; s < liste->GetColumnCount(); ++s)
-            if (liste->GetColumn(s).Visible)
-                zellen << liste->GetCellValueAsString(z, s);
+        for (int s = 0; s < AEbene.GetColumnCount(); ++s)
+            if (AEbene.GetColumn(s).Visible)
+                zellen << AEbene.GetCellValueAsString(AZeile, s);
         int zaehler = 0;
-        const TQIV_ZeilenArt art = AMaske->AktState() ? AMaske->AktState()->ZeilenArt(*liste, z, z, zaehler) : zaNormal;
-        const QString zusatz = AMaske->AktState() ? AMaske->AktState()->ZeilenZusatz(*liste, z) : QString();
-        AZeilen << QStringLiteral("  Zeile (%1): %2%3")
-                       .arg(Art(art), zellen.join(QStringLiteral(" | ")),
+        TAbstractState* state = AMaske->AktState();
+        const TQIV_ZeilenArt art = state ? state->ZeilenArt(AEbene, AZeile, AZeile, zaehler) : zaNormal;
+        const QString zusatz = state ? state->ZeilenZusatz(AEbene, AZeile) : QString();
+        AZeilen << QStringLiteral("%1Zeile (%2): %3%4")
+                       .arg(AEinzug, Art(art), zellen.join(QStringLiteral(" | ")),
                             zusatz.isEmpty() ? QString() : QStringLiteral(" [") + zusatz + u']');
+    };
+    int anzahl = 0;
+    for (int z = 0; z < liste->GetRowCount() && anzahl < 200; ++z, ++anzahl) {
+        zeile(*liste, z, {z, -1}, QStringLiteral("  "));
+        // The rows of an expanded row follow it, one level deeper.
+        const TVRList* kinder = liste->GetRowChild(z);
+        if (!kinder || !AListe->isExpanded(AListe->Model_Get()->Index_4_Knoten({z, -1})))
+            continue;
+        for (int k = 0; k < kinder->GetRowCount() && anzahl < 200; ++k, ++anzahl)
+            zeile(*kinder, k, {z, k}, QStringLiteral("    "));
     }
 }
 

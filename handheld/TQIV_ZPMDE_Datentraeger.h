@@ -1,16 +1,20 @@
 #pragma once
 
+#include "TInt32Trio.h"
 #include "TIntTrio.h"
 #include "TIntTrioList.h"
 #include "TQIV_AufgabenZaehlung.h"
+#include "TVTVRListModel.h"
 #include "TZAM_Aufgaben_Suchkriterien.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <memory>
 
 class TVRList;
+struct TQIV_InttrioString_Rec;
 class TZAM_LaufwegVerbotDict;
 struct TStateKlasse;
 
@@ -118,6 +122,25 @@ struct TQIV_ZPMDE_Datentraeger
     {
         const TStateKlasse* ReturnToState = nullptr;
     } LagerInfo;
+
+    // The handheld goods receipt.
+    struct
+    {
+        qint16 FilNr = -1; // the branch of the next article; 0 after the branch choice was left
+        TInt32Trio Produkt_Id; // the article waiting for its branch
+        quint8 GrInd0 = 255;   // its size; 255: none
+        TIntTrio LagerplatzID;
+        TVTVRKnoten AktuelleZeile; // the row to select again
+        // The scan records of the last posting that were not posted, with their reasons; owned by
+        // TState_Wareneingang.
+        QList<TQIV_InttrioString_Rec>* FehlerInfos = nullptr;
+    } Wareneingang;
+
+    // The branch choice: where it returns to.
+    struct
+    {
+        const TStateKlasse* UrsprungsState = nullptr;
+    } Filialauswahl;
 
     // Empties every section: keys empty, texts empty, lists freed, branch numbers -1 (the states
     // owning lists are gone by then).

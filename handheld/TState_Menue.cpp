@@ -7,6 +7,7 @@
 #include "TState_HLAnfoGrund.h"
 #include "TState_NachsortAuswahl.h"
 #include "TState_Optionen.h"
+#include "TState_Wareneingang.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
@@ -47,7 +48,7 @@ const QList<TQIV_MenueEintrag>& TState_Menue::Menuetabelle()
         {CZPMDEM_WBSDruck, QStringLiteral("Druck Warenbegleitschein"), nullptr},
         {CZPMDEM_WBSoBelegDruck, QStringLiteral("Druck WBS/Belege"), nullptr},
         {CZPMDEM_Lagerinfo, QStringLiteral("Lagerinfo"), nullptr},
-        {CZPMDEM_Wareneingang, QStringLiteral("Wareneingang"), nullptr},
+        {CZPMDEM_Wareneingang, QStringLiteral("Wareneingang"), StateKlasse<TState_Wareneingang>()},
         {CZPMDEM_WEPLUS, QStringLiteral("Wareneingang PLUS"), nullptr},
         {CZPMDEM_EinlagUVersHilfe, QStringLiteral("Einlagerungs-/Versandhilfe"), nullptr},
         {CZPMDEM_Anreicherung, QStringLiteral("GTIN (EAN) Anreicherung"), nullptr},

@@ -314,8 +314,9 @@ void TfrmMDE::FussSichtbarkeitSchalten(bool AVisible)
 
 QColor TfrmMDE::ZeilenFarbe(const TVRList& AListe, int AZeile, int ALevel) const
 {
-    if (!FAktState || ALevel > 0)
+    if (!FAktState)
         return {};
+    // A child row is counted within its own list, as a row of the bound list is within that.
     int zaehler = 0;
     const TQIV_ZeilenArt art = FAktState->ZeilenArt(AListe, AZeile, AZeile, zaehler);
     const bool ungerade = zaehler % 2 == 1;

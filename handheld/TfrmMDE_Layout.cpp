@@ -5,6 +5,9 @@
 #include "ZAMFarben.h"
 
 #include <QGridLayout>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +34,24 @@ QToolButton* IconKnopf(const QString& AName, const QString& AText, const QString
     b->setFixedSize(AGroesse);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
+}
+
+// The glyph becomes the button's picture and its hint the caption, so a script finds the button by
+// the name a person reads in the dump ("click Buchen").
+void GlyphAlsBild(QToolButton* AKnopf)
+{
+    QPixmap bild(AKnopf->size());
+    bild.fill(Qt::transparent);
+    {
+        QPainter p(&bild);
+        p.setFont(AKnopf->font());
+        p.setPen(AKnopf->palette().color(QPalette::ButtonText));
+        p.drawText(bild.rect(), Qt::AlignCenter, AKnopf->text());
+    }
+    AKnopf->setIcon(QIcon(bild));
+    AKnopf->setIconSize(AKnopf->size());
+    AKnopf->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    AKnopf->setText(AKnopf->toolTip());
 }
 
 QPushButton* GrosserKnopf(const QString& AName, const QString& ACaption)
@@ -91,6 +112,7 @@ void TfrmMDE::LayoutErstellen()
     pnlHeader->setMinimumHeight(26);
     pnlHeader->installEventFilter(this);
     auto* buchen = IconKnopf(QStringLiteral("btnBuchen"), QStringLiteral("✔"), QStringLiteral("Buchen"), icon24);
+    GlyphAlsBild(buchen);
     auto* wbsDruck =
         IconKnopf(QStringLiteral("btnWBSDruck"), QStringLiteral("W"), QStringLiteral("WBS Drucken"), icon24);
     headerZeile->addWidget(zurueck);
@@ -331,7 +353,10 @@ void TfrmMDE::LayoutErstellen()
         IconKnopf(QStringLiteral("btnEtikDruck"), QStringLiteral("E"), QStringLiteral("Etikettendruck"), icon36));
     footer->addWidget(IconKnopf(QStringLiteral("btnArtikelNichtGefunden"), QStringLiteral("?!"),
                                 QStringLiteral("Artikel nicht gefunden"), icon36));
-    btnBuchenFuss = IconKnopf(QStringLiteral("btnBuchenFuss"), QStringLiteral("✔"), QStringLiteral("Buchen"), icon36);
+    auto* buchenFuss =
+        IconKnopf(QStringLiteral("btnBuchenFuss"), QStringLiteral("✔"), QStringLiteral("Buchen"), icon36);
+    GlyphAlsBild(buchenFuss);
+    btnBuchenFuss = buchenFuss;
     footer->addWidget(btnBuchenFuss);
     fuss->addWidget(pnlFooter);
     haupt->addWidget(pnlFuss);

@@ -1,0 +1,114 @@
+#include "TState_Filialauswahl.h"
+
+#include "IZAM_FilialTabelle.h"
+#include "TDM_Torvik.h"
+#include "TState_Menue.h"
+#include "TState_Wareneingang.h"
+#include "TZAM_BtnMenu.h"
+#include "TZAM_Hausregel.h"
+#include "TfrmMDE.h"
+
+bool TState_Filialauswahl::FuerWareneingang() const
+{
+    return FMaske->Datentraeger_Get().Filialauswahl.UrsprungsState == StateKlasse<TState_Wareneingang>();
+}
+
+void TState_Filialauswahl::FilialeUebernehmen(int AFilNr)
+{
+    if (FuerWareneingang())
+        FMaske->Datentraeger_Get().Wareneingang.FilNr = qint16(AFilNr);
+}
+
+void TState_Filialauswahl::ZurueckZumUrsprung()
+{
+    const TStateKlasse* ursprung = FMaske->Datentraeger_Get().Filialauswahl.UrsprungsState;
+    ChangeState(ursprung ? ursprung : StateKlasse<TState_Menue>());
+}
+
+void TState_Filialauswahl::Vor_Anfang(bool& AWeiter)
+{
+    TAbstractBTNListState::Vor_Anfang(AWeiter);
+    TZAM_Hausregel::OhneBusy("TState_Filialauswahl.Vor_Anfang", [&] {
+        const QList<int>& filialen = DM_Torvik->GetAktLagerFilialen();
+        if (filialen.size() != 1)
+            return;
+        // Nothing to choose: the caller goes on with the warehouse's one branch.
+        AWeiter = false;
+        FilialeUebernehmen(filialen.first());
+        ZurueckZumUrsprung();
+    });
+}
+
+QString TState_Filialauswahl::KnopfCaption(int ANummer, const QString& AName)
+{
+    return QStringLiteral("&%1 - %2").arg(ANummer).arg(QString(AName).replace(u'&', QLatin1String("&&")));
+}
+
+void TState_Filialauswahl::StateAnfangMaskeMalen()
+{
+    TZAM_BtnMenu* menu = btnmButtons();
+    menu->BeginUpdate();
+    menu->Clear();
+    TZAM_Hausregel::OhneBusy("TState_Filialauswahl.StateAnfangMaskeMalen", [&] {
+        IZAM_FilialTabelle* tabelle = DM_Torvik->FilialTabelle_GoC();
+        for (int nummer : DM_Torvik->GetAktLagerFilialen()) {
+            TZAM_Filiale f;
+            if (tabelle)
+                tabelle->Filiale(nummer, f);
+            TZAM_BtnMenuItem item;
+            item.ButtonType = 1;
+            item.Tag = nummer;
+            item.LeftCaption = KnopfCaption(nummer, f.Name);
+            menu->Add(item);
+        }
+    });
+    menu->EndUpdate();
+    if (!FontSizeEinstellen(menu->width() - 8, 10))
+        LeftCaptionKuerzen(menu->width() - 8);
+    FMaske->BtnMenu_BlaetterbtnsSchalten();
+    menu->setFocus();
+}
+
+QString TState_Filialauswahl::Caption_Get()
+{
+    return QStringLiteral("Filialauswahl");
+}
+
+QString TState_Filialauswahl::FussTip(bool& ALang)
+{
+    ALang = true;
+    // The goods receipt books goods into the branch chosen here.
+    if (FuerWareneingang())
+        return QStringLiteral("Bitte wählen Sie die Filiale, in die Ware hineingebucht werden soll.");
+    return QStringLiteral("Bitte wählen Sie die Filiale, aus die Ware herausgebucht werden soll.");
+}
+
+void TState_Filialauswahl::btnmButtonsClick(int AButtonIndex)
+{
+    TZAM_Hausregel::Ausfuehren(FBusy, "TState_Filialauswahl.btnmButtonsClick", [&] {
+        TZAM_BtnMenu* menu = btnmButtons();
+        if (AButtonIndex < 0 || AButtonIndex >= menu->Count())
+            return;
+        FilialeUebernehmen(menu->Item(AButtonIndex).Tag);
+        ZurueckZumUrsprung();
+    });
+}
+
+void TState_Filialauswahl::btnZurueckClick()
+{
+    TZAM_Hausregel::Ausfuehren(FBusy, "TState_Filialauswahl.btnZurueckClick", [&] {
+        if (FuerWareneingang()) {
+            TQIV_ZPMDE_Datentraeger& d = FMaske->Datentraeger_Get();
+            d.Wareneingang.FilNr = 0;
+            d.Wareneingang.Produkt_Id.Clear();
+            d.Wareneingang.GrInd0 = CZAM_Intv100_OhneGroesse;
+        }
+        FMaske->Zurueck_Set(true);
+        struct TEnde
+        {
+            TfrmMDE* Maske;
+            ~TEnde() { Maske->Zurueck_Set(false); }
+        } ende{FMaske};
+        ZurueckZumUrsprung();
+    });
+}
