@@ -78,6 +78,14 @@ private:
 
 } // namespace
 
+namespace {
+QString& LetzterFehlerText()
+{
+    thread_local QString GText;
+    return GText;
+}
+} // namespace
+
 bool TZAM_Hausregel::Kern(bool* ABusy, const char* AName, unsigned AOptionen, const std::function<void()>& ABody)
 {
     const QString name = QString::fromUtf8(AName);
@@ -94,6 +102,7 @@ bool TZAM_Hausregel::Kern(bool* ABusy, const char* AName, unsigned AOptionen, co
             ABody();
             fertig = true;
         } catch (const EZAM_Exception& E) {
+            LetzterFehlerText() = E.Meldungstext();
             wache.FehlerMerken();
             wache.Aufgeben();
             if (ZAMDienste().Info)
@@ -103,6 +112,11 @@ bool TZAM_Hausregel::Kern(bool* ABusy, const char* AName, unsigned AOptionen, co
     if (AOptionen & hrTerminate)
         FehlerTerminate(name, 0);
     return fertig;
+}
+
+QString TZAM_Hausregel::LetzterFehler()
+{
+    return LetzterFehlerText();
 }
 
 int TZAM_Hausregel::HandlerEbene()

@@ -65,4 +65,6 @@ public:
     // handler that looks at the event loop (processEvents) is still at its level; a modal form it
     // opened runs one level higher.
     static int HandlerEbene();
+    // The text of the failure registered last (in this thread); empty before the first.
+    static QString LetzterFehler();
 };

@@ -2,7 +2,8 @@
 #include "TState_Wareneingang.h"
 
 #include "TDM_Torvik.h"
-#include "TIntTrioList.h"
+#include "TZAM_LieferungKey.h"
+#include "TZAM_LieferungMani.h"
 #include "TSCANNMani.h"
 #include "TVRList.h"
 #include "TZAM_Hausregel.h"
@@ -102,7 +103,7 @@ void TState_Wareneingang::MeldungErgebnisProblemWareneingang()
         AktuelleZeile_Set({0, -1});
         // The records read back: their quantities are on the list again, and the next posting
         // writes new ones.
-        TIntTrioList gelesen;
+        TZAM_LieferungKey gelesen;
         FMaske->Datentraeger_Get().Filialauswahl.UrsprungsState = nullptr;
         const TQIV_InttrioString_List fehlerInfos = *FFehlerInfos;
         for (const TQIV_InttrioString_Rec& f : fehlerInfos) {
@@ -113,12 +114,11 @@ void TState_Wareneingang::MeldungErgebnisProblemWareneingang()
                                            saetze.GetCellValueAsInteger(z, cslAnFiliale),
                                            saetze.GetCellValueAsInteger(z, cslMenge),
                                            saetze.GetCellValueAsInteger(z, cslGrIdx));
-                gelesen.append(saetze.GetCellValueAsIntTrio(z, cslScanIdent));
+                gelesen.ScanIdents.append(saetze.GetCellValueAsIntTrio(z, cslScanIdent));
             }
         }
-        // TODO(merge): delete exactly the records read back, once the delivery manager is there:
-        // TZAM_LieferungKey key; key.Idents = gelesen; DM_Torvik->LieferungMani_GoC()->Delete(key);
-        Q_UNUSED(gelesen);
+        if (TZAM_LieferungMani* lieferung = DM_Torvik->LieferungMani_GoC())
+            lieferung->Delete(gelesen);
         AktuelleZeile_Set({0, -1});
     });
 }

@@ -17,6 +17,8 @@
 #include "TVRList.h"
 #include "TZAM_GrundCache.h"
 #include "TFilialTabelle.h"
+#include "TZAM_AuftrFilListe.h"
+#include "TZAM_LieferungMani.h"
 #include "TZAM_DM_FilialPC_Ext.h"
 #include "TQIV_ArtvLesenTools.h"
 #include "TQIV_SimpleBestandsLeser.h"
@@ -96,6 +98,12 @@ TDM_Torvik::~TDM_Torvik()
         FWerkstattMani.reset();
         FDispoWEMani.reset();
         FScannMani.reset();
+        FLieferungMani.reset();
+    });
+    freigeben("TDM_Torvik.AuftrFilListe", [&] {
+        if (FAuftrFilListe)
+            GlobAuftrFilListe_ReleaseInstance();
+        FAuftrFilListe = nullptr;
     });
     freigeben("TDM_Torvik.ArtLesSimple", [&] { ArtLesSimple_RAN(); });
     freigeben("TDM_Torvik.ArtLesSimpleEinlagerungWEAV", [&] { ArtLesSimpleEinlagerungWEAV_RAN(); });
@@ -216,7 +224,29 @@ TQIV_ArtLesSimple* TDM_Torvik::ArtLesSimple_GoC()
 
 void TDM_Torvik::ArtLesSimple_RAN()
 {
+    // The iterator goes back to its reader first.
+    if (FArtLesSimple)
+        FArtLesSimple->VorgangDWSP_Iterator_Zurueckgeben();
     FArtLesSimple.reset();
+}
+
+TQIV_VorgangDWSP_Iterator* TDM_Torvik::VorgangDWSP_Iterator_GoC()
+{
+    TQIV_ArtLesSimple* leser = ArtLesSimple_GoC();
+    return leser ? leser->VorgangDWSP_Iterator_GoC() : nullptr;
+}
+
+TZAM_LieferungMani* TDM_Torvik::LieferungMani_GoC()
+{
+    return Werkzeug_GoC(FLieferungMani, "TDM_Torvik.LieferungMani_GoC");
+}
+
+TZAM_AuftrFilListe* TDM_Torvik::AuftrFilListe_GoC()
+{
+    if (!FAuftrFilListe)
+        TZAM_Hausregel::OhneBusy(
+            "TDM_Torvik.AuftrFilListe_GoC", [&] { FAuftrFilListe = GlobAuftrFilListe_GetInstance(); }, false);
+    return FAuftrFilListe;
 }
 
 TQIV_ArtLesSimple* TDM_Torvik::ArtLesSimpleEinlagerungWEAV_GoC()

@@ -18,6 +18,7 @@
 #include "TQIV_Dispo_Info.h"
 #include "TVRGroupList.h"
 #include "TZAM_Auslieferung.h"
+#include "TQIV_WEDZBuchenInfo.h"
 #include "TQIV_WEPlus_DatenCache.h"
 #include "TZAM_Intv100_IndErw.h"
 #include "ZAMBewegungslisteSpalten.h"
@@ -38,6 +39,10 @@ class TQIV_ArtLesSimple;
 class TQIV_ArtvLesenToolsDispoWEMani;
 class TQIV_WerkstattMani;
 class TSCANNMani;
+class TGrpLiefavisWE_Dlg;
+class TQIV_VorgangDWSP_Iterator;
+class TZAM_AuftrFilListe;
+class TZAM_LieferungMani;
 class QWidget;
 class TQIV_ArtvLesenTools;
 class TfrmArtNrGrPopup;
@@ -251,6 +256,30 @@ public:
     bool LOOK_4_Einlagerung_beiWEPlus(const TZAM_Lagerort_Info& ALagerortInfo);
     bool LOOK_4_Bearbeitung(const TZAM_Lagerort_Info& ALagerortInfo, int AFilNr, QString& AFehler);
 
+    // Goods-receipt posting (goodsreceipt/TDM_Torvik_WEBuchen.cpp, _WEVerteilen.cpp). The count
+    // list: one row per counted line with the given columns (product, supplier key, size index,
+    // quantity, branch).
+    bool WE_Buchen(QString& AFehler, TQIV_InttrioString_List& AFehlerInfos, const TVRList* AZaehlliste,
+                   int AColProdId, int AColHerstId, int AColGrInd, int AColMenge, int AColFilNr,
+                   const QString& AEtikettenDruck, const TIntTrio& ALagerplatzID);
+    bool WEPlus_AusScansaetzen_Buchen(TQIV_WEPlus_DatenCache& ADatenCache, TQIV_InttrioString_List& AFehlerInfos,
+                                      QString& AFehler);
+    // The stored label setting of this terminal; false without the stored record.
+    bool WEmitMDE_Konfig(QString& AEtikDruck);
+    void WEGruppierteListe_Create(std::unique_ptr<TVRList>& AZiel, const TVRList& AZaehlliste, int AColProdId,
+                                  int AColHerstId, int AColFilNr);
+    TZAM_LieferungMani* LieferungMani_GoC();
+    TQIV_VorgangDWSP_Iterator* VorgangDWSP_Iterator_GoC();
+    // The global order-branch list, taken on first use and given back with the module.
+    TZAM_AuftrFilListe* AuftrFilListe_GoC();
+    // Steps of the posting. The candidates per size of the product's open dispositions at the
+    // branches AFilialen; the counted rows (size, quantity columns) spread over them.
+    QList<qint16> FilialenErmitteln(const TIntPair& ALieferant, qint16 AFiliale);
+    void OffeneDisposErmitteln(const TInt32Trio& AProdukt_Id, const QList<qint16>& AFilialen,
+                               TQIV_DispoDaten_Dict& ADispos);
+    void ZuBuchendeWEsErmitteln(const TVRList& AZeilen, int AColGrInd, int AColMenge, qint16 AFiliale,
+                                TQIV_DispoDaten_Dict& ADispos, TQIV_WeDaten_List& AWEs);
+
     // Stock movements, places and containers (movements/TDM_Torvik_Bewegung.cpp,
     // _Umlagerung.cpp, _Lagerort.cpp, _Behaelter.cpp).
     // The stock of a product size on a place; 0 on failure.
@@ -419,6 +448,16 @@ public:
         bool ADruckAufgabeBenoetigt, TZAM_InfoMeldungListe* AMeldungen, bool& AAufgabeGeloescht);
 
 private:
+    // Posting: the lines of a count list (false after a record that could not be written; AArtikel
+    // the product of that row), one group through the goods-receipt dialog, its labels.
+    bool ScanSaetzeBuchen_und_BuchInfoListFuellen(const TVRList& AGruppiert, int AColProdId, int AColHerstId,
+                                                  int AColGrInd, int AColMenge, int AColFilNr,
+                                                  TQIV_WEDZBuchenInfo_List& AZeilen, TInt32Trio& AArtikel);
+    bool WE_Buchen_DO(int AModus, const TQIV_WEDZBuchenInfo_List& AGruppe, QString& AFehler,
+                      TQIV_InttrioString_List& AFehlerInfos, bool AEtikettenDrucken, const TIntTrio& ALagerplatz,
+                      QList<TEinzelEtikettInfo>& AEtiketten);
+    void EtikettenDruck(const TGrpLiefavisWE_Dlg& ADialog, qint16 AFiliale, QList<TEinzelEtikettInfo>& AEtiketten);
+    void Etiketten_Nach_Buchung_Drucken(const QList<TEinzelEtikettInfo>& AEtiketten);
     int Realbestand_Lesen(int ALager, const TInt32Trio& AProduktId, int AGrInd);
     int Realbestand4Filiale_Lesen(int AFiliale, const TInt32Trio& AProduktId, int AGrInd);
     QString GroessenText(const TInt32Trio& AProduktId, int AGrInd);
@@ -481,6 +520,8 @@ private:
     IZAM_FGSystems* FFGSystems = nullptr;
     TZAMFormStore* FFormStore = nullptr;
     std::unique_ptr<TfrmArtNrGrPopup> FArtNrGrPopup;
+    std::unique_ptr<TZAM_LieferungMani> FLieferungMani;
+    TZAM_AuftrFilListe* FAuftrFilListe = nullptr;
     std::unique_ptr<TSCANNMani> FScannMani;
     std::unique_ptr<TQIV_ArtvLesenToolsDispoWEMani> FDispoWEMani;
     std::unique_ptr<TQIV_WerkstattMani> FWerkstattMani;
