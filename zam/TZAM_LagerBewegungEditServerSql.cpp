@@ -6,6 +6,7 @@
 #include "IZAM_Buchung.h"
 #include "TZAM_Bestandsplan.h"
 #include "TZAM_Datenbank.h"
+#include "TZAM_GanzOderGarNicht.h"
 #include "TZAM_InfoMeldungListe.h"
 #include "TZAM_Lagerort_Info.h"
 #include "TZAM_Lagersperren.h"
@@ -97,25 +98,7 @@ bool TZAM_LagerBewegungEditServerSql::Buchung(const QString& AName, TZAM_Lager_B
 
 bool TZAM_LagerBewegungEditServerSql::GanzOderGarNicht(const QString& AName, const std::function<bool()>& ARumpf)
 {
-    const QString name = CKlasse + AName;
-    IZAM_Buchung& buchung = ZAMBuchung();
-    const int tiefe = buchung.Tiefe();
-    buchung.Oeffnen(COperationsArt, name);
-    try {
-        // One savepoint per nesting depth, so a booking inside a booking has its own.
-        const QString savepoint = QStringLiteral("zam_bewegung_%1").arg(tiefe);
-        FDb.Schreiben(QStringLiteral("SAVEPOINT ") + savepoint);
-        const bool ok = ARumpf();
-        if (!ok)
-            FDb.Schreiben(QStringLiteral("ROLLBACK TO SAVEPOINT ") + savepoint);
-        FDb.Schreiben(QStringLiteral("RELEASE SAVEPOINT ") + savepoint);
-        buchung.Schliessen(name);
-        return ok;
-    } catch (...) {
-        // A database error fails the whole bracket: nothing of it may be stored.
-        buchung.Aufgeben(tiefe);
-        throw;
-    }
+    return zam_GanzOderGarNicht(FDb, COperationsArt, CKlasse + AName, QStringLiteral("zam_bewegung_"), ARumpf);
 }
 
 bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur,

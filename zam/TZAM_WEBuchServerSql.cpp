@@ -2,11 +2,10 @@
 // for what is booked.
 #include "TZAM_WEBuchServerSql.h"
 
-#include "IZAM_Buchung.h"
 #include "TSCANNMani.h"
 #include "TZAM_Datenbank.h"
+#include "TZAM_GanzOderGarNicht.h"
 #include "TZAM_Lagersperren.h"
-#include "ZAMGlobal.h"
 
 #include <algorithm>
 
@@ -36,29 +35,16 @@ bool TZAM_WEBuchServerSql::Buchen(const TZAM_WEBuchAuftrag& AAuftrag, TZAM_WEBuc
 {
     AErgebnis = TZAM_WEBuchErgebnis();
     FFilialen.clear();
-    IZAM_Buchung& buchung = ZAMBuchung();
-    const int tiefe = buchung.Tiefe();
-    buchung.Oeffnen(COperationsArt, CName);
-    try {
-        // One savepoint per nesting depth: a refusal takes back this item only.
-        const QString savepoint = QStringLiteral("zam_webuchung_%1").arg(tiefe);
-        FDb.Schreiben(QStringLiteral("SAVEPOINT ") + savepoint);
+    // A refusal takes back this item only.
+    AErgebnis.Gebucht = zam_GanzOderGarNicht(FDb, COperationsArt, CName, QStringLiteral("zam_webuchung_"), [&] {
         QList<TZeile> zeilen;
-        const bool ok = Pruefen(AAuftrag, zeilen, AErgebnis.Meldungen) && Ausfuehren(AAuftrag, zeilen, AErgebnis);
-        if (!ok) {
-            FDb.Schreiben(QStringLiteral("ROLLBACK TO SAVEPOINT ") + savepoint);
-            AErgebnis.Menge.Init();
-            AErgebnis.BelegNr.clear();
-        }
-        FDb.Schreiben(QStringLiteral("RELEASE SAVEPOINT ") + savepoint);
-        buchung.Schliessen(CName);
-        AErgebnis.Gebucht = ok;
-        return ok;
-    } catch (...) {
-        // A database error fails the whole bracket: nothing of it may be stored.
-        buchung.Aufgeben(tiefe);
-        throw;
-    }
+        if (Pruefen(AAuftrag, zeilen, AErgebnis.Meldungen) && Ausfuehren(AAuftrag, zeilen, AErgebnis))
+            return true;
+        AErgebnis.Menge.Init();
+        AErgebnis.BelegNr.clear();
+        return false;
+    });
+    return AErgebnis.Gebucht;
 }
 
 bool TZAM_WEBuchServerSql::Pruefen(const TZAM_WEBuchAuftrag& AAuftrag, QList<TZeile>& AZeilen,
