@@ -21,6 +21,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -158,7 +159,7 @@ void TZAM_WEBuchungMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe)
     const TVRList liste = Zaehlliste();
     const TIntTrio platz(TZAM_DemoGross::CLager, 1, 1);
     QList<double> ganz, jeGruppe;
-    int gruppen = 0;
+    int gruppen = 0, wenigste = INT_MAX, meiste = 0;
     for (int i = 0; i < laeufe; ++i) {
         TQIV_InttrioString_List fehler;
         QString text;
@@ -173,10 +174,13 @@ void TZAM_WEBuchungMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe)
         }
         ganz << ms;
         jeGruppe << ms / gruppen;
+        wenigste = qMin(wenigste, gruppen);
+        meiste = qMax(meiste, gruppen);
     }
     Zeile(AUmgebung, QStringLiteral("WE_Buchen ganz (30 Zeilen)"), ganz, 0);
     Zeile(AUmgebung, QStringLiteral("WE_Buchen: eine Gruppe (30 Zeilen)"), jeGruppe, 50);
-    std::printf("(%d Gruppen je Zählliste)\n", gruppen);
+    // The dispositions fill up from run to run, so the groups may vary.
+    std::printf("(%d bis %d Gruppen je Zählliste)\n", wenigste, meiste);
 
     // A cache of 300 lines in 30 groups (by disposition, delivery note and place), filled afresh
     // before each run outside the time.
