@@ -4,6 +4,7 @@
 #include "TZAM_DemoGross.h"
 #include "TZAM_LagerMessung.h"
 #include "TZAM_Messung.h"
+#include "TZAM_WEBuchungMessung.h"
 #include "TZAM_WareneingangMessung.h"
 #include "TZAM_WettlaufMessung.h"
 #include "TZAM_TestUmgebung.h"
@@ -41,6 +42,9 @@ void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe, bool ANurWareneingang
         TZAM_AufgabenMessung::Messen(umg, ALaeufe, 905);
     }
     TZAM_WareneingangMessung::Messen(umg, ALaeufe);
+    TZAM_WEBuchungMessung::Messen(umg, ALaeufe);
+    if (AMotor == TZAM_TestUmgebung::tmPostgres)
+        TZAM_WEBuchungMessung::Wettlauf(umg, ALaeufe);
 }
 
 } // namespace
@@ -48,6 +52,9 @@ void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe, bool ANurWareneingang
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // A sibling of the goods-receipt posting's contention run.
+    if (TZAM_WEBuchungMessung::IstKind(app.arguments()))
+        return TZAM_WEBuchungMessung::Kind(app.arguments());
     const int laeufe = argc > 1 ? qMax(1, QString::fromLocal8Bit(argv[1]).toInt()) : 1000;
     // "wareneingang" as the second argument: only the goods receipt's rows, on the large site.
     const bool nurWareneingang = argc > 2 && QString::fromLocal8Bit(argv[2]) == QLatin1String("wareneingang");
