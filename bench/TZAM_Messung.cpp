@@ -29,16 +29,24 @@ void TZAM_Messung::Zeile(const QString& AOperation, int ALaeufe, double AZielMs,
         AOperationLauf();
         ms << double(uhr.nsecsElapsed()) / 1e6;
     }
-    std::sort(ms.begin(), ms.end());
-    const double median = ms.at(ms.size() / 2);
-    const double p95 = ms.at(qMin(ms.size() - 1, qsizetype(ms.size() * 0.95)));
+    Zeile(AOperation, ms, AZielMs);
+}
+
+std::pair<double, double> TZAM_Messung::Zeile(const QString& AOperation, QList<double> AMs, double AZielMs)
+{
+    if (AMs.isEmpty())
+        return {0, 0};
+    std::sort(AMs.begin(), AMs.end());
+    const double median = AMs.at(AMs.size() / 2);
+    const double p95 = AMs.at(qMin(AMs.size() - 1, qsizetype(AMs.size() * 0.95)));
     const QString ziel = AZielMs > 0 ? QString::number(AZielMs, 'f', 1) : QStringLiteral("-");
     const QString zeile = QStringLiteral("%1 %2 %3 %4 %5")
                               .arg(AOperation, -40)
-                              .arg(ALaeufe, 7)
+                              .arg(AMs.size(), 7)
                               .arg(median, 12, 'f', 3)
                               .arg(p95, 12, 'f', 3)
                               .arg(ziel, 10);
     std::printf("%s\n", qPrintable(zeile));
     std::fflush(stdout);
+    return {median, p95};
 }

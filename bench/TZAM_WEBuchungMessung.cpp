@@ -6,6 +6,7 @@
 #include "TVRList.h"
 #include "TZAM_Backend.h"
 #include "TZAM_Datenbank.h"
+#include "TZAM_Messung.h"
 #include "TZAM_DemoGross.h"
 #include "TZAM_TestUmgebung.h"
 #include "Vrtools.h"
@@ -45,22 +46,12 @@ QHash<QString, std::pair<double, double>>& SQLiteWerte()
     return GWerte;
 }
 
-// One row of the engine's table in TZAM_Messung's layout, from times taken outside it (when a
-// run needs work before it that must not count, or the figure is a share of the run).
-void Zeile(TZAM_TestUmgebung& AUmgebung, const QString& AOperation, QList<double> AMs, double AZielMs)
+// One row from times taken outside the run, with the ratio to SQLite under a PostgreSQL row.
+void Zeile(TZAM_TestUmgebung& AUmgebung, const QString& AOperation, const QList<double>& AMs, double AZielMs)
 {
+    const auto [median, p95] = TZAM_Messung::Zeile(AOperation, AMs, AZielMs);
     if (AMs.isEmpty())
         return;
-    std::sort(AMs.begin(), AMs.end());
-    const double median = AMs.at(AMs.size() / 2);
-    const double p95 = AMs.at(qMin(AMs.size() - 1, qsizetype(AMs.size() * 0.95)));
-    const QString ziel = AZielMs > 0 ? QString::number(AZielMs, 'f', 1) : QStringLiteral("-");
-    std::printf("%s\n", qPrintable(QStringLiteral("%1 %2 %3 %4 %5")
-                                       .arg(AOperation, -40)
-                                       .arg(AMs.size(), 7)
-                                       .arg(median, 12, 'f', 3)
-                                       .arg(p95, 12, 'f', 3)
-                                       .arg(ziel, 10)));
     if (AUmgebung.Backend().Datenbank().IstSQLite())
         SQLiteWerte()[AOperation] = {median, p95};
     else if (const auto s = SQLiteWerte().value(AOperation); s.first > 0 && s.second > 0)
