@@ -83,10 +83,12 @@ void Erfuellung(TZAM_Datenbank& ADb, int ANr, int AMenge, int AMitarbeiter)
                   {ANr, AMitarbeiter, AMenge, Zeit(-1, 10, ANr)});
 }
 
+// An order line is made before the demo is: a time of today still ahead (a demo created after
+// midnight) becomes the current time.
 void Vorgang(TZAM_Datenbank& ADb, const TIntTrio& AId, char ATyp, const QDateTime& ADatum)
 {
     ADb.Schreiben(QStringLiteral("INSERT INTO zam_bne (id1, id2, id3, typ, datum) VALUES (?, ?, ?, ?, ?)"),
-                  {AId.Id1, AId.Id2, AId.Id3, int(ATyp), ADatum});
+                  {AId.Id1, AId.Id2, AId.Id3, int(ATyp), qMin(ADatum, QDateTime::currentDateTime())});
 }
 
 // The order line's position of a task (or of an order position without task): its target and

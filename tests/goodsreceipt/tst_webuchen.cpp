@@ -213,6 +213,35 @@ private Q_SLOTS:
         Db().Schreiben(QStringLiteral("ALTER TABLE zam_wep_weg RENAME TO zam_wep"));
     }
 
+    void etiketten_data() { ZAM_MotorenDaten(); }
+    void etiketten()
+    {
+        ZAM_MOTOR(m);
+        Demo(m, false);
+        QString einstellung;
+        QVERIFY(FDM->WEmitMDE_Konfig(einstellung));
+        QCOMPARE(einstellung, QStringLiteral("Fragen"));
+        // "Ja" in any letter case prints the shoe's labels after the posting; "Nein" and a
+        // source-marked bag print none.
+        const TInt32Trio tasche(1, 100004, 0);
+        TQIV_InttrioString_List fehler;
+        QString text;
+        const auto auftraege = [&] {
+            return FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_druckauftrag WHERE art = 'Etikett'"));
+        };
+        for (const auto& [wert, produkt, gedruckt] :
+             {std::tuple{"ja", CSchuh, 1}, {"Ja", CSchuh, 1}, {"Nein", CSchuh, 0}, {"Ja", tasche, 0}}) {
+            const int vorher = auftraege();
+            const TVRList liste = Zaehlliste({{produkt, 2, 1, 12}});
+            QVERIFY2(FDM->WE_Buchen(text, fehler, &liste, 0, 1, 2, 3, 4, QString::fromLatin1(wert), FPlatz),
+                     qPrintable(text));
+            QCOMPARE(auftraege() - vorher, gedruckt);
+        }
+        Db().Schreiben(QStringLiteral("DELETE FROM zam_maskfile"));
+        QVERIFY(!FDM->WEmitMDE_Konfig(einstellung));
+        QVERIFY(einstellung.isEmpty());
+    }
+
     void wePlusGruppen_data() { ZAM_MotorenDaten(); }
     void wePlusGruppen()
     {
