@@ -35,6 +35,9 @@ bool TZAM_WEBuchServerSql::Buchen(const TZAM_WEBuchAuftrag& AAuftrag, TZAM_WEBuc
 {
     AErgebnis = TZAM_WEBuchErgebnis();
     FFilialen.clear();
+    FGroessen.clear();
+    FDispoGeschlossen.clear();
+    FPositionen.clear();
     // A refusal takes back this item only.
     AErgebnis.Gebucht = zam_GanzOderGarNicht(FDb, COperationsArt, CName, QStringLiteral("zam_webuchung_"), [&] {
         QList<TZeile> zeilen;
@@ -74,13 +77,15 @@ bool TZAM_WEBuchServerSql::Pruefen(const TZAM_WEBuchAuftrag& AAuftrag, QList<TZe
     QHash<TIntTrio, TOrt> orte;
     QHash<qint64, int> geplant; // pieces planned per position so far
     for (TZeile& z : AZeilen) {
-        if (FDb.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_artikel_groesse WHERE prod_id1 = ? AND "
+        if (!FGroessen.contains(z.GrInd) &&
+            FDb.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_artikel_groesse WHERE prod_id1 = ? AND "
                                          "prod_id2 = ? AND prod_id3 = ? AND groesse = ?"),
                           {p.Id1, p.Id2, p.Id3, z.GrInd}, 0)
-                .toInt() == 0) {
+                    .toInt() == 0) {
             AMeldungen.Meldung_Add(CZAM_Info_WEBuch_GroesseUnbekannt, {p.ToText(), QString::number(z.GrInd)});
             return false;
         }
+        FGroessen.insert(z.GrInd);
         // A line of 0 pieces books nothing; it is only consumed with its group.
         if (z.Menge == 0)
             continue;
@@ -229,15 +234,18 @@ bool TZAM_WEBuchServerSql::DispoPruefen(const TZAM_WEBuchAuftrag& AAuftrag, TZei
 {
     const TIntTrio& d = AZeile.DispoId;
     const TInt32Trio& p = AAuftrag.ProduktId;
-    const TZAM_Zeilen kopf = FDb.Lesen(QStringLiteral("SELECT geschlossen FROM zam_bne WHERE id1 = ? AND id2 = ? AND "
-                                                      "id3 = ? AND typ = ? AND prod_id1 = ? AND prod_id2 = ? AND "
-                                                      "prod_id3 = ?"),
-                                       {d.Id1, d.Id2, d.Id3, CDispoTyp, p.Id1, p.Id2, p.Id3});
-    if (kopf.IsEmpty()) {
-        AMeldungen.Meldung_Add(CZAM_Info_WEBuch_DispoUnbekannt, {d.ToText(), p.ToText()});
-        return false;
+    if (!FDispoGeschlossen.contains(d)) {
+        const TZAM_Zeilen kopf = FDb.Lesen(QStringLiteral("SELECT geschlossen FROM zam_bne WHERE id1 = ? AND id2 = ? "
+                                                          "AND id3 = ? AND typ = ? AND prod_id1 = ? AND prod_id2 = ? "
+                                                          "AND prod_id3 = ?"),
+                                           {d.Id1, d.Id2, d.Id3, CDispoTyp, p.Id1, p.Id2, p.Id3});
+        if (kopf.IsEmpty()) {
+            AMeldungen.Meldung_Add(CZAM_Info_WEBuch_DispoUnbekannt, {d.ToText(), p.ToText()});
+            return false;
+        }
+        FDispoGeschlossen.insert(d, kopf.Wert(0, 0).toInt() != 0);
     }
-    if (kopf.Wert(0, 0).toInt() != 0) {
+    if (FDispoGeschlossen.value(d)) {
         AMeldungen.Meldung_Add(CZAM_Info_WEBuch_DispoGeschlossen, {d.ToText()});
         return false;
     }
@@ -254,7 +262,14 @@ bool TZAM_WEBuchServerSql::DispoPruefen(const TZAM_WEBuchAuftrag& AAuftrag, TZei
         werte << int(v.Kennung) << v.Id.Id1 << v.Id.Id2 << v.Id.Id3 << v.Nummer;
     }
     sql += QStringLiteral(" ORDER BY CASE WHEN ext_kennung = 0 THEN 0 ELSE 1 END, id");
-    const TZAM_Zeilen pos = FDb.Lesen(sql, werte);
+    // Lines of one key read the same positions: what earlier lines take is counted in AGeplant.
+    QString schluessel = sql;
+    for (const QVariant& w : werte)
+        schluessel += QLatin1Char('|') + w.toString();
+    auto gelesen = FPositionen.find(schluessel);
+    if (gelesen == FPositionen.end())
+        gelesen = FPositionen.insert(schluessel, FDb.Lesen(sql, werte));
+    const TZAM_Zeilen pos = *gelesen;
     if (pos.IsEmpty()) {
         if (AZeile.MitVerweis)
             AMeldungen.Meldung_Add(CZAM_Info_WEBuch_KeinePositionVerweis, {d.ToText(), QString::number(AZeile.Filiale),

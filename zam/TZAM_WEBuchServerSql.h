@@ -2,9 +2,11 @@
 
 #include "IZAM_WEBuchServer.h"
 #include "TZAM_PersArt_ExtVerweis.h"
+#include "TZAM_Zeilen.h"
 
 #include <QHash>
 #include <QMap>
+#include <QSet>
 
 class TZAM_Datenbank;
 
@@ -63,4 +65,9 @@ private:
 
     TZAM_Datenbank& FDb;
     QHash<int, QList<int>> FFilialen; // per posting
+    // What one item read already: the sizes of its article, the heads of its dispositions
+    // (closed or not) and the positions per query.
+    QSet<int> FGroessen;
+    QHash<TIntTrio, bool> FDispoGeschlossen;
+    QHash<QString, TZAM_Zeilen> FPositionen;
 };
