@@ -68,6 +68,9 @@ bool TDM_Torvik::WE_Buchen(QString& AFehler, TQIV_InttrioString_List& AFehlerInf
             DispoWEMani_GoC();
             std::unique_ptr<TVRList> gruppiert;
             WEGruppierteListe_Create(gruppiert, *AZaehlliste, AColProdId, AColHerstId, AColFilNr);
+            if (!gruppiert)
+                FehlerRaise(CWEBuchen, CZAM_Info_Fehler_Standard_IllegalerParameter,
+                            QStringLiteral("Zählliste nicht gruppierbar"));
             TQIV_WEDZBuchenInfo_List zeilen;
             TInt32Trio artikel;
             // A line that could not be written would leave counted goods behind: nothing is posted.

@@ -45,13 +45,19 @@ int KundenAnteil(const TQIV_VorgangDWSP_Iterator& AIterator, qint16 AFiliale, in
 void TDM_Torvik::WEGruppierteListe_Create(std::unique_ptr<TVRList>& AZiel, const TVRList& AZaehlliste,
                                           int AColProdId, int AColHerstId, int AColFilNr)
 {
-    TVRGroupList gruppen;
-    TVRGroup& g = gruppen.GroupAdd();
-    for (const int spalte : {AColFilNr, AColProdId, AColHerstId})
-        g.FunktionAdd(spalte, gfErsterWert);
-    g.SpalteAdd(AColFilNr);
-    g.SpalteAdd(AColProdId);
-    AZiel = CreateGroupedVRList(AZaehlliste, gruppen, 0);
+    AZiel.reset();
+    TZAM_Hausregel::OhneBusy(
+        "TDM_Torvik.WEGruppierteListe_Create",
+        [&] {
+            TVRGroupList gruppen;
+            TVRGroup& g = gruppen.GroupAdd();
+            for (const int spalte : {AColFilNr, AColProdId, AColHerstId})
+                g.FunktionAdd(spalte, gfErsterWert);
+            g.SpalteAdd(AColFilNr);
+            g.SpalteAdd(AColProdId);
+            AZiel = CreateGroupedVRList(AZaehlliste, gruppen, 0);
+        },
+        false);
 }
 
 QList<qint16> TDM_Torvik::FilialenErmitteln(const TIntPair& ALieferant, qint16 AFiliale)

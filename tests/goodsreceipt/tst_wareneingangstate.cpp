@@ -22,11 +22,6 @@
 namespace {
 const TInt32Trio CSchuh{1, 100001, 0}, CTrikot{1, 100002, 0};
 const TIntTrio CA0101{1, 1, 1}, CB0201{1, 2, 1}, CSperr{2, 5, 1}, CS0101{3, 1, 1};
-
-QString Barcode(const TIntTrio& AId)
-{
-    return zam_TIntTrio2String(AId) + QStringLiteral("00000");
-}
 } // namespace
 
 class TestWareneingangState : public QObject
@@ -174,7 +169,7 @@ private Q_SLOTS:
         Starten(m);
         for (const TFall& f : faelle) {
             Oeffnen();
-            Scan(Barcode(f.Ort));
+            Scan(ZAM_Barcode(f.Ort));
             const QString name = f.Ort.ToText();
             bool warnung = false;
             QCOMPARE(Tip(&warnung), f.Tip);
@@ -189,8 +184,8 @@ private Q_SLOTS:
         }
         // A second place is refused; the first stays.
         Oeffnen();
-        Scan(Barcode(CA0101));
-        Scan(Barcode(CB0201));
+        Scan(ZAM_Barcode(CA0101));
+        Scan(ZAM_Barcode(CB0201));
         QVERIFY(FMaske->WarnungAktiv());
         QCOMPARE(Zeilen(), QStringList{"A-01-01|0"});
         QCOMPARE(WE()->LagerplatzID(), CA0101);
@@ -204,7 +199,7 @@ private Q_SLOTS:
         ZAM_MOTOR(m);
         Starten(m);
         Oeffnen();
-        Scan(Barcode(CA0101));
+        Scan(ZAM_Barcode(CA0101));
         Artikel(CSchuh, 3);
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Filialauswahl"));
         QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Filialauswahl"));
@@ -248,7 +243,7 @@ private Q_SLOTS:
         ZAM_MOTOR(m);
         Starten(m);
         Oeffnen();
-        Scan(Barcode(CA0101));
+        Scan(ZAM_Barcode(CA0101));
         ArtikelFuer(CSchuh, 3, 12);
         ArtikelFuer(CSchuh, 3, 12);
         struct TSchritt
@@ -298,7 +293,7 @@ private Q_SLOTS:
         ZAM_MOTOR(m);
         Starten(m);
         Oeffnen();
-        Scan(Barcode(CA0101));
+        Scan(ZAM_Barcode(CA0101));
         ArtikelFuer(CSchuh, 3, 12);
         ArtikelFuer(CSchuh, 4, 12);
         ArtikelFuer(CSchuh, 4, 12);
@@ -336,7 +331,7 @@ private Q_SLOTS:
         Artikel(CSchuh, 3); // no place yet
         QVERIFY(FMaske->WarnungAktiv());
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Wareneingang"));
-        Scan(Barcode(CA0101));
+        Scan(ZAM_Barcode(CA0101));
         bool warnung = false;
         Artikel(CSchuh, CZAM_Intv100_OhneGroesse);
         QCOMPARE(Tip(&warnung), TState_Wareneingang::CTextOhneGroesse);
@@ -367,7 +362,7 @@ private Q_SLOTS:
         FMaske->LagerAnwenden();
         QCOMPARE(FDM->GetAktLagerFilialen(), QList<int>{30});
         Oeffnen();
-        Scan(Barcode(CS0101));
+        Scan(ZAM_Barcode(CS0101));
         Artikel(CTrikot, 2);
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Wareneingang"));
         Artikel(CTrikot, 2);
@@ -383,7 +378,7 @@ private Q_SLOTS:
         Oeffnen();
         FMaske->AktState()->btnBuchenClick(); // without a place: nothing
         QVERIFY(!Frage());
-        Scan(Barcode(CA0101));
+        Scan(ZAM_Barcode(CA0101));
         ArtikelFuer(CSchuh, 3, 12);
         QString einstellung;
         QVERIFY(FDM->WEmitMDE_Konfig(einstellung));
@@ -418,7 +413,7 @@ private Q_SLOTS:
         QCOMPARE(Zeilen(), QStringList{"Autom.-Lagerpl.|0"});
         QCOMPARE(WE()->LagerplatzID(), TrioAusPair(CZAM_Lagerverwaltung_DefaultWERE, 1));
         QCOMPARE(Tip(), QStringLiteral("Bitte scannen Sie die Artikel für Autom.-Lagerpl.!"));
-        Scan(Barcode(CA0101));
+        Scan(ZAM_Barcode(CA0101));
         QVERIFY(FMaske->WarnungAktiv());
         ArtikelFuer(CSchuh, 3, 12);
         QCOMPARE(Zeilen(), (QStringList{"Autom.-Lagerpl.|1", "  300101|EU 42|12|1"}));
@@ -440,7 +435,7 @@ private Q_SLOTS:
         ZAM_MOTOR(m);
         Starten(m);
         Oeffnen();
-        Scan(Barcode(CA0101));
+        Scan(ZAM_Barcode(CA0101));
         for (int g : {1, 2, 3, 4})
             ArtikelFuer(CSchuh, g, 12);
         // As the rebuild after a refused posting leaves them (sizes 43 and 41 refused).

@@ -2,6 +2,7 @@
 
 #include "TDM_Torvik.h"
 #include "TfrmMDE.h"
+#include "ZAMUtils.h"
 
 #include <QTest>
 #include <memory>
@@ -16,4 +17,10 @@ inline void ZAM_HandgeraetOeffnen(std::unique_ptr<TDM_Torvik>& ADM, std::unique_
     AMaske->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(AMaske.get()));
     QTRY_COMPARE(AMaske->AktStateName(), QStringLiteral("TState_Menue"));
+}
+
+// What a scanner sends for a place: its key in 17 digits and five more.
+inline QString ZAM_Barcode(const TIntTrio& AId)
+{
+    return zam_TIntTrio2String(AId) + QStringLiteral("00000");
 }

@@ -26,11 +26,6 @@
 
 namespace {
 const TIntTrio CVBS12{2, 2, 1}, CVBS14A{2, 2, 2}, CWL21{2, 3, 1}, CWL25{2, 3, 2}, CBeh1{5, 0, 1};
-
-QString Barcode(const TIntTrio& AId)
-{
-    return zam_TIntTrio2String(AId) + QStringLiteral("00000");
-}
 } // namespace
 
 class TestFilialwahl : public QObject
@@ -335,15 +330,15 @@ private Q_SLOTS:
         QCOMPARE(FMaske->FussTipLesen(lang, warnung),
                  QStringLiteral("Bitte scannen Sie einen Lagerplatz der Versandbereitstellung!"));
         QCOMPARE(FMaske->vtVRList->VRList_Get()->GetCellValueAsString(0, 0), QStringLiteral("VBS12"));
-        for (const QString& code : {Barcode(CBeh1), Barcode(CVBS14A)}) {
+        for (const QString& code : {ZAM_Barcode(CBeh1), ZAM_Barcode(CVBS14A)}) {
             ZAM_Scannen(FMaske.get(), code);
             QCOMPARE(FMaske->FussTipLesen(lang, warnung), QStringLiteral("Lagerplatz ist nicht verfügbar!"));
             QVERIFY(warnung);
         }
-        ZAM_Scannen(FMaske.get(), Barcode({9, 9, 9}));
+        ZAM_Scannen(FMaske.get(), ZAM_Barcode({9, 9, 9}));
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Kommissionierbehaelter"));
         QCOMPARE(kb.Kommissionierbehaelter, CMaxIntTrio); // unchanged since branch 21
-        ZAM_Scannen(FMaske.get(), Barcode(CVBS12));
+        ZAM_Scannen(FMaske.get(), ZAM_Barcode(CVBS12));
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Laufwege"));
         QCOMPARE(kb.Kommissionierbehaelter, CVBS12);
         QCOMPARE(kb.KomBehBez, QStringLiteral("VBS12"));
@@ -360,7 +355,7 @@ private Q_SLOTS:
         QCOMPARE(FMaske->AktStateName(), QStringLiteral("TState_Kommissionierbehaelter"));
         QCOMPARE(FMaske->FussTipLesen(lang, warnung),
                  QStringLiteral("Kommissionierbehälter / VBS scannen oder wählen!"));
-        ZAM_Scannen(FMaske.get(), Barcode(CBeh1));
+        ZAM_Scannen(FMaske.get(), ZAM_Barcode(CBeh1));
         QCOMPARE(FMaske->FussTipLesen(lang, warnung),
                  QStringLiteral("Dieser Behälter ist bereits einer anderen Filiale zugeordnet!"));
     }
