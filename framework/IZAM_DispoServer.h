@@ -51,6 +51,7 @@ public:
     // A disposition with every row of its positions (by target branch, reference, size), closed
     // or not; false when no disposition has the id.
     virtual bool Lesen(const TIntTrio& AVorgId, TZAM_DispoSatz& ASatz) = 0;
-    // The ids of the product's dispositions that are not closed, ascending.
-    virtual QList<TIntTrio> NichtGeschlossene_4_Produkt(const TInt32Trio& AProduktId) = 0;
+    // The product's dispositions that are not closed, ascending by id, each as Lesen gives it; in
+    // one statement.
+    virtual QList<TZAM_DispoSatz> NichtGeschlossene_4_Produkt(const TInt32Trio& AProduktId) = 0;
 };

@@ -41,6 +41,7 @@ bool TQIV_ArtLesSimple::Positionieren(const TInt32Trio& AProduktId)
     FWEGesperrt = false;
     FSegmenteGelesen = false;
     FSegmente.clear();
+    FDispos.clear();
     TZAM_ArtikelWEDaten daten;
     if (!AProduktId.Defined() || !Server().WEDaten_Lesen(AProduktId, daten))
         return false;
@@ -60,11 +61,19 @@ QList<TQIV_BewegungsSegment> TQIV_ArtLesSimple::BewegungsSegmente() const
     if (!FGefunden)
         return {};
     if (!FSegmenteGelesen) {
-        for (const TIntTrio& id : DispoServer().NichtGeschlossene_4_Produkt(FProduktId))
-            FSegmente.append({CZAM_BewArt_Dispo, id});
+        for (const TZAM_DispoSatz& satz : DispoServer().NichtGeschlossene_4_Produkt(FProduktId)) {
+            FSegmente.append({CZAM_BewArt_Dispo, satz.Kopf.Vorgang});
+            FDispos.insert(satz.Kopf.Vorgang, satz);
+        }
         FSegmenteGelesen = true;
     }
     return FSegmente;
+}
+
+const TZAM_DispoSatz* TQIV_ArtLesSimple::Dispo(const TIntTrio& AVorgId) const
+{
+    const auto it = FDispos.constFind(AVorgId);
+    return it == FDispos.cend() ? nullptr : &*it;
 }
 
 bool TQIV_ArtLesSimple::DI_Offen_Berechnen(const TQIV_BewegungsSegment& ASegment,
@@ -72,8 +81,13 @@ bool TQIV_ArtLesSimple::DI_Offen_Berechnen(const TQIV_BewegungsSegment& ASegment
 {
     AOffen.clear();
     TZAM_DispoSatz satz;
-    if (ASegment.Art != CZAM_BewArt_Dispo || ASegment.VorgId.IsNull() || !DispoServer().Lesen(ASegment.VorgId, satz) ||
-        satz.Geschlossen)
+    if (ASegment.Art != CZAM_BewArt_Dispo || ASegment.VorgId.IsNull())
+        return false;
+    if (const TZAM_DispoSatz* gelesen = Dispo(ASegment.VorgId))
+        satz = *gelesen;
+    else if (!DispoServer().Lesen(ASegment.VorgId, satz))
+        return false;
+    if (satz.Geschlossen)
         return false;
     std::map<qint16, TZAM_Intv100_Sortiment_Me> filialen;
     for (const TZAM_DispoPosZeile& z : satz.Zeilen) {

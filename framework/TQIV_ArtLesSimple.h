@@ -1,16 +1,17 @@
 #pragma once
 
+#include "IZAM_DispoServer.h"
 #include "TInt32Trio.h"
 #include "TIntTrio.h"
 #include "TZAM_Intv100_Sortiment_Me.h"
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <memory>
 
 class IZAM_ArtikelServer;
-class IZAM_DispoServer;
 class TQIV_VorgangDWSP_Iterator;
 
 // The settings an article reader receives right after it is created: what it reads beside the
@@ -63,12 +64,16 @@ public:
     bool WEGesperrt() const { return FWEGesperrt; }
 
     // One segment of kind 45 for each disposition of the article that is not closed, by id; read
-    // on the first question after positioning. Nothing when the reader stands on nothing.
+    // with the dispositions themselves on the first question after positioning. Nothing when the
+    // reader stands on nothing.
     QList<TQIV_BewegungsSegment> BewegungsSegmente() const;
+    // A segment's disposition as read with the segments; null for any other.
+    const TZAM_DispoSatz* Dispo(const TIntTrio& AVorgId) const;
     // The open pieces of the segment's disposition per target branch: for every target branch of
     // its positions (ascending) the sum over that branch's positions of planned - received, never
     // below 0, per size, with the range determined (possibly empty). False, with nothing, for a
-    // segment of another kind or a disposition that is unknown or closed.
+    // segment of another kind or a disposition that is unknown or closed. A segment's disposition
+    // as read with the segments, any other as it is stored now.
     bool DI_Offen_Berechnen(const TQIV_BewegungsSegment& ASegment,
                             QList<QPair<qint16, TZAM_Intv100_Sortiment_Me>>& AOffen);
     // The key for a label's disposition field: the first disposition of the article that is not
@@ -95,4 +100,5 @@ private:
     bool FWEGesperrt = false;
     mutable bool FSegmenteGelesen = false;
     mutable QList<TQIV_BewegungsSegment> FSegmente;
+    mutable QHash<TIntTrio, TZAM_DispoSatz> FDispos;
 };

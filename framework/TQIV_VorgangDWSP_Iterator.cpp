@@ -28,12 +28,17 @@ bool TQIV_VorgangDWSP_Iterator::Positionieren(const TIntTrio& AVorgId)
     TZAM_DispoSatz satz;
     if (AVorgId.IsNull() || !Server().Lesen(AVorgId, satz))
         return false;
-    FGefunden = true;
-    FVorgId = AVorgId;
-    FPrimaerDatum = satz.Kopf.Datum2.date();
-    FSekundaerDatum = satz.Kopf.Datum1.date();
-    FSortimentePos = SortimentePos_Bilden(satz);
+    Positionieren(satz);
     return true;
+}
+
+void TQIV_VorgangDWSP_Iterator::Positionieren(const TZAM_DispoSatz& ASatz)
+{
+    FGefunden = true;
+    FVorgId = ASatz.Kopf.Vorgang;
+    FPrimaerDatum = ASatz.Kopf.Datum2.date();
+    FSekundaerDatum = ASatz.Kopf.Datum1.date();
+    FSortimentePos = SortimentePos_Bilden(ASatz);
 }
 
 const TQIV_SortimentPos& TQIV_VorgangDWSP_Iterator::SortimentePos(int AIndex) const

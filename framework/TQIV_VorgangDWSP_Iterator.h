@@ -40,6 +40,8 @@ public:
 
     // False, standing on nothing, when no disposition has the id.
     bool Positionieren(const TIntTrio& AVorgId);
+    // Stands on a disposition read already.
+    void Positionieren(const TZAM_DispoSatz& ASatz);
     bool Gefunden() const { return FGefunden; }
     const TIntTrio& VorgId() const { return FVorgId; }
     QDate PrimaerDatum() const { return FPrimaerDatum; }

@@ -107,9 +107,11 @@ void TDM_Torvik::OffeneDisposErmitteln(const TInt32Trio& AProdukt_Id, const QLis
                 continue;
             if (!iterator) {
                 iterator = VorgangDWSP_Iterator_GoC();
-                if (!iterator || !iterator->Positionieren(segment.VorgId))
+                const TZAM_DispoSatz* satz = leser->Dispo(segment.VorgId);
+                if (!iterator || !satz)
                     FehlerRaise(QStringLiteral("TDM_Torvik.WE_Buchen"), CZAM_Info_Fehler_Standard_LeseFehler,
                                 QStringLiteral("Vorg_Id: ") + segment.VorgId.ToText());
+                iterator->Positionieren(*satz);
                 tage = TageBisHeute(*iterator);
             }
             const bool imLager = FAktLagerFilialen.contains(filiale);

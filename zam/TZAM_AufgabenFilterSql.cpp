@@ -2,6 +2,7 @@
 
 #include "IZAM_AufgabenEditServer.h"
 #include "TZAM_PersArt_ExtVerweis.h"
+#include "TZAM_Werteliste.h"
 #include "ZAMAufgabenCodes.h"
 
 #include <QDateTime>
@@ -13,14 +14,6 @@ QString TrioGleich(const QString& APraefix)
 {
     return APraefix + QStringLiteral("1 = ? AND ") + APraefix + QStringLiteral("2 = ? AND ") + APraefix +
            QStringLiteral("3 = ?");
-}
-
-QString Platzhalter(qsizetype AAnzahl)
-{
-    QStringList p;
-    for (qsizetype i = 0; i < AAnzahl; ++i)
-        p << QStringLiteral("?");
-    return p.join(QStringLiteral(", "));
 }
 
 QString StatusCode(int AStatus)
@@ -146,9 +139,10 @@ void TZAM_AufgabenFilterSql::EinerVon(const QString& ASpalte, const QVariantList
 {
     if (AWerte.isEmpty())
         return;
-    Bedingung(QStringLiteral("%1 %2 (%3)")
-                  .arg(ASpalte, ANicht ? QStringLiteral("NOT IN") : QStringLiteral("IN"), Platzhalter(AWerte.size())),
-              AWerte);
+    Bedingung(
+        QStringLiteral("%1 %2 (%3)")
+            .arg(ASpalte, ANicht ? QStringLiteral("NOT IN") : QStringLiteral("IN"), zam_Platzhalter(AWerte.size())),
+        AWerte);
 }
 
 void TZAM_AufgabenFilterSql::Codes(const QString& ASpalte, quint32 AMenge, int AMax, QString (*ACode)(int))
@@ -229,7 +223,7 @@ void TZAM_AufgabenFilterSql::Herkuenfte(const QSet<QChar>& AHerkuenfte)
     QVariantList w;
     for (const QString& s : h)
         w << s;
-    const QString in = Platzhalter(w.size());
+    const QString in = zam_Platzhalter(w.size());
     Auftrag(QStringLiteral("WHERE ") + ExbiZuAufgabe() + QStringLiteral(" AND x.herkunft IN (%1)").arg(in), w,
             QStringLiteral("WHERE ") + BelegZuAufgabe() + QStringLiteral(" AND k.herkunftskz IN (%1)").arg(in), w);
 }

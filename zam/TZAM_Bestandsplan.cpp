@@ -1,7 +1,10 @@
 #include "TZAM_Bestandsplan.h"
 
+#include "EZAM_Exception.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_InfoMeldungListe.h"
+#include "TZAM_Werteliste.h"
+#include "ZAMInfoKoords.h"
 
 namespace {
 
@@ -82,24 +85,38 @@ bool TZAM_Bestandsplan::Pruefen(TZAM_Datenbank& ADb, TZAM_InfoMeldungListe& AMel
 
 bool TZAM_Bestandsplan::Ausfuehren(TZAM_Datenbank& ADb, TZAM_InfoMeldungListe& AMeldungen) const
 {
-    // QMap keeps the keys in order: table first, then the key parts.
+    // QMap keeps the keys in order: table first, then the key parts. Rows that rise go in one
+    // statement per table and run, in that order too, so that devices lock rows alike.
+    if (!FZeilen.isEmpty() && !ADb.InTransaktion())
+        throw EZAM_Exception(CZAM_Info_Fehler_Buchung_NichtOffen, QStringLiteral("Bestandsplan"));
+    int tabelle = -1;
+    QList<QVariantList> steigend;
+    const auto einfuegen = [&] {
+        if (steigend.isEmpty())
+            return;
+        const TTabellenText& t = Tabelle(tabelle);
+        zam_ZeilenEinfuegen(ADb, t.Name, t.Spalten + QStringList{QStringLiteral("menge")}, steigend,
+                            QStringLiteral("ON CONFLICT (%1) DO UPDATE SET menge = %2.menge + excluded.menge")
+                                .arg(t.Spalten.join(QStringLiteral(", ")), t.Name));
+        steigend.clear();
+    };
     for (auto it = FZeilen.cbegin(); it != FZeilen.cend(); ++it) {
         if (it->Delta == 0)
             continue;
-        const TTabellenText& t = Tabelle(it.key().first);
+        if (it.key().first != tabelle || it->Delta < 0)
+            einfuegen();
+        tabelle = it.key().first;
         const QVariantList werte = Werte(it.key().second);
         if (it->Delta > 0) {
-            QStringList marken;
-            for (int i = 0; i < t.Spalten.size(); ++i)
-                marken << QStringLiteral("?");
-            ADb.Schreiben(QStringLiteral("INSERT INTO %1 (%2, menge) VALUES (%3, 0) ON CONFLICT DO NOTHING")
-                              .arg(t.Name, t.Spalten.join(QStringLiteral(", ")), marken.join(QStringLiteral(", "))),
-                          werte);
+            steigend << (werte + QVariantList{it->Delta});
+            continue;
         }
+        const TTabellenText& t = Tabelle(tabelle);
         if (!ADb.MengeAendern(t.Name, QStringLiteral("menge"), Bedingung(t), werte, it->Delta)) {
             AMeldungen.Meldung_Add(it->Meldung, it->Einfuegungen);
             return false;
         }
     }
+    einfuegen();
     return true;
 }

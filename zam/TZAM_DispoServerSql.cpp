@@ -107,7 +107,20 @@ QList<TZAM_DispoSchluessel> TZAM_DispoServerSql::Offene_4_Produkt(const TInt32Tr
 
 bool TZAM_DispoServerSql::Lesen(const TIntTrio& AVorgId, TZAM_DispoSatz& ASatz)
 {
-    ASatz = TZAM_DispoSatz();
+    const QList<TZAM_DispoSatz> l =
+        Saetze(QStringLiteral("b.id1 = ? AND b.id2 = ? AND b.id3 = ?"), {AVorgId.Id1, AVorgId.Id2, AVorgId.Id3});
+    ASatz = l.value(0);
+    return !l.isEmpty();
+}
+
+QList<TZAM_DispoSatz> TZAM_DispoServerSql::NichtGeschlossene_4_Produkt(const TInt32Trio& AProduktId)
+{
+    return Saetze(QStringLiteral("b.prod_id1 = ? AND b.prod_id2 = ? AND b.prod_id3 = ? AND b.geschlossen = 0"),
+                  {AProduktId.Id1, AProduktId.Id2, AProduktId.Id3});
+}
+
+QList<TZAM_DispoSatz> TZAM_DispoServerSql::Saetze(const QString& ABedingung, const QVariantList& AWerte)
+{
     // The columns of COffene, then the closed flag and whether a position row came with the head.
     const TZAM_Zeilen z = FDb.Lesen(
         QStringLiteral(
@@ -116,29 +129,18 @@ bool TZAM_DispoServerSql::Lesen(const TIntTrio& AVorgId, TZAM_DispoSatz& ASatz)
             "CAST(b.liefer_frueh AS TEXT), CAST(b.liefer_spaet AS TEXT), b.lieferanten_nr, p.ziel_filiale, "
             "p.auftr_filiale, p.ext_kennung, p.ext_id1, p.ext_id2, p.ext_id3, p.ext_nummer, p.groesse, p.menge, "
             "p.erhalten, b.geschlossen, p.id FROM zam_bne b LEFT JOIN zam_bnep p ON p.bne_id1 = b.id1 AND "
-            "p.bne_id2 = b.id2 AND p.bne_id3 = b.id3 WHERE b.id1 = ? AND b.id2 = ? AND b.id3 = ? AND b.typ = 45 "
-            "ORDER BY p.ziel_filiale, p.ext_kennung, p.ext_id1, p.ext_id2, p.ext_id3, p.ext_nummer, p.groesse, p.id"),
-        {AVorgId.Id1, AVorgId.Id2, AVorgId.Id3});
-    if (z.IsEmpty())
-        return false;
-    const QVariantList& erste = z.Zeilen().first();
-    ASatz.Kopf = Kopf(erste);
-    ASatz.Geschlossen = erste.at(26).toInt() != 0;
-    for (const QVariantList& r : z.Zeilen())
+            "p.bne_id2 = b.id2 AND p.bne_id3 = b.id3 WHERE %1 AND b.typ = 45 ORDER BY b.id1, b.id2, b.id3, "
+            "p.ziel_filiale, p.ext_kennung, p.ext_id1, p.ext_id2, p.ext_id3, p.ext_nummer, p.groesse, p.id")
+            .arg(ABedingung),
+        AWerte);
+    QList<TZAM_DispoSatz> l;
+    for (const QVariantList& r : z.Zeilen()) {
+        if (l.isEmpty() || l.last().Kopf.Vorgang != Trio(r, 0)) {
+            l.append({Kopf(r), {}});
+            l.last().Geschlossen = r.at(26).toInt() != 0;
+        }
         if (!r.at(27).isNull())
-            ASatz.Zeilen.append(PosZeile(r));
-    return true;
-}
-
-QList<TIntTrio> TZAM_DispoServerSql::NichtGeschlossene_4_Produkt(const TInt32Trio& AProduktId)
-{
-    const TZAM_Zeilen z = FDb.Lesen(QStringLiteral("SELECT id1, id2, id3 FROM zam_bne WHERE prod_id1 = ? AND "
-                                                   "prod_id2 = ? AND prod_id3 = ? AND typ = 45 AND geschlossen = 0 "
-                                                   "ORDER BY id1, id2, id3"),
-                                    {AProduktId.Id1, AProduktId.Id2, AProduktId.Id3});
-    QList<TIntTrio> l;
-    l.reserve(z.Anzahl());
-    for (const QVariantList& r : z.Zeilen())
-        l.append(Trio(r, 0));
+            l.last().Zeilen.append(PosZeile(r));
+    }
     return l;
 }

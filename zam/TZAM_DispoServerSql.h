@@ -17,10 +17,12 @@ public:
     QList<TZAM_DispoSchluessel> Offene_4_Produkt(const TInt32Trio& AProduktId, int AVonGr, int ABisGr,
                                                  qint16 AAuftrFiliale) override;
     bool Lesen(const TIntTrio& AVorgId, TZAM_DispoSatz& ASatz) override;
-    QList<TIntTrio> NichtGeschlossene_4_Produkt(const TInt32Trio& AProduktId) override;
+    QList<TZAM_DispoSatz> NichtGeschlossene_4_Produkt(const TInt32Trio& AProduktId) override;
 
 private:
     QList<TZAM_DispoSatz> Offene(const QString& ABedingung, QVariantList AWerte, qint16 AAuftrFiliale);
+    // Every disposition that meets the condition on zam_bne b, closed or not, with all its rows.
+    QList<TZAM_DispoSatz> Saetze(const QString& ABedingung, const QVariantList& AWerte);
 
     TZAM_Datenbank& FDb;
 };

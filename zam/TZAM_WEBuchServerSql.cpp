@@ -6,6 +6,7 @@
 #include "TZAM_Datenbank.h"
 #include "TZAM_GanzOderGarNicht.h"
 #include "TZAM_Lagersperren.h"
+#include "TZAM_Werteliste.h"
 
 #include <algorithm>
 
@@ -19,14 +20,6 @@ const QString CName = QStringLiteral("TZAM_WEBuchServerSql.Buchen");
 bool Echt(const TIntTrio& AId)
 {
     return AId.Defined() && AId != CMaxIntTrio;
-}
-
-QString Platzhalter(qsizetype AAnzahl)
-{
-    QStringList m;
-    for (qsizetype i = 0; i < AAnzahl; ++i)
-        m << QStringLiteral("?");
-    return m.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -136,7 +129,7 @@ bool TZAM_WEBuchServerSql::ZeilenLesen(const TZAM_WEBuchAuftrag& AAuftrag, QList
         QStringLiteral("SELECT id, offen, prod_id1, prod_id2, prod_id3, groesse, menge, lo_id1, lo_id2, lo_id3, "
                        "dispo_id1, dispo_id2, dispo_id3, ext_kennung, ext_id1, ext_id2, ext_id3, ext_nummer, "
                        "lager_filiale, lieferschein FROM zam_scansatz WHERE id IN (%1)")
-            .arg(Platzhalter(werte.size())),
+            .arg(zam_Platzhalter(werte.size())),
         werte);
     QHash<qint64, QVariantList> zeilen;
     for (const QVariantList& r : gelesen.Zeilen())
@@ -329,6 +322,6 @@ int TZAM_WEBuchServerSql::OffeneLoeschen(const QList<TIntTrio>& AScanIdents)
     if (werte.isEmpty())
         return 0;
     return FDb.Schreiben(
-        QStringLiteral("DELETE FROM zam_scansatz WHERE offen = 1 AND id IN (%1)").arg(Platzhalter(werte.size())),
+        QStringLiteral("DELETE FROM zam_scansatz WHERE offen = 1 AND id IN (%1)").arg(zam_Platzhalter(werte.size())),
         werte);
 }

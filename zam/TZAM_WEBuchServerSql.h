@@ -60,7 +60,9 @@ private:
     void DisposSperren(const QList<TZeile>& AZeilen);
     bool Ausfuehren(const TZAM_WEBuchAuftrag& AAuftrag, const QList<TZeile>& AZeilen, TZAM_WEBuchErgebnis& AErgebnis);
     QString Beleg(const TZAM_WEBuchAuftrag& AAuftrag, const QList<TZeile>& AZeilen);
-    void Journal(const TZAM_WEBuchAuftrag& AAuftrag, const TZeile& AZeile, const TIntTrio& AProt, qint64 AZeit);
+    // One row of the movement journal for a line that books pieces.
+    static QVariantList Journalzeile(const TZAM_WEBuchAuftrag& AAuftrag, const TZeile& AZeile, const TIntTrio& AProt,
+                                     qint64 AZeit);
     const QList<int>& Filialen_4_Lager(int ALager);
 
     TZAM_Datenbank& FDb;
