@@ -7,8 +7,9 @@
 void zam_ZeilenEinfuegen(TZAM_Datenbank& ADb, const QString& ATabelle, const QStringList& ASpalten,
                          const QList<QVariantList>& AZeilen, const QString& ANachsatz)
 {
-    // SQLite takes at most 32766 parameters in one statement, PostgreSQL 65535.
-    const qsizetype jeAnweisung = std::max<qsizetype>(1, 30000 / std::max<qsizetype>(1, ASpalten.size()));
+    // At most 999 parameters a statement, the least SQLite was ever built with; its driver also
+    // looks each parameter up by position, which costs the square of their number.
+    const qsizetype jeAnweisung = std::max<qsizetype>(1, 999 / std::max<qsizetype>(1, ASpalten.size()));
     const QString zeile = QLatin1Char('(') + zam_Platzhalter(ASpalten.size()) + QLatin1Char(')');
     for (qsizetype ab = 0; ab < AZeilen.size(); ab += jeAnweisung) {
         const qsizetype n = std::min(jeAnweisung, AZeilen.size() - ab);

@@ -31,7 +31,7 @@ inline QString zam_Werteliste(qsizetype AZeilen, int ASpalten)
 }
 
 // Writes the rows AZeilen (each as many values as ASpalten names) into ATabelle with as few
-// statements as the database's parameter limit allows, in the order given; ANachsatz follows
+// statements as a parameter limit of 999 allows, in the order given; ANachsatz follows
 // each statement's VALUES (an ON CONFLICT clause, say).
 void zam_ZeilenEinfuegen(TZAM_Datenbank& ADb, const QString& ATabelle, const QStringList& ASpalten,
                          const QList<QVariantList>& AZeilen, const QString& ANachsatz = {});

@@ -5,6 +5,7 @@
 #include "TZAM_TcpProxy.h"
 #include "TZAM_TestFehler.h"
 #include "TZAM_TestUmgebung.h"
+#include "TZAM_Werteliste.h"
 #include "ZAMGlobal.h"
 #include "ZAMInfoKoords.h"
 
@@ -211,6 +212,33 @@ private Q_SLOTS:
         db.Schreiben(QStringLiteral("INSERT INTO zam_drucker (typ, name) VALUES (1, 'B')"));
         db.Schreiben(QStringLiteral("INSERT INTO zam_drucker (typ, name) VALUES (1, 'C')"));
         QCOMPARE(db.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_drucker WHERE name IN ('B', 'C')")).toInt(), 2);
+    }
+
+    // More rows than one statement may carry go in several, each row once and in the order given.
+    void vieleZeilenInEinerEinfuegung_data() { ZAM_MotorenDaten(); }
+    void vieleZeilenInEinerEinfuegung()
+    {
+        ZAM_MOTOR(m);
+        FUmg = std::make_unique<TZAM_TestUmgebung>(m);
+        TZAM_Datenbank& db = FUmg->Backend().Datenbank();
+        QStringList spalten;
+        for (const char* s : {"prot_id", "von_id", "an_id", "prod_id"})
+            for (int i = 1; i <= 3; ++i)
+                spalten << QString::fromLatin1(s) + QString::number(i);
+        spalten << QStringLiteral("zeit") << QStringLiteral("mita_id1") << QStringLiteral("mita_id2")
+                << QStringLiteral("groesse") << QStringLiteral("umlagerungsart") << QStringLiteral("korrekturart")
+                << QStringLiteral("von_filiale") << QStringLiteral("menge");
+        QList<QVariantList> zeilen; // 20 columns: 49 rows fill one statement
+        for (int i = 0; i < 99; ++i)
+            zeilen << (QVariantList(19, 0) << i);
+        db.TransaktionBeginnen();
+        zam_ZeilenEinfuegen(db, QStringLiteral("zam_bewegung"), spalten, zeilen);
+        db.TransaktionFestschreiben();
+        QCOMPARE(db.LesenWert(QStringLiteral("SELECT COUNT(DISTINCT menge) FROM zam_bewegung")).toInt(), 99);
+        QCOMPARE(db.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_bewegung a JOIN zam_bewegung b ON "
+                                             "b.id = a.id + 1 AND b.menge <> a.menge + 1"))
+                     .toInt(),
+                 0);
     }
 
     // Failed statements leave no prepared statement on the server; a connection name reaches
