@@ -56,6 +56,10 @@ public:
     // Every article carrying the manufacturer article number (letter case and the blanks around it
     // ignored), in the order of our article numbers.
     virtual QList<TZAM_ArtikelSatz> Artikel_4_HerstellerArtNr(const QString& AHerstellerArtNr) = 0;
+    // The products whose article number, manufacturer article number or description contain the
+    // text (letter case ignored; wildcard characters are plain characters), by article number, at
+    // most AHoechstens.
+    virtual QList<TInt32Trio> Artikel_Suchen(const QString& AText, int AHoechstens) = 0;
     // False for an article without stored grid.
     virtual bool Groessen_Lesen(const TInt32Trio& AProduktId, TQIV_Intv100_Sortiment_QIV_GG& AGG) = 0;
     virtual bool Code_Lesen(const QString& ACode, TZAM_ArtikelCode& ACodeSatz) = 0;

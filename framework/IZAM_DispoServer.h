@@ -51,6 +51,9 @@ public:
     // A disposition with every row of its positions (by target branch, reference, size), closed
     // or not; false when no disposition has the id.
     virtual bool Lesen(const TIntTrio& AVorgId, TZAM_DispoSatz& ASatz) = 0;
+    // The order whose own order number (zam_bestellung.eigene_nr) is exactly the text; an undefined
+    // key when none is.
+    virtual TIntPair AuftragsNr_4_EigeneAuftragsNr(const QString& AEigeneNr) = 0;
     // The product's dispositions that are not closed, ascending by id, each as Lesen gives it; in
     // one statement.
     virtual QList<TZAM_DispoSatz> NichtGeschlossene_4_Produkt(const TInt32Trio& AProduktId) = 0;

@@ -103,3 +103,9 @@ void TQIV_ArtvLesenToolsDispoWEMani::Offene_4_Produkt(const TInt32Trio& AProdukt
     AOhneAuftrag.Sort();
     AOhneAuftrag.erase(std::unique(AOhneAuftrag.begin(), AOhneAuftrag.end()), AOhneAuftrag.end());
 }
+
+TIntPair TQIV_ArtvLesenToolsDispoWEMani::AuftragsNr_4_EigeneAuftragsNr(const QString& AText)
+{
+    const QString nr = AText.trimmed();
+    return nr.isEmpty() ? TIntPair() : Server().AuftragsNr_4_EigeneAuftragsNr(nr);
+}

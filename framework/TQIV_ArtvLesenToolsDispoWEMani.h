@@ -33,6 +33,10 @@ public:
     void Offene_4_Produkt(const TInt32Trio& AProduktId, int AGrIdx, qint16 AAuftrFiliale, TIntPairList& AAuftragsNrN,
                           TIntTrioList& AOhneAuftrag);
 
+    // The order of the house's own order number: the text trimmed must equal a stored one exactly;
+    // anything else gives an undefined key.
+    TIntPair AuftragsNr_4_EigeneAuftragsNr(const QString& AText);
+
 private:
     IZAM_DispoServer& Server();
     std::unique_ptr<IZAM_DispoServer> FServer;

@@ -13,6 +13,7 @@
 #include "TQIV_AufgabenZaehlung.h"
 #include "TQIV_Aufgaben_Suchkriterien_Options.h"
 #include "TQIV_VELTOB_Optionen.h"
+#include "TArtNumSuchDialog.h"
 #include "TIntPairList.h"
 #include "TEinzeletikettenMani.h"
 #include "TQIV_Dispo_Info.h"
@@ -433,6 +434,18 @@ public:
     // without order open for the product and size (-1: any size); true when either is not empty.
     bool AuftragsNrN_4_ProduktId(const TInt32Trio& AProduktId, int AGrIdx, TIntPairList& AAuftragsNrN,
                                  TIntTrioList& ADIOhneAuftr);
+
+    // Order numbers from typed text (goodsreceipt/TDM_Torvik_AuftragsNr.cpp): the text split at
+    // ",", else at ".", else at blanks; each part an order with open dispositions for the current
+    // warehouse's branches, added once. ATypedAnzahl: the parts of the last split tried; true
+    // when every part named an order.
+    bool VELTAuftragsNrN_Aus_AuftragsnrStr(const QString& AText, TIntPairList& AAuftragsNrN, int& ATypedAnzahl);
+    // One part: "ABS" + number, an order key "45-1001", the house's own order number, or a
+    // number range's prefix + serial; true when it named an order with open dispositions.
+    bool VELTAuftragsNrAusString(const QString& ATeil, TIntPairList& AAuftragsNrN);
+    bool VELTAuftragsNrAusPosNumString(const QString& ATeil, TIntPairList& AAuftragsNrN);
+    // The quick article search of the WE-Plus order entry.
+    TArtNumSuchDialog ArtNumSuchDialog;
     // An external order's pieces already in the target branch; -1 on failure.
     int AFInZielFil_4_VEBE(int& AAnzVerweise, int& AOffenMenge24, qint16 AFiliale, int APosNr,
                            const TIntTrio& AAuftragsKey, bool& ANeuLaden);

@@ -65,6 +65,27 @@ QList<TZAM_ArtikelSatz> TZAM_ArtikelServerSql::Artikel_4_HerstellerArtNr(const Q
     return Saetze(FDb.Lesen(CArtikel + QStringLiteral("WHERE hersteller_artnr_such = ? ORDER BY artnr"), {such}));
 }
 
+QList<TInt32Trio> TZAM_ArtikelServerSql::Artikel_Suchen(const QString& AText, int AHoechstens)
+{
+    QString muster = SuchText(AText);
+    if (muster.isEmpty() || AHoechstens <= 0)
+        return {};
+    muster.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('%'), QStringLiteral("\\%"))
+        .replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    muster = QLatin1Char('%') + muster + QLatin1Char('%');
+    // SQLite folds the case of Latin letters only; the manufacturer number is stored folded.
+    const TZAM_Zeilen z = FDb.Lesen(
+        QStringLiteral("SELECT prod_id1, prod_id2, prod_id3 FROM zam_artikel WHERE CAST(artnr AS VARCHAR(12)) LIKE ? "
+                       "ESCAPE '\\' OR hersteller_artnr_such LIKE ? ESCAPE '\\' OR LOWER(bezeichnung) LIKE ? "
+                       "ESCAPE '\\' ORDER BY artnr LIMIT ?"),
+        {muster, muster, muster, AHoechstens});
+    QList<TInt32Trio> l;
+    for (const QVariantList& r : z.Zeilen())
+        l.append(TInt32Trio(r.at(0).toInt(), r.at(1).toInt(), r.at(2).toInt()));
+    return l;
+}
+
 bool TZAM_ArtikelServerSql::Groessen_Lesen(const TInt32Trio& AProduktId, TQIV_Intv100_Sortiment_QIV_GG& AGG)
 {
     AGG.Clear();

@@ -22,6 +22,7 @@ public:
     // A new article with its size grid and the label barcode of every size (demo site, tests).
     static void Anlegen(TZAM_Datenbank& ADb, const TZAM_ArtikelSatz& ASatz, const TQIV_Intv100_Sortiment_QIV_GG& AGG);
     // The text the manufacturer number is searched by.
+    QList<TInt32Trio> Artikel_Suchen(const QString& AText, int AHoechstens) override;
     static QString SuchText(const QString& AHerstellerArtNr) { return AHerstellerArtNr.trimmed().toCaseFolded(); }
 
 private:

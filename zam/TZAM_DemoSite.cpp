@@ -90,6 +90,10 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
          {},
          {},
          [](TZAM_Datenbank& ADb) { TZAM_DemoWareneingang::Buchung(ADb); }},
+        {16, QStringLiteral("WE-Plus: Bestellungen mit eigenen Nummern, Nummernkreise 45 und 46"),
+         {},
+         {},
+         [](TZAM_Datenbank& ADb) { TZAM_DemoWareneingang::Bestellungen(ADb); }},
     };
 }
 

@@ -33,6 +33,8 @@ class TZAM_DemoWareneingang
 public:
     static void Anlegen(TZAM_Datenbank& ADb);
     static void Buchung(TZAM_Datenbank& ADb);
+    // The purchase orders with their own numbers and the number ranges of the WE-Plus order entry.
+    static void Bestellungen(TZAM_Datenbank& ADb);
 
 private:
     static void Lieferanten(TZAM_Datenbank& ADb);

@@ -25,6 +25,7 @@
 #include "TZAM_LagerInventurServerSql.h"
 #include "TZAM_LVLZServerSql.h"
 #include "TZAM_MaskfileServerSql.h"
+#include "TZAM_NummernkreisServerSql.h"
 #include "TZAM_MandListeServerSql.h"
 #include "TZAM_PreisServerSql.h"
 #include "TZAM_RechteServerSql.h"
@@ -90,6 +91,7 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_WEBuchServer, TZAM_WEBuchServerSql>();
     Dienst<IZAM_AuftrFilServer, TZAM_AuftrFilServerSql>();
     Dienst<IZAM_MaskfileServer, TZAM_MaskfileServerSql>();
+    Dienst<IZAM_NummernkreisServer, TZAM_NummernkreisServerSql>();
     // The customer-order documents are a module of their own, with the second factory.
     Dienst<IZAM_BelegEditServer, TZAM_BelegEditServerSql>(Glob_ServerFactoryClass());
 }

@@ -144,3 +144,10 @@ QList<TZAM_DispoSatz> TZAM_DispoServerSql::Saetze(const QString& ABedingung, con
     }
     return l;
 }
+
+TIntPair TZAM_DispoServerSql::AuftragsNr_4_EigeneAuftragsNr(const QString& AEigeneNr)
+{
+    const TZAM_Zeilen z = FDb.Lesen(
+        QStringLiteral("SELECT auftrag_kreis, auftrag_nr FROM zam_bestellung WHERE eigene_nr = ?"), {AEigeneNr});
+    return z.IsEmpty() ? TIntPair() : TIntPair(z.Wert(0, 0).toInt(), z.Wert(0, 1).toInt());
+}

@@ -18,6 +18,7 @@ public:
                                                  qint16 AAuftrFiliale) override;
     bool Lesen(const TIntTrio& AVorgId, TZAM_DispoSatz& ASatz) override;
     QList<TZAM_DispoSatz> NichtGeschlossene_4_Produkt(const TInt32Trio& AProduktId) override;
+    TIntPair AuftragsNr_4_EigeneAuftragsNr(const QString& AEigeneNr) override;
 
 private:
     QList<TZAM_DispoSatz> Offene(const QString& ABedingung, QVariantList AWerte, qint16 AAuftrFiliale);

@@ -488,6 +488,23 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
                          "PRIMARY KEY (schluessel1, schluessel2, schluessel3, schluessel4, schluessel5))")},
          {},
          {}},
+        // WE-Plus order entry: the purchase orders with the house's own order number; the number
+        // ranges per table kind in their stored order (kind byte, record type); the record types
+        // an object knows.
+        {15,
+         QStringLiteral("WE-Plus: Bestellungen, Nummernkreise, Objekttabelle"),
+         {QStringLiteral("CREATE TABLE zam_bestellung (auftrag_kreis INTEGER NOT NULL, auftrag_nr INTEGER NOT NULL, "
+                         "eigene_nr VARCHAR(40) NOT NULL UNIQUE, lieferant_id1 INTEGER NOT NULL DEFAULT 0, "
+                         "lieferant_id2 INTEGER NOT NULL DEFAULT 0, datum {ZEITPUNKT}, "
+                         "PRIMARY KEY (auftrag_kreis, auftrag_nr))"),
+          QStringLiteral("CREATE TABLE zam_nummernkreis (tabellenart INTEGER NOT NULL, nummer INTEGER NOT NULL "
+                         "CHECK (nummer > 0), art INTEGER NOT NULL CHECK (art BETWEEN 0 AND 255), "
+                         "satztyp INTEGER NOT NULL DEFAULT 0, reihenfolge INTEGER NOT NULL DEFAULT 0, "
+                         "PRIMARY KEY (tabellenart, nummer))"),
+          QStringLiteral("CREATE TABLE zam_objekt_satztyp (objekt VARCHAR(20) NOT NULL, satztyp INTEGER NOT NULL, "
+                         "PRIMARY KEY (objekt, satztyp))")},
+         {},
+         {}},
     };
     return GDaten;
 }

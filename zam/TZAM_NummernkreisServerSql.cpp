@@ -1,0 +1,22 @@
+#include "TZAM_NummernkreisServerSql.h"
+
+#include "TZAM_Datenbank.h"
+
+QList<TZAM_Nummernkreis> TZAM_NummernkreisServerSql::Kreise(int ATabellenArt)
+{
+    const TZAM_Zeilen z = FDb.Lesen(QStringLiteral("SELECT nummer, art, satztyp FROM zam_nummernkreis WHERE "
+                                                   "tabellenart = ? ORDER BY reihenfolge, nummer"),
+                                    {ATabellenArt});
+    QList<TZAM_Nummernkreis> l;
+    for (const QVariantList& r : z.Zeilen())
+        l.append({r.at(0).toInt(), quint8(r.at(1).toInt()), r.at(2).toInt()});
+    return l;
+}
+
+bool TZAM_NummernkreisServerSql::ObjektSatzTypExist(const QString& AObjekt, int ASatzTyp)
+{
+    return FDb
+               .LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_objekt_satztyp WHERE objekt = ? AND satztyp = ?"),
+                          {AObjekt, ASatzTyp}, 0)
+               .toInt() > 0;
+}
