@@ -6,6 +6,7 @@
 #include "TZAM_LieferungMani.h"
 #include "TSCANNMani.h"
 #include "TVRList.h"
+#include "TQIV_Wartemaske.h"
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
 #include "ZAMGlobal.h"
@@ -56,12 +57,7 @@ void TState_Wareneingang::Buchen_nach_Frage()
         QString fehler;
         bool gebucht = false;
         {
-            FMaske->Wartemaske_Show(QString(), QStringLiteral("Wareneingang wird gebucht."));
-            struct TEnde
-            {
-                TfrmMDE* Maske;
-                ~TEnde() { Maske->Wartemaske_Hide(); }
-            } ende{FMaske};
+            const TQIV_Wartemaske warten(FMaske, QStringLiteral("Wareneingang wird gebucht."));
             // The article rows of the place; an empty list when it has none.
             TVRList leer;
             for (int s = 0; s < FVRListe->GetColumnCount(); ++s)

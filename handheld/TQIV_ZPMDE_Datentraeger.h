@@ -2,10 +2,14 @@
 
 #include "TInt32Trio.h"
 #include "TIntTrio.h"
+#include "TIntPairList.h"
 #include "TIntTrioList.h"
+#include "TQIV_Dispo_Info.h"
+#include "TQIV_WEPlus_DatenCache.h"
 #include "TQIV_AufgabenZaehlung.h"
 #include "TVTVRListModel.h"
 #include "TZAM_Aufgaben_Suchkriterien.h"
+#include "TZAM_Intv100_Sortiment_MeMitProduktId.h"
 
 #include <QDate>
 #include <QList>
@@ -135,6 +139,27 @@ struct TQIV_ZPMDE_Datentraeger
         // TState_Wareneingang.
         QList<TQIV_InttrioString_Rec>* FehlerInfos = nullptr;
     } Wareneingang;
+
+    // The WE-Plus receipt: what is received (orders or one disposition without order), the cache
+    // of the captured lines and what posting left. Owned here; the states empty and refill it.
+    struct
+    {
+        TQIV_WEPlus_DatenCache DatenCache;
+        QString AuftragsnummerStr; // as typed, or as restored from the scan records
+        TIntPairList VELTAuftragsNrN;
+        TQIV_Dispo_Info DispoOhneAuftrNr; // Vorgang: the disposition; Preis: its dates
+        QList<TInt32Trio> ProduktIDsAusArtNumSuch;
+        QString Lieferscheinnummer;
+        bool Sortimentsweise = false;
+        bool Teilsortimente = false;
+        bool EtikettenSchonGedruckt = false;
+        TIntTrio LOEinlagerungId;
+        QString LOEinlagerungBez;
+        TZAM_Intv100_Sortiment_MeMitProduktId GesamtSort_MitProdId;
+        QList<TQIV_Dispo_Info> GesamtSort_Dispos;
+        TQIV_InttrioString_List FehlerInfos;
+        const TStateKlasse* ReturnToState = nullptr; // none: the order entry
+    } WEPlus;
 
     // The branch choice: where it returns to.
     struct

@@ -7,6 +7,7 @@
 #include "TState_HLAnfoGrund.h"
 #include "TState_NachsortAuswahl.h"
 #include "TState_Optionen.h"
+#include "TQIV_State_WEPlus_ScanSatzSuche.h"
 #include "TState_Wareneingang.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Hausregel.h"
@@ -49,7 +50,7 @@ const QList<TQIV_MenueEintrag>& TState_Menue::Menuetabelle()
         {CZPMDEM_WBSoBelegDruck, QStringLiteral("Druck WBS/Belege"), nullptr},
         {CZPMDEM_Lagerinfo, QStringLiteral("Lagerinfo"), nullptr},
         {CZPMDEM_Wareneingang, QStringLiteral("Wareneingang"), StateKlasse<TState_Wareneingang>()},
-        {CZPMDEM_WEPLUS, QStringLiteral("Wareneingang PLUS"), nullptr},
+        {CZPMDEM_WEPLUS, QStringLiteral("Wareneingang PLUS"), StateKlasse<TQIV_State_WEPlus_ScanSatzSuche>()},
         {CZPMDEM_EinlagUVersHilfe, QStringLiteral("Einlagerungs-/Versandhilfe"), nullptr},
         {CZPMDEM_Anreicherung, QStringLiteral("GTIN (EAN) Anreicherung"), nullptr},
         {CZPMDEM_LagerZuAb, QStringLiteral("Manuelle Lagerbewegung"), nullptr},
@@ -255,6 +256,9 @@ void TState_Menue::WorkflowStarten()
         if (!e.AnfangsState)
             throw EZAM_Exception(CZAM_Info_Fehler_Standard_FktNichtImplementiert, e.Caption,
                                  QStringLiteral("TState_Menue.btnmButtonsClick"));
+        // The receipt's scan records carry the employee who logged on.
+        if (e.Modus == CZPMDEM_WEPLUS)
+            DM_Torvik->MitaGepNr_4_WEPLus_Setzen();
         ChangeState(e.AnfangsState);
         return;
     }
