@@ -48,10 +48,21 @@ QStringList BeiLeerzeichen(const QString& AText)
     return teile;
 }
 
+// Adds the order once when it has open dispositions for the current warehouse's branches.
+bool MitOffenenDisposHinzu(TDM_Torvik& ADm, const TIntPair& AAuftrag, TIntPairList& AAuftragsNrN)
+{
+    QList<TQIV_DispoWE_Info> dispos;
+    if (!AAuftrag.Defined() ||
+        !ADm.OffeneDispos_4_AuftragsNr_Oder_VorgId(AAuftrag, TIntTrio(), false, ADm.GetAktLagerFilialen(), dispos))
+        return false;
+    if (!AAuftragsNrN.contains(AAuftrag))
+        AAuftragsNrN.append(AAuftrag);
+    return true;
+}
+
 } // namespace
 
-bool TDM_Torvik::VELTAuftragsNrN_Aus_AuftragsnrStr(const QString& AText, TIntPairList& AAuftragsNrN,
-                                                   int& ATypedAnzahl)
+bool TDM_Torvik::VELTAuftragsNrN_Aus_AuftragsnrStr(const QString& AText, TIntPairList& AAuftragsNrN, int& ATypedAnzahl)
 {
     ATypedAnzahl = 0;
     const auto teilen = [&](const QStringList& ATeile) {
@@ -80,22 +91,13 @@ bool TDM_Torvik::VELTAuftragsNrN_Aus_AuftragsnrStr(const QString& AText, TIntPai
 bool TDM_Torvik::VELTAuftragsNrAusString(const QString& ATeil, TIntPairList& AAuftragsNrN)
 {
     return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.VELTAuftragsNrAusString", false, [&] {
-        const auto offen = [&](const TIntPair& AAuftrag) {
-            QList<TQIV_DispoWE_Info> dispos;
-            if (!AAuftrag.Defined() ||
-                !OffeneDispos_4_AuftragsNr_Oder_VorgId(AAuftrag, TIntTrio(), false, FAktLagerFilialen, dispos))
-                return false;
-            if (!AAuftragsNrN.contains(AAuftrag))
-                AAuftragsNrN.append(AAuftrag);
-            return true;
-        };
         if (ATeil.startsWith(QLatin1String("ABS"), Qt::CaseInsensitive) &&
             VELTAuftragsNrAusString(ATeil.mid(3).trimmed(), AAuftragsNrN))
             return true;
-        if (ATeil.contains(u'-') && offen(TIntPair::FromTextSecure(ATeil)))
+        if (ATeil.contains(u'-') && MitOffenenDisposHinzu(*this, TIntPair::FromTextSecure(ATeil), AAuftragsNrN))
             return true;
         TQIV_ArtvLesenToolsDispoWEMani* mani = DispoWEMani_GoC();
-        if (mani && offen(mani->AuftragsNr_4_EigeneAuftragsNr(ATeil)))
+        if (mani && MitOffenenDisposHinzu(*this, mani->AuftragsNr_4_EigeneAuftragsNr(ATeil), AAuftragsNrN))
             return true;
         return VELTAuftragsNrAusPosNumString(ATeil, AAuftragsNrN);
     });
@@ -116,17 +118,11 @@ bool TDM_Torvik::VELTAuftragsNrAusPosNumString(const QString& ATeil, TIntPairLis
             const QString praefix = QString::number(k.Nummer);
             if (!ATeil.startsWith(praefix))
                 continue;
-            // A serial too long for a number is unreadable: 0, which names no order.
+            // A serial too long for a number is unreadable and names no order, nor does 0.
             bool lesbar = false;
             const int lfd = ATeil.mid(praefix.size()).toInt(&lesbar);
-            const TIntPair auftrag(k.Nummer, lesbar ? lfd : 0);
-            QList<TQIV_DispoWE_Info> dispos;
-            if (auftrag.Id2 > 0 &&
-                OffeneDispos_4_AuftragsNr_Oder_VorgId(auftrag, TIntTrio(), false, FAktLagerFilialen, dispos)) {
-                if (!AAuftragsNrN.contains(auftrag))
-                    AAuftragsNrN.append(auftrag);
+            if (lesbar && lfd > 0 && MitOffenenDisposHinzu(*this, TIntPair(k.Nummer, lfd), AAuftragsNrN))
                 return true;
-            }
         }
         return false;
     });
