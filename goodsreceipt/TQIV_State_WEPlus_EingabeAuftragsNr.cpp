@@ -5,7 +5,11 @@
 #include "TDM_Torvik.h"
 #include "TQIV_Meldung_Options.h"
 #include "TQIV_SicherheitsAbfrage_Options.h"
+#include "TQIV_State_WEPlus_Artikelauswahl.h"
+#include "TQIV_State_WEPlus_ErmittlungAuftragsNr.h"
+#include "TQIV_WEPlus_ArtikelScan.h"
 #include "TQIV_Wartemaske.h"
+#include "TQIV_ZurueckModus.h"
 #include "TState_Menue.h"
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
@@ -188,47 +192,23 @@ void TQIV_State_WEPlus_EingabeAuftragsNr::ArtikelschnellsucheAusfuehren(const QS
             return;
         }
         w.ProduktIDsAusArtNumSuch = treffer;
-        NochNichtGebaut(QStringLiteral("Artikelauswahl"), "ArtikelschnellsucheAusfuehren");
+        ChangeState(StateKlasse<TQIV_State_WEPlus_Artikelauswahl>());
     });
 }
 
-void TQIV_State_WEPlus_EingabeAuftragsNr::ErmittlungStarten(const TInt32Trio&, int)
+void TQIV_State_WEPlus_EingabeAuftragsNr::ErmittlungStarten(const TInt32Trio& AProduktId, int AGrInd)
 {
-    NochNichtGebaut(QStringLiteral("Ermittlung Auftragsnummer"), "ErmittlungStarten");
+    TQIV_State_WEPlus_ErmittlungAuftragsNr::Aktivieren(FMaske, AProduktId, AGrInd);
 }
 
 void TQIV_State_WEPlus_EingabeAuftragsNr::Gescannt(const QString& AText, TZAM_UmgesetztUArtikelScanDaten& AScanndaten)
 {
-    TZAM_Hausregel::Ausfuehren(FBusy, "TQIV_State_WEPlus_EingabeAuftragsNr.Gescannt",
-                               [&] { GescanntIntern(AText, AScanndaten); });
-}
-
-void TQIV_State_WEPlus_EingabeAuftragsNr::GescanntIntern(const QString& AText,
-                                                         TZAM_UmgesetztUArtikelScanDaten& AScanndaten)
-{
-    Warnung_Ruecksetzen();
-    bool lang = true;
-    FussTipSet(FussTip(lang), lang, false);
-    if (AScanndaten.Umgesetzt == tsUndefined) {
-        FMaske->ArtikelAuswahlAn(AText, [this](const QString& AText2, TZAM_UmgesetztUArtikelScanDaten& ADaten) {
-            TZAM_Hausregel::OhneBusy("TQIV_State_WEPlus_EingabeAuftragsNr.Gescannt",
-                                     [&] { GescanntIntern(AText2, ADaten); });
-        });
-        return;
-    }
-    const TZAM_ArtikelScanDaten& scan = AScanndaten.ArtikelScanDaten;
-    if (AScanndaten.Umgesetzt == tsTrue) {
-        Gescannt_Artikel(true, scan.ProduktId, scan.GroessenIndex);
-        return;
-    }
-    if (scan.IstEAN || scan.IstUPC) {
-        FMaske->EAN_UPC_Zuordnen_an(scan, AText,
-                                    [this](bool AErfolg, const TInt32Trio& AProdukt, TZAM_Intv100_IndErw AGrInd) {
-                                        Gescannt_Artikel(AErfolg, AProdukt, AGrInd);
-                                    });
-        return;
-    }
-    FussTipSet(QStringLiteral("Unbekannter Barcode!"), false, true);
+    TZAM_Hausregel::Ausfuehren(FBusy, "TQIV_State_WEPlus_EingabeAuftragsNr.Gescannt", [&] {
+        TQIV_WEPlus_ArtikelScan::Verteilen(this, "TQIV_State_WEPlus_EingabeAuftragsNr.Gescannt", AText, AScanndaten,
+                                           [this](bool AOk, const TInt32Trio& AProdukt, int AGrInd) {
+                                               Gescannt_Artikel(AOk, AProdukt, AGrInd);
+                                           });
+    });
 }
 
 void TQIV_State_WEPlus_EingabeAuftragsNr::Gescannt_Artikel(bool AOk, const TInt32Trio& AProduktId, int AGrInd)
@@ -284,6 +264,7 @@ void TQIV_State_WEPlus_EingabeAuftragsNr::DoBtnZurueckClick()
         }
         FZurueckGefragt = false;
         // The captured lines stay in their scan records for a later resumption.
+        const TQIV_ZurueckModus zurueck(FMaske);
         Entsperren();
         DM_Torvik->MitaGepNr_4_WEPLus_Reset();
         ChangeState(StateKlasse<TState_Menue>());

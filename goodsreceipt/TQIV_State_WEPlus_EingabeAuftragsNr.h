@@ -29,7 +29,6 @@ public:
     void WeiterMitNeuemArtikel();
 
 private:
-    void GescanntIntern(const QString& AText, TZAM_UmgesetztUArtikelScanDaten& AScanndaten);
     void Gescannt_Artikel(bool AOk, const TInt32Trio& AProduktId, int AGrInd);
     void ArtikelschnellsucheAusfuehren(const QString& AText);
     void Frage_AuftragsnummerNichtGefunden_Callback(TZAM_TriState_Enum AAntwort);

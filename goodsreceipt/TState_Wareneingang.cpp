@@ -7,6 +7,7 @@
 #include "TState_Filialauswahl.h"
 #include "TState_Menue.h"
 #include "TVRList.h"
+#include "TVTVRListUpdate.h"
 #include "TZAM_Hausregel.h"
 #include "TZAM_Lagerort_Info.h"
 #include "TfrmMDE.h"
@@ -53,12 +54,7 @@ void TState_Wareneingang::StateAnfangMaskeMalen()
         if (FMaske->Datentraeger_Get().Filialauswahl.UrsprungsState == StateKlasse<TState_Wareneingang>())
             return;
         TVTVRList* anzeige = FMaske->vtVRList;
-        anzeige->BeginUpdate();
-        struct TEnde
-        {
-            TVTVRList* Liste;
-            ~TEnde() { Liste->EndUpdate(); }
-        } ende{anzeige};
+        const TVTVRListUpdate update(anzeige);
         TVTVRList_GroesseAnpassen(FMaske->FOptionen.Nachsort.ListeFontSize);
         if (!FVRListe) {
             FVRListe = std::make_unique<TVRList>();

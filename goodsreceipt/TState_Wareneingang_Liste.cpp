@@ -2,6 +2,7 @@
 #include "TState_Wareneingang.h"
 
 #include "TVRList.h"
+#include "TVTVRListUpdate.h"
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
 #include "Vrtools.h"
@@ -62,14 +63,9 @@ void TState_Wareneingang::ZeileDazu(const QString& ABez, const TInt32Trio& AProd
     TZAM_Hausregel::OhneBusy("TState_Wareneingang.ZeileDazu", [&] {
         TVTVRList* anzeige = FMaske->vtVRList;
         const TVTVRKnoten aktuell = AktuelleZeile_Get();
-        anzeige->BeginUpdate();
         TVTVRKnoten neu{0, -1};
         {
-            struct TEnde
-            {
-                TVTVRList* Liste;
-                ~TEnde() { Liste->EndUpdate(); }
-            } ende{anzeige};
+            const TVTVRListUpdate update(anzeige);
             TVRArray a = FVRListe->VRArray_ForRowAdd_Generate();
             String2VRItem(ABez, a[CBez]);
             Int32Trio2VRItem(AProdukt_Id, a[CProduktId]);

@@ -1,5 +1,6 @@
 #include "TAbstractState.h"
 
+#include "TVTVRListUpdate.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
@@ -74,16 +75,10 @@ void TAbstractState::StateAnfang()
             if (!weiter)
                 return;
             // The list updates end again in reverse order, also after an exception.
-            struct TUpdate
             {
-                TVTVRList* Liste;
-                explicit TUpdate(TVTVRList* AListe) : Liste(AListe) { Liste->BeginUpdate(); }
-                ~TUpdate() { Liste->EndUpdate(); }
-            };
-            {
-                TUpdate einzel(FMaske->vtVRList);
-                TUpdate unten(FMaske->vtVRListUnten);
-                TUpdate oben(FMaske->vtVRListOben);
+                const TVTVRListUpdate einzel(FMaske->vtVRList);
+                const TVTVRListUpdate unten(FMaske->vtVRListUnten);
+                const TVTVRListUpdate oben(FMaske->vtVRListOben);
                 ButtonsSchalten();
                 StateAnfang_PanelSichtbarkeit_schalten();
                 StateAnfangVariablenClear();

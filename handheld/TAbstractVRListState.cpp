@@ -48,3 +48,14 @@ void TAbstractVRListState::TVTVRList_GroesseAnpassen(int AFontSize)
 {
     TQIV_ListenEingabe::GroesseAnpassen(FMaske->vtVRList, AFontSize);
 }
+
+void TAbstractVRListState::Sortieren(int ACol, bool AAbsteigend)
+{
+    if (!FVRListe)
+        return;
+    FVRListe->SortByColumn(ACol, AAbsteigend ? srAbsteigend : srAufsteigend);
+    FSortSpalte = ACol;
+    FSortAbsteigend = AAbsteigend;
+    FMaske->vtVRList->Refresh();
+    FMaske->vtVRList->expandAll();
+}

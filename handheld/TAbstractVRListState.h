@@ -21,7 +21,15 @@ public:
                                               const TVTVRKnoten& ANode);
     void KeyBackSpace_2_Liste(int AWertSpalte, int AEditiertSpalte, const TVTVRKnoten& ANode);
     void TVTVRList_GroesseAnpassen(int AFontSize);
+    // Sorts the list by a column and shows it fully expanded; the sort is remembered.
+    void Sortieren(int ACol, bool AAbsteigend);
+    // A header click: by that column ascending, or descending when it is sorted so already.
+    void SpalteUmsortieren(int ACol) { Sortieren(ACol, ACol == FSortSpalte && !FSortAbsteigend); }
 
 protected:
     std::unique_ptr<TVRList> FVRListe;
+
+private:
+    int FSortSpalte = -1;
+    bool FSortAbsteigend = false;
 };

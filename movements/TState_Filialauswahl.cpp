@@ -2,6 +2,7 @@
 
 #include "IZAM_FilialTabelle.h"
 #include "TDM_Torvik.h"
+#include "TQIV_ZurueckModus.h"
 #include "TState_Menue.h"
 #include "TState_Wareneingang.h"
 #include "TZAM_BtnMenu.h"
@@ -103,12 +104,7 @@ void TState_Filialauswahl::btnZurueckClick()
             d.Wareneingang.Produkt_Id.Clear();
             d.Wareneingang.GrInd0 = CZAM_Intv100_OhneGroesse;
         }
-        FMaske->Zurueck_Set(true);
-        struct TEnde
-        {
-            TfrmMDE* Maske;
-            ~TEnde() { Maske->Zurueck_Set(false); }
-        } ende{FMaske};
+        const TQIV_ZurueckModus zurueck(FMaske);
         ZurueckZumUrsprung();
     });
 }

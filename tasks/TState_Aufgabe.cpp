@@ -6,6 +6,7 @@
 #include "TDM_Torvik.h"
 #include "TQIV_NachsortFilter.h"
 #include "TQIV_Wartemaske.h"
+#include "TQIV_ZurueckModus.h"
 #include "TState_HLAnfoGrund.h"
 #include "TState_Kommissionierbehaelter.h"
 #include "TState_VonPlatzScan.h"
@@ -205,12 +206,7 @@ void TState_Aufgabe::btnZurueckClick()
 {
     TZAM_Hausregel::Ausfuehren(FBusy, "TState_Aufgabe.btnZurueckClick", [&] {
         FAktAufgId = TIntTrio();
-        FMaske->Zurueck_Set(true);
-        struct TZurueck
-        {
-            TfrmMDE* M;
-            ~TZurueck() { M->Zurueck_Set(false); }
-        } zurueck{FMaske};
+        const TQIV_ZurueckModus zurueck(FMaske);
         ChangeStateZurueck_Oder_ProgrammBeenden(true, false);
     });
 }

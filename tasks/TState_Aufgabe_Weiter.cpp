@@ -3,6 +3,7 @@
 #include "IZAM_LagerBewegungEditServer.h"
 #include "TDM_Torvik.h"
 #include "TQIV_NachsortFilter.h"
+#include "TQIV_ZurueckModus.h"
 #include "TState_AufgPosAnzahl.h"
 #include "TState_Aufgabe.h"
 #include "TState_BelegHerkunft.h"
@@ -48,12 +49,7 @@ IZAM_AufgabenEditServer& Aufgaben()
 // Runs ABody going back (the skipping states skip backwards).
 void Zurueck(TfrmMDE* AMaske, const std::function<void()>& ABody)
 {
-    AMaske->Zurueck_Set(true);
-    struct TEnde
-    {
-        TfrmMDE* M;
-        ~TEnde() { M->Zurueck_Set(false); }
-    } ende{AMaske};
+    const TQIV_ZurueckModus zurueck(AMaske);
     ABody();
 }
 } // namespace
