@@ -5,6 +5,7 @@
 #include "TZAM_LagerMessung.h"
 #include "TZAM_Messung.h"
 #include "TZAM_WEBuchungMessung.h"
+#include "TZAM_WEPlusAuftragMessung.h"
 #include "TZAM_WareneingangMessung.h"
 #include "TZAM_WettlaufMessung.h"
 #include "TZAM_TestUmgebung.h"
@@ -42,6 +43,7 @@ void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe, bool ANurWareneingang
         TZAM_AufgabenMessung::Messen(umg, ALaeufe, 905);
     }
     TZAM_WareneingangMessung::Messen(umg, ALaeufe);
+    TZAM_WEPlusAuftragMessung::Messen(umg, ALaeufe);
     TZAM_WEBuchungMessung::Messen(umg, ALaeufe);
     if (AMotor == TZAM_TestUmgebung::tmPostgres)
         TZAM_WEBuchungMessung::Wettlauf(umg, ALaeufe);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "IZAM_Server.h"
+#include "TIntPairList.h"
+#include "TIntTrioList.h"
 #include "TQIV_DispoWE_Info.h"
 
 #include <QList>
@@ -38,10 +40,12 @@ struct TZAM_DispoSchluessel
 class IZAM_DispoServer : public IZAM_Server
 {
 public:
-    // The open dispositions of an order, or the one of an id, that have positions of the order
-    // branch, with the rows of those positions; by id.
-    virtual QList<TZAM_DispoSatz> Offene_4_AuftragsNr(const TIntPair& AAuftragsNr, qint16 AAuftrFiliale) = 0;
-    virtual QList<TZAM_DispoSatz> Offene_4_VorgId(const TIntTrio& AVorgId, qint16 AAuftrFiliale) = 0;
+    // The open dispositions of any of the orders or ids that have positions of one of the order
+    // branches (and are of the product when it is defined), with the rows of those positions; in
+    // a few statements, each disposition once, by id within the orders and within the ids.
+    virtual QList<TZAM_DispoSatz> Offene_4_Schluessel(const TIntPairList& AAuftragsNrN, const TIntTrioList& AVorgIds,
+                                                      const QList<int>& AAuftrFilialen,
+                                                      const TInt32Trio& AProduktId) = 0;
     // The order branch of the disposition's first position for the target branch; -1 when none.
     virtual qint16 AuftrFiliale_4_IdUndAnFil(const TIntTrio& AVorgId, qint16 AAnFiliale) = 0;
     // The dispositions of the product, not closed, with a row of the order branch that has pieces

@@ -5,6 +5,8 @@
 #include "ZAMFehler.h"
 #include "ZAMInfoKoords.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <map>
 
@@ -60,18 +62,55 @@ bool TQIV_ArtvLesenToolsDispoWEMani::OffeneDispos_4_AuftragsNr(const TIntPair& A
 {
     ADispos.clear();
     // The dispositions without order are asked by their ids.
-    if (AAuftragsNr.IsNull())
-        return false;
-    return Antwort(Server().Offene_4_AuftragsNr(AAuftragsNr, AAuftrFiliale), ANurOffenePositionen, ADispos);
+    return !AAuftragsNr.IsNull() &&
+           OffeneDispos_4_Schluessel({AAuftragsNr}, {}, {AAuftrFiliale}, ANurOffenePositionen, {}, ADispos);
 }
 
 bool TQIV_ArtvLesenToolsDispoWEMani::OffeneDispos_4_VorgId(const TIntTrio& AVorgId, int, qint16 AAuftrFiliale,
                                                            bool ANurOffenePositionen, QList<TQIV_DispoWE_Info>& ADispos)
 {
     ADispos.clear();
-    if (AVorgId.IsNull())
-        return false;
-    return Antwort(Server().Offene_4_VorgId(AVorgId, AAuftrFiliale), ANurOffenePositionen, ADispos);
+    return !AVorgId.IsNull() &&
+           OffeneDispos_4_Schluessel({}, {AVorgId}, {AAuftrFiliale}, ANurOffenePositionen, {}, ADispos);
+}
+
+bool TQIV_ArtvLesenToolsDispoWEMani::OffeneDispos_4_Schluessel(const TIntPairList& AAuftragsNrN,
+                                                               const TIntTrioList& AVorgIds,
+                                                               const QList<int>& AAuftrFilialen,
+                                                               bool ANurOffenePositionen, const TInt32Trio& AProduktId,
+                                                               QList<TQIV_DispoWE_Info>& ADispos)
+{
+    const qsizetype vorher = ADispos.size();
+    const QList<TZAM_DispoSatz> saetze =
+        Server().Offene_4_Schluessel(AAuftragsNrN, AVorgIds, AAuftrFilialen, AProduktId);
+    QHash<TIntPair, QList<const TZAM_DispoSatz*>> nachAuftrag;
+    QHash<TIntTrio, const TZAM_DispoSatz*> nachVorgang;
+    for (const TZAM_DispoSatz& s : saetze) {
+        nachAuftrag[s.Kopf.AuftragsNr].append(&s);
+        nachVorgang.insert(s.Kopf.Vorgang, &s);
+    }
+    // The records of one key as each order branch sees them: only the rows of its positions.
+    const auto antworten = [&](const QList<const TZAM_DispoSatz*>& ASaetze) {
+        for (int filiale : AAuftrFilialen) {
+            QList<TZAM_DispoSatz> teil;
+            for (const TZAM_DispoSatz* s : ASaetze) {
+                TZAM_DispoSatz t{s->Kopf, {}, s->Geschlossen};
+                for (const TZAM_DispoPosZeile& z : s->Zeilen)
+                    if (z.AuftrFiliale == filiale)
+                        t.Zeilen.append(z);
+                if (!t.Zeilen.isEmpty())
+                    teil.append(t);
+            }
+            Antwort(teil, ANurOffenePositionen, ADispos);
+        }
+    };
+    for (const TIntPair& auftrag : AAuftragsNrN)
+        if (!auftrag.IsNull())
+            antworten(nachAuftrag.value(auftrag));
+    for (const TIntTrio& vorgang : AVorgIds)
+        if (const TZAM_DispoSatz* s = nachVorgang.value(vorgang))
+            antworten({s});
+    return ADispos.size() > vorher;
 }
 
 qint16 TQIV_ArtvLesenToolsDispoWEMani::AuftrFiliale_4_IdUndAnFil(const TIntTrio& AVorgId, qint16 AAnFiliale)

@@ -26,6 +26,12 @@ public:
                                    bool ANurOffenePositionen, QList<TQIV_DispoWE_Info>& ADispos);
     bool OffeneDispos_4_VorgId(const TIntTrio& AVorgId, int ANull, qint16 AAuftrFiliale, bool ANurOffenePositionen,
                                QList<TQIV_DispoWE_Info>& ADispos);
+    // The answers of the two above for every order, then every disposition, each asked for every
+    // order branch in turn, appended in that order; read at once. A defined product leaves out the
+    // dispositions of other products. True when something was appended.
+    bool OffeneDispos_4_Schluessel(const TIntPairList& AAuftragsNrN, const TIntTrioList& AVorgIds,
+                                   const QList<int>& AAuftrFilialen, bool ANurOffenePositionen,
+                                   const TInt32Trio& AProduktId, QList<TQIV_DispoWE_Info>& ADispos);
     // The order branch of the disposition's position for the target branch; -1 when none.
     qint16 AuftrFiliale_4_IdUndAnFil(const TIntTrio& AVorgId, qint16 AAnFiliale);
     // The orders (ascending) and the dispositions without order (ascending) that are open for the

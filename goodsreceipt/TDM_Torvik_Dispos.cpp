@@ -22,18 +22,13 @@ bool TDM_Torvik::OffeneDispos_4_AuftragsNr_Oder_VorgId(const TIntPair& AAuftrags
         TQIV_ArtvLesenToolsDispoWEMani* mani = DispoWEMani_GoC();
         if (!mani)
             return false;
-        bool gefunden = false;
-        for (int filiale : AFilialen) {
-            QList<TQIV_DispoWE_Info> antwort;
-            const bool ok = AAuftragsNr.Defined()
-                                ? mani->OffeneDispos_4_AuftragsNr(AAuftragsNr, 0, qint16(filiale), AFlag, antwort)
-                                : mani->OffeneDispos_4_VorgId(AVorgId, 0, qint16(filiale), AFlag, antwort);
-            if (ok && !antwort.isEmpty()) {
-                ADispos.append(antwort);
-                gefunden = true;
-            }
-        }
-        return gefunden;
+        TIntPairList auftraege;
+        TIntTrioList vorgaenge;
+        if (AAuftragsNr.Defined())
+            auftraege.append(AAuftragsNr);
+        else
+            vorgaenge.append(AVorgId);
+        return mani->OffeneDispos_4_Schluessel(auftraege, vorgaenge, AFilialen, AFlag, {}, ADispos);
     });
 }
 
@@ -42,11 +37,8 @@ bool TDM_Torvik::OffeneDispos_4_AuftragsNrN_Und_VorgIds(const TIntPairList& AAuf
 {
     ADispos.clear();
     return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.OffeneDispos_4_AuftragsNrN_Und_VorgIds", false, [&] {
-        for (const TIntPair& auftrag : AAuftragsNrN)
-            OffeneDispos_4_AuftragsNr_Oder_VorgId(auftrag, TIntTrio(), false, FAktLagerFilialen, ADispos);
-        for (const TIntTrio& vorgang : AVorgIds)
-            OffeneDispos_4_AuftragsNr_Oder_VorgId(TIntPair(), vorgang, false, FAktLagerFilialen, ADispos);
-        return !ADispos.isEmpty();
+        TQIV_ArtvLesenToolsDispoWEMani* mani = DispoWEMani_GoC();
+        return mani && mani->OffeneDispos_4_Schluessel(AAuftragsNrN, AVorgIds, FAktLagerFilialen, false, {}, ADispos);
     });
 }
 
@@ -106,15 +98,12 @@ bool TDM_Torvik::Dispos_4_AuftragsNrN(const TQIV_WEPlus_DatenCache& ADatenCache,
         if (!zam_Intv100_IstGroesse(AGrIdx) && AGrIdx != -1 && AGrIdx != CZAM_Intv100_Anzahl)
             FehlerRaise(QStringLiteral("TDM_Torvik.Dispos_4_AuftragsNrN"), CZAM_Info_Fehler_Standard_IllegalerParameter,
                         QString::number(AGrIdx));
-        auto schluessel = [&](const TIntPair& AAuftrag, const TIntTrio& AVorgang) {
-            QList<TQIV_DispoWE_Info> antwort;
-            if (OffeneDispos_4_AuftragsNr_Oder_VorgId(AAuftrag, AVorgang, true, FAktLagerFilialen, antwort))
-                KandidatenPruefen_Und_Umpacken(ADatenCache, AProdukt_Id, AGrIdx, antwort, ADispos);
-        };
-        for (const TIntPair& auftrag : AAuftragsNrn)
-            schluessel(auftrag, TIntTrio());
-        for (const TIntTrio& vorgang : ADIOhneAuftr)
-            schluessel(TIntPair(), vorgang);
+        // Only the product's dispositions are read.
+        TQIV_ArtvLesenToolsDispoWEMani* mani = DispoWEMani_GoC();
+        QList<TQIV_DispoWE_Info> antwort;
+        if (mani &&
+            mani->OffeneDispos_4_Schluessel(AAuftragsNrn, ADIOhneAuftr, FAktLagerFilialen, true, AProdukt_Id, antwort))
+            KandidatenPruefen_Und_Umpacken(ADatenCache, AProdukt_Id, AGrIdx, antwort, ADispos);
         return !ADispos.isEmpty();
     });
 }

@@ -234,11 +234,12 @@ void TQIV_State_WEPlus_ErmittlungAuftragsNr::VRListeOben_ArtikelHinzu(const TInt
     });
 }
 
-void TQIV_State_WEPlus_ErmittlungAuftragsNr::Kandidaten_Eingrenzen(TIntPairList& AAuftraege, TIntTrioList& ADispos)
+void TQIV_State_WEPlus_ErmittlungAuftragsNr::Kandidaten_Eingrenzen(TIntPairList& AAuftraege, TIntTrioList& ADispos,
+                                                                   int ANurZeile)
 {
     FEinzelneDispo.Clear();
     const TQIV_WEPlus_DatenCache leer;
-    for (int z = 0; z < FVRListeOben->GetRowCount(); ++z) {
+    for (int z = qMax(ANurZeile, 0); z < (ANurZeile < 0 ? FVRListeOben->GetRowCount() : ANurZeile + 1); ++z) {
         const TInt32Trio produkt = FVRListeOben->GetCellValueAsInt32Trio(z, CObProdukt);
         const int grInd = FVRListeOben->GetCellValueAsInteger(z, CObGrInd);
         const int anzahl = FVRListeOben->GetCellValueAsInteger(z, CObMenge);
@@ -283,7 +284,10 @@ bool TQIV_State_WEPlus_ErmittlungAuftragsNr::VRListeUnten_AuftragHinzu(const TIn
         FEinzelneDispo.Clear();
         TIntPairList auftraege;
         TIntTrioList dispos;
-        if (FVRListeUnten->GetRowCount() > 0) {
+        // The candidates of the order list take every other row already: only the scanned one is
+        // checked again. Anew from the article, every row is.
+        const bool fortsetzen = FVRListeUnten->GetRowCount() > 0;
+        if (fortsetzen) {
             for (int z = 0; z < FVRListeUnten->GetRowCount(); ++z) {
                 const TIntPair auftrag = FVRListeUnten->GetCellValueAsIntPair(z, CUnAuftrag);
                 if (auftrag.Defined())
@@ -298,8 +302,8 @@ bool TQIV_State_WEPlus_ErmittlungAuftragsNr::VRListeUnten_AuftragHinzu(const TIn
                        true, true);
             return false;
         }
-        Kandidaten_Eingrenzen(auftraege, dispos);
-        VRListeUnten_Fuellen(auftraege, dispos);
+        Kandidaten_Eingrenzen(auftraege, dispos, fortsetzen ? VRListeOben_ZeileSuchen(AProduktId, AGrInd) : -1);
+        VRListeUnten_Fuellen(auftraege, dispos, !fortsetzen);
         if (auftraege.size() == 1 && dispos.isEmpty())
             FEindeutigeAuftrNr = auftraege.first();
         else if (auftraege.isEmpty() && dispos.size() == 1)
@@ -309,43 +313,57 @@ bool TQIV_State_WEPlus_ErmittlungAuftragsNr::VRListeUnten_AuftragHinzu(const TIn
 }
 
 void TQIV_State_WEPlus_ErmittlungAuftragsNr::VRListeUnten_Fuellen(const TIntPairList& AAuftraege,
-                                                                  const TIntTrioList& ADispos)
+                                                                  const TIntTrioList& ADispos, bool ANeuLesen)
 {
     QList<TQIV_DispoWE_Info> offen;
-    DM_Torvik->OffeneDispos_4_AuftragsNrN_Und_VorgIds(AAuftraege, ADispos, offen);
+    if (ANeuLesen)
+        DM_Torvik->OffeneDispos_4_AuftragsNrN_Und_VorgIds(AAuftraege, ADispos, offen);
     TVTVRList* anzeige = FMaske->vtVRListUnten;
     {
         const TVTVRListUpdate update(anzeige);
         FGrupperteAuftragsliste->RowsClear();
-        FVRListeUnten->RowsClear();
-        if (offen.isEmpty())
-            FussTipSet(QStringLiteral("Kein gemeinsamer offener Auftrag / Dispo für die Artikel!"), true, true);
-        for (const TQIV_DispoWE_Info& d : offen) {
-            const bool mitAuftrag = d.AuftragsNr.Defined();
-            for (const TZAM_Intv100_Sortiment_MeMitFilUndVerweis& filiale : d.Filialen) {
-                TVRArray a = FVRListeUnten->VRArray_ForRowAdd_Generate();
-                String2VRItem(mitAuftrag ? d.AuftragsNr.ToTextUnformatted(9) : d.Vorgang.ToTextUnformatted(9),
-                              a[CUnSchluessel]);
-                String2VRItem(mitAuftrag ? QStringLiteral("Auftr ") + d.AuftragsNr.ToText(0, false, false, 9)
-                                         : QStringLiteral("Dispo ") +
-                                               d.Preis.DispoDatum.date().toString(FVeryShortFormatSettings),
-                              a[CUnNrDatum]);
-                Int32Trio2VRItem(d.ProduktID, a[CUnProdukt]);
-                IntTrio2VRItem(d.Vorgang, a[CUnDispo]);
-                if (mitAuftrag)
-                    IntPair2VRItem(d.AuftragsNr, a[CUnAuftrag]);
-                DatumSetzen(d.Preis.DispoDatum, a[CUnDispoDatum]);
-                DatumSetzen(d.Preis.LieferFrueh, a[CUnLieferMin]);
-                DatumSetzen(d.Preis.LieferFrueh, a[CUnLieferMax]);
-                String2VRItem(d.Preis.LieferFrueh.date().toString(CKurzesDatum), a[CUnLiefertermin]);
-                Integer2VRItem(int(filiale.Me.Sum()), a[CUnMenge]);
-                FVRListeUnten->RowAdd(std::move(a));
+        if (ANeuLesen) {
+            FVRListeUnten->RowsClear();
+            for (const TQIV_DispoWE_Info& d : offen)
+                VRListeUnten_DispoHinzu(d);
+        } else {
+            // The rows of the candidates left, as read when the list was started.
+            for (int z = FVRListeUnten->GetRowCount() - 1; z >= 0; --z) {
+                const TIntPair auftrag = FVRListeUnten->GetCellValueAsIntPair(z, CUnAuftrag);
+                if (auftrag.Defined() ? !AAuftraege.contains(auftrag)
+                                      : !ADispos.contains(FVRListeUnten->GetCellValueAsIntTrio(z, CUnDispo)))
+                    FVRListeUnten->RowDelete(z);
             }
         }
+        if (FVRListeUnten->GetRowCount() == 0)
+            FussTipSet(QStringLiteral("Kein gemeinsamer offener Auftrag / Dispo für die Artikel!"), true, true);
         GruppierteAuftragsliste_Get();
         anzeige->VRList_Set(FGrupperteAuftragsliste.get());
     }
     anzeige->expandAll();
+}
+
+void TQIV_State_WEPlus_ErmittlungAuftragsNr::VRListeUnten_DispoHinzu(const TQIV_DispoWE_Info& AD)
+{
+    const bool mitAuftrag = AD.AuftragsNr.Defined();
+    TVRArray a = FVRListeUnten->VRArray_ForRowAdd_Generate();
+    String2VRItem(mitAuftrag ? AD.AuftragsNr.ToTextUnformatted(9) : AD.Vorgang.ToTextUnformatted(9), a[CUnSchluessel]);
+    String2VRItem(mitAuftrag ? QStringLiteral("Auftr ") + AD.AuftragsNr.ToText(0, false, false, 9)
+                             : QStringLiteral("Dispo ") + AD.Preis.DispoDatum.date().toString(FVeryShortFormatSettings),
+                  a[CUnNrDatum]);
+    Int32Trio2VRItem(AD.ProduktID, a[CUnProdukt]);
+    IntTrio2VRItem(AD.Vorgang, a[CUnDispo]);
+    if (mitAuftrag)
+        IntPair2VRItem(AD.AuftragsNr, a[CUnAuftrag]);
+    DatumSetzen(AD.Preis.DispoDatum, a[CUnDispoDatum]);
+    DatumSetzen(AD.Preis.LieferFrueh, a[CUnLieferMin]);
+    DatumSetzen(AD.Preis.LieferFrueh, a[CUnLieferMax]);
+    String2VRItem(AD.Preis.LieferFrueh.date().toString(CKurzesDatum), a[CUnLiefertermin]);
+    // One row per branch vector, the same but for its quantity.
+    for (const TZAM_Intv100_Sortiment_MeMitFilUndVerweis& filiale : AD.Filialen) {
+        Integer2VRItem(int(filiale.Me.Sum()), a[CUnMenge]);
+        FVRListeUnten->RowAdd(a);
+    }
 }
 
 void TQIV_State_WEPlus_ErmittlungAuftragsNr::GruppierteAuftragsliste_Get()

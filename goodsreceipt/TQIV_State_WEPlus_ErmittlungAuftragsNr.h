@@ -41,9 +41,12 @@ private:
     void VRListeOben_ArtikelHinzu(const TInt32Trio& AProduktId, int AGrInd);
     int VRListeOben_ZeileSuchen(const TInt32Trio& AProduktId, int AGrInd) const;
     bool VRListeUnten_AuftragHinzu(const TInt32Trio& AProduktId, int AGrInd);
-    // The candidates of the article list: the orders and dispositions that can take every row.
-    void Kandidaten_Eingrenzen(TIntPairList& AAuftraege, TIntTrioList& ADispos);
-    void VRListeUnten_Fuellen(const TIntPairList& AAuftraege, const TIntTrioList& ADispos);
+    // The candidates that can take the rows of the article list (only the row ANurZeile when it is
+    // not -1): the orders and dispositions whose open pieces reach each row's count.
+    void Kandidaten_Eingrenzen(TIntPairList& AAuftraege, TIntTrioList& ADispos, int ANurZeile);
+    // The rows of the candidates' open dispositions: read anew, or those of the list kept.
+    void VRListeUnten_Fuellen(const TIntPairList& AAuftraege, const TIntTrioList& ADispos, bool ANeuLesen);
+    void VRListeUnten_DispoHinzu(const TQIV_DispoWE_Info& AD);
     void GruppierteAuftragsliste_Get();
     void GroupMethodMinLTM(const TVRList& AQuelle, int AQuellZeile, TVRList& AZiel, int AZielZeile, int, int ASpalte);
     void GroupMethodMaxLTM(const TVRList& AQuelle, int AQuellZeile, TVRList& AZiel, int AZielZeile, int, int ASpalte);

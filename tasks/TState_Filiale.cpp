@@ -4,6 +4,7 @@
 #include "IZAM_CommonLock.h"
 #include "TDM_Torvik.h"
 #include "TQIV_AbsortSperre.h"
+#include "TQIV_Wartemaske.h"
 #include "TState_Aufgabe.h"
 #include "TState_BelegHerkunft.h"
 #include "TState_Kommissionierbehaelter.h"
@@ -141,12 +142,7 @@ void TState_Filiale::FilialenFuerAbsortierungErmitteln_NeueLogik()
     menu->BeginUpdate();
     menu->Clear();
     TZAM_Hausregel::OhneBusy("TState_Filiale.FilialenFuerAbsortierungErmitteln_NeueLogik", [&] {
-        FMaske->Wartemaske_Show(QString(), QStringLiteral("Filialen für Absortierung ermitteln (NL)."));
-        struct TEnde
-        {
-            TfrmMDE* Maske;
-            ~TEnde() { Maske->Wartemaske_Hide(); }
-        } ende{FMaske};
+        const TQIV_Wartemaske warten(FMaske, QStringLiteral("Filialen für Absortierung ermitteln (NL)."));
         const bool kube = FMaske->FModus == CZPMDEM_KuBe;
 
         TZAM_Abarbeitung abarbeitung;

@@ -86,6 +86,13 @@ void TZAM_DemoGross::Wareneingang(TZAM_Datenbank& ADb, const TUmfang& U)
                                            "(prod_id2 - 500000) % {LIEF} WHERE prod_id1 = 2"),
                             zahlen));
 
+    // The orders with the house's own numbers: order (9, 1 + o) is "800001" + o, of supplier o % 20.
+    schreiben(auftraege,
+              QStringLiteral("INSERT INTO zam_bestellung (auftrag_kreis, auftrag_nr, eigene_nr, lieferant_id1, "
+                             "lieferant_id2, datum) SELECT {LAGER}, 1 + i, '' || (800001 + i), 5, 9001 + i % {LIEF}, "
+                             "? FROM z"),
+              {basis});
+
     // Dispositions: disposed 5 to 34 days ago, expected between today and nine days on.
     schreiben(
         dispos,

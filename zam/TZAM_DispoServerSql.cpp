@@ -1,25 +1,31 @@
 #include "TZAM_DispoServerSql.h"
 
 #include "TZAM_Datenbank.h"
+#include "TZAM_Werteliste.h"
+
+#include <algorithm>
 
 namespace {
 
 // A row counts as open only for a size a vector can hold.
 const QString COffeneZeile = QStringLiteral("%1.menge > %1.erhalten AND %1.groesse BETWEEN 0 AND 99");
 
-// One statement per question: the heads come with every row of their positions, in the order the
-// manager delivers them (id, target branch, reference, size).
+// The heads come with every row of their positions, in the order the manager delivers them (id,
+// target branch, reference, size); %1 joins the key table, %2 filters b and p.
 const QString COffene = QStringLiteral(
     "SELECT b.id1, b.id2, b.id3, b.prod_id1, b.prod_id2, b.prod_id3, b.bewtyp, b.auftrag_kreis, b.auftrag_nr, "
     "CAST(b.datum AS TEXT), CAST(b.datum2 AS TEXT), b.preis_cent, CAST(b.dispo_datum AS TEXT), "
     "CAST(b.liefer_frueh AS TEXT), CAST(b.liefer_spaet AS TEXT), b.lieferanten_nr, p.ziel_filiale, p.auftr_filiale, "
     "p.ext_kennung, p.ext_id1, p.ext_id2, p.ext_id3, p.ext_nummer, p.groesse, p.menge, p.erhalten "
-    "FROM zam_bne b JOIN zam_bnep p ON p.bne_id1 = b.id1 AND p.bne_id2 = b.id2 AND p.bne_id3 = b.id3 "
-    "WHERE %1 AND b.typ = 45 AND b.geschlossen = 0 AND p.auftr_filiale = ? "
+    "FROM zam_bne b %1 JOIN zam_bnep p ON p.bne_id1 = b.id1 AND p.bne_id2 = b.id2 AND p.bne_id3 = b.id3 "
+    "WHERE %2 AND b.typ = 45 AND b.geschlossen = 0 "
     "AND EXISTS (SELECT 1 FROM zam_bnep o WHERE o.bne_id1 = b.id1 AND o.bne_id2 = b.id2 AND o.bne_id3 = b.id3 "
-    "AND %2) "
+    "AND %3) "
     "ORDER BY b.id1, b.id2, b.id3, p.ziel_filiale, p.ext_kennung, p.ext_id1, p.ext_id2, p.ext_id3, p.ext_nummer, "
     "p.groesse, p.id");
+
+// Keys per statement: far below the parameter limit of 999 with the branches beside them.
+constexpr qsizetype CSchluesselJeAbfrage = 200;
 
 TQIV_DispoWE_Info Kopf(const QVariantList& z)
 {
@@ -53,29 +59,60 @@ TZAM_DispoPosZeile PosZeile(const QVariantList& z)
 
 } // namespace
 
-QList<TZAM_DispoSatz> TZAM_DispoServerSql::Offene(const QString& ABedingung, QVariantList AWerte, qint16 AAuftrFiliale)
+void TZAM_DispoServerSql::Offene(const QString& AJoin, const QString& AFilter, const QVariantList& AWerte,
+                                 QList<TZAM_DispoSatz>& AListe)
 {
-    AWerte.append(int(AAuftrFiliale));
-    const TZAM_Zeilen z = FDb.Lesen(COffene.arg(ABedingung, COffeneZeile.arg(QLatin1Char('o'))), AWerte);
-    QList<TZAM_DispoSatz> l;
+    const TZAM_Zeilen z = FDb.Lesen(COffene.arg(AJoin, AFilter, COffeneZeile.arg(QLatin1Char('o'))), AWerte);
+    const qsizetype anfang = AListe.size();
     for (const QVariantList& r : z.Zeilen()) {
-        if (l.isEmpty() || l.last().Kopf.Vorgang != Trio(r, 0))
-            l.append({Kopf(r), {}});
-        l.last().Zeilen.append(PosZeile(r));
+        if (AListe.size() == anfang || AListe.last().Kopf.Vorgang != Trio(r, 0))
+            AListe.append({Kopf(r), {}});
+        AListe.last().Zeilen.append(PosZeile(r));
     }
+}
+
+QList<TZAM_DispoSatz> TZAM_DispoServerSql::Offene_4_Schluessel(const TIntPairList& AAuftragsNrN,
+                                                               const TIntTrioList& AVorgIds,
+                                                               const QList<int>& AAuftrFilialen,
+                                                               const TInt32Trio& AProduktId)
+{
+    QList<TZAM_DispoSatz> l;
+    if (AAuftrFilialen.isEmpty())
+        return l;
+    QString filter = QStringLiteral("p.auftr_filiale IN (%1)").arg(zam_Platzhalter(AAuftrFilialen.size()));
+    QVariantList filterWerte;
+    for (int f : AAuftrFilialen)
+        filterWerte << f;
+    if (AProduktId.Defined()) {
+        filter += QStringLiteral(" AND b.prod_id1 = ? AND b.prod_id2 = ? AND b.prod_id3 = ?");
+        filterWerte << AProduktId.Id1 << AProduktId.Id2 << AProduktId.Id3;
+    }
+    // The keys as a joined table, each once, a part of them per statement.
+    TIntPairList auftraege = AAuftragsNrN;
+    auftraege.Sort();
+    auftraege.erase(std::unique(auftraege.begin(), auftraege.end()), auftraege.end());
+    TIntTrioList vorgaenge = AVorgIds;
+    vorgaenge.Sort();
+    vorgaenge.erase(std::unique(vorgaenge.begin(), vorgaenge.end()), vorgaenge.end());
+    const auto lesen = [&](qsizetype AAnzahl, const auto& ATeil, const QString& AVergleich) {
+        for (qsizetype i = 0; i < AAnzahl; i += CSchluesselJeAbfrage) {
+            QVariantList werte;
+            const qsizetype n = qMin(CSchluesselJeAbfrage, AAnzahl - i);
+            for (qsizetype k = i; k < i + n; ++k)
+                werte << ATeil(k);
+            const int spalten = int(werte.size() / n);
+            Offene(QStringLiteral("JOIN %1 k ON %2").arg(zam_Werteliste(n, spalten), AVergleich), filter,
+                   werte + filterWerte, l);
+        }
+    };
+    lesen(
+        auftraege.size(), [&](qsizetype k) { return QVariantList{auftraege.at(k).Id1, auftraege.at(k).Id2}; },
+        QStringLiteral("b.auftrag_kreis = k.column1 AND b.auftrag_nr = k.column2"));
+    lesen(
+        vorgaenge.size(),
+        [&](qsizetype k) { return QVariantList{vorgaenge.at(k).Id1, vorgaenge.at(k).Id2, vorgaenge.at(k).Id3}; },
+        QStringLiteral("b.id1 = k.column1 AND b.id2 = k.column2 AND b.id3 = k.column3"));
     return l;
-}
-
-QList<TZAM_DispoSatz> TZAM_DispoServerSql::Offene_4_AuftragsNr(const TIntPair& AAuftragsNr, qint16 AAuftrFiliale)
-{
-    return Offene(QStringLiteral("b.auftrag_kreis = ? AND b.auftrag_nr = ?"), {AAuftragsNr.Id1, AAuftragsNr.Id2},
-                  AAuftrFiliale);
-}
-
-QList<TZAM_DispoSatz> TZAM_DispoServerSql::Offene_4_VorgId(const TIntTrio& AVorgId, qint16 AAuftrFiliale)
-{
-    return Offene(QStringLiteral("b.id1 = ? AND b.id2 = ? AND b.id3 = ?"), {AVorgId.Id1, AVorgId.Id2, AVorgId.Id3},
-                  AAuftrFiliale);
 }
 
 qint16 TZAM_DispoServerSql::AuftrFiliale_4_IdUndAnFil(const TIntTrio& AVorgId, qint16 AAnFiliale)
