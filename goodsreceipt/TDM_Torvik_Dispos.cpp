@@ -54,7 +54,8 @@ void TDM_Torvik::KandidatenPruefen_Und_Umpacken(const TQIV_WEPlus_DatenCache& AD
         if (info.ProduktID != AProdukt_Id)
             continue;
         for (int i = 0; i < info.Filialen.size(); ++i) {
-            if (info.Filialen.at(i).Filiale <= 0)
+            // The parts of a vector never hold more than it: one without the size asked offers nothing.
+            if (info.Filialen.at(i).Filiale <= 0 || (!alleGroessen && info.Filialen.at(i).Me.Menge(AGrIdx) <= 0))
                 continue;
             TQIV_Dispo_Info_List teile;
             Dispo_NachVerfkombi_Aufteilen(TQIV_Dispo_Info::Aus_DispoWE_Info(info, i), teile);

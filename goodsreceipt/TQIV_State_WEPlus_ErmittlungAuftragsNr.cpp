@@ -105,9 +105,9 @@ void TQIV_State_WEPlus_ErmittlungAuftragsNr::VRListen_CIN()
         FVRListeOben->ColumnAdd(QString(), vrtInt32Trio, 0, false);
         FVRListeOben->ColumnAdd(QString(), vrtInteger, 0, false);
         FVRListeOben->ColumnAdd(QString(), vrtIntPair, 0, false);
-        FVRListeOben->ColumnAdd(QStringLiteral("Herst."), vrtString, 80);
-        FVRListeOben->ColumnAdd(QStringLiteral("Herst.ArtNr."), vrtString, 80);
-        FVRListeOben->ColumnAdd(QStringLiteral("Gr."), vrtString, 50);
+        FVRListeOben->ColumnAdd(QStringLiteral("Herst."), vrtString, 75);
+        FVRListeOben->ColumnAdd(QStringLiteral("Herst.ArtNr."), vrtString, 65);
+        FVRListeOben->ColumnAdd(QStringLiteral("Gr."), vrtString, 95);
         FVRListeOben->ColumnAdd(QStringLiteral("Me"), vrtInteger, 30, true, Qt::AlignRight | Qt::AlignVCenter);
     }
     if (!FVRListeUnten) {
@@ -116,12 +116,12 @@ void TQIV_State_WEPlus_ErmittlungAuftragsNr::VRListen_CIN()
         FVRListeUnten->ColumnAdd(QString(), vrtInt32Trio, 0, false);
         FVRListeUnten->ColumnAdd(QString(), vrtIntTrio, 0, false);
         FVRListeUnten->ColumnAdd(QString(), vrtIntPair, 0, false);
-        FVRListeUnten->ColumnAdd(QStringLiteral("Nr/Datum"), vrtString, 100);
+        FVRListeUnten->ColumnAdd(QStringLiteral("Nr/Datum"), vrtString, 115);
         FVRListeUnten->ColumnAdd(QString(), vrtDate, 0, false);
         FVRListeUnten->ColumnAdd(QString(), vrtDate, 0, false);
         FVRListeUnten->ColumnAdd(QString(), vrtDate, 0, false);
         FVRListeUnten->ColumnAdd(QStringLiteral("Me"), vrtInteger, 30, true, Qt::AlignRight | Qt::AlignVCenter);
-        FVRListeUnten->ColumnAdd(QStringLiteral("Liefertermin"), vrtString, 110);
+        FVRListeUnten->ColumnAdd(QStringLiteral("Liefertermin"), vrtString, 125);
     }
     FVRListeOben->RowsClear();
     FVRListeUnten->RowsClear();
