@@ -14,6 +14,8 @@
 #include "ZAMInfoKoords.h"
 #include "ZAMUtils.h"
 
+#include <QScopeGuard>
+
 bool TDM_Torvik::OffeneDispos_4_AuftragsNr_Oder_VorgId(const TIntPair& AAuftragsNr, const TIntTrio& AVorgId,
                                                        bool AFlag, const QList<int>& AFilialen,
                                                        QList<TQIV_DispoWE_Info>& ADispos)
@@ -50,12 +52,27 @@ void TDM_Torvik::KandidatenPruefen_Und_Umpacken(const TQIV_WEPlus_DatenCache& AD
                                                 QList<TQIV_Dispo_Info>& ADispos)
 {
     const bool alleGroessen = AGrIdx == -1 || AGrIdx == CZAM_Intv100_Anzahl;
+    // The parts of a vector never hold more than it: one without the size asked offers nothing.
+    const auto pruefen = [&](const TQIV_DispoWE_Info& AInfo, int AIndex) {
+        const TZAM_Intv100_Sortiment_MeMitFilUndVerweis& f = AInfo.Filialen.at(AIndex);
+        return AInfo.ProduktID == AProdukt_Id && f.Filiale > 0 && (alleGroessen || f.Me.Menge(AGrIdx) > 0);
+    };
+    // The process combinations of the customer-order positions among them, read at once.
+    QList<TIntQuad> positionen;
+    for (const TQIV_DispoWE_Info& info : AAntwort)
+        for (int i = 0; i < info.Filialen.size(); ++i)
+            if (pruefen(info, i) && !info.Filialen.at(i).Verweis.Id.IsNull())
+                positionen << QuadAusTrio(info.Filialen.at(i).Verweis.Id, info.Filialen.at(i).Verweis.Nummer);
+    TQIV_WerkstattMani* werkstatt = positionen.isEmpty() ? nullptr : WerkstattMani_GoC();
+    if (werkstatt)
+        werkstatt->VerfahrenKombinationen_Vorlesen(positionen);
+    const auto verwerfen = qScopeGuard([werkstatt] {
+        if (werkstatt)
+            werkstatt->Vorrat_Verwerfen();
+    });
     for (const TQIV_DispoWE_Info& info : AAntwort) {
-        if (info.ProduktID != AProdukt_Id)
-            continue;
         for (int i = 0; i < info.Filialen.size(); ++i) {
-            // The parts of a vector never hold more than it: one without the size asked offers nothing.
-            if (info.Filialen.at(i).Filiale <= 0 || (!alleGroessen && info.Filialen.at(i).Me.Menge(AGrIdx) <= 0))
+            if (!pruefen(info, i))
                 continue;
             TQIV_Dispo_Info_List teile;
             Dispo_NachVerfkombi_Aufteilen(TQIV_Dispo_Info::Aus_DispoWE_Info(info, i), teile);
