@@ -187,11 +187,12 @@ void TQIV_State_WEPlus_ErmittlungAuftragsNr::Gescannt_Artikel(bool AOk, const TI
     });
 }
 
-int TQIV_State_WEPlus_ErmittlungAuftragsNr::VRListeOben_ZeileSuchen(const TInt32Trio& AProduktId, int AGrInd) const
+int TQIV_State_WEPlus_ErmittlungAuftragsNr::VRListeOben_ZeileSuchen(const TInt32Trio& AProduktId,
+                                                                    std::optional<int> AGrInd) const
 {
     for (int z = 0; z < FVRListeOben->GetRowCount(); ++z)
         if (FVRListeOben->GetCellValueAsInt32Trio(z, CObProdukt) == AProduktId &&
-            GrIndVergleich(FVRListeOben->GetCellValueAsInteger(z, CObGrInd)) == GrIndVergleich(AGrInd))
+            (!AGrInd || GrIndVergleich(FVRListeOben->GetCellValueAsInteger(z, CObGrInd)) == GrIndVergleich(*AGrInd)))
             return z;
     return -1;
 }
@@ -207,22 +208,25 @@ void TQIV_State_WEPlus_ErmittlungAuftragsNr::VRListeOben_ArtikelHinzu(const TInt
                 FVRListeOben->SetCellValueAsInteger(z, CObMenge, FVRListeOben->GetCellValueAsInteger(z, CObMenge) + 1);
             } else {
                 // Every size: the information of the grid's first size, without its name.
-                int groesse = AGrInd;
-                if (AlleGroessen(AGrInd)) {
-                    TQIV_Intv100_Sortiment_QIV_GG gg;
-                    TArtikelTools::GetGG_4_ProdId(AProduktId, gg);
-                    groesse = gg.IstLeer() ? 0 : gg.Indizes().first();
-                }
-                TZAM_ArtikelInformationen info;
-                if (TQIV_ArtvLesenTools* artikel = DM_Torvik->ArtvLesenTools_GoC())
-                    artikel->ArtikelInformationen_Lesen(AProduktId, groesse, 0, info);
+                TQIV_Intv100_Sortiment_QIV_GG gg;
+                TArtikelTools::GetGG_4_ProdId(AProduktId, gg);
+                const int groesse = !AlleGroessen(AGrInd) ? AGrInd : gg.IstLeer() ? 0 : gg.Indizes().first();
                 TVRArray a = FVRListeOben->VRArray_ForRowAdd_Generate();
                 Int32Trio2VRItem(AProduktId, a[CObProdukt]);
                 Integer2VRItem(AGrInd, a[CObGrInd]);
-                IntPair2VRItem(info.HerstId, a[CObHerstId]);
-                String2VRItem(info.Hersteller, a[CObHersteller]);
-                String2VRItem(info.HerstellerArtNr, a[CObHerstArtNr]);
-                String2VRItem(groesse == AGrInd ? info.LangGroesse : QString(), a[CObGroesse]);
+                // Another size of an article listed already: its information is in that row.
+                if (const int gleich = VRListeOben_ZeileSuchen(AProduktId, std::nullopt); gleich >= 0) {
+                    for (int c : {CObHerstId, CObHersteller, CObHerstArtNr})
+                        a[c] = FVRListeOben->GetCell(gleich, c);
+                } else {
+                    TZAM_ArtikelInformationen info;
+                    if (TQIV_ArtvLesenTools* artikel = DM_Torvik->ArtvLesenTools_GoC())
+                        artikel->ArtikelInformationen_Lesen(AProduktId, groesse, 0, info);
+                    IntPair2VRItem(info.HerstId, a[CObHerstId]);
+                    String2VRItem(info.Hersteller, a[CObHersteller]);
+                    String2VRItem(info.HerstellerArtNr, a[CObHerstArtNr]);
+                }
+                String2VRItem(groesse == AGrInd ? gg.LangGroesse(groesse) : QString(), a[CObGroesse]);
                 Integer2VRItem(1, a[CObMenge]);
                 FVRListeOben->RowAdd(std::move(a));
             }
@@ -321,24 +325,25 @@ void TQIV_State_WEPlus_ErmittlungAuftragsNr::VRListeUnten_Fuellen(const TIntPair
     TVTVRList* anzeige = FMaske->vtVRListUnten;
     {
         const TVTVRListUpdate update(anzeige);
-        FGrupperteAuftragsliste->RowsClear();
         if (ANeuLesen) {
             FVRListeUnten->RowsClear();
             for (const TQIV_DispoWE_Info& d : offen)
                 VRListeUnten_DispoHinzu(d);
+            GruppierteAuftragsliste_Get();
+            anzeige->VRList_Set(FGrupperteAuftragsliste.get());
         } else {
-            // The rows of the candidates left, as read when the list was started.
-            for (int z = FVRListeUnten->GetRowCount() - 1; z >= 0; --z) {
-                const TIntPair auftrag = FVRListeUnten->GetCellValueAsIntPair(z, CUnAuftrag);
-                if (auftrag.Defined() ? !AAuftraege.contains(auftrag)
-                                      : !ADispos.contains(FVRListeUnten->GetCellValueAsIntTrio(z, CUnDispo)))
-                    FVRListeUnten->RowDelete(z);
-            }
+            // The rows of the candidates left stay as read when the list was started, and so do
+            // their group rows (a group row names its order or disposition as its rows do).
+            for (TVRList* liste : {FVRListeUnten.get(), FGrupperteAuftragsliste.get()})
+                for (int z = liste->GetRowCount() - 1; z >= 0; --z) {
+                    const TIntPair auftrag = liste->GetCellValueAsIntPair(z, CUnAuftrag);
+                    if (auftrag.Defined() ? !AAuftraege.contains(auftrag)
+                                          : !ADispos.contains(liste->GetCellValueAsIntTrio(z, CUnDispo)))
+                        liste->RowDelete(z);
+                }
         }
         if (FVRListeUnten->GetRowCount() == 0)
             FussTipSet(QStringLiteral("Kein gemeinsamer offener Auftrag / Dispo für die Artikel!"), true, true);
-        GruppierteAuftragsliste_Get();
-        anzeige->VRList_Set(FGrupperteAuftragsliste.get());
     }
     anzeige->expandAll();
 }

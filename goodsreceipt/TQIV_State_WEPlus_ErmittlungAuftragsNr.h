@@ -6,6 +6,7 @@
 #include "TQIV_Dispo_Info.h"
 
 #include <memory>
+#include <optional>
 
 // The order determination of a WE-Plus receipt: the worker scans delivered pieces; the lower list
 // shows the open orders and dispositions without order that can take all of them, and the one
@@ -39,7 +40,8 @@ public:
 private:
     void AuftragOderDispoAusgewaehlt();
     void VRListeOben_ArtikelHinzu(const TInt32Trio& AProduktId, int AGrInd);
-    int VRListeOben_ZeileSuchen(const TInt32Trio& AProduktId, int AGrInd) const;
+    // The first row of the product in that size (compared as a signed byte), or in any size.
+    int VRListeOben_ZeileSuchen(const TInt32Trio& AProduktId, std::optional<int> AGrInd) const;
     bool VRListeUnten_AuftragHinzu(const TInt32Trio& AProduktId, int AGrInd);
     // The candidates that can take the rows of the article list (only the row ANurZeile when it is
     // not -1): the orders and dispositions whose open pieces reach each row's count.
