@@ -203,12 +203,10 @@ void TQIV_State_WEPlus_EingabeAuftragsNr::ErmittlungStarten(const TInt32Trio& AP
 
 void TQIV_State_WEPlus_EingabeAuftragsNr::Gescannt(const QString& AText, TZAM_UmgesetztUArtikelScanDaten& AScanndaten)
 {
-    TZAM_Hausregel::Ausfuehren(FBusy, "TQIV_State_WEPlus_EingabeAuftragsNr.Gescannt", [&] {
-        TQIV_WEPlus_ArtikelScan::Verteilen(this, "TQIV_State_WEPlus_EingabeAuftragsNr.Gescannt", AText, AScanndaten,
-                                           [this](bool AOk, const TInt32Trio& AProdukt, int AGrInd) {
-                                               Gescannt_Artikel(AOk, AProdukt, AGrInd);
-                                           });
-    });
+    TQIV_WEPlus_ArtikelScan::Gescannt(this, FBusy, "TQIV_State_WEPlus_EingabeAuftragsNr.Gescannt", AText, AScanndaten,
+                                      [this](bool AOk, const TInt32Trio& AProdukt, int AGrInd) {
+                                          Gescannt_Artikel(AOk, AProdukt, AGrInd);
+                                      });
 }
 
 void TQIV_State_WEPlus_EingabeAuftragsNr::Gescannt_Artikel(bool AOk, const TInt32Trio& AProduktId, int AGrInd)

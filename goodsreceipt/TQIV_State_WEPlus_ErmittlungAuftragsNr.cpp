@@ -166,12 +166,10 @@ void TQIV_State_WEPlus_ErmittlungAuftragsNr::Tip_Standard()
 void TQIV_State_WEPlus_ErmittlungAuftragsNr::Gescannt(const QString& AText,
                                                        TZAM_UmgesetztUArtikelScanDaten& AScanndaten)
 {
-    TZAM_Hausregel::Ausfuehren(FBusy, "TQIV_State_WEPlus_ErmittlungAuftragsNr.Gescannt", [&] {
-        TQIV_WEPlus_ArtikelScan::Verteilen(this, "TQIV_State_WEPlus_ErmittlungAuftragsNr.Gescannt", AText, AScanndaten,
-                                           [this](bool AOk, const TInt32Trio& AProdukt, int AGrInd) {
-                                               Gescannt_Artikel(AOk, AProdukt, AGrInd);
-                                           });
-    });
+    TQIV_WEPlus_ArtikelScan::Gescannt(this, FBusy, "TQIV_State_WEPlus_ErmittlungAuftragsNr.Gescannt", AText, AScanndaten,
+                                      [this](bool AOk, const TInt32Trio& AProdukt, int AGrInd) {
+                                          Gescannt_Artikel(AOk, AProdukt, AGrInd);
+                                      });
 }
 
 void TQIV_State_WEPlus_ErmittlungAuftragsNr::Gescannt_Artikel(bool AOk, const TInt32Trio& AProduktId, int AGrInd)

@@ -3,6 +3,7 @@
 #include "IZAM_LagerEditServer.h"
 #include "TArtikelTools.h"
 #include "TDM_Torvik.h"
+#include "TQIV_ArtvLesenTools.h"
 #include "TQIV_Meldung_Options.h"
 #include "TQIV_SicherheitsAbfrage_Options.h"
 #include "TQIV_State_WEPlus_EingabeAuftragsNr.h"
@@ -76,6 +77,7 @@ void TQIV_State_WEPlus_WENichtBuchbar::VRListe_AlleFehlerHinzu()
 {
     TSCANNMani* scann = DM_Torvik->ScannMani_GoC();
     IZAM_LagerEditServer* lager = DM_Torvik->LagerEditServer_GoC();
+    TQIV_ArtvLesenTools* artikelTools = DM_Torvik->ArtvLesenTools_GoC();
     if (!scann)
         return;
     for (const TQIV_InttrioString_Rec& fehler : FMaske->Datentraeger_Get().WEPlus.FehlerInfos) {
@@ -96,9 +98,12 @@ void TQIV_State_WEPlus_WENichtBuchbar::VRListe_AlleFehlerHinzu()
             String2VRItem(gelesen ? info.Name : platz.ToText(), a[CLagerplatz]);
             Int32Trio2VRItem(produkt, a[CProdukt]);
             String2VRItem(TArtikelTools::ProduktID_2_ArtNr_Formatted(produkt), a[CArtNr]);
-            String2VRItem(DM_Torvik->HerstArtNr_Besorgen(produkt), a[CHerstArtNr]);
+            TZAM_ArtikelInformationen artikel;
+            if (artikelTools)
+                artikelTools->ArtikelInformationen_Lesen(produkt, grInd, 0, artikel);
+            String2VRItem(artikel.HerstellerArtNr, a[CHerstArtNr]);
             Integer2VRItem(grInd, a[CGrInd]);
-            String2VRItem(DM_Torvik->Langgroesse_Besorgen(produkt, grInd), a[CGroesse]);
+            String2VRItem(artikel.LangGroesse, a[CGroesse]);
             Integer2VRItem(saetze.GetCellValueAsInteger(z, cslAnFiliale), a[CFiliale]);
             Integer2VRItem(saetze.GetCellValueAsInteger(z, cslMenge), a[CMenge]);
             String2VRItem(fehler.Text, a[CFehler]);

@@ -31,3 +31,9 @@ void TQIV_WEPlus_ArtikelScan::Verteilen(TAbstractState* AState, const char* ANam
     }
     AState->FussTipSet(QStringLiteral("Unbekannter Barcode!"), false, true);
 }
+
+void TQIV_WEPlus_ArtikelScan::Gescannt(TAbstractState* AState, bool& ABusy, const char* AName, const QString& AText,
+                                       TZAM_UmgesetztUArtikelScanDaten& AScanndaten, const TArtikel& AArtikel)
+{
+    TZAM_Hausregel::Ausfuehren(ABusy, AName, [&] { Verteilen(AState, AName, AText, AScanndaten, AArtikel); });
+}

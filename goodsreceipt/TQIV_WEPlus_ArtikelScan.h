@@ -21,4 +21,7 @@ public:
     // the calls back.
     static void Verteilen(TAbstractState* AState, const char* AName, const QString& AText,
                           TZAM_UmgesetztUArtikelScanDaten& AScanndaten, const TArtikel& AArtikel);
+    // A state's scan handler: Verteilen guarded by the state's busy flag.
+    static void Gescannt(TAbstractState* AState, bool& ABusy, const char* AName, const QString& AText,
+                         TZAM_UmgesetztUArtikelScanDaten& AScanndaten, const TArtikel& AArtikel);
 };
