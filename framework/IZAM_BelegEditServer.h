@@ -7,6 +7,28 @@
 #include "TZAM_PersArt_ExtVerweis.h"
 
 #include <QDateTime>
+#include <QList>
+
+// A position of a customer-order document as its reservation document shows it.
+struct TZAM_ReservierungsPosition
+{
+    int ArtNr = 0;
+    QString HerstellerArtNr;
+    QString Groesse; // the long size name; empty for an article without that size
+    int Menge = 0;
+};
+
+// What the reservation document of a customer-order document shows.
+struct TZAM_ReservierungsDaten
+{
+    TIntTrio BelegId;
+    QString BelegNr; // the formatted document number
+    QDateTime Datum;
+    TIntPair Kunde;    // the customer's business-partner key
+    QString KundeName; // empty when the key names no business partner
+    qint16 LieferFiliale = -1; // the branch the goods go to; -1 none
+    QList<TZAM_ReservierungsPosition> Positionen; // not cancelled, in position order
+};
 
 // The customer-order documents (an optional module: registered with Glob_ServerFactoryClass).
 // One document is loaded at a time.
@@ -34,6 +56,9 @@ public:
     virtual qint16 Position_AuslieferFiliale(const TIntQuad& APosition) = 0;
     // Origin mark and booking branch of a document; false when unknown.
     virtual bool Herkunft_4_Beleg(const TIntTrio& ABelegId, QChar& AHerkunft, TOrgeIdKompl& ABuchFiliale) = 0;
+    // The reservation document's data of a document (id (id1, id2, 0)); false (ADaten empty)
+    // for an unknown document. Does not touch the loaded document.
+    virtual bool Reservierung_Lesen(const TIntTrio& ABelegId, TZAM_ReservierungsDaten& ADaten) = 0;
 };
 
 // The extended is-paid check of a document header: paid when no position is unpaid; an order on

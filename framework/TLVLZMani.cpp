@@ -1,7 +1,12 @@
 #include "TLVLZMani.h"
 
+#include "EZAM_Exception.h"
 #include "Glob_WWSServerFactoryClass.h"
+#include "IZAM_BelegEditServer.h"
 #include "IZAM_LVLZServer.h"
+#include "IZAM_LagerEditServer.h"
+#include "TIntQuad.h"
+#include "ZAMInfoKoords.h"
 
 TLVLZMani::TLVLZMani() = default;
 TLVLZMani::~TLVLZMani() = default;
@@ -11,6 +16,34 @@ IZAM_LVLZServer& TLVLZMani::Server()
     if (!FServer)
         FServer = Glob_WWSServerFactoryClass().Create<IZAM_LVLZServer>();
     return *FServer;
+}
+
+IZAM_BelegEditServer& TLVLZMani::BelegServer()
+{
+    // The documents are an optional module: without it a lookup cannot answer at all.
+    if (!FBelegServer && Glob_ServerFactoryClass().Verfuegbar<IZAM_BelegEditServer>())
+        FBelegServer = Glob_ServerFactoryClass().Create<IZAM_BelegEditServer>();
+    if (!FBelegServer)
+        throw EZAM_Exception(CZAM_Info_Fehler_Standard_ModulNichtVerfuegbar, QStringLiteral("BelegEditServer"),
+                             QStringLiteral("TLVLZMani.BelegServer"));
+    return *FBelegServer;
+}
+
+IZAM_LagerEditServer& TLVLZMani::LagerServer()
+{
+    if (!FLagerServer)
+        FLagerServer = Glob_WWSServerFactoryClass().Create<IZAM_LagerEditServer>();
+    return *FLagerServer;
+}
+
+TIntTrio TLVLZMani::BelegId_4_Verweis(const TZAM_PersArt_ExtVerweis& AVerweis)
+{
+    TIntTrio beleg;
+    if (AVerweis.Kennung != CZAM_PersArtExt_KuBe || AVerweis.Id.IsNull())
+        return beleg;
+    if (!BelegServer().BelegId_4_Position(QuadAusTrio(AVerweis.Id, AVerweis.Nummer), 0, beleg, 0))
+        beleg = TIntTrio();
+    return beleg;
 }
 
 bool TLVLZMani::ExtVerweis_u_VerfKombiId_4_Lagerort(TZAM_PersArt_ExtVerweis& AVerweis, TIntTrio& AVerfKombiId,
@@ -60,4 +93,46 @@ bool TLVLZMani::Behaelter_ZuordnenZu_Beleg(const TIntTrio& ALagerort, const TInt
     Server().Zuordnung_Schreiben(ALagerort, {TZAM_PersArt_ExtVerweis::Construct(CZAM_PersArtExt_KuBe, ABelegId, 0),
                                              AVerfKombiId, AAuftragsTyp, AStatus});
     return true;
+}
+
+bool TLVLZMani::Behaelter_Exists_4_ExtVerweis_u_VerfKombiId(TZAM_Behaelter& ABehaelter, TIntTrio& ABehaelterId,
+                                                            TQIV_Behaelter_Status AStatus,
+                                                            const TIntTrio& AVerfKombiId,
+                                                            const TZAM_PersArt_ExtVerweis& AVerweis)
+{
+    ABehaelter = TZAM_Behaelter();
+    ABehaelterId = TIntTrio();
+    const TIntTrio beleg = BelegId_4_Verweis(AVerweis);
+    if (beleg.IsNull())
+        return false;
+    TIntTrio id;
+    if (!Server().Behaelter_4_Verweis(TZAM_PersArt_ExtVerweis::Construct(CZAM_PersArtExt_KuBe, beleg, 0), AVerfKombiId,
+                                      int(AStatus), id))
+        return false;
+    // The record as the master data hold it; a place without container record still has its
+    // key and name.
+    TZAM_Lagerort_Info info;
+    if (LagerServer().LagerortInfo_Lesen(id, info, TQIV_Lagerort_Info_Optionen::Defaults()) &&
+        !LagerServer().Behaelter_Lesen(info, ABehaelter)) {
+        ABehaelter.Id = id;
+        ABehaelter.Name = info.Name;
+    }
+    if (ABehaelter.Id.IsNull())
+        ABehaelter.Id = id;
+    ABehaelterId = id;
+    return true;
+}
+
+bool TLVLZMani::Behaelter_ZuordnenZu_KubeBelegId_u_VerfKombiId(const TZAM_PersArt_ExtVerweis& AVerweis,
+                                                               bool AVerweisPruefen, const TIntTrio& ABehaelter,
+                                                               const TIntTrio& ABelegId, const TIntTrio& AVerfKombiId,
+                                                               int AAuftragsTyp, bool AOffen)
+{
+    if (ABehaelter.IsNull() || ABelegId.IsNull())
+        return false;
+    if (AVerweisPruefen && BelegId_4_Verweis(AVerweis) != ABelegId)
+        return false;
+    return Server().Zuordnung_Anlegen(ABehaelter,
+                                      {TZAM_PersArt_ExtVerweis::Construct(CZAM_PersArtExt_KuBe, ABelegId, 0),
+                                       AVerfKombiId, AAuftragsTyp, int(AOffen ? bhsOffen : bhsUnbekannt)});
 }

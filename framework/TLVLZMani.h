@@ -1,12 +1,16 @@
 #pragma once
 
 #include "TIntTrio.h"
+#include "TQIV_Behaelter_Status.h"
 #include "TZAM_PersArt_ExtVerweis.h"
 
 #include <QString>
 #include <memory>
 
+class IZAM_BelegEditServer;
+class IZAM_LagerEditServer;
 class IZAM_LVLZServer;
+struct TZAM_Behaelter;
 
 // The place-assignment manager: a place, usually a container, assigned to a customer-order
 // document (reference kind 1, the document key, number 0) with a process combination, an order
@@ -34,7 +38,33 @@ public:
     bool Behaelter_ZuordnenZu_Beleg(const TIntTrio& ALagerort, const TIntTrio& ABelegId, const TIntTrio& AVerfKombiId,
                                     int AAuftragsTyp, int AStatus);
 
+    // The container with the status that is assigned to the document of the position reference
+    // (kind 1, order id and position number) and the process combination: its record and key.
+    // False (both emptied) when the reference names no document or no such container exists.
+    // Raises module-not-available without the document module.
+    bool Behaelter_Exists_4_ExtVerweis_u_VerfKombiId(TZAM_Behaelter& ABehaelter, TIntTrio& ABehaelterId,
+                                                     TQIV_Behaelter_Status AStatus, const TIntTrio& AVerfKombiId,
+                                                     const TZAM_PersArt_ExtVerweis& AVerweis);
+    // Assigns the container to the customer-order document ABelegId (kind 1, the document key,
+    // number 0) with the process combination and order type, status bhsOffen with AOffen, else
+    // bhsUnbekannt. AVerweisPruefen: the position reference AVerweis must lie in ABelegId
+    // (false, writing nothing, when it does not); without it AVerweis is not read, the caller
+    // took the document from it. False, writing nothing, for a null container or document and
+    // for a container already assigned to another document or combination; assigning it again
+    // to the same document and combination is true. Another device's assignment made meanwhile
+    // is seen: of two devices only one can win a container.
+    bool Behaelter_ZuordnenZu_KubeBelegId_u_VerfKombiId(const TZAM_PersArt_ExtVerweis& AVerweis, bool AVerweisPruefen,
+                                                        const TIntTrio& ABehaelter, const TIntTrio& ABelegId,
+                                                        const TIntTrio& AVerfKombiId, int AAuftragsTyp, bool AOffen);
+
 private:
     IZAM_LVLZServer& Server();
+    IZAM_BelegEditServer& BelegServer();
+    IZAM_LagerEditServer& LagerServer();
+    // The document of a position reference of kind 1; null when it names none.
+    TIntTrio BelegId_4_Verweis(const TZAM_PersArt_ExtVerweis& AVerweis);
+
     std::unique_ptr<IZAM_LVLZServer> FServer;
+    std::unique_ptr<IZAM_BelegEditServer> FBelegServer;
+    std::unique_ptr<IZAM_LagerEditServer> FLagerServer;
 };

@@ -11,6 +11,7 @@
 #include "IZAM_RechteServer.h"
 #include "TInfoKoord.h"
 #include "TQIV_AufgabenZaehlung.h"
+#include "TQIV_Behaelter_Status.h"
 #include "TQIV_Aufgaben_Suchkriterien_Options.h"
 #include "TQIV_VELTOB_Optionen.h"
 #include "TArtNumSuchDialog.h"
@@ -343,6 +344,16 @@ public:
     // Whether a container may carry a delivery to the branch; ASperren also locks it.
     bool Behaelter_pruefen(const TIntTrio& ABehaelter, qint16 AFiliale, int ALager, bool ANurZugeordnete, bool ASperren,
                            bool& AWurdeGesperrt, QString& AMeldung);
+    // The container with the status assigned to the document of a position reference and the
+    // process combination (movements/TDM_Torvik_Behaelterzuordnung.cpp); AVaterText: the name
+    // of the outermost container holding it, empty when it stands in none.
+    bool Behaelter_Exists_4_ExtVerweis(const TZAM_PersArt_ExtVerweis& AExtVerweis, const TIntTrio& AVerfKombiId,
+                                       TQIV_Behaelter_Status AStatus, TZAM_Behaelter& ABehaelter,
+                                       QString& AVaterText);
+    // Assigns the container, open, to the document of the position reference (returned in
+    // ABelegId) and the combination; false when it belongs to another document or combination.
+    bool Behaelter_ZuordnenZu_ExtVerweis(const TIntTrio& ABehaelter, const TZAM_PersArt_ExtVerweis& AExtVerweis,
+                                         const TIntTrio& AVerfKombiId, qint16 APersoZielFil, TIntTrio& ABelegId);
     // The only shipping staging place of the current warehouse for a branch, or its own.
     bool Eindeutige_VBS_FuerFiliale_Ermitteln(qint16 AZielFiliale, TIntTrio& ALagerort, QString& AName);
     bool Eindeutige_Versandbereistellung_DesLagers_Ermitteln(TIntTrio& ALagerort, QString& AName);
@@ -350,6 +361,11 @@ public:
     bool Lagerort_waehlen(bool ALagerstruktur, bool ABehaelter, qint16 AVBSFiliale, TZAM_Lagerort_Info& AInfo);
     void LagerortInfo(const TIntTrio& ALagerort);
     void Behaelterinfo(const TIntTrio& ABehaelter);
+
+    // Shipping and order documents (shipping/TDM_Torvik_Reservierung.cpp).
+    // The reservation document of the customer-order document AEBSId when the framework
+    // parameter "RESBELDR" is set; on the printer named (empty: the site's document printer).
+    void Reservierung_ausEBS_Drucken(const TIntTrio& AEBSId, const QString& ADrucker);
 
     // Tasks (tasks/TDM_Torvik_Aufgaben.cpp: loading and reasons; _AufgabenZaehlen.cpp: the
     // counters; _Auftraege.cpp: order locks and order quantities; _AufgabeBuchen.cpp).

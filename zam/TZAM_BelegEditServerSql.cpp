@@ -134,3 +134,39 @@ qint16 TZAM_BelegEditServerSql::Position_AuslieferFiliale(const TIntQuad& APosit
 {
     return qint16(TZAM_KundenPosition::Spalte(FDb, APosition, QStringLiteral("ausl_filiale"), -1).toInt());
 }
+
+bool TZAM_BelegEditServerSql::Reservierung_Lesen(const TIntTrio& ABelegId, TZAM_ReservierungsDaten& ADaten)
+{
+    ADaten = TZAM_ReservierungsDaten();
+    if (ABelegId.IsNull() || ABelegId.Id3 != 0)
+        return false;
+    const QVariantList atk = {ABelegId.Id1, ABelegId.Id2};
+    const TZAM_Zeilen kopf = FDb.Lesen(
+        QStringLiteral("SELECT a.belegnr, CAST(a.datum AS TEXT), a.glaeubiger1, a.glaeubiger2, g.name, "
+                       "a.auslieferung_filiale FROM zam_atk a LEFT JOIN zam_gp g ON g.id1 = a.glaeubiger1 AND "
+                       "g.id2 = a.glaeubiger2 WHERE a.id1 = ? AND a.id2 = ?"),
+        atk);
+    if (kopf.IsEmpty())
+        return false;
+    ADaten.BelegId = ABelegId;
+    ADaten.BelegNr = kopf.Wert(0, 0).toString();
+    ADaten.Datum = TZAM_Datenbank::ZeitpunktLesen(kopf.Wert(0, 1));
+    ADaten.Kunde = TIntPair(kopf.Wert(0, 2).toInt(), kopf.Wert(0, 3).toInt());
+    ADaten.KundeName = kopf.Wert(0, 4).toString();
+    ADaten.LieferFiliale = qint16(kopf.Wert(0, 5).toInt());
+
+    // A position without state row counts as ordered; a cancelled one ("T") is left out.
+    const TZAM_Zeilen pos = FDb.Lesen(
+        QStringLiteral("SELECT r.artnr, r.hersteller_artnr, g.langname, k.menge FROM zam_atpk k "
+                       "LEFT JOIN zam_atpb b ON ") +
+            CZustandJoin +
+            QStringLiteral(" LEFT JOIN zam_artikel r ON r.prod_id1 = k.prod_id1 AND r.prod_id2 = k.prod_id2 AND "
+                           "r.prod_id3 = k.prod_id3 LEFT JOIN zam_artikel_groesse g ON g.prod_id1 = k.prod_id1 AND "
+                           "g.prod_id2 = k.prod_id2 AND g.prod_id3 = k.prod_id3 AND g.groesse = k.groesse "
+                           "WHERE k.atk_id1 = ? AND k.atk_id2 = ? AND (b.zustand IS NULL OR b.zustand <> 'T') "
+                           "ORDER BY k.pos_id1, k.pos_id2, k.pos_id3, k.pos_id4"),
+        atk);
+    for (const QVariantList& p : pos.Zeilen())
+        ADaten.Positionen.append({p.at(0).toInt(), p.at(1).toString().trimmed(), p.at(2).toString(), p.at(3).toInt()});
+    return true;
+}

@@ -26,6 +26,7 @@ public:
     bool BelegId_4_Position(const TIntQuad& APosition, int ANull, TIntTrio& ABelegId, int ANull2) override;
     TZAM_Auslieferung Auslieferung() override { return FAuslieferung; }
     qint16 Position_AuslieferFiliale(const TIntQuad& APosition) override;
+    bool Reservierung_Lesen(const TIntTrio& ABelegId, TZAM_ReservierungsDaten& ADaten) override;
 
 private:
     void Leeren();

@@ -1,12 +1,28 @@
 #include "TZAM_LVLZServerSql.h"
 
 #include "TZAM_Datenbank.h"
+#include "TZAM_Lagerort_Info.h"
 
 namespace {
 QVariantList Schluessel(const TIntTrio& ALagerort)
 {
     return {ALagerort.Id1, ALagerort.Id2, ALagerort.Id3};
 }
+
+// The columns of an assignment after the place's key, in the order of the table.
+QVariantList Werte(const TZAM_LVLZ_Zuordnung& AZuordnung)
+{
+    const TZAM_PersArt_ExtVerweis& v = AZuordnung.Verweis;
+    const TIntTrio& k = AZuordnung.VerfKombiId;
+    return {int(v.Kennung), v.Id.Id1, v.Id.Id2, v.Id.Id3, v.Nummer, k.Id1, k.Id2, k.Id3, AZuordnung.AuftragsTyp,
+            AZuordnung.Status};
+}
+
+const QString CEinfuegen =
+    QStringLiteral("INSERT INTO zam_lvlz (lo_id1, lo_id2, lo_id3, verweis_art, verweis_id1, verweis_id2, "
+                   "verweis_id3, verweis_nummer, vk_id1, vk_id2, vk_id3, auftragstyp, status) "
+                   "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (lo_id1, lo_id2, lo_id3) DO UPDATE "
+                   "SET ");
 } // namespace
 
 bool TZAM_LVLZServerSql::Zuordnung_Lesen(const TIntTrio& ALagerort, TZAM_LVLZ_Zuordnung& AZuordnung)
@@ -29,18 +45,32 @@ bool TZAM_LVLZServerSql::Zuordnung_Lesen(const TIntTrio& ALagerort, TZAM_LVLZ_Zu
 
 void TZAM_LVLZServerSql::Zuordnung_Schreiben(const TIntTrio& ALagerort, const TZAM_LVLZ_Zuordnung& AZuordnung)
 {
-    const TZAM_PersArt_ExtVerweis& v = AZuordnung.Verweis;
-    const TIntTrio& k = AZuordnung.VerfKombiId;
     FDb.Schreiben(
-        QStringLiteral("INSERT INTO zam_lvlz (lo_id1, lo_id2, lo_id3, verweis_art, verweis_id1, verweis_id2, "
-                       "verweis_id3, verweis_nummer, vk_id1, vk_id2, vk_id3, auftragstyp, status) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (lo_id1, lo_id2, lo_id3) DO UPDATE "
-                       "SET verweis_art = excluded.verweis_art, verweis_id1 = excluded.verweis_id1, "
-                       "verweis_id2 = excluded.verweis_id2, verweis_id3 = excluded.verweis_id3, "
-                       "verweis_nummer = excluded.verweis_nummer, vk_id1 = excluded.vk_id1, vk_id2 = excluded.vk_id2, "
-                       "vk_id3 = excluded.vk_id3, auftragstyp = excluded.auftragstyp, status = excluded.status"),
-        Schluessel(ALagerort) + QVariantList{int(v.Kennung), v.Id.Id1, v.Id.Id2, v.Id.Id3, v.Nummer, k.Id1, k.Id2,
-                                             k.Id3, AZuordnung.AuftragsTyp, AZuordnung.Status});
+        CEinfuegen +
+            QStringLiteral("verweis_art = excluded.verweis_art, verweis_id1 = excluded.verweis_id1, "
+                           "verweis_id2 = excluded.verweis_id2, verweis_id3 = excluded.verweis_id3, "
+                           "verweis_nummer = excluded.verweis_nummer, vk_id1 = excluded.vk_id1, "
+                           "vk_id2 = excluded.vk_id2, vk_id3 = excluded.vk_id3, auftragstyp = excluded.auftragstyp, "
+                           "status = excluded.status"),
+        Schluessel(ALagerort) + Werte(AZuordnung));
+}
+
+bool TZAM_LVLZServerSql::Zuordnung_Anlegen(const TIntTrio& ALagerort, const TZAM_LVLZ_Zuordnung& AZuordnung)
+{
+    // The stored row is changed only when it names the same reference and combination; a row of
+    // another changes nothing, and the count of changed rows tells which case it was. The
+    // conflict is decided under the row's lock, so a second device sees the first one's row.
+    return FDb.Schreiben(
+               CEinfuegen +
+                   QStringLiteral("auftragstyp = excluded.auftragstyp, status = excluded.status "
+                                  "WHERE zam_lvlz.verweis_art = excluded.verweis_art AND "
+                                  "zam_lvlz.verweis_id1 = excluded.verweis_id1 AND "
+                                  "zam_lvlz.verweis_id2 = excluded.verweis_id2 AND "
+                                  "zam_lvlz.verweis_id3 = excluded.verweis_id3 AND "
+                                  "zam_lvlz.verweis_nummer = excluded.verweis_nummer AND "
+                                  "zam_lvlz.vk_id1 = excluded.vk_id1 AND zam_lvlz.vk_id2 = excluded.vk_id2 AND "
+                                  "zam_lvlz.vk_id3 = excluded.vk_id3"),
+               Schluessel(ALagerort) + Werte(AZuordnung)) > 0;
 }
 
 void TZAM_LVLZServerSql::Zuordnung_Loeschen(const TIntTrio& ALagerort)
@@ -65,5 +95,24 @@ bool TZAM_LVLZServerSql::BelegDaten_Lesen(const TIntTrio& ALagerort, TZAM_LVLZ_B
     ADaten.VerfKombiName = z.Wert(0, 1).toString();
     ADaten.AuftragsTyp = z.Wert(0, 2).toInt();
     ADaten.Datum = TZAM_Datenbank::ZeitpunktLesen(z.Wert(0, 3));
+    return true;
+}
+
+bool TZAM_LVLZServerSql::Behaelter_4_Verweis(const TZAM_PersArt_ExtVerweis& AVerweis, const TIntTrio& AVerfKombiId,
+                                             int AStatus, TIntTrio& ABehaelter)
+{
+    ABehaelter = TIntTrio();
+    const TIntTrio& v = AVerweis.Id;
+    const TZAM_Zeilen z = FDb.Lesen(
+        QStringLiteral("SELECT l.lo_id1, l.lo_id2, l.lo_id3 FROM zam_lvlz l JOIN zam_lagerort o ON "
+                       "o.id1 = l.lo_id1 AND o.id2 = l.lo_id2 AND o.id3 = l.lo_id3 AND o.art = ? "
+                       "WHERE l.verweis_art = ? AND l.verweis_id1 = ? AND l.verweis_id2 = ? AND l.verweis_id3 = ? "
+                       "AND l.verweis_nummer = ? AND l.vk_id1 = ? AND l.vk_id2 = ? AND l.vk_id3 = ? "
+                       "AND l.status = ? ORDER BY l.lo_id1, l.lo_id2, l.lo_id3 LIMIT 1"),
+        {int(CZAM_Lagerort_Behaelter), int(AVerweis.Kennung), v.Id1, v.Id2, v.Id3, AVerweis.Nummer, AVerfKombiId.Id1,
+         AVerfKombiId.Id2, AVerfKombiId.Id3, AStatus});
+    if (z.IsEmpty())
+        return false;
+    ABehaelter = TIntTrio(z.Wert(0, 0).toInt(), z.Wert(0, 1).toInt(), z.Wert(0, 2).toInt());
     return true;
 }

@@ -15,6 +15,9 @@ public:
     void Zuordnung_Schreiben(const TIntTrio& ALagerort, const TZAM_LVLZ_Zuordnung& AZuordnung) override;
     void Zuordnung_Loeschen(const TIntTrio& ALagerort) override;
     bool BelegDaten_Lesen(const TIntTrio& ALagerort, TZAM_LVLZ_BelegDaten& ADaten) override;
+    bool Behaelter_4_Verweis(const TZAM_PersArt_ExtVerweis& AVerweis, const TIntTrio& AVerfKombiId, int AStatus,
+                             TIntTrio& ABehaelter) override;
+    bool Zuordnung_Anlegen(const TIntTrio& ALagerort, const TZAM_LVLZ_Zuordnung& AZuordnung) override;
 
 private:
     TZAM_Datenbank& FDb;
