@@ -120,6 +120,25 @@ private Q_SLOTS:
         // A receipt of 45-1001 alone meets every kind.
         QCOMPARE(erreicht1001, (QSet<int>{1, 2, 3, 4, 5, 6, 7}));
 
+        // Where the branch supplies and the shipping go: branch 12's and branch 21's staging place
+        // and the warehouse's own are unique, branch 14 has two.
+        const struct
+        {
+            int Filiale; // -1 the warehouse's own
+            TIntTrio Platz;
+            const char* Name;
+        } vbs[] = {{12, {2, 2, 1}, "VBS12"}, {21, {2, 2, 5}, "VBS21"}, {14, {}, ""}, {-1, {2, 2, 4}, "VBSLAGER"}};
+        for (const auto& v : vbs) {
+            TIntTrio platz;
+            QString name;
+            const bool eindeutig =
+                v.Filiale < 0 ? FDM->Eindeutige_Versandbereistellung_DesLagers_Ermitteln(platz, name)
+                              : FDM->Eindeutige_VBS_FuerFiliale_Ermitteln(qint16(v.Filiale), platz, name);
+            QCOMPARE(eindeutig, v.Platz.Defined());
+            QCOMPARE(platz, v.Platz);
+            QCOMPARE(name, QString::fromLatin1(v.Name));
+        }
+
         // Without a maximum the choice ends at the first kind 7 unless all must be examined; with
         // a maximum the preferred kind is served first and what receives nothing drops out.
         auto drei = [](TQIV_Dispo_Info d) {
