@@ -40,6 +40,7 @@ const TDemoArtikel CArtikel[] = {
     {100008, 300108, "Trikot Auswärts", "Textil Nord", "TX-200", "weiß", "Polyester", 4990, drKleidung},
     {100009, 300109, "Trikot Torwart", "Textil Nord", "TX-200", "grau", "Polyester", 5490, drKleidung},
     {100010, 300110, "Rudergerät Kompakt", "Fitnesswerk", "FW-R1", "schwarz", "Stahl", 123456, drOhne},
+    {100011, 300111, "Trainingsjacke Team", "Textil Nord", "TJ-310", "blau", "Polyester", 6990, drKleidung},
 };
 
 TQIV_Intv100_Sortiment_QIV_GG Raster(TRaster ARaster)
@@ -97,8 +98,9 @@ void TZAM_DemoArtikel::Anlegen(TZAM_Datenbank& ADb)
     }
 
     // EAN-13 for every running shoe and for some sizes of the other articles, an EAN-8 for the
-    // bottle, a UPC beside the EAN-13 of the professional shoe's size 43; the jacket and the
-    // remaining sizes have none, so a person can assign one.
+    // bottle, a UPC beside the EAN-13 of the professional shoe's size 43, an EAN-13 for every size
+    // of the training jacket; the rain jacket and the remaining sizes have none, so a person can
+    // assign one.
     TZAM_ArtikelServerSql server(ADb);
     for (int g = 1; g <= 6; ++g)
         Gtin(server, QStringLiteral("40123451000%1").arg(g), 100001, g);
@@ -112,6 +114,8 @@ void TZAM_DemoArtikel::Anlegen(TZAM_Datenbank& ADb)
     Gtin(server, QStringLiteral("03600029145"), 100007, 6);
     Gtin(server, QStringLiteral("401234580001"), 100008, 1);
     Gtin(server, QStringLiteral("401234600001"), 100010, 0);
+    for (int g = 1; g <= 5; ++g)
+        Gtin(server, QStringLiteral("40123461000%1").arg(g), 100011, g);
 
     // Free stock (type 1) on the rows A and B of warehouse 1, which are in operation.
     struct TBestand

@@ -89,12 +89,15 @@ void TZAM_DemoLager::Anlegen(TZAM_Datenbank& ADb)
     const TIntTrio a0101{1, 1, 1}, a0103{1, 1, 3}, b0201{1, 2, 1};
     const TIntTrio vbs12{2, 2, 1}, vbs14a{2, 2, 2}, we01{2, 1, 1}, sperr{2, 5, 1};
     const TIntTrio beh1{5, 0, 1}, beh2{5, 0, 2}, beh3{5, 0, 3}, beh4{5, 0, 4}, beh5{5, 0, 5}, beh6{5, 0, 6};
+    // Shipping staging places: one each for branch 12 and for branch 21 (outside every warehouse,
+    // supplied from here), two for branch 14, and the warehouse's own.
     const TPlatz plaetze[] = {
         {we01, 1, 0, "WE-01", 1},
         {vbs12, 1, 0, "VBS-12", 2, 12},
         {vbs14a, 1, 0, "VBS-14-A", 2, 14},
         {{2, 2, 3}, 1, 0, "VBS-14-B", 2, 14},
         {{2, 2, 4}, 1, 0, "VBS-LAGER", 2, -1, 1},
+        {{2, 2, 5}, 1, 0, "VBS-21", 2, 21},
         {{2, 3, 1}, 1, 0, "WL-21", 3, -1, -1, 21},
         {{2, 3, 2}, 1, 0, "WL-25", 3, -1, -1, 25},
         {{2, 4, 1}, 1, 0, "KVBS-01", 4},

@@ -58,6 +58,7 @@ struct TKundenBeleg
 const TKundenBeleg CBelege[] = {
     {7001, 12, 'V', 100002, 4, 1},     {7002, 21, 'A', 100002, 3, 1},        {7003, 17, 'A', 100003, 3, 3, 17},
     {7004, 40, 'A', 100002, 5, 1, 40}, {7005, 51, 'A', 100002, 2, 1, 0, 50}, {7006, 17, 'A', 100009, 2, 2, 17},
+    {7008, 21, 'A', 100011, 3, 2, 21}, {7009, 25, 'A', 100011, 4, 1, 0, 17},
 };
 
 struct TDispo
@@ -80,6 +81,7 @@ struct TDispoPos
 
 const TDispo CDispos[] = {
     {1001, 1, 100002, 2250, -14}, {1001, 2, 100003, 5400, -12}, {1001, 3, 100009, 2450, -14},
+    {1001, 4, 100011, 3150, -12},
     {1002, 1, 100002, 2250, -7},  {1002, 2, 100009, 2450, -7},  {1002, 3, 100008, 2250, -60, true},
     {0, 1, 100003, 5400, -2},
 };
@@ -89,6 +91,7 @@ const TDispoPos CDispoPositionen[] = {
     {1001, 1, 21, 3, 1, 0, 7002}, {1001, 2, 14, 2, 4}, {1001, 2, 14, 3, 4, 3},       {1001, 2, 17, 3, 3, 0, 7003},
     {1001, 3, 17, 2, 2, 2, 7006}, {1002, 1, 1, 1, 2},  {1002, 1, 40, 5, 1, 0, 7004}, {1002, 1, 51, 2, 1, 0, 7005},
     {1002, 2, 12, 4, 2},          {1002, 2, 51, 3, 1}, {1002, 3, 12, 2, 2},          {0, 1, 1, 4, 2},
+    {1001, 4, 21, 3, 2, 0, 7008}, {1001, 4, 25, 4, 1, 0, 7009},
 };
 
 } // namespace
@@ -112,7 +115,7 @@ void TZAM_DemoWareneingang::Lieferanten(TZAM_Datenbank& ADb)
         QList<qint32> Artikel;
     } lieferanten[] = {
         {701, "Schuhfabrik Süd", {100001, 100007}},
-        {702, "Textil Nord", {100002, 100003, 100008, 100009}},
+        {702, "Textil Nord", {100002, 100003, 100008, 100009, 100011}},
         {703, "Taschenwerk", {100004}},
         {704, "Ballmanufaktur", {100005}},
         {705, "Flaschenbau", {100006}},
@@ -128,15 +131,15 @@ void TZAM_DemoWareneingang::Lieferanten(TZAM_Datenbank& ADb)
     }
 
     // Shirts get the small label; the professional shoe one for the box and one for the shoe,
-    // the rowing machine none.
+    // the rowing machine and the training jacket none.
     ADb.Schreiben(QStringLiteral("INSERT INTO zam_etikett_layout (name, breite_mm, hoehe_mm, mit_herstellernr, "
                                  "mit_dispo) VALUES ('Standard', 50, 30, 1, 1)"));
     ADb.Schreiben(QStringLiteral("INSERT INTO zam_etikett_layout (name, breite_mm, hoehe_mm, mit_herstellernr, "
                                  "mit_dispo) VALUES ('Klein', 38, 23, 0, 1)"));
     ADb.Schreiben(QStringLiteral("UPDATE zam_artikel SET etiketten_layout = CASE WHEN prod_id2 IN (100002, 100008, "
                                  "100009) THEN 'Klein' ELSE 'Standard' END, etiketten_anzahl = CASE prod_id2 "
-                                 "WHEN 100007 THEN 2 WHEN 100010 THEN 0 ELSE 1 END "
-                                 "WHERE prod_id1 = 1 AND prod_id2 BETWEEN 100001 AND 100010"));
+                                 "WHEN 100007 THEN 2 WHEN 100010 THEN 0 WHEN 100011 THEN 0 ELSE 1 END "
+                                 "WHERE prod_id1 = 1 AND prod_id2 BETWEEN 100001 AND 100011"));
     TZAM_DruckerKonfigSql::Anlegen(ADb, {9, QStringLiteral("PDF")});
 }
 
@@ -181,7 +184,7 @@ void TZAM_DemoWareneingang::Kundenbestellungen(TZAM_Datenbank& ADb)
     }
 
     // 7003 is flocked with the club logo (2 pieces) and with names and numbers (1 piece); 7006
-    // with the logo.
+    // and 7008 with the logo.
     ADb.Schreiben(QStringLiteral("INSERT INTO zam_verfkombi (id1, id2, id3, name) VALUES (1, 1, 1, "
                                  "'Beflockung Vereinslogo')"));
     ADb.Schreiben(QStringLiteral("INSERT INTO zam_verfkombi (id1, id2, id3, name) VALUES (1, 1, 2, "
@@ -191,7 +194,10 @@ void TZAM_DemoWareneingang::Kundenbestellungen(TZAM_Datenbank& ADb)
         int Beleg;
         TIntTrio Kombi;
         int Groesse, Menge;
-    } kombis[] = {{7003, CVerfKombiLogo, 3, 2}, {7003, CVerfKombiName, 3, 1}, {7006, CVerfKombiLogo, 2, 2}};
+    } kombis[] = {{7003, CVerfKombiLogo, 3, 2},
+                  {7003, CVerfKombiName, 3, 1},
+                  {7006, CVerfKombiLogo, 2, 2},
+                  {7008, CVerfKombiLogo, 3, 2}};
     for (const auto& k : kombis)
         ADb.Schreiben(
             QStringLiteral("INSERT INTO zam_verfkombi_pos (auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr, "
@@ -228,13 +234,14 @@ void TZAM_DemoWareneingang::Dispositionen(TZAM_Datenbank& ADb)
 
 void TZAM_DemoWareneingang::Behaelter(TZAM_Datenbank& ADb)
 {
-    const TIntTrio we01{2, 1, 1}, beh9{5, 0, 9}, beh10{5, 0, 10}, beh11{5, 0, 11};
+    const TIntTrio we01{2, 1, 1}, beh9{5, 0, 9}, beh10{5, 0, 10}, beh11{5, 0, 11}, beh12{5, 0, 12};
     const struct
     {
         TIntTrio Id;
         const char* Name;
         TIntTrio Auf;
-    } behaelter[] = {{beh9, "BEH-0009", {}}, {beh10, "BEH-0010", we01}, {beh11, "BEH-0011", {}}};
+    } behaelter[] = {
+        {beh9, "BEH-0009", {}}, {beh10, "BEH-0010", we01}, {beh11, "BEH-0011", {}}, {beh12, "BEH-0012", {}}};
     for (const auto& b : behaelter) {
         const QString name = QString::fromUtf8(b.Name);
         const bool steht = !b.Auf.IsNull();

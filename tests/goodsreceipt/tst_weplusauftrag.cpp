@@ -246,7 +246,7 @@ private Q_SLOTS:
         QCOMPARE(Unten().GetRowCount(), 2);
         const QDate heute = QDate::currentDate();
         QCOMPARE(Unten().GetCellValueAsString(0, 4), QStringLiteral("Auftr 45-1001"));
-        QCOMPARE(Unten().GetCellValueAsInteger(0, 8), 17);
+        QCOMPARE(Unten().GetCellValueAsInteger(0, 8), 20);
         QCOMPARE(Unten().GetCellValueAsString(0, 9), heute.addDays(-3).toString(QStringLiteral("dd.MM.yy")) +
                                                          QLatin1Char('-') +
                                                          heute.addDays(-1).toString(QStringLiteral("dd.MM.yy")));

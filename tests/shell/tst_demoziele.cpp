@@ -25,6 +25,8 @@ const TZiel CZiele[] = {
     {1001, 2, 14, 0, bmzEinlagerung, bmzEinlagerung, -1, -1},
     {1001, 2, 17, 7003, bmzBearbeitung, bmzBearbeitung, 17, -1},
     {1001, 3, 17, 7006, bmzBearbeitung, bmzBearbeitung, 17, -1},
+    {1001, 4, 21, 7008, bmzFAFuerBearbeitung, bmzFAFuerBearbeitung, 21, 21},
+    {1001, 4, 25, 7009, bmzFAFuerKube, bmzBearbeitungNurWarten, 17, 17},
     {1002, 1, 1, 0, bmzEinlagerung, bmzEinlagerung, -1, -1},
     {1002, 1, 40, 7004, bmzFAFuerBearbeitung, bmzBearbeitung, 40, 40},
     {1002, 1, 51, 7005, bmzFAFuerKube, bmzBearbeitungNurWarten, 50, 50},
@@ -87,7 +89,7 @@ private Q_SLOTS:
         FDM = std::make_unique<TDM_Torvik>(QStringList{QStringLiteral("prog")});
         FDM->SetAktLager(1);
 
-        QSet<int> erreicht;
+        QSet<int> erreicht, erreicht1001;
         int positionen = 0;
         for (const TZiel& ziel : CZiele) {
             const TQIV_Dispo_Info d = Dispo(ziel);
@@ -109,10 +111,33 @@ private Q_SLOTS:
                                  TDM_Torvik::ZielFilAusZielTyp_4_WEPlus(gewaehlt.Menge) == ziel.ZielFil,
                              qPrintable(fall));
                 erreicht << gewaehlt.Menge.ZielTyp;
+                if (ziel.Auftrag == 1001)
+                    erreicht1001 << gewaehlt.Menge.ZielTyp;
             }
         }
-        QCOMPARE(positionen, 6);
+        QCOMPARE(positionen, 8);
         QCOMPARE(erreicht, (QSet<int>{1, 2, 3, 4, 5, 6, 7}));
+        // A receipt of 45-1001 alone meets every kind.
+        QCOMPARE(erreicht1001, (QSet<int>{1, 2, 3, 4, 5, 6, 7}));
+
+        // Where the branch supplies and the shipping go: branch 12's and branch 21's staging place
+        // and the warehouse's own are unique, branch 14 has two.
+        const struct
+        {
+            int Filiale; // -1 the warehouse's own
+            TIntTrio Platz;
+            const char* Name;
+        } vbs[] = {{12, {2, 2, 1}, "VBS12"}, {21, {2, 2, 5}, "VBS21"}, {14, {}, ""}, {-1, {2, 2, 4}, "VBSLAGER"}};
+        for (const auto& v : vbs) {
+            TIntTrio platz;
+            QString name;
+            const bool eindeutig =
+                v.Filiale < 0 ? FDM->Eindeutige_Versandbereistellung_DesLagers_Ermitteln(platz, name)
+                              : FDM->Eindeutige_VBS_FuerFiliale_Ermitteln(qint16(v.Filiale), platz, name);
+            QCOMPARE(eindeutig, v.Platz.Defined());
+            QCOMPARE(platz, v.Platz);
+            QCOMPARE(name, QString::fromLatin1(v.Name));
+        }
 
         // Without a maximum the choice ends at the first kind 7 unless all must be examined; with
         // a maximum the preferred kind is served first and what receives nothing drops out.

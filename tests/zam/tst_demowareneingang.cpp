@@ -36,12 +36,16 @@ private Q_SLOTS:
         FUmg = std::make_unique<TZAM_TestUmgebung>(m);
         FUmg->DemoAnlegen();
 
-        // Every demo article names a supplier and a label layout that exist; one gets no labels.
+        // Every demo article names a supplier and a label layout that exist; the rowing machine and
+        // the training jacket get no labels.
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_artikel a JOIN zam_gp g ON g.id1 = a.lieferant_id1 AND "
                                      "g.id2 = a.lieferant_id2 AND g.art = 2 JOIN zam_etikett_layout l ON "
                                      "l.name = a.etiketten_layout WHERE a.prod_id1 = 1")),
-                 10);
-        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_artikel WHERE etiketten_anzahl = 0")), 1);
+                 11);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_artikel WHERE etiketten_anzahl = 0 AND "
+                                     "prod_id2 IN (100010, 100011)")),
+                 2);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_artikel WHERE etiketten_anzahl = 0")), 2);
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(DISTINCT etiketten_layout) FROM zam_artikel")), 2);
         QCOMPARE(TestDienst<IZAM_DruckerKonfig>()->DruckerFuerTyp(9), QStringLiteral("PDF"));
         QCOMPARE(TestDienst<IZAM_DruckerKonfig>()->DruckerFuerTyp(0), QStringLiteral("PDF"));
@@ -67,7 +71,7 @@ private Q_SLOTS:
         // Two orders of one supplier sharing an article, one disposition without order, one closed.
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND auftrag_kreis = 45 AND "
                                      "auftrag_nr = 1001")),
-                 3);
+                 4);
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND auftrag_kreis = 0 AND "
                                      "auftrag_nr = 0")),
                  1);
@@ -85,7 +89,7 @@ private Q_SLOTS:
         const QString positionen = QStringLiteral(
             "FROM zam_bnep p JOIN zam_bne d ON d.id1 = p.bne_id1 AND d.id2 = p.bne_id2 AND d.id3 = p.bne_id3 ");
         const int alle = FUmg->Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen + QStringLiteral("WHERE p.bne_typ = 45"));
-        QCOMPARE(alle, 21); // with the orders 46-77 and 45-1004 of the WE-Plus order entry
+        QCOMPARE(alle, 23); // with the orders 46-77 and 45-1004 of the WE-Plus order entry
         QCOMPARE(
             FUmg->Zahl(QStringLiteral("SELECT COUNT(*) ") + positionen +
                  QStringLiteral("JOIN zam_artikel_groesse g ON g.prod_id1 = d.prod_id1 AND g.prod_id2 = d.prod_id2 "
@@ -105,7 +109,7 @@ private Q_SLOTS:
             "FROM zam_bnep p JOIN zam_bne d ON d.id1 = p.bne_id1 AND d.id2 = p.bne_id2 AND d.id3 = p.bne_id3 "
             "LEFT JOIN zam_atpk k ON k.pos_id1 = p.ext_id1 AND k.pos_id2 = p.ext_id2 AND k.pos_id3 = p.ext_id3 AND "
             "k.pos_id4 = p.ext_nummer WHERE p.bne_typ = 45 AND p.ext_kennung = 1"));
-        QCOMPARE(verweise.Anzahl(), 7);
+        QCOMPARE(verweise.Anzahl(), 9);
         for (const QVariantList& z : verweise.Zeilen()) {
             const TIntQuad pos(z.at(0).toInt(), z.at(1).toInt(), z.at(2).toInt(), z.at(3).toInt());
             TIntTrio beleg;
@@ -122,15 +126,16 @@ private Q_SLOTS:
         FUmg = std::make_unique<TZAM_TestUmgebung>(m);
         FUmg->DemoAnlegen();
 
-        // One-way containers: free, assigned with the document's goods, assigned and empty. (What the
+        // One-way containers: two free, assigned with the document's goods, assigned and empty. (What the
         // customer orders' delivery and processing make of their goods: tests/shell/tst_demoziele.)
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_behaelter b JOIN zam_behaelter_typ t ON "
                                      "t.id1 = b.typ_id1 AND t.id2 = b.typ_id2 AND t.einweg = 1")),
-                 3);
+                 4);
         TLVLZMani lvlz;
         QString belegNr, kombiText, datum;
         int typ = 0;
         QVERIFY(!lvlz.BelegDaten_4_Lagerort(belegNr, kombiText, typ, datum, TIntTrio(5, 0, 9)));
+        QVERIFY(!lvlz.BelegDaten_4_Lagerort(belegNr, kombiText, typ, datum, TIntTrio(5, 0, 12)));
         QVERIFY(lvlz.BelegDaten_4_Lagerort(belegNr, kombiText, typ, datum, TIntTrio(5, 0, 10)));
         QVERIFY(belegNr == QStringLiteral("7006") && kombiText == QStringLiteral("Beflockung Vereinslogo") && typ == 1);
         QVERIFY(lvlz.BelegDaten_4_Lagerort(belegNr, kombiText, typ, datum, TIntTrio(5, 0, 11)));
@@ -138,7 +143,11 @@ private Q_SLOTS:
         const QString bestand = QStringLiteral("SELECT COALESCE(SUM(menge), 0) FROM zam_bestand WHERE lo_id1 = 5 AND "
                                                "lo_id2 = 0 AND lo_id3 = ?");
         QCOMPARE(FUmg->Zahl(bestand, {10}), 2);
-        QCOMPARE(FUmg->Zahl(bestand, {9}) + FUmg->Zahl(bestand, {11}), 0);
+        QCOMPARE(FUmg->Zahl(bestand, {9}) + FUmg->Zahl(bestand, {11}) + FUmg->Zahl(bestand, {12}), 0);
+        // The free ones stand on nothing.
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_lagerort WHERE id1 = 5 AND id2 = 0 AND id3 IN (9, "
+                                     "12) AND lager = 1 AND auf_id1 IS NULL")),
+                 2);
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT SUM(menge) FROM zam_lvpb WHERE lo_id1 = 5 AND lo_id3 = 10 AND "
                                      "verweis_id2 = 7006 AND filiale = 17")),
                  2);
