@@ -42,20 +42,6 @@ QString Aus(const QWidget* AWidget)
     return AWidget->isEnabled() ? QString() : QStringLiteral(" [aus]");
 }
 
-// A button the program colours (property "zamFarbe", the colour as blue-green-red number) shows
-// its colour as a person sees it: " [#rrggbb]".
-QString Farbe(const QWidget* AWidget)
-{
-    const QVariant f = AWidget->property("zamFarbe");
-    if (!f.isValid())
-        return {};
-    const int c = f.toInt();
-    return QStringLiteral(" [#%1%2%3]")
-        .arg(c & 0xff, 2, 16, QLatin1Char('0'))
-        .arg((c >> 8) & 0xff, 2, 16, QLatin1Char('0'))
-        .arg((c >> 16) & 0xff, 2, 16, QLatin1Char('0'));
-}
-
 QString Benannt(const char* AArt, const QWidget* AWidget, const QString& AInhalt, bool AMitNamen)
 {
     const QString name = AMitNamen ? AWidget->objectName() : QString();
@@ -136,7 +122,7 @@ void Schreiben(const QWidget* AWidget, QStringList& AZeilen, bool AMitNamen)
         AZeilen.append(QStringLiteral("Option: ") + (r->isChecked() ? QStringLiteral("(o) ") : QStringLiteral("( ) ")) +
                        Caption(r, AMitNamen) + Aus(r));
     } else if (auto* b = qobject_cast<const QAbstractButton*>(AWidget)) {
-        AZeilen.append(QStringLiteral("Knopf: ") + Caption(b, AMitNamen) + Farbe(b) + Aus(b));
+        AZeilen.append(QStringLiteral("Knopf: ") + Caption(b, AMitNamen) + TZAM_BildschirmText::Farbe(b) + Aus(b));
     } else if (auto* e = qobject_cast<const QLineEdit*>(AWidget)) {
         AZeilen.append(Benannt("Feld", e, FeldText(e), AMitNamen));
     } else if (auto* s = qobject_cast<const QAbstractSpinBox*>(AWidget)) {
@@ -217,6 +203,18 @@ void TZAM_BildschirmText::ElementZeilen(const QWidget* AWurzel, QStringList& AZe
     });
     for (const TElement& e : elemente)
         Schreiben(e.Widget, AZeilen, AMitNamen);
+}
+
+QString TZAM_BildschirmText::Farbe(const QWidget* AWidget)
+{
+    const QVariant f = AWidget->property("zamFarbe");
+    if (!f.isValid())
+        return {};
+    const int c = f.toInt();
+    return QStringLiteral(" [#%1%2%3]")
+        .arg(c & 0xff, 2, 16, QLatin1Char('0'))
+        .arg((c >> 8) & 0xff, 2, 16, QLatin1Char('0'))
+        .arg((c >> 16) & 0xff, 2, 16, QLatin1Char('0'));
 }
 
 QString TZAM_BildschirmText::LabelText(const QLabel* ALabel)

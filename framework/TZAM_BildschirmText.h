@@ -36,6 +36,9 @@ public:
     static void ElementZeilen(const QWidget* AWurzel, QStringList& AZeilen, bool AMitNamen = true);
     // The part of a label's text on screen, in one line.
     static QString LabelText(const QLabel* ALabel);
+    // The colour the program gave a widget (property "zamFarbe", a blue-green-red number) as a
+    // person sees it: " [#rrggbb]"; empty when it gave none.
+    static QString Farbe(const QWidget* AWidget);
 
     // A caption as shown: "&" marks removed, "&&" is one "&".
     static QString OhneKuerzel(const QString& ACaption);

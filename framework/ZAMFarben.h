@@ -12,6 +12,9 @@ inline constexpr int CZAMFarbe_MarkiertText = int(0xFF00000E);
 inline constexpr int CZAMFarbe_ButtonFlaeche = int(0xFF00000F); // button face
 inline constexpr int CZAMFarbe_ButtonText = int(0xFF000012);
 inline constexpr int CZAMFarbe_Rot = 255;
+inline constexpr int CZAMFarbe_Gelb = 65535;
+inline constexpr int CZAMFarbe_Weiss = 0xFFFFFF;
+inline constexpr int CZAMFarbe_Hervorhebung = 2101432; // the dark red of headers and targets
 
 QColor ZAMFarbe(int AFarbe);
 // The colour number of a colour: 0x00BBGGRR (system colours are not recovered).

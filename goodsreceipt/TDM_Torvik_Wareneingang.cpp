@@ -4,23 +4,21 @@
 #include "TQIV_ArtvLesenTools.h"
 #include "TZAM_Hausregel.h"
 
-namespace {
-
-// The article information of a size through the data module's article reader; false when the
-// reader is missing or the product has no article.
-bool Information(TDM_Torvik& ADM, const TInt32Trio& AProdukt_Id, int AGrInd, TZAM_ArtikelInformationen& AInfo)
+bool TDM_Torvik::ArtikelInformationen_Besorgen(const TInt32Trio& AProdukt_Id, int AGrInd,
+                                               TZAM_ArtikelInformationen& AInfo)
 {
-    TQIV_ArtvLesenTools* leser = ADM.ArtvLesenTools_GoC();
-    return leser && leser->ArtikelInformationen_Lesen(AProdukt_Id, AGrInd, ADM.FAktBewFiliale, AInfo);
+    AInfo.Clear();
+    return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.ArtikelInformationen_Besorgen", false, [&] {
+        TQIV_ArtvLesenTools* leser = ArtvLesenTools_GoC();
+        return leser && leser->ArtikelInformationen_Lesen(AProdukt_Id, AGrInd, FAktBewFiliale, AInfo);
+    });
 }
-
-} // namespace
 
 QString TDM_Torvik::Langgroesse_Besorgen(const TInt32Trio& AProdukt_Id, int AGrInd)
 {
     return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.Langgroesse_Besorgen", QString(), [&] {
         TZAM_ArtikelInformationen info;
-        return Information(*this, AProdukt_Id, AGrInd, info) ? info.LangGroesse : QString();
+        return ArtikelInformationen_Besorgen(AProdukt_Id, AGrInd, info) ? info.LangGroesse : QString();
     });
 }
 
@@ -28,6 +26,6 @@ QString TDM_Torvik::HerstArtNr_Besorgen(const TInt32Trio& AProdukt_Id)
 {
     return TZAM_Hausregel::ErgebnisOhneBusy("TDM_Torvik.HerstArtNr_Besorgen", QString(), [&] {
         TZAM_ArtikelInformationen info;
-        return Information(*this, AProdukt_Id, 0, info) ? info.HerstellerArtNr : QString();
+        return ArtikelInformationen_Besorgen(AProdukt_Id, 0, info) ? info.HerstellerArtNr : QString();
     });
 }

@@ -6,6 +6,7 @@
 #include "TQIV_Meldung_Options.h"
 #include "TQIV_SicherheitsAbfrage_Options.h"
 #include "TQIV_State_WEPlus_Artikelauswahl.h"
+#include "TQIV_State_WEPlus_Artikelweise_LOScan.h"
 #include "TQIV_State_WEPlus_ErmittlungAuftragsNr.h"
 #include "TQIV_WEPlus_ArtikelScan.h"
 #include "TQIV_Wartemaske.h"
@@ -233,9 +234,9 @@ void TQIV_State_WEPlus_EingabeAuftragsNr::Frage_Sortimentsweise_Callback(TZAM_Tr
 void TQIV_State_WEPlus_EingabeAuftragsNr::WeiterMitNeuemArtikel()
 {
     TZAM_Hausregel::OhneBusy("TQIV_State_WEPlus_EingabeAuftragsNr.WeiterMitNeuemArtikel", [&] {
-        NochNichtGebaut(FMaske->Datentraeger_Get().WEPlus.Sortimentsweise ? QStringLiteral("Sortimentweise Erfassung")
-                                                                          : QStringLiteral("Artikelweise Erfassung"),
-                        "WeiterMitNeuemArtikel");
+        if (FMaske->Datentraeger_Get().WEPlus.Sortimentsweise)
+            NochNichtGebaut(QStringLiteral("Sortimentweise Erfassung"), "WeiterMitNeuemArtikel");
+        ChangeState(StateKlasse<TQIV_State_WEPlus_Artikelweise_LOScan>());
     });
 }
 

@@ -5,7 +5,8 @@
 #include "TfrmMDE.h"
 
 void TQIV_WEPlus_ArtikelScan::Verteilen(TAbstractState* AState, const char* AName, const QString& AText,
-                                        TZAM_UmgesetztUArtikelScanDaten& AScanndaten, const TArtikel& AArtikel)
+                                        TZAM_UmgesetztUArtikelScanDaten& AScanndaten, const TArtikel& AArtikel,
+                                        const TSonst& ASonst)
 {
     AState->Warnung_Ruecksetzen();
     bool lang = true;
@@ -13,7 +14,7 @@ void TQIV_WEPlus_ArtikelScan::Verteilen(TAbstractState* AState, const char* ANam
     TfrmMDE* maske = AState->Maske();
     if (AScanndaten.Umgesetzt == tsUndefined) {
         maske->ArtikelAuswahlAn(AText, [=](const QString& AText2, TZAM_UmgesetztUArtikelScanDaten& ADaten) {
-            TZAM_Hausregel::OhneBusy(AName, [&] { Verteilen(AState, AName, AText2, ADaten, AArtikel); });
+            TZAM_Hausregel::OhneBusy(AName, [&] { Verteilen(AState, AName, AText2, ADaten, AArtikel, ASonst); });
         });
         return;
     }
@@ -29,11 +30,16 @@ void TQIV_WEPlus_ArtikelScan::Verteilen(TAbstractState* AState, const char* ANam
                                    });
         return;
     }
-    AState->FussTipSet(QStringLiteral("Unbekannter Barcode!"), false, true);
+    if (ASonst)
+        ASonst(AText);
+    else
+        AState->FussTipSet(QStringLiteral("Unbekannter Barcode!"), false, true);
 }
 
 void TQIV_WEPlus_ArtikelScan::Gescannt(TAbstractState* AState, bool& ABusy, const char* AName, const QString& AText,
-                                       TZAM_UmgesetztUArtikelScanDaten& AScanndaten, const TArtikel& AArtikel)
+                                       TZAM_UmgesetztUArtikelScanDaten& AScanndaten, const TArtikel& AArtikel,
+                                       const TSonst& ASonst)
 {
-    TZAM_Hausregel::Ausfuehren(ABusy, AName, [&] { Verteilen(AState, AName, AText, AScanndaten, AArtikel); });
+    TZAM_Hausregel::Ausfuehren(ABusy, AName,
+                               [&] { Verteilen(AState, AName, AText, AScanndaten, AArtikel, ASonst); });
 }

@@ -14,14 +14,17 @@ class TQIV_WEPlus_ArtikelScan
 {
 public:
     using TArtikel = std::function<void(bool AOk, const TInt32Trio& AProduktId, int AGrInd)>;
+    using TSonst = std::function<void(const QString& AText)>;
 
     // The warning and the footer are reset first. A code the conversion did not resolve opens the
     // article choice (whose choice comes back here), an EAN or UPC not yet assigned the
-    // assignment panel; any other code is "Unbekannter Barcode!". AName registers failures of
-    // the calls back.
+    // assignment panel; any other code goes to ASonst, without it it is "Unbekannter Barcode!".
+    // AName registers failures of the calls back.
     static void Verteilen(TAbstractState* AState, const char* AName, const QString& AText,
-                          TZAM_UmgesetztUArtikelScanDaten& AScanndaten, const TArtikel& AArtikel);
+                          TZAM_UmgesetztUArtikelScanDaten& AScanndaten, const TArtikel& AArtikel,
+                          const TSonst& ASonst = {});
     // A state's scan handler: Verteilen guarded by the state's busy flag.
     static void Gescannt(TAbstractState* AState, bool& ABusy, const char* AName, const QString& AText,
-                         TZAM_UmgesetztUArtikelScanDaten& AScanndaten, const TArtikel& AArtikel);
+                         TZAM_UmgesetztUArtikelScanDaten& AScanndaten, const TArtikel& AArtikel,
+                         const TSonst& ASonst = {});
 };

@@ -153,8 +153,7 @@ void TAbstractState::StateAnfang_PanelSichtbarkeit_schalten()
     QFont ziel = FMaske->pnlZielanzeige->font();
     ZAMSchriftHoeheSetzen(ziel, -19);
     FMaske->pnlZielanzeige->setFont(ziel);
-    FMaske->pnlZielanzeige->setStyleSheet(
-        QStringLiteral("background-color: %1; color: white;").arg(ZAMFarbe(2101432).name()));
+    MultipurposeZeile_Faerben(FMaske->pnlZielanzeige, CZAMFarbe_Hervorhebung, CZAMFarbe_Weiss);
     FMaske->PanelZeigen(ActivePanel());
     bool lang = true;
     const QString tip = FussTip(lang);
@@ -167,17 +166,28 @@ void TAbstractState::Initialize_MultipurposePanel_Visibility()
     const std::array<bool, 7> sichtbar = {false, false, false, true, false, false, false};
     for (size_t i = 0; i < sichtbar.size(); ++i)
         FMaske->FMultipurposeZeilen[i]->setVisible(sichtbar[i]);
-    FMaske->btnMultipurposeBild->setVisible(true);
+    FMaske->btnBild->setVisible(true);
+}
+
+void TAbstractState::MultipurposeZeile_Faerben(QLabel* AZeile, int AFarbe, int ASchrift)
+{
+    const QColor farbe = ZAMFarbe(AFarbe);
+    AZeile->setStyleSheet(
+        QStringLiteral("background-color: %1; color: %2;").arg(farbe.name(), ZAMFarbe(ASchrift).name()));
+    AZeile->setProperty("zamFarbe", ZAMFarbeNummer(farbe));
 }
 
 void TAbstractState::Initialize_MultipurposePanel_Color()
 {
-    const QString rot = ZAMFarbe(2101432).name();
     FMaske->pnlMultipurpose->setStyleSheet(QString());
     for (size_t i = 0; i < FMaske->FMultipurposeZeilen.size(); ++i) {
-        const bool farbig = i < 2 || i >= 5;
-        FMaske->FMultipurposeZeilen[i]->setStyleSheet(
-            farbig ? QStringLiteral("background-color: %1; color: white;").arg(rot) : QStringLiteral("color: black;"));
+        QLabel* zeile = FMaske->FMultipurposeZeilen[i];
+        if (i < 2 || i >= 5) {
+            MultipurposeZeile_Faerben(zeile, CZAMFarbe_Hervorhebung, CZAMFarbe_Weiss);
+        } else {
+            zeile->setStyleSheet(QStringLiteral("color: black;"));
+            zeile->setProperty("zamFarbe", QVariant());
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <Qt>
 
+class QLabel;
 class QObject;
 class QWidget;
 class TVRList;
@@ -107,6 +108,9 @@ public:
     void Initialize_MultipurposePanel_Visibility();
     void Initialize_MultipurposePanel_Color();
     void Initialize_MultipurposePanel_Font();
+    // Colours a row of the multipurpose panel: background and text as colour numbers (ZAMFarben.h);
+    // the dump shows the background.
+    static void MultipurposeZeile_Faerben(QLabel* AZeile, int AFarbe, int ASchrift);
     void PnlHeaderClick();
 
     TZAM_BtnMenu* btnmButtons_Get();

@@ -124,7 +124,8 @@ bool TQIV_MDEBildschirmText::Zeilen(QWidget* AFenster, QStringList& AZeilen, boo
         for (QLabel* z : maske->FMultipurposeZeilen)
             if (z->isVisibleTo(maske) && !TZAM_SkriptSichtbar::Rechteck(z).isEmpty())
                 AZeilen << QStringLiteral("Zeile%1: %2")
-                               .arg(AMitNamen ? u' ' + z->objectName() : QString(), TZAM_BildschirmText::LabelText(z));
+                               .arg(AMitNamen ? u' ' + z->objectName() : QString(),
+                                    TZAM_BildschirmText::LabelText(z) + TZAM_BildschirmText::Farbe(z));
     } else if (panel == maske->pnlDetailanzeige) {
         // The six panels in reading order, the highlighted one marked, then quantity and container.
         for (size_t i = 0; i < maske->FDetailZellen.size(); i += 2) {

@@ -142,7 +142,7 @@ struct TQIV_ZPMDE_Datentraeger
 
     // The WE-Plus receipt: what is received (orders or one disposition without order), the cache
     // of the captured lines and what posting left. Owned here; the states empty and refill it.
-    struct
+    struct TWEPlus
     {
         TQIV_WEPlus_DatenCache DatenCache;
         QString AuftragsnummerStr; // as typed, or as restored from the scan records

@@ -292,7 +292,7 @@ public:
     TVTVRList* vtVRListUnten = nullptr;
     QWidget* pnlMultipurpose = nullptr;
     std::array<QLabel*, 7> FMultipurposeZeilen{};
-    QToolButton* btnMultipurposeBild = nullptr;
+    QToolButton* btnBild = nullptr;
     QLabel* pnlZielanzeige = nullptr;
     QWidget* pnlDetailanzeige = nullptr;
     std::array<QLabel*, 12> FDetailZellen{};

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 
 void TfrmMDE::KnoepfeErstellen()
 {
@@ -55,6 +56,8 @@ void TfrmMDE::KnoepfeErstellen()
     verbinden(lkArtikelNichtGefunden,
               anState("TfrmMDE.btnArtikelNichtGefundenClick", &TAbstractState::BtnArtNichtGefundenClick));
     verbinden(lkArtikelbildAnz, anState("TfrmMDE.btnArtikelbildAnzClick", &TAbstractState::ArtikelbildAnz_An));
+    connect(btnBild, &QAbstractButton::clicked, this,
+            anState("TfrmMDE.btnBildClick", &TAbstractState::ArtikelbildAnz_An));
     verbinden(lkEtikDruck, anState("TfrmMDE.btnEtikDruckClick", &TAbstractState::btnEtikDruckClick));
     verbinden(lkLPSkippen, anState("TfrmMDE.btnLPSkippenClick", &TAbstractState::BtnLPSkippenClick));
     verbinden(lkBehaelterWechsel,

@@ -210,8 +210,8 @@ void TfrmMDE::LayoutErstellen()
     pnlMultipurpose = neu(QStringLiteral("pnlMultipurpose"));
     auto* mehrzweck = new QVBoxLayout(pnlMultipurpose);
     mehrzweck->setContentsMargins(2, 2, 2, 2);
-    const char* zeilen[7] = {"pnlBehaelterName", "pnlBehaelter",       "pnlMitteOben",  "pnlMitte",
-                             "pnlMitteUnten",    "pnlZielanzeigeOben", "pnlZielanzeige"};
+    const char* zeilen[7] = {"pnlBehaeltername", "pnlBehaelternameUnten", "pnlMitteOben",  "pnlMitte",
+                             "pnlMitteUnten",    "pnlZielanzeigeOben",    "pnlZielanzeige"};
     for (int i = 0; i < 7; ++i) {
         auto* l = new QLabel(pnlMultipurpose);
         l->setObjectName(QString::fromLatin1(zeilen[i]));
@@ -222,9 +222,9 @@ void TfrmMDE::LayoutErstellen()
         if (i == 3) {
             auto* mitte = new QHBoxLayout;
             mitte->addWidget(l, 1);
-            btnMultipurposeBild = IconKnopf(QStringLiteral("btnMultipurposeBild"), QStringLiteral("Bild"),
-                                            QStringLiteral("Artikelbild"), QSize(36, 35));
-            mitte->addWidget(btnMultipurposeBild);
+            btnBild = IconKnopf(QStringLiteral("btnBild"), QStringLiteral("Bild"), QStringLiteral("Artikelbild"),
+                                QSize(36, 35));
+            mitte->addWidget(btnBild);
             mehrzweck->addLayout(mitte, 1);
         } else {
             mehrzweck->addWidget(l, 1);

@@ -10,7 +10,9 @@
 # script creates the database and ends at once); one with the ending .kind.script drives the second
 # instance the handheld starts for urgent requests; one with the ending .pruefung holds checks of the
 # database after the run, each line an SQL query, a tab and the answer sqlite3 must print (rows
-# joined by "|" within and ";" between them; the lock database is attached as "sperren").
+# joined by "|" within and ";" between them; the lock database is attached as "sperren"); a line
+# "DATEIEN pattern" instead of a query checks how many files of the program's data folder match
+# the pattern (for instance "DATEIEN Druck/Etikett_*.pdf", the printed PDF files).
 set -uo pipefail
 PROGRAMM="$1"
 SKRIPT="$2"
@@ -65,7 +67,11 @@ if [ -f "$PRUEFUNG" ] && [ "$CODE" -eq 0 ]; then
     DEMO="$XDG_DATA_HOME/zam/kommissioniergeraet/demo.sqlite"
     while IFS=$'\t' read -r ABFRAGE ANTWORT; do
         case "$ABFRAGE" in ''|'#'*) continue ;; esac
-        IST="$(sqlite3 -cmd "ATTACH '$DEMO.sperren' AS sperren" "$DEMO" "$ABFRAGE" 2>&1 | paste -sd ';' -)"
+        if [[ "$ABFRAGE" == DATEIEN\ * ]]; then
+            IST="$(cd "$(dirname "$DEMO")" && compgen -G "${ABFRAGE#DATEIEN }" | wc -l)"
+        else
+            IST="$(sqlite3 -cmd "ATTACH '$DEMO.sperren' AS sperren" "$DEMO" "$ABFRAGE" 2>&1 | paste -sd ';' -)"
+        fi
         [ "$IST" = "$ANTWORT" ] || FALSCH+="e2e: $ABFRAGE"$'\n'"     ergab \"$IST\", erwartet \"$ANTWORT\""$'\n'
     done < "$PRUEFUNG"
 fi

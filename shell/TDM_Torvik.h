@@ -37,6 +37,7 @@
 class QAbstractItemView;
 class TBelimani;
 class TLVLZMani;
+struct TZAM_ArtikelInformationen;
 class TQIV_ArtLesSimple;
 class TQIV_ArtvLesenToolsDispoWEMani;
 class TQIV_WerkstattMani;
@@ -171,6 +172,9 @@ public:
     QString Langgroesse_Besorgen(const TInt32Trio& AProdukt_Id, int AGrInd);
     // The manufacturer article number of a product; empty on failure.
     QString HerstArtNr_Besorgen(const TInt32Trio& AProdukt_Id);
+    // The article information of a size (AGrInd 0 for the article alone); false (AInfo empty) when
+    // the product has no article or the article module is missing.
+    bool ArtikelInformationen_Besorgen(const TInt32Trio& AProdukt_Id, int AGrInd, TZAM_ArtikelInformationen& AInfo);
 
     // The goods-receipt members, created on first use and released with the module; nil after a
     // registered failure. An article reader needs the article module.
