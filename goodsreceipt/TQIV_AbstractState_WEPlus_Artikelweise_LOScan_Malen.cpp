@@ -200,7 +200,8 @@ void TQIV_AbstractState_WEPlus_Artikelweise_LOScan::MaskeMalen_ArtikelDaten(int 
         Zeile_Setzen(zBehaelternameUnten, QString(), AFarbe);
         Zeile_Setzen(zMitteOben, QString(), CZAMFarbe_Hervorhebung);
         if (AZweiteZeile) {
-            artikelZeilen << info.Beschreibung + QStringLiteral(", ") + info.Farbe;
+            // The description names the colour already: the material follows.
+            artikelZeilen << info.Beschreibung + QStringLiteral(", ") + info.Material;
             Zeile_Setzen(zMitte, QString(), CZAMFarbe_Hervorhebung);
             Zeile_Setzen(zMitteUnten, QString(), AFarbe);
             Zeile_Setzen(zZielanzeigeOben, AZielWort, AFarbe);
