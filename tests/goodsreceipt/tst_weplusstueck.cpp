@@ -156,6 +156,15 @@ private Q_SLOTS:
         QCOMPARE(Stueck(), 2);
         FMaske->AktState()->btnBuchenClick();
         QCOMPARE(Stueck(), 3);
+        // Only the first piece of a position prints; the printer "*** nicht drucken ***" never.
+        using TErfassung = TQIV_AbstractState_WEPlus_Artikelweise_LOScan;
+        auto position = [](int ABeleg) {
+            return TZAM_PersArt_ExtVerweis::Construct(CZAM_PersArtExt_KuBe, TIntTrio(1, ABeleg, 0), 1);
+        };
+        TErfassung::Reservierungsbeleg_Drucken(FMaske.get(), position(7001));
+        FMaske->FOptionen.WeitereDrucker.ResBelDrucker = QStringLiteral("*** nicht drucken ***");
+        TErfassung::Reservierungsbeleg_Drucken(FMaske.get(), position(7002));
+        QCOMPARE(Reservierungen(), belege + 1);
 
         // Back with a piece drops it; back on the start message asks, and its second answer posts.
         Scannen(QString::fromLatin1(CHemdS));
@@ -251,6 +260,26 @@ private Q_SLOTS:
         QVERIFY(FMaske->BtnBuchenVisible());
         Platz(CA0101);
         QCOMPARE(Tip(), QStringLiteral("Bitte scannen Sie BEH-0009!"));
+    }
+
+    // A disposition without order takes only its product; its start message names it.
+    void ohneAuftrag_data() { ZAM_MotorenDaten(); }
+    void ohneAuftrag()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        auto& w = FMaske->Datentraeger_Get().WEPlus;
+        w.VELTAuftragsNrN.clear();
+        w.DispoOhneAuftrNr.Vorgang = TIntTrio(45, 0, 1);
+        w.DispoOhneAuftrNr.ProduktID = TInt32Trio(1, 100003, 0);
+        Erfassen();
+        QCOMPARE(Text(), QStringLiteral("Bitte beginnen Sie mit dem Einscannen der Ware der Disposition."));
+        Scannen(QString::fromLatin1(CHemdS));
+        QCOMPARE(Tip(), QStringLiteral("Hier kann nur Artikel RJ-77 gescannt werden!"));
+        Scannen(QStringLiteral("0300103004"));
+        Platz(CA0101);
+        QCOMPARE(Stueck(), 1);
+        QCOMPARE(Knopf("btnOK")->text(), QStringLiteral("Ware vollständig gescannt"));
     }
 
     // The continuation of one sorted article takes only that article and only the sizes still to
