@@ -6,6 +6,7 @@
 #include "TZAM_Messung.h"
 #include "TZAM_WEBuchungMessung.h"
 #include "TZAM_WEPlusAuftragMessung.h"
+#include "TZAM_WEPlusStueckMessung.h"
 #include "TZAM_WareneingangMessung.h"
 #include "TZAM_WettlaufMessung.h"
 #include "TZAM_TestUmgebung.h"
@@ -45,6 +46,7 @@ void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe, bool ANurWareneingang
     TZAM_WareneingangMessung::Messen(umg, ALaeufe);
     TZAM_WEPlusAuftragMessung::Messen(umg, ALaeufe);
     TZAM_WEBuchungMessung::Messen(umg, ALaeufe);
+    TZAM_WEPlusStueckMessung::Messen(umg, ALaeufe);
     if (AMotor == TZAM_TestUmgebung::tmPostgres)
         TZAM_WEBuchungMessung::Wettlauf(umg, ALaeufe);
 }
