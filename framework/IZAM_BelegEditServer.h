@@ -24,9 +24,9 @@ struct TZAM_ReservierungsDaten
     TIntTrio BelegId;
     QString BelegNr; // the formatted document number
     QDateTime Datum;
-    TIntPair Kunde;    // the customer's business-partner key
-    QString KundeName; // empty when the key names no business partner
-    qint16 LieferFiliale = -1; // the branch the goods go to; -1 none
+    TIntPair Kunde;                               // the customer's business-partner key
+    QString KundeName;                            // empty when the key names no business partner
+    qint16 LieferFiliale = -1;                    // the branch the goods go to; -1 none
     QList<TZAM_ReservierungsPosition> Positionen; // not cancelled, in position order
 };
 

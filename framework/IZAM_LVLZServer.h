@@ -39,8 +39,8 @@ public:
     virtual bool BelegDaten_Lesen(const TIntTrio& ALagerort, TZAM_LVLZ_BelegDaten& ADaten) = 0;
     // The container (a place of kind 3) assigned to the reference with the process combination
     // and the status; the first by key when there are several. False (key null) when none.
-    virtual bool Behaelter_4_Verweis(const TZAM_PersArt_ExtVerweis& AVerweis, const TIntTrio& AVerfKombiId,
-                                     int AStatus, TIntTrio& ABehaelter) = 0;
+    virtual bool Behaelter_4_Verweis(const TZAM_PersArt_ExtVerweis& AVerweis, const TIntTrio& AVerfKombiId, int AStatus,
+                                     TIntTrio& ABehaelter) = 0;
     // Assigns a place that is assigned to nothing, or takes the new order type and status when
     // it is already assigned to the same reference and process combination; false, writing
     // nothing, when it is assigned to another reference or combination. One guarded statement:

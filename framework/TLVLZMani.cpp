@@ -96,8 +96,7 @@ bool TLVLZMani::Behaelter_ZuordnenZu_Beleg(const TIntTrio& ALagerort, const TInt
 }
 
 bool TLVLZMani::Behaelter_Exists_4_ExtVerweis_u_VerfKombiId(TZAM_Behaelter& ABehaelter, TIntTrio& ABehaelterId,
-                                                            TQIV_Behaelter_Status AStatus,
-                                                            const TIntTrio& AVerfKombiId,
+                                                            TQIV_Behaelter_Status AStatus, const TIntTrio& AVerfKombiId,
                                                             const TZAM_PersArt_ExtVerweis& AVerweis)
 {
     ABehaelter = TZAM_Behaelter();

@@ -90,7 +90,8 @@ void TQIV_State_WEPlus_AbstractState::Meldung_ArtikelScannen()
                 Meldung_ArtikelScannen_ErsterArtikel_Callback(AAntwort);
             };
         } else {
-            o.CaptionOK = ohneAuftrag ? QStringLiteral("Ware vollständig gescannt") : QStringLiteral("Alle Artikel gescannt");
+            o.CaptionOK =
+                ohneAuftrag ? QStringLiteral("Ware vollständig gescannt") : QStringLiteral("Alle Artikel gescannt");
             o.Callback = [this](TZAM_TriState_Enum AAntwort, bool) { Meldung_ArtikelScannen_Callback(AAntwort); };
         }
         FMaske->BtnArtikelbildAnzVisible_Set(false);

@@ -40,6 +40,5 @@ void TQIV_WEPlus_ArtikelScan::Gescannt(TAbstractState* AState, bool& ABusy, cons
                                        TZAM_UmgesetztUArtikelScanDaten& AScanndaten, const TArtikel& AArtikel,
                                        const TSonst& ASonst)
 {
-    TZAM_Hausregel::Ausfuehren(ABusy, AName,
-                               [&] { Verteilen(AState, AName, AText, AScanndaten, AArtikel, ASonst); });
+    TZAM_Hausregel::Ausfuehren(ABusy, AName, [&] { Verteilen(AState, AName, AText, AScanndaten, AArtikel, ASonst); });
 }

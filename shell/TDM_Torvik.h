@@ -9,24 +9,24 @@
 #include "IZAM_LagerInventurServer.h"
 #include "IZAM_MandListeServer.h"
 #include "IZAM_RechteServer.h"
-#include "TInfoKoord.h"
-#include "TQIV_AufgabenZaehlung.h"
-#include "TQIV_Behaelter_Status.h"
-#include "TQIV_Aufgaben_Suchkriterien_Options.h"
-#include "TQIV_VELTOB_Optionen.h"
 #include "TArtNumSuchDialog.h"
-#include "TIntPairList.h"
 #include "TEinzeletikettenMani.h"
+#include "TInfoKoord.h"
+#include "TIntPairList.h"
+#include "TQIV_AufgabenZaehlung.h"
+#include "TQIV_Aufgaben_Suchkriterien_Options.h"
+#include "TQIV_Behaelter_Status.h"
 #include "TQIV_Dispo_Info.h"
-#include "TVRGroupList.h"
-#include "TZAM_Auslieferung.h"
+#include "TQIV_VELTOB_Optionen.h"
 #include "TQIV_WEDZBuchenInfo.h"
 #include "TQIV_WEPlus_DatenCache.h"
+#include "TVRGroupList.h"
+#include "TZAM_Auslieferung.h"
 #include "TZAM_Intv100_IndErw.h"
-#include "ZAMBewegungslisteSpalten.h"
 #include "TZAM_TriState.h"
 #include "TZAM_Workflow_Modus.h"
 #include "ZAMAnzeigeFelder.h"
+#include "ZAMBewegungslisteSpalten.h"
 
 #include <QHash>
 #include <QList>
@@ -352,8 +352,7 @@ public:
     // process combination (movements/TDM_Torvik_Behaelterzuordnung.cpp); AVaterText: the name
     // of the outermost container holding it, empty when it stands in none.
     bool Behaelter_Exists_4_ExtVerweis(const TZAM_PersArt_ExtVerweis& AExtVerweis, const TIntTrio& AVerfKombiId,
-                                       TQIV_Behaelter_Status AStatus, TZAM_Behaelter& ABehaelter,
-                                       QString& AVaterText);
+                                       TQIV_Behaelter_Status AStatus, TZAM_Behaelter& ABehaelter, QString& AVaterText);
     // Assigns the container, open, to the document of the position reference (returned in
     // ABelegId) and the combination; false when it belongs to another document or combination.
     bool Behaelter_ZuordnenZu_ExtVerweis(const TIntTrio& ABehaelter, const TZAM_PersArt_ExtVerweis& AExtVerweis,

@@ -14,8 +14,8 @@ QVariantList Werte(const TZAM_LVLZ_Zuordnung& AZuordnung)
 {
     const TZAM_PersArt_ExtVerweis& v = AZuordnung.Verweis;
     const TIntTrio& k = AZuordnung.VerfKombiId;
-    return {int(v.Kennung), v.Id.Id1, v.Id.Id2, v.Id.Id3, v.Nummer, k.Id1, k.Id2, k.Id3, AZuordnung.AuftragsTyp,
-            AZuordnung.Status};
+    return {int(v.Kennung),         v.Id.Id1,         v.Id.Id2, v.Id.Id3, v.Nummer, k.Id1, k.Id2, k.Id3,
+            AZuordnung.AuftragsTyp, AZuordnung.Status};
 }
 
 const QString CEinfuegen =
@@ -60,17 +60,16 @@ bool TZAM_LVLZServerSql::Zuordnung_Anlegen(const TIntTrio& ALagerort, const TZAM
     // The stored row is changed only when it names the same reference and combination; a row of
     // another changes nothing, and the count of changed rows tells which case it was. The
     // conflict is decided under the row's lock, so a second device sees the first one's row.
-    return FDb.Schreiben(
-               CEinfuegen +
-                   QStringLiteral("auftragstyp = excluded.auftragstyp, status = excluded.status "
-                                  "WHERE zam_lvlz.verweis_art = excluded.verweis_art AND "
-                                  "zam_lvlz.verweis_id1 = excluded.verweis_id1 AND "
-                                  "zam_lvlz.verweis_id2 = excluded.verweis_id2 AND "
-                                  "zam_lvlz.verweis_id3 = excluded.verweis_id3 AND "
-                                  "zam_lvlz.verweis_nummer = excluded.verweis_nummer AND "
-                                  "zam_lvlz.vk_id1 = excluded.vk_id1 AND zam_lvlz.vk_id2 = excluded.vk_id2 AND "
-                                  "zam_lvlz.vk_id3 = excluded.vk_id3"),
-               Schluessel(ALagerort) + Werte(AZuordnung)) > 0;
+    return FDb.Schreiben(CEinfuegen + QStringLiteral(
+                                          "auftragstyp = excluded.auftragstyp, status = excluded.status "
+                                          "WHERE zam_lvlz.verweis_art = excluded.verweis_art AND "
+                                          "zam_lvlz.verweis_id1 = excluded.verweis_id1 AND "
+                                          "zam_lvlz.verweis_id2 = excluded.verweis_id2 AND "
+                                          "zam_lvlz.verweis_id3 = excluded.verweis_id3 AND "
+                                          "zam_lvlz.verweis_nummer = excluded.verweis_nummer AND "
+                                          "zam_lvlz.vk_id1 = excluded.vk_id1 AND zam_lvlz.vk_id2 = excluded.vk_id2 AND "
+                                          "zam_lvlz.vk_id3 = excluded.vk_id3"),
+                         Schluessel(ALagerort) + Werte(AZuordnung)) > 0;
 }
 
 void TZAM_LVLZServerSql::Zuordnung_Loeschen(const TIntTrio& ALagerort)

@@ -131,9 +131,9 @@ private Q_SLOTS:
         for (const auto& v : vbs) {
             TIntTrio platz;
             QString name;
-            const bool eindeutig =
-                v.Filiale < 0 ? FDM->Eindeutige_Versandbereistellung_DesLagers_Ermitteln(platz, name)
-                              : FDM->Eindeutige_VBS_FuerFiliale_Ermitteln(qint16(v.Filiale), platz, name);
+            const bool eindeutig = v.Filiale < 0
+                                       ? FDM->Eindeutige_Versandbereistellung_DesLagers_Ermitteln(platz, name)
+                                       : FDM->Eindeutige_VBS_FuerFiliale_Ermitteln(qint16(v.Filiale), platz, name);
             QCOMPARE(eindeutig, v.Platz.Defined());
             QCOMPARE(platz, v.Platz);
             QCOMPARE(name, QString::fromLatin1(v.Name));

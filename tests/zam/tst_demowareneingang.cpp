@@ -38,12 +38,13 @@ private Q_SLOTS:
 
         // Every demo article names a supplier and a label layout that exist; the rowing machine and
         // the training jacket get no labels.
-        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_artikel a JOIN zam_gp g ON g.id1 = a.lieferant_id1 AND "
-                                     "g.id2 = a.lieferant_id2 AND g.art = 2 JOIN zam_etikett_layout l ON "
-                                     "l.name = a.etiketten_layout WHERE a.prod_id1 = 1")),
-                 11);
+        QCOMPARE(
+            FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_artikel a JOIN zam_gp g ON g.id1 = a.lieferant_id1 AND "
+                                      "g.id2 = a.lieferant_id2 AND g.art = 2 JOIN zam_etikett_layout l ON "
+                                      "l.name = a.etiketten_layout WHERE a.prod_id1 = 1")),
+            11);
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_artikel WHERE etiketten_anzahl = 0 AND "
-                                     "prod_id2 IN (100010, 100011)")),
+                                           "prod_id2 IN (100010, 100011)")),
                  2);
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_artikel WHERE etiketten_anzahl = 0")), 2);
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(DISTINCT etiketten_layout) FROM zam_artikel")), 2);
@@ -70,7 +71,7 @@ private Q_SLOTS:
 
         // Two orders of one supplier sharing an article, one disposition without order, one closed.
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND auftrag_kreis = 45 AND "
-                                     "auftrag_nr = 1001")),
+                                           "auftrag_nr = 1001")),
                  4);
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 45 AND auftrag_kreis = 0 AND "
                                      "auftrag_nr = 0")),
@@ -129,7 +130,7 @@ private Q_SLOTS:
         // One-way containers: two free, assigned with the document's goods, assigned and empty. (What the
         // customer orders' delivery and processing make of their goods: tests/shell/tst_demoziele.)
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_behaelter b JOIN zam_behaelter_typ t ON "
-                                     "t.id1 = b.typ_id1 AND t.id2 = b.typ_id2 AND t.einweg = 1")),
+                                           "t.id1 = b.typ_id1 AND t.id2 = b.typ_id2 AND t.einweg = 1")),
                  4);
         TLVLZMani lvlz;
         QString belegNr, kombiText, datum;
@@ -146,7 +147,7 @@ private Q_SLOTS:
         QCOMPARE(FUmg->Zahl(bestand, {9}) + FUmg->Zahl(bestand, {11}) + FUmg->Zahl(bestand, {12}), 0);
         // The free ones stand on nothing.
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_lagerort WHERE id1 = 5 AND id2 = 0 AND id3 IN (9, "
-                                     "12) AND lager = 1 AND auf_id1 IS NULL")),
+                                           "12) AND lager = 1 AND auf_id1 IS NULL")),
                  2);
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT SUM(menge) FROM zam_lvpb WHERE lo_id1 = 5 AND lo_id3 = 10 AND "
                                      "verweis_id2 = 7006 AND filiale = 17")),
