@@ -1,5 +1,7 @@
-// Which demo places take which kind of goods: every rule of the admissibility check in its order,
-// a place of a warehouse without preparation places, and a lock held by another program.
+// The putaway's routines: which demo places take which kind of goods (every rule of the
+// admissibility check in its order, a warehouse without preparation places, a lock held by
+// another program), and which scanned texts are incoming documents.
+#include "Barcode_Auf_EinlagerungsBeleg.h"
 #include "Glob_WWSServerFactoryClass.h"
 #include "IZAM_LagerEditServer.h"
 #include "Lagerort_Zulaessig.h"
@@ -16,7 +18,7 @@ const TIntTrio CA0101{1, 1, 1}, CGesperrt{1, 3, 4}, CWE01{2, 1, 1}, CVBS12{2, 2,
     CBeh9{5, 0, 9}, CS0101{3, 1, 1};
 } // namespace
 
-class TestLagerortZulaessig : public QObject
+class TestEinlagerung : public QObject
 {
     Q_OBJECT
 
@@ -38,6 +40,43 @@ class TestLagerortZulaessig : public QObject
     }
 
 private Q_SLOTS:
+    void belegBarcode_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("erwartet"); // "avis <key> <branch>", "wbs <key>" or "-"
+        const QString avis = QStringLiteral("00045000007000003");
+        const QString wbs = QStringLiteral("0001200004711");
+        QTest::newRow("Avis 18") << avis + u'9' << QStringLiteral("avis 45-7-3 -1");
+        QTest::newRow("Avis 24 mit Filiale") << avis + QStringLiteral("0021500") << QStringLiteral("avis 45-7-3 21");
+        QTest::newRow("24 ohne 00") << avis + QStringLiteral("0021501") << QStringLiteral("-");
+        QTest::newRow("24 Filiale unlesbar") << avis + QStringLiteral("00-1500") << QStringLiteral("-");
+        QTest::newRow("WBS 11111111") << wbs + QStringLiteral("111111115") << QStringLiteral("wbs 12-4711");
+        QTest::newRow("WBS 12000000") << wbs + QStringLiteral("120000005") << QStringLiteral("wbs 12-4711");
+        QTest::newRow("22 ohne Kennung (Lagerplatz)")
+            << QStringLiteral("0000100000100000100000") << QStringLiteral("-");
+        QTest::newRow("Schlüssel unlesbar") << QStringLiteral("0004500000X000003") + u'9' << QStringLiteral("-");
+        QTest::newRow("17") << avis << QStringLiteral("-");
+        QTest::newRow("Artikel") << QStringLiteral("0300102002") << QStringLiteral("-");
+    }
+    void belegBarcode()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, erwartet);
+        TIntTrio avis(1, 1, 1);
+        qint16 filiale = 7;
+        TIntPair wbs(1, 1);
+        const bool beleg = Barcode_Auf_EinlagerungsBeleg(text, avis, filiale, wbs);
+        QString ist = QStringLiteral("-");
+        if (beleg && avis.Defined())
+            ist = QStringLiteral("avis %1 %2").arg(avis.ToText()).arg(filiale);
+        else if (beleg)
+            ist = QStringLiteral("wbs ") + wbs.ToText();
+        QCOMPARE(ist, erwartet);
+        // What was not read is empty.
+        QVERIFY(beleg || (avis.IsNull() && filiale == -1 && wbs.IsNull()));
+        QVERIFY(!beleg || avis.IsNull() != wbs.IsNull());
+    }
+
     void cleanup()
     {
         FDM.reset();
@@ -115,5 +154,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestLagerortZulaessig)
-#include "tst_lagerortzulaessig.moc"
+QTEST_MAIN(TestEinlagerung)
+#include "tst_einlagerung.moc"
