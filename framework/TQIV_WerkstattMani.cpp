@@ -65,6 +65,17 @@ int TQIV_WerkstattMani::BearbeitungsFiliale_4_Beleg(const TIntTrio& AVerweisId, 
     return Server().BearbeitungsFiliale(AVerweisId, AVerweisNr);
 }
 
+void TQIV_WerkstattMani::BearbVorbereitungsMengeErmtitteln(const TIntTrio& AVerweisId, int AVerweisNr, int AGrIdx,
+                                                           int AZielFiliale, int& AMengeZielFil, int& AMengeAndere)
+{
+    AMengeZielFil = AMengeAndere = 0;
+    TQIV_IntTrioSortimentDictionary kombis;
+    int anzahl = 0, stueck = 0;
+    if (!VerfahrenKombinationen_4_ArtPos(true, kombis, AVerweisId, AVerweisNr, AGrIdx, anzahl, stueck))
+        return;
+    (BearbeitungsFiliale_4_Beleg(AVerweisId, AVerweisNr) == AZielFiliale ? AMengeZielFil : AMengeAndere) = stueck;
+}
+
 QString TQIV_WerkstattMani::VerfKombi_Bezeichnung_4_Id(const TIntTrio& AVerfKombiId)
 {
     if (const auto it = FNamen.constFind(AVerfKombiId); it != FNamen.constEnd())

@@ -33,6 +33,11 @@ public:
     void Vorrat_Verwerfen();
     // The processing branch of the position; below 1 when it is not processed.
     int BearbeitungsFiliale_4_Beleg(const TIntTrio& AVerweisId, int AVerweisNr);
+    // The pieces of the position in the size AGrIdx that carry a process combination: AMengeZielFil
+    // when the position is processed in the target branch AZielFiliale, else AMengeAndere (the
+    // other is 0).
+    void BearbVorbereitungsMengeErmtitteln(const TIntTrio& AVerweisId, int AVerweisNr, int AGrIdx, int AZielFiliale,
+                                           int& AMengeZielFil, int& AMengeAndere);
     // The combination's name; empty when unknown.
     QString VerfKombi_Bezeichnung_4_Id(const TIntTrio& AVerfKombiId);
 

@@ -216,6 +216,19 @@ private Q_SLOTS:
         QVERIFY(mani.BearbeitungsFiliale_4_Beleg(CAuftrag, 9) < 1);
         QVERIFY(mani.BearbeitungsFiliale_4_Beleg(TIntTrio(), 2) < 1);
 
+        // The pieces of a size with combinations count for the processing branch or for another.
+        Kombi(CKombiLogo, 3, 2, 2);
+        Kombi(CKombiName, 3, 1, 2);
+        const struct
+        {
+            int Groesse, Ziel, ZielFil, Andere;
+        } mengen[] = {{3, 17, 3, 0}, {3, 12, 0, 3}, {2, 17, 0, 0}};
+        for (const auto& f : mengen) {
+            int zielFil = -1, andere = -1;
+            mani.BearbVorbereitungsMengeErmtitteln(CAuftrag, 2, f.Groesse, f.Ziel, zielFil, andere);
+            QCOMPARE(QPair(zielFil, andere), QPair(f.ZielFil, f.Andere));
+        }
+
         QCOMPARE(mani.VerfKombi_Bezeichnung_4_Id(CKombiLogo), QStringLiteral("Beflockung Vereinslogo"));
         QCOMPARE(mani.VerfKombi_Bezeichnung_4_Id(CKombiName), QString());
         // A name that was missing is asked again.
