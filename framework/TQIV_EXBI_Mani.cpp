@@ -41,3 +41,9 @@ void TQIV_EXBI_Mani::ExtVerweise_4_BelegId_AusDict(const QString& ABestellNr, bo
     }
     AVerweise = *it;
 }
+
+bool TQIV_EXBI_Mani::BestInfoExists_4_PersArt_ExtVerweis(const TZAM_PersArt_ExtVerweis& AVerweis)
+{
+    TQIV_EXBI_Info info;
+    return BestellInfos_4_PersArt_ExtVerweis(AVerweis, info);
+}

@@ -18,6 +18,8 @@ public:
 
     // The position a reference of kind 3 names; false when the order system does not know it.
     bool BestellInfos_4_PersArt_ExtVerweis(const TZAM_PersArt_ExtVerweis& AVerweis, TQIV_EXBI_Info& AInfo);
+    // Whether the order system knows the position a reference of kind 3 names.
+    bool BestInfoExists_4_PersArt_ExtVerweis(const TZAM_PersArt_ExtVerweis& AVerweis);
     // Every position of an order number as references of kind 3. ANeuLaden reads them again (and
     // then infos of those positions too) and is cleared.
     void ExtVerweise_4_BelegId_AusDict(const QString& ABestellNr, bool& ANeuLaden,

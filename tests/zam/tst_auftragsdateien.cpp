@@ -487,7 +487,9 @@ private Q_SLOTS:
         QVERIFY(!info.Bezahlt);
         // An unknown position is asked again: it may have arrived meanwhile.
         QVERIFY(!mani.BestellInfos_4_PersArt_ExtVerweis(E(CWeb, 4), info));
+        QVERIFY(!mani.BestInfoExists_4_PersArt_ExtVerweis(E(CWeb, 4)));
         Exbi(QStringLiteral("WEBS"), CWeb, 4, QStringLiteral("WEB-240002"), QStringLiteral("J"), 4);
+        QVERIFY(mani.BestInfoExists_4_PersArt_ExtVerweis(E(CWeb, 4)));
         QVERIFY(mani.BestellInfos_4_PersArt_ExtVerweis(E(CWeb, 4), info));
         QCOMPARE(info.Positionen, 4);
     }
