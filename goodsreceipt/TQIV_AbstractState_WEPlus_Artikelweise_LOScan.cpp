@@ -7,12 +7,10 @@
 #include "TQIV_SicherheitsAbfrage_Options.h"
 #include "TQIV_State_WEPlus_Artikelweise_LOScan.h"
 #include "TQIV_State_WEPlus_EingabeAuftragsNr.h"
-#include "TQIV_State_WEPlus_ScanSatzSuche.h"
 #include "TQIV_State_WEPlus_WENichtBuchbar.h"
 #include "TQIV_State_WEPlus_Weiterarbeit_Einzelartikel.h"
 #include "TQIV_WEPlus_ArtikelScan.h"
 #include "TQIV_WEPlus_PruefeLagerort.h"
-#include "TQIV_Wartemaske.h"
 #include "TQIV_ZurueckModus.h"
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
@@ -254,18 +252,8 @@ void TQIV_AbstractState_WEPlus_Artikelweise_LOScan::Frage_WEBuchen_Callback(TZAM
             ChangeState(Klasse());
             return;
         }
-        auto& w = FMaske->Datentraeger_Get().WEPlus;
-        bool gebucht = false;
-        {
-            const TQIV_Wartemaske warten(FMaske, QStringLiteral("Wareneingang wird gebucht."));
-            QString fehler;
-            gebucht = DM_Torvik->WEPlus_AusScansaetzen_Buchen(w.DatenCache, w.FehlerInfos, fehler);
-        }
-        if (gebucht) {
-            w.DatenCache.Clear();
-            ChangeState(StateKlasse<TQIV_State_WEPlus_ScanSatzSuche>());
+        if (TQIV_State_WEPlus_WENichtBuchbar::WareneingangBuchen(this))
             return;
-        }
         TQIV_Meldung_Options o = TQIV_Meldung_Options::Kurz(
             QStringLiteral("ACHTUNG: Es konnten nicht alle Wareneingänge gebucht werden!\r\n\r\nDie betroffenen "
                            "Artikel werden nun mit den nicht gebuchten Mengen angezeigt."),

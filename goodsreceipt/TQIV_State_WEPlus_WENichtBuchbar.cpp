@@ -173,21 +173,27 @@ void TQIV_State_WEPlus_WENichtBuchbar::vtVRListHeaderClick(int ACol)
 void TQIV_State_WEPlus_WENichtBuchbar::btnBuchenClick()
 {
     TZAM_Hausregel::Ausfuehren(FBusy, "TQIV_State_WEPlus_WENichtBuchbar.btnBuchenClick", [&] {
-        auto& w = FMaske->Datentraeger_Get().WEPlus;
-        // Every line deleted: nothing is left to post, the receipt is over.
-        bool gebucht = w.DatenCache.Count() == 0;
-        if (!gebucht) {
-            const TQIV_Wartemaske warten(FMaske, QStringLiteral("Wareneingang wird gebucht."));
-            QString fehler;
-            gebucht = DM_Torvik->WEPlus_AusScansaetzen_Buchen(w.DatenCache, w.FehlerInfos, fehler);
-        }
-        if (gebucht) {
-            w.DatenCache.Clear();
-            ChangeState(StateKlasse<TQIV_State_WEPlus_ScanSatzSuche>());
-            return;
-        }
-        Meldung_ErgebnisProblemWareneingang();
+        if (!WareneingangBuchen(this))
+            Meldung_ErgebnisProblemWareneingang();
     });
+}
+
+bool TQIV_State_WEPlus_WENichtBuchbar::WareneingangBuchen(TAbstractState* AState)
+{
+    TfrmMDE* maske = AState->Maske();
+    auto& w = maske->Datentraeger_Get().WEPlus;
+    // Every line deleted: nothing is left to post, the receipt is over.
+    bool gebucht = w.DatenCache.Count() == 0;
+    if (!gebucht) {
+        const TQIV_Wartemaske warten(maske, QStringLiteral("Wareneingang wird gebucht."));
+        QString fehler;
+        gebucht = DM_Torvik->WEPlus_AusScansaetzen_Buchen(w.DatenCache, w.FehlerInfos, fehler);
+    }
+    if (gebucht) {
+        w.DatenCache.Clear();
+        AState->ChangeState(StateKlasse<TQIV_State_WEPlus_ScanSatzSuche>());
+    }
+    return gebucht;
 }
 
 void TQIV_State_WEPlus_WENichtBuchbar::Meldung_ErgebnisProblemWareneingang()

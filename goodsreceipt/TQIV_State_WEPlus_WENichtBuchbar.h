@@ -10,6 +10,10 @@ class TQIV_State_WEPlus_WENichtBuchbar : public TAbstractVRListState
 {
 public:
     static constexpr const char* CKlassenName = "TQIV_State_WEPlus_WENichtBuchbar";
+    // Posts the receipt's captured lines under the wait window (an empty cache counts as
+    // posted). Posted: the cache is emptied and the receipt ends with the search for records;
+    // false when lines were refused (they stay, FehlerInfos names them).
+    static bool WareneingangBuchen(TAbstractState* AState);
     using TAbstractVRListState::TAbstractVRListState;
 
     void StateAnfangVariablenClear() override {}
