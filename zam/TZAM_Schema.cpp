@@ -505,6 +505,39 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
                          "PRIMARY KEY (objekt, satztyp))")},
          {},
          {}},
+        // Incoming documents of a warehouse: goods slips between branches (list number, from- and
+        // to-branch, the receiving warehouse), goods-receipt notices and external-number documents.
+        // Their movements are order lines of kind 70 (zam_bne.typ), one per document key and product,
+        // naming their document (eingang_art 1 slip, 2 notice, 3 external number, with its key in
+        // eingang_id1..3 or eingang_nr); the positions carry size, from- and to-branch (quell_/
+        // ziel_filiale), the movement byte (bewtyp), the reference (ext_*) with the customer-order
+        // document of the position (auftrag_*), the planned pieces (menge), what was put away
+        // (erhalten) and what was written off as missing (fehlmenge); open is menge - erhalten -
+        // fehlmenge. A notice's pieces lie on the place its position names (lo_id1..3).
+        {16,
+         QStringLiteral("Eingangsbelege: Warenbegleitscheine, WE-Avise, Fremdnummern"),
+         {QStringLiteral("CREATE TABLE zam_wbs (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, "
+                         "von_filiale INTEGER NOT NULL, an_filiale INTEGER NOT NULL, lager INTEGER NOT NULL, "
+                         "datum {ZEITPUNKT}, PRIMARY KEY (id1, id2))"),
+          QStringLiteral("CREATE INDEX zam_wbs_an ON zam_wbs (an_filiale)"),
+          QStringLiteral("CREATE TABLE zam_weav (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, id3 INTEGER NOT NULL, "
+                         "filiale INTEGER NOT NULL, lager INTEGER NOT NULL, datum {ZEITPUNKT}, "
+                         "PRIMARY KEY (id1, id2, id3))"),
+          QStringLiteral("CREATE TABLE zam_fremdbeleg (nummer VARCHAR(40) NOT NULL PRIMARY KEY, "
+                         "lager INTEGER NOT NULL, filiale INTEGER NOT NULL DEFAULT -1, datum {ZEITPUNKT})"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN eingang_art INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN eingang_id1 INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN eingang_id2 INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN eingang_id3 INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bne ADD COLUMN eingang_nr VARCHAR(40) NOT NULL DEFAULT ''"),
+          QStringLiteral("CREATE INDEX zam_bne_eingang ON zam_bne (eingang_art, eingang_id1, eingang_id2, "
+                         "eingang_id3, eingang_nr)"),
+          QStringLiteral("ALTER TABLE zam_bnep ADD COLUMN fehlmenge INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bnep ADD COLUMN lo_id1 INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bnep ADD COLUMN lo_id2 INTEGER NOT NULL DEFAULT 0"),
+          QStringLiteral("ALTER TABLE zam_bnep ADD COLUMN lo_id3 INTEGER NOT NULL DEFAULT 0")},
+         {},
+         {}},
     };
     return GDaten;
 }
