@@ -1,9 +1,11 @@
 #pragma once
 
 #include "IZAM_Server.h"
+#include "TZAM_Lagervorrichtung.h"
 #include "TZAM_PersArt_ExtVerweis.h"
 
 #include <QDateTime>
+#include <QList>
 
 // What a place (usually a container) is assigned to: a reference with a process combination,
 // an order type and a container status; one assignment per place.
@@ -47,4 +49,28 @@ public:
     // of two devices assigning the place at once to different references one succeeds. Raises
     // for an unknown place.
     virtual bool Zuordnung_Anlegen(const TIntTrio& ALagerort, const TZAM_LVLZ_Zuordnung& AZuordnung) = 0;
+
+    // Customer staging places: places (kind 0) of area 4, never the warehouse's default
+    // customer-order place. Free is such a place not blocked in the master data, assigned to
+    // nothing and holding no stock, neither itself nor in what stands on it. Route order: the
+    // position on the warehouse's first walking route (stored order, then key; a place twice: its
+    // first position), places off that route after, by name.
+
+    // The customer staging place of the warehouse assigned to the customer-order document (kind 1,
+    // the document key, number 0), the first in route order; false (record emptied) when none.
+    virtual bool KundenVBS_4_Beleg(int ALager, const TIntTrio& ABelegId, TZAM_Lagervorrichtung& AKundenVBS) = 0;
+    // The free customer staging places of the warehouse in route order; at most AHoechstens, all
+    // for 0 or below.
+    virtual QList<TZAM_Lagervorrichtung> KundenVBS_Freie(int ALager, int AHoechstens) = 0;
+    // Assigns a customer staging place when it is free; without ANurFrei also when it is assigned
+    // to the same reference and combination already (then it takes the new order type and status,
+    // stock or not). False, writing nothing, otherwise (an unknown place too). One guarded
+    // statement: of two devices assigning a free place at once one succeeds.
+    virtual bool KundenVBS_Zuordnen(const TIntTrio& ALagerort, const TZAM_LVLZ_Zuordnung& AZuordnung,
+                                    bool ANurFrei) = 0;
+    // The pieces of the customer-order document that are missing on the place (with what stands on
+    // it) as personalised stock of their positions: per position not cancelled and with an article,
+    // its quantity of its product and size under its reference (kind 1) less what lies there, not
+    // below 0, summed. -1 when the document has no such position.
+    virtual int Beleg_Fehlmenge_Auf_Lagerort(const TIntTrio& ABelegId, const TIntTrio& ALagerort) = 0;
 };

@@ -135,3 +135,56 @@ bool TLVLZMani::Behaelter_ZuordnenZu_KubeBelegId_u_VerfKombiId(const TZAM_PersAr
                                       {TZAM_PersArt_ExtVerweis::Construct(CZAM_PersArtExt_KuBe, ABelegId, 0),
                                        AVerfKombiId, AAuftragsTyp, int(AOffen ? bhsOffen : bhsUnbekannt)});
 }
+
+bool TLVLZMani::KundenVBS_4_ExtVerweis(const TZAM_PersArt_ExtVerweis& AVerweis, int ALager, int AAuftragsTyp,
+                                       TZAM_Lagervorrichtung& AKundenVBS, TIntTrio& ABelegId, bool& AErsterArtikel)
+{
+    AKundenVBS.Clear();
+    AErsterArtikel = false;
+    ABelegId = BelegId_4_Verweis(AVerweis);
+    if (ABelegId.IsNull())
+        return false;
+    if (Server().KundenVBS_4_Beleg(ALager, ABelegId, AKundenVBS))
+        return true;
+    const TZAM_LVLZ_Zuordnung zuordnung{TZAM_PersArt_ExtVerweis::Construct(CZAM_PersArtExt_KuBe, ABelegId, 0),
+                                        TIntTrio(), AAuftragsTyp, 0};
+    for (const TZAM_Lagervorrichtung& platz : Server().KundenVBS_Freie(ALager, 0)) {
+        if (Server().KundenVBS_Zuordnen(platz.Id, zuordnung, true)) {
+            AKundenVBS = platz;
+            AErsterArtikel = true;
+            return true;
+        }
+        // Another device was faster; it may have given this very order a place.
+        if (Server().KundenVBS_4_Beleg(ALager, ABelegId, AKundenVBS))
+            return true;
+    }
+    return false;
+}
+
+bool TLVLZMani::KundenVBS_FreieVorhanden(int ALager)
+{
+    return !Server().KundenVBS_Freie(ALager, 1).isEmpty();
+}
+
+bool TLVLZMani::KundenVBS_ZuordnenZu_KubeBelegId(const TZAM_PersArt_ExtVerweis& AVerweis, int AAuftragsTyp,
+                                                 const TIntTrio& ABelegId, const TIntTrio& ALagerort)
+{
+    if (ALagerort.IsNull() || ABelegId.IsNull())
+        return false;
+    if (AVerweis.Defined() && BelegId_4_Verweis(AVerweis) != ABelegId)
+        return false;
+    return Server().KundenVBS_Zuordnen(
+        ALagerort, {TZAM_PersArt_ExtVerweis::Construct(CZAM_PersArtExt_KuBe, ABelegId, 0), TIntTrio(), AAuftragsTyp, 0},
+        false);
+}
+
+bool TLVLZMani::Bestand_Komplett_Auf_KundenVBS(TIntTrio& ABelegId, const TIntTrio& AKubeBelegId,
+                                               const TIntTrio& ALagerort)
+{
+    ABelegId = TIntTrio();
+    if (AKubeBelegId.IsNull() || ALagerort.IsNull() ||
+        Server().Beleg_Fehlmenge_Auf_Lagerort(AKubeBelegId, ALagerort) != 0)
+        return false;
+    ABelegId = AKubeBelegId;
+    return true;
+}

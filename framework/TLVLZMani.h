@@ -2,6 +2,7 @@
 
 #include "TIntTrio.h"
 #include "TQIV_Behaelter_Status.h"
+#include "TZAM_Lagervorrichtung.h"
 #include "TZAM_PersArt_ExtVerweis.h"
 
 #include <QString>
@@ -56,6 +57,33 @@ public:
     bool Behaelter_ZuordnenZu_KubeBelegId_u_VerfKombiId(const TZAM_PersArt_ExtVerweis& AVerweis, bool AVerweisPruefen,
                                                         const TIntTrio& ABehaelter, const TIntTrio& ABelegId,
                                                         const TIntTrio& AVerfKombiId, int AAuftragsTyp, bool AOffen);
+
+    // Customer staging places (area 4) of a warehouse, assigned to a customer-order document (kind
+    // 1, the document key, number 0, no combination, status 0); free and route order as the
+    // service says (IZAM_LVLZServer).
+
+    // The customer staging place of the order of the position reference AVerweis (kind 1, order id
+    // and position number) in warehouse ALager: the one assigned to its document already
+    // (AErsterArtikel false), else the first free one in route order, assigned now with the order
+    // type AAuftragsTyp (AErsterArtikel true); a place another device took meanwhile is passed
+    // over. ABelegId := the document (null when the reference names none). False, with the place
+    // emptied and AErsterArtikel false, without document or free place. Raises
+    // module-not-available without the document module.
+    bool KundenVBS_4_ExtVerweis(const TZAM_PersArt_ExtVerweis& AVerweis, int ALager, int AAuftragsTyp,
+                                TZAM_Lagervorrichtung& AKundenVBS, TIntTrio& ABelegId, bool& AErsterArtikel);
+    // Whether the warehouse has a free customer staging place.
+    bool KundenVBS_FreieVorhanden(int ALager);
+    // Assigns the customer staging place to the document ABelegId with the order type. False,
+    // writing nothing, for a null place or document, a defined AVerweis that is no position of
+    // ABelegId, and a place that is no free customer staging place; the place assigned to ABelegId
+    // already is true (stock or not) and takes the order type.
+    bool KundenVBS_ZuordnenZu_KubeBelegId(const TZAM_PersArt_ExtVerweis& AVerweis, int AAuftragsTyp,
+                                          const TIntTrio& ABelegId, const TIntTrio& ALagerort);
+    // Whether every ordered piece of the customer-order document AKubeBelegId lies on the place as
+    // personalised stock of its position (kind 1, the position's reference), counting what stands
+    // on the place; ABelegId := AKubeBelegId then, else null. False for a document without
+    // positions.
+    bool Bestand_Komplett_Auf_KundenVBS(TIntTrio& ABelegId, const TIntTrio& AKubeBelegId, const TIntTrio& ALagerort);
 
 private:
     IZAM_LVLZServer& Server();

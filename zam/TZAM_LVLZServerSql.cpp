@@ -3,14 +3,17 @@
 #include "TZAM_Datenbank.h"
 #include "TZAM_Lagerort_Info.h"
 
-namespace {
-QVariantList Schluessel(const TIntTrio& ALagerort)
-{
-    return {ALagerort.Id1, ALagerort.Id2, ALagerort.Id3};
-}
+const QString TZAM_LVLZServerSql::CSpalten =
+    QStringLiteral("(lo_id1, lo_id2, lo_id3, verweis_art, verweis_id1, verweis_id2, verweis_id3, verweis_nummer, "
+                   "vk_id1, vk_id2, vk_id3, auftragstyp, status)");
 
-// The columns of an assignment after the place's key, in the order of the table.
-QVariantList Werte(const TZAM_LVLZ_Zuordnung& AZuordnung)
+const QString TZAM_LVLZServerSql::CGleicherVerweis =
+    QStringLiteral("zam_lvlz.verweis_art = excluded.verweis_art AND zam_lvlz.verweis_id1 = excluded.verweis_id1 AND "
+                   "zam_lvlz.verweis_id2 = excluded.verweis_id2 AND zam_lvlz.verweis_id3 = excluded.verweis_id3 AND "
+                   "zam_lvlz.verweis_nummer = excluded.verweis_nummer AND zam_lvlz.vk_id1 = excluded.vk_id1 AND "
+                   "zam_lvlz.vk_id2 = excluded.vk_id2 AND zam_lvlz.vk_id3 = excluded.vk_id3");
+
+QVariantList TZAM_LVLZServerSql::Werte(const TZAM_LVLZ_Zuordnung& AZuordnung)
 {
     const TZAM_PersArt_ExtVerweis& v = AZuordnung.Verweis;
     const TIntTrio& k = AZuordnung.VerfKombiId;
@@ -18,11 +21,16 @@ QVariantList Werte(const TZAM_LVLZ_Zuordnung& AZuordnung)
             AZuordnung.AuftragsTyp, AZuordnung.Status};
 }
 
+namespace {
+QVariantList Schluessel(const TIntTrio& ALagerort)
+{
+    return {ALagerort.Id1, ALagerort.Id2, ALagerort.Id3};
+}
+
 const QString CEinfuegen =
-    QStringLiteral("INSERT INTO zam_lvlz (lo_id1, lo_id2, lo_id3, verweis_art, verweis_id1, verweis_id2, "
-                   "verweis_id3, verweis_nummer, vk_id1, vk_id2, vk_id3, auftragstyp, status) "
-                   "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (lo_id1, lo_id2, lo_id3) DO UPDATE "
-                   "SET ");
+    QStringLiteral("INSERT INTO zam_lvlz ") + TZAM_LVLZServerSql::CSpalten +
+    QStringLiteral(" VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (lo_id1, lo_id2, "
+                   "lo_id3) DO UPDATE SET ");
 } // namespace
 
 bool TZAM_LVLZServerSql::Zuordnung_Lesen(const TIntTrio& ALagerort, TZAM_LVLZ_Zuordnung& AZuordnung)
@@ -60,15 +68,9 @@ bool TZAM_LVLZServerSql::Zuordnung_Anlegen(const TIntTrio& ALagerort, const TZAM
     // The stored row is changed only when it names the same reference and combination; a row of
     // another changes nothing, and the count of changed rows tells which case it was. The
     // conflict is decided under the row's lock, so a second device sees the first one's row.
-    return FDb.Schreiben(CEinfuegen + QStringLiteral(
-                                          "auftragstyp = excluded.auftragstyp, status = excluded.status "
-                                          "WHERE zam_lvlz.verweis_art = excluded.verweis_art AND "
-                                          "zam_lvlz.verweis_id1 = excluded.verweis_id1 AND "
-                                          "zam_lvlz.verweis_id2 = excluded.verweis_id2 AND "
-                                          "zam_lvlz.verweis_id3 = excluded.verweis_id3 AND "
-                                          "zam_lvlz.verweis_nummer = excluded.verweis_nummer AND "
-                                          "zam_lvlz.vk_id1 = excluded.vk_id1 AND zam_lvlz.vk_id2 = excluded.vk_id2 AND "
-                                          "zam_lvlz.vk_id3 = excluded.vk_id3"),
+    return FDb.Schreiben(CEinfuegen +
+                             QStringLiteral("auftragstyp = excluded.auftragstyp, status = excluded.status WHERE ") +
+                             CGleicherVerweis,
                          Schluessel(ALagerort) + Werte(AZuordnung)) > 0;
 }
 
