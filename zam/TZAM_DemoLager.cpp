@@ -4,6 +4,7 @@
 #include "TIntTrio.h"
 #include "TZAM_BestandServerSql.h"
 #include "TZAM_Datenbank.h"
+#include "TZAM_PersArt_ExtVerweis.h"
 #include "ZAMBestandsarten.h"
 #include "ZAMLagerKonstanten.h"
 
@@ -165,4 +166,24 @@ void TZAM_DemoLager::Kommissionierung(TZAM_Datenbank& ADb)
     Bestand(ADb, d0101, 100001, 6, CZAM_ArtBestTyp_Frei, 2, 1);
     Bestand(ADb, beh7, 100004, 3, CZAM_ArtBestTyp_Frei, 2, 1);
     Bestand(ADb, TrioAusPair(CZAM_Lagerverwaltung_Halle, 1), 100008, 1, CZAM_ArtBestTyp_Frei, 3, 1);
+}
+
+void TZAM_DemoLager::KundenVBS(TZAM_Datenbank& ADb)
+{
+    const TIntTrio kvbs02{2, 4, 2}, kvbs03{2, 4, 3}, kvbs04{2, 4, 4}, kvbs05{2, 4, 5};
+    for (const TPlatz& p : {TPlatz{kvbs02, 1, 0, "KVBS-02", 4}, TPlatz{kvbs03, 1, 0, "KVBS-03", 4},
+                            TPlatz{kvbs04, 1, 0, "KVBS-04", 4}, TPlatz{kvbs05, 1, 0, "KVBS-05", 4}})
+        Platz(ADb, p);
+    // KVBS-02 to KVBS-04 end warehouse 1's first route, after row C.
+    int pos = ADb.LesenWert(QStringLiteral("SELECT MAX(pos) FROM zam_laufweg_platz WHERE laufweg_id1 = 1 AND "
+                                           "laufweg_id2 = 1 AND laufweg_id3 = 1"))
+                  .toInt();
+    for (const TIntTrio& p : {kvbs02, kvbs03, kvbs04})
+        ADb.Schreiben(QStringLiteral("INSERT INTO zam_laufweg_platz (laufweg_id1, laufweg_id2, laufweg_id3, pos, "
+                                     "lo_id1, lo_id2, lo_id3) VALUES (1, 1, 1, ?, ?, ?, ?)"),
+                      {pos += 10, p.Id1, p.Id2, p.Id3});
+    // KVBS-02 collects customer order 7001 (order type 1: branch 12 is warehouse 1's).
+    ADb.Schreiben(QStringLiteral("INSERT INTO zam_lvlz (lo_id1, lo_id2, lo_id3, verweis_art, verweis_id1, verweis_id2, "
+                                 "verweis_id3, verweis_nummer, auftragstyp) VALUES (?, ?, ?, ?, 1, 7001, 0, 0, 1)"),
+                  {kvbs02.Id1, kvbs02.Id2, kvbs02.Id3, int(CZAM_PersArtExt_KuBe)});
 }

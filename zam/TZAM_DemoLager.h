@@ -14,4 +14,7 @@ public:
     // place: a container to pick into); goods
     // only on the hall place.
     static void Kommissionierung(TZAM_Datenbank& ADb);
+    // Customer staging places of warehouse 1: KVBS-02 (holding customer order 7001), KVBS-03 and
+    // KVBS-04 at the end of its first walking route, KVBS-05 like KVBS-01 off the routes.
+    static void KundenVBS(TZAM_Datenbank& ADb);
 };

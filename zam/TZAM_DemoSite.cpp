@@ -94,6 +94,8 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
          {},
          {},
          [](TZAM_Datenbank& ADb) { TZAM_DemoWareneingang::Bestellungen(ADb); }},
+        {17, QStringLiteral("Kunden-Versandbereitstellungen im Laufweg, eine mit Kundenbestellung 7001"), {}, {},
+         [](TZAM_Datenbank& ADb) { TZAM_DemoLager::KundenVBS(ADb); }},
     };
 }
 
