@@ -2,11 +2,13 @@
 
 #include "IZAM_Server.h"
 #include "TInt32Trio.h"
+#include "TQIV_Lager_Sammeleinlagerung.h"
 #include "TZAM_AufgabenAllokation.h"
 #include "TZAM_Lager_BEW.h"
 #include "TQIV_AufgabenZeile.h"
 #include "TZAM_PersArt_ExtVerweis.h"
 
+class TVRList;
 class TZAM_InfoMeldungListe;
 
 // Stock movements. Every booking call is stored whole or not at all: it opens a booking bracket
@@ -35,6 +37,34 @@ public:
     // A stock correction (inventory differences 62 and 66); ABuchen false only tests.
     virtual bool Bestandskorrektur_Buchen(TZAM_Lager_BEW& ABew, TZAM_Lager_BNE_Korrektur& AKorrektur, bool ABuchen,
                                           TZAM_InfoMeldungListe* AMeldungen) = 0;
+
+    // The collective putaway of one product (see TQIV_Lager_Sammeleinlagerung): each place entry's
+    // pieces per size go from the source onto the container, else the place. The source is the
+    // document's open movements of that product (ARec.BelegId, ARec.BewByte; taken in their order,
+    // for kinds 2 and 4 with ARec.Verweis only those of that reference): a movement naming a place
+    // is a relocation from it (owner kept), one without comes off the to-branch's transport stock
+    // (correction 71). Without document the stock of ARec.VonLagerort. The movements' open
+    // quantities fall; unless ARec.AufFehlmengeWarten the rest of the movements the record names is
+    // closed as missing (off the transport stock for goods on none, correction 72). Excess entries
+    // are a gain of the owner on their place (correction 66). Kinds 2 to 4 reserve the pieces for
+    // the movements' references on the target (zam_lvpb). Refused with a message and nothing
+    // stored: an unknown document or product, more than is open, a target unknown, of another
+    // warehouse or locked by another program, a size outside 0 to 99, no warehouse or employee,
+    // quantities not positive; and when another device took the open pieces first. ABuchen false
+    // only tests.
+    virtual bool Sammeleinlagerung_Buchen(TQIV_Lager_Sammeleinlagerung& ARec, TZAM_InfoMeldungListe& AMeldungen,
+                                          bool ABuchen) = 0;
+
+    // Stock lists in the search-list columns (ZAMSucheListeSpalten.h; 0 the group column, 1..20):
+    // 1 warehouse, 2 branch (the container's delivery branch, else the place's), 3/4 place name and
+    // key, 5/6 container name and key, 7/8 product and article number, 9 size name, 10 quantity,
+    // 11 to 13 description, maker and colour, 20 size index; one row per place or container,
+    // product and size. False when the stock cannot be read (the list is then empty).
+    // The stock of a place with the containers standing on it, at any depth.
+    virtual bool Bestandsliste_4_Lagerort(const TIntTrio& ALagerort, TVRList& AListe) = 0;
+    // The stock of a product on the places and in the containers of a warehouse; a container's
+    // goods name the container in 5/6 and the place it stands on in 3/4.
+    virtual bool Bestandsliste_4_Produkt(const TInt32Trio& AProduktId, int ALager, TVRList& AListe) = 0;
 
     // A place's branch: kind 0 a container's delivery branch, 2 the ordinary assignment, 3 a
     // wormhole's branch; -1 when none.

@@ -83,6 +83,9 @@ inline constexpr quint8 CZAM_Korrektur_InventurPlus = 66;
 // stock (onto a place, or without one when a slip is accepted at once).
 inline constexpr quint8 CZAM_Korrektur_AufTransport = 70;
 inline constexpr quint8 CZAM_Korrektur_AusTransport = 71;
+// Ours: the to-branch's transport stock written off as missing, when the rest of a slip's plan is
+// closed without the goods (no place on either side).
+inline constexpr quint8 CZAM_Korrektur_TransportFehlmenge = 72;
 
 // The change of owner that accompanies a movement.
 struct TZAM_Lager_BNE_Korrektur

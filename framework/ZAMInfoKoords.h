@@ -53,6 +53,13 @@ inline const TInfoKoord CZAM_Info_Lagbew_LagerortUnbekannt{"LAGBEW", 2005};
 inline const TInfoKoord CZAM_Info_Lagbew_ReservierungReichtNicht{"LAGBEW", 2006};
 inline const TInfoKoord CZAM_Info_Lagbew_KorrekturUngueltig{"LAGBEW", 2007};
 inline const TInfoKoord CZAM_Info_Lagbew_GroesseUnbekannt{"LAGBEW", 2008};
+// The collective putaway's refusals.
+inline const TInfoKoord CZAM_Info_Lagbew_BelegUnbekannt{"LAGBEW", 2009};
+inline const TInfoKoord CZAM_Info_Lagbew_NichtGenugOffen{"LAGBEW", 2010};
+inline const TInfoKoord CZAM_Info_Lagbew_FremdesLager{"LAGBEW", 2011};
+inline const TInfoKoord CZAM_Info_Lagbew_GroesseAusserhalb{"LAGBEW", 2012};
+inline const TInfoKoord CZAM_Info_Lagbew_EinlagerungUnvollstaendig{"LAGBEW", 2013};
+inline const TInfoKoord CZAM_Info_Lagbew_AnderesGeraet{"LAGBEW", 2014};
 
 // Tasks: the task service's refusals of a fulfilment.
 inline const TInfoKoord CZAM_Info_Aufgabe_MengeUngueltig{"AUFGABE", 2101};

@@ -107,8 +107,8 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
     const bool von = ABew.VonLagerortId.Defined();
     const bool an = ABew.AnLagerortId.Defined();
     const int art = AKorrektur ? AKorrektur->KorrekturArt : CZAM_Korrektur_Keine;
-    // Only a slip accepted at once books without any place.
-    if (!von && !an && art != CZAM_Korrektur_AusTransport)
+    // Only a slip accepted at once, or its missing rest written off, books without any place.
+    if (!von && !an && art != CZAM_Korrektur_AusTransport && art != CZAM_Korrektur_TransportFehlmenge)
         return KorrekturFehler(AMeldungen, QStringLiteral("weder Von- noch An-Lagerort"));
     TOrt vonOrt, anOrt;
     for (auto [gesetzt, id, ort] :
@@ -246,6 +246,12 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
             return KorrekturFehler(AMeldungen, QStringLiteral("Empfang braucht die An-Filiale, keinen Von-Lagerort"));
         bf(anFil, CZAM_ArtBestTyp_Transport, -menge);
         bf(anFil, an ? anTyp : CZAM_ArtBestTyp_Frei, menge);
+        break;
+    case CZAM_Korrektur_TransportFehlmenge:
+        if (anFil < 0 || von || an)
+            return KorrekturFehler(AMeldungen,
+                                   QStringLiteral("Transportfehlmenge braucht die An-Filiale, keinen Lagerort"));
+        bf(anFil, CZAM_ArtBestTyp_Transport, -menge);
         break;
     default:
         return KorrekturFehler(AMeldungen, QStringLiteral("Korrekturart %1").arg(art));

@@ -50,6 +50,10 @@ public:
     {
         return FAllokation.Allokieren(AAufgabe, ALager, ANurLaufweg, AVerbote);
     }
+    bool Sammeleinlagerung_Buchen(TQIV_Lager_Sammeleinlagerung& ARec, TZAM_InfoMeldungListe& AMeldungen,
+                                  bool ABuchen) override;
+    bool Bestandsliste_4_Lagerort(const TIntTrio& ALagerort, TVRList& AListe) override;
+    bool Bestandsliste_4_Produkt(const TInt32Trio& AProduktId, int ALager, TVRList& AListe) override;
     bool Aufgabe_Buchen(TZAM_Lager_BEW& ALagerbewegung_physisch, TQIV_AufgabenZeile& AAufgabenzeile,
                         TZAM_Lager_BEW& ALagerbewegung_Fehlmenge, TZAM_Aufgabe_Erfuellen_Daten& AErfuellungsdaten_Fehlmenge,
                         bool AMitAufgaben_Erfuellung_Fehl, TZAM_Lager_BNE_Korrektur& ALagerBNE_physisch,
@@ -85,6 +89,12 @@ private:
                              const class TZAM_Bestandsplan& APlan);
     int Empfaenger(const TOrt& AOrt, int AFiliale);
     void Journal(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur, int AUmlagerungsArt);
+
+    // The collective putaway: its record checked, its movements planned (..._Sammeleinlagerung.cpp).
+    class TSammeleinlagerung;
+    // The stock lists: the rows of zam_bestand that AFilter (over b, the stock row, and o, its
+    // place) selects, AMit a WITH clause it uses (..._Bestandsliste.cpp). Raises on a read failure.
+    void Bestandsliste(const QString& AMit, const QString& AFilter, const QVariantList& AWerte, TVRList& AListe);
 
     TZAM_Datenbank& FDb;
     TZAM_Allokation FAllokation;

@@ -179,6 +179,12 @@ public:
     bool Lagerort_HatBestand(const TIntTrio&) override { return false; }
     bool Behaelter_Zuordnen(const TIntTrio&, int, int) override { return true; }
     QList<TZAM_BehaelterFuerZiel> Behaelter_4_Ziel(int, int) override { return {}; }
+    bool Sammeleinlagerung_Buchen(TQIV_Lager_Sammeleinlagerung&, TZAM_InfoMeldungListe&, bool) override
+    {
+        return false;
+    }
+    bool Bestandsliste_4_Lagerort(const TIntTrio&, TVRList&) override { return false; }
+    bool Bestandsliste_4_Produkt(const TInt32Trio&, int, TVRList&) override { return false; }
     void Allokation_Zuruecksetzen() override {}
     QList<TZAM_AllokationsEintrag> Aufgabe_Allokieren(const TZAM_AufgabenAllokation&, int, bool,
                                                      const TZAM_LaufwegVerbotDict*) override
