@@ -414,6 +414,47 @@ private Q_SLOTS:
         QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT COUNT(*) FROM zam_bne WHERE typ = 70")), 3);
         QCOMPARE(BF(10, CZAM_ArtBestTyp_Transport, 1), 3);
     }
+
+    // The demo's documents as the putaway meets them in warehouse 1 (TZAM_DemoEingangsbelege).
+    void demo_data() { ZAM_MotorenDaten(); }
+    void demo()
+    {
+        ZAM_MOTOR(m);
+        FUmg = std::make_unique<TZAM_TestUmgebung>(m);
+        FUmg->DemoAnlegen();
+        TZAM_DM_FilialPC_Ext ext;
+        ext.SetStandardLager(1);
+        const QList<int> filialen = ext.AktLagerFilialen();
+        QCOMPARE(filialen, (QList<int>{1, 12, 14, 17}));
+        for (int f : filialen)
+            ext.WBSListe_laden(CZAM_WBSListe_Filiale, f, f == filialen.first());
+        ext.WBSListe_laden(CZAM_WBSListe_Lager, 1, false);
+        QCOMPARE(Belege(ext.WBSListe()), (QStringList{QStringLiteral("WBS 21-1001"), QStringLiteral("WBS 21-1003"),
+                                                      QStringLiteral("WBS 21-1002"), QStringLiteral("WE-Avis 1-1001-1"),
+                                                      QStringLiteral("Fremdnr. FR-1001")}));
+        const struct
+        {
+            TIntPair WBS;
+            QStringList Klassen;
+        } wbs[] = {
+            {{21, 1001}, {QStringLiteral("1:3@-1"), QStringLiteral("1:2@-1"), QStringLiteral("1:2@-1")}},
+            {{21, 1002},
+             {QStringLiteral("1:2@-1"), QStringLiteral("3:1@21"), QStringLiteral("2:1@12"), QStringLiteral("4:3@17")}},
+            {{21, 1003}, {QStringLiteral("2:1@1")}}};
+        for (const auto& w : wbs) {
+            QVERIFY(ext.Bewegungs_Liste_laden(w.WBS, 30));
+            QCOMPARE(QStringList{w.WBS.ToText()} + Klassen(ext.Bewegungsliste()),
+                     QStringList{w.WBS.ToText()} + w.Klassen);
+        }
+        QVERIFY(ext.Bewegungs_Liste_laden(TIntTrio(1, 1001, 1), 1, 30));
+        QCOMPARE(Klassen(ext.Bewegungsliste()), (QStringList{QStringLiteral("1:2@-1"), QStringLiteral("1:1@-1")}));
+        QVERIFY(!ext.Bewegungs_Liste_laden(TIntTrio(1, 1002, 1), 30, 30));
+        QVERIFY(ext.Bewegungs_Liste_laden(QStringLiteral("FR-1001"), 30));
+        // The slips' pieces are transport stock of their to-branches.
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT SUM(menge) FROM zam_bf WHERE bestandsart = 40 AND filiale = 1")), 8);
+        QCOMPARE(FUmg->Zahl(QStringLiteral("SELECT SUM(menge) FROM zam_bf WHERE bestandsart = 40 AND filiale = 12")),
+                 7);
+    }
 };
 
 QTEST_MAIN(TestEingangsbelege)
