@@ -269,6 +269,7 @@ TZAM_DM_FilialPC_Ext* TDM_Torvik::DMExtFilPC_GoC()
     if (!FDMExtFilPC) {
         FDMExtFilPC = std::make_unique<TZAM_DM_FilialPC_Ext>();
         FDMExtFilPC->SetFiliale(FAktBewFiliale);
+        FDMExtFilPC->SetStandardLager(FAktLager);
     }
     return FDMExtFilPC.get();
 }
@@ -389,6 +390,8 @@ void TDM_Torvik::SetAktLager(int ALager)
         return;
     FAktLager = ALager;
     FWurmlochArr.clear(); // the wormholes belong to the warehouse
+    if (FDMExtFilPC)
+        FDMExtFilPC->SetStandardLager(ALager);
 }
 
 void TDM_Torvik::SetAktFiliale(qint16 AFiliale)

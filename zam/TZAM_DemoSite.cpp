@@ -4,6 +4,7 @@
 #include "TZAM_DemoArtikel.h"
 #include "TZAM_DemoAufgaben.h"
 #include "TZAM_DemoBilder.h"
+#include "TZAM_DemoEingangsbelege.h"
 #include "TZAM_DemoLager.h"
 #include "TZAM_DemoOptionen.h"
 #include "TZAM_DemoStamm.h"
@@ -96,6 +97,11 @@ QList<TZAM_Migration> TZAM_DemoSite::Schritte(TZAM_ParameterService& AParameter)
          [](TZAM_Datenbank& ADb) { TZAM_DemoWareneingang::Bestellungen(ADb); }},
         {17, QStringLiteral("Kunden-Versandbereitstellungen im Laufweg, eine mit Kundenbestellung 7001"), {}, {},
          [](TZAM_Datenbank& ADb) { TZAM_DemoLager::KundenVBS(ADb); }},
+        {18, QStringLiteral("Eingangsbelege: Warenbegleitscheine aus Filiale 21, WE-Avise, Fremdnummer, Ware auf dem "
+                            "WE-Platz"),
+         {},
+         {},
+         [](TZAM_Datenbank& ADb) { TZAM_DemoEingangsbelege::Anlegen(ADb); }},
     };
 }
 

@@ -14,6 +14,7 @@
 #include "TZAM_DruckSql.h"
 #include "TZAM_DruckerKonfigSql.h"
 #include "TZAM_EXBIServerSql.h"
+#include "TZAM_EingangsbelegServerSql.h"
 #include "TZAM_FGSystemsSql.h"
 #include "TZAM_FilialTabelleSql.h"
 #include "TZAM_FormStoreServerSql.h"
@@ -92,6 +93,7 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_AuftrFilServer, TZAM_AuftrFilServerSql>();
     Dienst<IZAM_MaskfileServer, TZAM_MaskfileServerSql>();
     Dienst<IZAM_NummernkreisServer, TZAM_NummernkreisServerSql>();
+    Dienst<IZAM_EingangsbelegServer, TZAM_EingangsbelegServerSql>();
     // The customer-order documents are a module of their own, with the second factory.
     Dienst<IZAM_BelegEditServer, TZAM_BelegEditServerSql>(Glob_ServerFactoryClass());
 }
