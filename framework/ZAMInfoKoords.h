@@ -65,3 +65,7 @@ inline const TInfoKoord CZAM_Info_Lagbew_AnderesGeraet{"LAGBEW", 2014};
 inline const TInfoKoord CZAM_Info_Aufgabe_MengeUngueltig{"AUFGABE", 2101};
 inline const TInfoKoord CZAM_Info_Aufgabe_Unbekannt{"AUFGABE", 2102};
 inline const TInfoKoord CZAM_Info_Aufgabe_MengeZuGross{"AUFGABE", 2103};
+
+// Putaway at the devices.
+inline const TInfoKoord CZAM_Info_Zephran_KeineOffeneWare{"ZEPHRAN", 1009};
+inline const TInfoKoord CZAM_Info_Zephran_WEAvisFremdeFiliale{"ZEPHRAN", 1015};

@@ -7,12 +7,15 @@
 #include "TQIV_Dispo_Info.h"
 #include "TQIV_WEPlus_DatenCache.h"
 #include "TQIV_AufgabenZaehlung.h"
+#include "TQIV_Lager_Sammeleinlagerung.h"
+#include "TZAM_PersArt_ExtVerweis.h"
 #include "TVTVRListModel.h"
 #include "TZAM_Aufgaben_Suchkriterien.h"
 #include "TZAM_Intv100_Sortiment_MeMitProduktId.h"
 
 #include <QDate>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -38,6 +41,7 @@ struct TQIV_ZPMDE_States
 {
     const TStateKlasse* ZurueckState = nullptr;
     const TStateKlasse* WeiterState = nullptr;
+    bool ScanAnWeiter = false; // WeiterState receives the chosen container as a scan
 };
 
 // The picking container of a run: a container or a staging place; the largest three-part key
@@ -160,6 +164,39 @@ struct TQIV_ZPMDE_Datentraeger
         TQIV_InttrioString_List FehlerInfos;
         const TStateKlasse* ReturnToState = nullptr; // none: the order entry
     } WEPlus;
+
+    // The putaway of an incoming document (a goods slip, a goods-receipt notice or an external
+    // number) or of goods lying on the goods-receipt place.
+    struct
+    {
+        TIntPair WBSID;
+        bool WBSEnthaeltPerso = false;
+        bool WBSEnthaeltNichtPerso = false;
+        TIntTrio WEAVID;
+        qint16 WEAVFilNr = -1;
+        QString Fremdnummer;
+        TQIV_Lager_Sammeleinlagerung EinlagerungsInfo;
+        TIntTrio Gesamt_An_Lagerplatz;
+        TVRList* Gesamt_VRListe = nullptr; // owned by TState_GesamtEinlagerung_LagerortScan
+        TQIV_PersoAuswahl Personalisiert = paUnbekannt;
+        qint16 PersoZielFiliale = -1;
+        TQIV_PersoAuswahl PersoAuswahlForce = paUnbekannt;
+        TIntTrio EinBelegId;
+        TZAM_PersArt_ExtVerweis EinExtVerweis;
+        TIntTrio EinVerfKombiId;
+        qint16 AnFilialeAusKlick = -1;
+        TQIV_ZPMDE_Ziel Ziel = bmzUnbekannt;
+        QMap<int, int> ZielFilialenAlle; // target branch -> pieces of branch exchange
+        qint16 ZielFilialeGewaehlt = -1;
+        bool KundenVBSAlsAnLPOK = false;
+        bool BehaelterAlsAnLPOK = false;
+    } Einlagerung;
+
+    // The putaway-and-shipping help.
+    struct
+    {
+        bool AusVersandhilfe = false;
+    } Versandhilfe;
 
     // The branch choice: where it returns to.
     struct

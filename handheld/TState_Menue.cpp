@@ -3,6 +3,7 @@
 #include "EZAM_Exception.h"
 #include "IZAM_GPListenServer.h"
 #include "TDM_Torvik.h"
+#include "TState_EingangsBelegWahl.h"
 #include "TState_Filiale.h"
 #include "TState_HLAnfoGrund.h"
 #include "TState_NachsortAuswahl.h"
@@ -44,7 +45,7 @@ const QList<TQIV_MenueEintrag>& TState_Menue::Menuetabelle()
         {CZPMDEM_FilNachsort, QStringLiteral("Filialnachsortierung"), StateKlasse<TState_Filiale>()},
         {CZPMDEM_KuBe, QStringLiteral("Kundenbestellungen"), StateKlasse<TState_Filiale>()},
         {CZPMDEM_UmlagHL, QStringLiteral("Verkaufsraumanforderungen"), StateKlasse<TState_HLAnfoGrund>()},
-        {CZPMDEM_Einlagerung, QStringLiteral("Einlagerung, WE && WBS"), nullptr},
+        {CZPMDEM_Einlagerung, QStringLiteral("Einlagerung, WE && WBS"), StateKlasse<TState_EingangsBelegWahl>()},
         {CZPMDEM_Inventur, QStringLiteral("Inventur/Inbetriebnahme"), nullptr},
         {CZPMDEM_WBSDruck, QStringLiteral("Druck Warenbegleitschein"), nullptr},
         {CZPMDEM_WBSoBelegDruck, QStringLiteral("Druck WBS/Belege"), nullptr},

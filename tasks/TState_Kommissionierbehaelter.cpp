@@ -9,6 +9,7 @@
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
 #include "Vrtools.h"
+#include "ZAMUtils.h"
 
 bool TState_Kommissionierbehaelter::NurVersandbereitstellung() const
 {
@@ -26,7 +27,7 @@ bool TState_Kommissionierbehaelter::Passt()
         return false;
     if (filiale < 1 ? kb.KomBehAnLag != lager : kb.KomBehAnFil != filiale)
         return false;
-    if (kb.Kommissionierbehaelter == CMaxIntTrio && FMaske->FModus == CZPMDEM_KuBe)
+    if (kb.Kommissionierbehaelter == CMaxIntTrio && (FMaske->FModus == CZPMDEM_KuBe || PutawayZurBearbeitung()))
         return false;
     if (kb.KomBehBehaelter && FMaske->FModus == CZPMDEM_FilNachsort &&
         (FMaske->FOptionen.Nachsort.SofortvollzugOhneWBS || DM_Torvik->FilialeBenachbartZuLager(filiale)))
@@ -82,8 +83,8 @@ void TState_Kommissionierbehaelter::Vor_Anfang(bool& AWeiter)
                              (filiale > 0 && DM_Torvik->FilialeBenachbartZuLager(filiale));
         TZAM_Filiale f;
         IZAM_FilialTabelle* tabelle = DM_Torvik->FilialTabelle_GoC();
-        if (ohneWBS && FMaske->FModus != CZPMDEM_KuBe && filiale > 0 && tabelle && tabelle->Filiale(filiale, f) &&
-            !f.LVBenutzen) {
+        if (ohneWBS && FMaske->FModus != CZPMDEM_KuBe && !PutawayZurBearbeitung() && filiale > 0 && tabelle &&
+            tabelle->Filiale(filiale, f) && !f.LVBenutzen) {
             ergebnis = Pseudo;
             return;
         }
@@ -254,9 +255,25 @@ void TState_Kommissionierbehaelter::Kommissionierbehaelter_gefunden(const TIntTr
 
 void TState_Kommissionierbehaelter::Weiter()
 {
-    const TStateKlasse* weiter = FMaske->Datentraeger_Get().Nachsort.KommBehWahlStates.WeiterState;
-    if (weiter)
-        ChangeState(weiter);
+    const TQIV_ZPMDE_States& states = FMaske->Datentraeger_Get().Nachsort.KommBehWahlStates;
+    const TStateKlasse* weiter = states.WeiterState;
+    if (!weiter)
+        return;
+    ChangeState(weiter);
+    // The putaway's target list takes the container as if it had been scanned there.
+    if (states.ScanAnWeiter) {
+        TZAM_UmgesetztUArtikelScanDaten leer;
+        FMaske->GiveState(weiter)->Gescannt(
+            zam_TIntTrio2String(FMaske->Datentraeger_Get().Nachsort.KommBeh.Kommissionierbehaelter) +
+                QStringLiteral("00000"),
+            leer);
+    }
+}
+
+bool TState_Kommissionierbehaelter::PutawayZurBearbeitung() const
+{
+    return FMaske->FModus == CZPMDEM_Einlagerung &&
+           FMaske->Datentraeger_Get().Einlagerung.Ziel == bmzFAFuerBearbeitung;
 }
 
 void TState_Kommissionierbehaelter::btnZurueckClick()

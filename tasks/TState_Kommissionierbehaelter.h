@@ -46,6 +46,8 @@ public:
 private:
     // Mode 3 for a branch of this warehouse: only its shipping staging places will do.
     bool NurVersandbereitstellung() const;
+    // The putaway supplies another branch for processing: the pseudo container will not do.
+    bool PutawayZurBearbeitung() const;
     bool Passt();
     void Laden();
     // The checks of a scanned or tapped place; refusals are foot tips.

@@ -111,7 +111,7 @@ void TZAM_DemoStamm::Partner(TZAM_Datenbank& ADb)
     // Carla Cordes is an employee without user.
     TZAM_RechteServerSql::BenutzerAnlegen(ADb, QStringLiteral("anna"), QStringLiteral("anna1234"), {2, 1}, {1, 1001});
     TZAM_RechteServerSql::BenutzerAnlegen(ADb, QStringLiteral("bernd"), QStringLiteral("bernd123"), {2, 2}, {1, 1002});
-    TZAM_RechteServerSql::RechteVergeben(ADb, {2, 1}, {380, 381, 382, 383, 384, 385, 482, 483});
+    TZAM_RechteServerSql::RechteVergeben(ADb, {2, 1}, {380, 381, 382, 383, 384, 385, 454, 455, 456, 482, 483});
 }
 
 void TZAM_DemoStamm::Drucker(TZAM_Datenbank& ADb)
