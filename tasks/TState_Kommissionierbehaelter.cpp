@@ -260,8 +260,9 @@ void TState_Kommissionierbehaelter::Weiter()
     if (!weiter)
         return;
     ChangeState(weiter);
-    // The putaway's target list takes the container as if it had been scanned there.
-    if (states.ScanAnWeiter) {
+    // The putaway's target list takes the container as if it had been scanned there; without
+    // picking container ("Ohne WBS") the worker scans the place himself.
+    if (states.ScanAnWeiter && FMaske->Datentraeger_Get().Nachsort.KommBeh.Kommissionierbehaelter != CMaxIntTrio) {
         TZAM_UmgesetztUArtikelScanDaten leer;
         FMaske->GiveState(weiter)->Gescannt(
             zam_TIntTrio2String(FMaske->Datentraeger_Get().Nachsort.KommBeh.Kommissionierbehaelter) +

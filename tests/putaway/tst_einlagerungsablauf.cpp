@@ -20,7 +20,8 @@
 #include <QTest>
 
 namespace {
-const TIntTrio CA0101{1, 1, 1}, CA0102{1, 1, 2}, CVBSLager{2, 2, 4}, CKVBS2{2, 4, 2}, CBeh10{5, 0, 10};
+const TIntTrio CA0101{1, 1, 1}, CA0102{1, 1, 2}, CVBSLager{2, 2, 4}, CVBS21{2, 2, 5}, CKVBS3{2, 4, 3}, CBeh9{5, 0, 9},
+    CBeh10{5, 0, 10};
 const QString CWBS1001 = QStringLiteral("0002100001001111111110");    // putaway goods only, to branch 1
 const QString CWBS1002 = QStringLiteral("0002100001002111111110");    // goods with and without customers
 const QString CAvisSued = QStringLiteral("000010010020000010030000"); // a notice of warehouse 2
@@ -38,10 +39,13 @@ class TestEinlagerungsablauf : public QObject
     std::unique_ptr<TfrmMDE> FMaske;
 
     TZAM_Datenbank& Db() { return FUmg->Backend().Datenbank(); }
-    void Starten(TZAM_TestUmgebung::TMotor AMotor, QChar AGesamt = u'N', bool AZaehlen = true)
+    void Starten(TZAM_TestUmgebung::TMotor AMotor, QChar AGesamt = u'N', bool AZaehlen = true,
+                 const QStringList& AVorher = {})
     {
         FUmg = std::make_unique<TZAM_TestUmgebung>(AMotor);
         FUmg->DemoAnlegen();
+        for (const QString& sql : AVorher)
+            Db().Schreiben(sql);
         ZAM_HandgeraetOeffnen(FDM, FMaske);
         FDM->SetAktLager(1);
         FDM->AktLagerFilialen_Aus_AktLager();
@@ -175,6 +179,69 @@ private Q_SLOTS:
             Zahl(QStringLiteral("SELECT COALESCE(SUM(menge), 0) FROM zam_lvpb WHERE lo_id1 = 2 AND lo_id2 = 2 "
                                 "AND lo_id3 = 4 AND prod_id2 = 100002 AND verweis_art = 1 AND verweis_id2 = 7001")),
             1);
+    }
+
+    // Where customers' goods go: 7001 processed in branch 12 of this warehouse goes to its
+    // customer staging place (another empty one may take the order), 7003 to process into a
+    // one-way container where the warehouse has no preparation place, 7002 for branch 21 into
+    // the picking container of that branch.
+    void routing_data() { ZAM_MotorenDaten(); }
+    void routing()
+    {
+        ZAM_MOTOR(m);
+        Starten(m, u'N', false,
+                {QStringLiteral("UPDATE zam_atpk SET bearb_filiale = 12 WHERE pos_id2 = 7001"),
+                 QStringLiteral("UPDATE zam_filiale SET lv_benutzen = 1 WHERE nummer = 21")});
+        const auto kind = [&](const QString& AText) {
+            FMaske->ChangeState<TState_EingangsBelegWahl>();
+            Scannen(CWBS1002);
+            for (int i = 0; i < Menue()->Count(); ++i)
+                if (Menue()->Item(i).LeftCaption.contains(AText))
+                    FMaske->AktState()->btnmButtonsClick(i);
+        };
+        const QString lvlz = QStringLiteral("SELECT COUNT(*) FROM zam_lvlz WHERE lo_id1 = %1 AND lo_id2 = %2 AND "
+                                            "lo_id3 = %3 AND verweis_id2 = %4");
+        kind(QStringLiteral("Versand an den Kunden"));
+        QCOMPARE(Name(), QStringLiteral("TState_KundenVBS"));
+        Platz(CKVBS3);
+        QVERIFY(Frage().startsWith(QStringLiteral("Sie haben nicht\r\n")));
+        Klicken("btnJa");
+        QCOMPARE(Zahl(lvlz.arg(2).arg(4).arg(3).arg(7001)), 1);
+        QCOMPARE(Zahl(lvlz.arg(2).arg(4).arg(2).arg(7001)), 0);
+        Platz(CKVBS3);
+        QCOMPARE(Name(), QStringLiteral("TState_ZielLagerorte"));
+        QCOMPARE(Liste().GetCellValueAsIntTrio(0, 1), CKVBS3);
+
+        // Branch 21 works with the warehouse management: its staging place is the picking
+        // container and arrives in the target list as if scanned.
+        kind(QStringLiteral("Filialaustausch"));
+        FMaske->AktState()->btnmButtonsClick(0);
+        if (Name() == QStringLiteral("TState_Kommissionierbehaelter"))
+            FMaske->AktState()->vtVRListColumnNodeClick(0, {0, -1});
+        QCOMPARE(Name(), QStringLiteral("TState_ZielLagerorte"));
+        QCOMPARE(Liste().GetCellValueAsIntTrio(0, 1), CVBS21);
+
+        cleanup();
+        Starten(m, u'N', false,
+                {QStringLiteral("UPDATE zam_lagerort SET bereich = 0 WHERE bereich = 7 AND lager = 1")});
+        kind(QStringLiteral("Bearbeitung von Ware"));
+        if (Name() == QStringLiteral("TState_ArtikelWahl"))
+            FMaske->AktState()->vtVRListColumnNodeClick(0, {0, -1});
+        QCOMPARE(Name(), QStringLiteral("TState_EinwegBehaelter"));
+        Platz(CBeh9);
+        QCOMPARE(Name(), QStringLiteral("TState_ZielLagerorte"));
+        QCOMPARE(Liste().GetCellValueAsIntTrio(0, 3), CBeh9);
+        QCOMPARE(Zahl(lvlz.arg(5).arg(0).arg(9).arg(7003)), 1);
+
+        // Without the warehouse management branch 21 takes its goods without slip: no picking
+        // container, the worker scans a place.
+        kind(QStringLiteral("Filialaustausch"));
+        FMaske->AktState()->btnmButtonsClick(0);
+        QCOMPARE(Name(), QStringLiteral("TState_ZielLagerorte"));
+        QCOMPARE(FMaske->Datentraeger_Get().Nachsort.KommBeh.KomBehBez, QStringLiteral("Ohne WBS"));
+        QVERIFY(Liste().GetCellValueAsString(0, 4).isEmpty());
+        Platz(CVBS21);
+        QCOMPARE(Liste().GetCellValueAsIntTrio(0, 1), CVBS21);
     }
 
     // With whole putaway always, slip 21-1001 goes onto one scanned place in one booking.
