@@ -67,6 +67,9 @@ TVTVRList::TVTVRList(QWidget* AParent) : QTreeView(AParent), FModel(new TVTVRLis
 
 void TVTVRList::VRList_Set(TVRList* AListe)
 {
+    // A column order belongs to the list it was set for.
+    if (AListe != FListe)
+        FReihenfolge.clear();
     FListe = AListe;
     FListenBreiten.clear();
     FUnsichtbar.clear();

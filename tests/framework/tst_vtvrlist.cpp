@@ -162,6 +162,11 @@ void TestVTVRList::sichtbareSpaltenBreitenUndReihenfolge()
     QCOMPARE(lv.header()->visualIndex(CArtikel), 0);
     QCOMPARE(lv.header()->visualIndex(CPlatz), 1);
     QCOMPARE(lv.header()->visualIndex(CMenge), 2);
+    // Another list comes in its own order.
+    TVRList andere = PlatzListe();
+    lv.VRList_Set(&andere);
+    QCOMPARE(lv.header()->visualIndex(CArtikel), int(CArtikel));
+    lv.VRList_Set(&l);
 
     lv.Hauptspalte_Set(CArtikel);
     QCOMPARE(lv.treePosition(), int(CArtikel));
