@@ -1,7 +1,8 @@
 // Times the framework operations every booking waits for, on SQLite and (with the test server
-// of scripts/pg-testserver.sh up) on PostgreSQL:  zam_bench [LAEUFE]
+// of scripts/pg-testserver.sh up) on PostgreSQL:  zam_bench [LAEUFE] [wareneingang|einlagerung]
 #include "TZAM_AufgabenMessung.h"
 #include "TZAM_DemoGross.h"
+#include "TZAM_EinlagerungMessung.h"
 #include "TZAM_LagerMessung.h"
 #include "TZAM_Messung.h"
 #include "TZAM_WEBuchungMessung.h"
@@ -18,7 +19,10 @@
 
 namespace {
 
-void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe, bool ANurWareneingang)
+// What the second argument selects: everything, only the goods receipt's rows or only the putaway's.
+enum TAuswahl { taAlles, taWareneingang, taEinlagerung };
+
+void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe, TAuswahl AAuswahl)
 {
     TZAM_TestUmgebung umg(AMotor);
     CommonLock().SetBenutzer(TIntPair(1, 1), QStringLiteral("Messung"));
@@ -35,7 +39,16 @@ void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe, bool ANurWareneingang
         ZAMBuchung().Oeffnen(69, QStringLiteral("Messung"));
         ZAMBuchung().Schliessen(QStringLiteral("Messung"));
     });
-    if (ANurWareneingang) {
+    if (AAuswahl == taEinlagerung) {
+        // The large site with a warehouse of four branches.
+        umg.DemoAnlegen();
+        TZAM_DemoGross::TUmfang umfang;
+        umfang.Filialen = TZAM_EinlagerungMessung::CFilialen;
+        TZAM_DemoGross::Anlegen(umg.Backend().Datenbank(), umfang);
+        TZAM_EinlagerungMessung::Messen(umg, ALaeufe);
+        return;
+    }
+    if (AAuswahl == taWareneingang) {
         umg.DemoAnlegen();
         TZAM_DemoGross::Anlegen(umg.Backend().Datenbank(), {});
     } else {
@@ -60,14 +73,18 @@ int main(int argc, char** argv)
     if (TZAM_WEBuchungMessung::IstKind(app.arguments()))
         return TZAM_WEBuchungMessung::Kind(app.arguments());
     const int laeufe = argc > 1 ? qMax(1, QString::fromLocal8Bit(argv[1]).toInt()) : 1000;
-    // "wareneingang" as the second argument: only the goods receipt's rows, on the large site.
-    const bool nurWareneingang = argc > 2 && QString::fromLocal8Bit(argv[2]) == QLatin1String("wareneingang");
+    // "wareneingang" as the second argument: only the goods receipt's rows, on the large site;
+    // "einlagerung": only the putaway's, on the large site with four branches.
+    const QString auswahlText = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const TAuswahl auswahl = auswahlText == QLatin1String("wareneingang")  ? taWareneingang
+                             : auswahlText == QLatin1String("einlagerung") ? taEinlagerung
+                                                                           : taAlles;
     try {
-        Messen(TZAM_TestUmgebung::tmSQLite, laeufe, nurWareneingang);
+        Messen(TZAM_TestUmgebung::tmSQLite, laeufe, auswahl);
         QString grund;
         if (TZAM_TestUmgebung::PostgresVerfuegbar(&grund)) {
-            Messen(TZAM_TestUmgebung::tmPostgres, laeufe, nurWareneingang);
-            if (nurWareneingang)
+            Messen(TZAM_TestUmgebung::tmPostgres, laeufe, auswahl);
+            if (auswahl != taAlles)
                 return 0;
             {
                 TZAM_TestUmgebung umg(TZAM_TestUmgebung::tmPostgres);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks on SQLite and on a throwaway PostgreSQL server.
-#   scripts/bench.sh [RUNS] [wareneingang]   (the second: only the goods receipt's rows)
+#   scripts/bench.sh [RUNS] [wareneingang|einlagerung]
+#   (the second: only the goods receipt's rows, or only the putaway's)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
