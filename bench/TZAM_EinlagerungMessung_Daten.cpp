@@ -129,17 +129,17 @@ void Kopieren(TZAM_Datenbank& ADb, int AErste, int ALetzte)
     ADb.Schreiben(QStringLiteral("UPDATE zam_bestand SET menge = menge * ? WHERE lo_id1 = ? AND lo_id2 = ? AND "
                                  "lo_id3 = ?"),
                   {1 + CKopien, wePlatz.Id1, wePlatz.Id2, wePlatz.Id3});
-    // Summed per product, size, branch and stock type first: a correlated sum per branch stock
-    // row may be planned as a walk over all the templates' order lines for each row.
-    ADb.Schreiben(QStringLiteral("UPDATE zam_bf SET menge = zam_bf.menge + ? * s.summe FROM (SELECT n.prod_id1 AS p1, "
-                                 "n.prod_id2 AS p2, n.prod_id3 AS p3, p.groesse AS gr, p.ziel_filiale AS fil, "
-                                 "CASE n.eingang_art WHEN 1 THEN 40 ELSE 1 END AS art, SUM(p.menge) AS summe FROM "
-                                 "zam_bne n JOIN zam_bnep p ON p.bne_id1 = n.id1 AND p.bne_id2 = n.id2 AND "
-                                 "p.bne_id3 = n.id3 AND p.bne_typ = n.typ WHERE n.id1 = 70 AND n.id2 BETWEEN ? AND ? "
-                                 "GROUP BY n.prod_id1, n.prod_id2, n.prod_id3, p.groesse, p.ziel_filiale, "
-                                 "n.eingang_art) s WHERE zam_bf.prod_id1 = s.p1 AND zam_bf.prod_id2 = s.p2 AND "
-                                 "zam_bf.prod_id3 = s.p3 AND zam_bf.groesse = s.gr AND zam_bf.filiale = s.fil AND "
-                                 "zam_bf.bestandsart = s.art"),
+    // Added per product, size, branch and stock type as an insert that meets the store's rows: an
+    // update joined to the sums was planned on PostgreSQL as a walk over all the templates' lines
+    // for each branch stock row (minutes).
+    ADb.Schreiben(QStringLiteral("INSERT INTO zam_bf (prod_id1, prod_id2, prod_id3, filiale, bestandsart, groesse, "
+                                 "menge) SELECT n.prod_id1, n.prod_id2, n.prod_id3, p.ziel_filiale, CASE "
+                                 "n.eingang_art WHEN 1 THEN 40 ELSE 1 END, p.groesse, ? * SUM(p.menge) FROM zam_bne n "
+                                 "JOIN zam_bnep p ON p.bne_id1 = n.id1 AND p.bne_id2 = n.id2 AND p.bne_id3 = n.id3 AND "
+                                 "p.bne_typ = n.typ WHERE n.id1 = 70 AND n.id2 BETWEEN ? AND ? GROUP BY n.prod_id1, "
+                                 "n.prod_id2, n.prod_id3, p.ziel_filiale, n.eingang_art, p.groesse ON CONFLICT "
+                                 "(prod_id1, prod_id2, prod_id3, filiale, bestandsart, groesse) DO UPDATE SET "
+                                 "menge = zam_bf.menge + excluded.menge"),
                   {CKopien, AErste, ALetzte});
 }
 
