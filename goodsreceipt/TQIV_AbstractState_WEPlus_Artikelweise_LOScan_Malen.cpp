@@ -1,4 +1,5 @@
 // The piece-wise capture: a scanned piece's disposition and the painting of where it goes.
+#include "TAbstractMultipurposePanelState.h"
 #include "TArtikelTools.h"
 #include "TDM_Torvik.h"
 #include "TQIV_AbstractState_WEPlus_Artikelweise_LOScan.h"
@@ -16,18 +17,6 @@
 #include <QToolButton>
 
 namespace {
-// The rows of the multipurpose panel, top to bottom.
-enum TZeile
-{
-    zBehaeltername,
-    zBehaelternameUnten,
-    zMitteOben,
-    zMitte,
-    zMitteUnten,
-    zZielanzeigeOben,
-    zZielanzeige
-};
-
 constexpr int CSchriftGross = 14;
 constexpr int CSchriftKlein = 11;
 const QString CBeliebig = QStringLiteral("einen beliebigen Lagerplatz");

@@ -2,6 +2,17 @@
 
 #include "TAbstractState.h"
 
+// The rows of the multipurpose panel, top to bottom (TfrmMDE::FMultipurposeZeilen).
+enum TMultipurposeZeile : int {
+    zBehaeltername,
+    zBehaelternameUnten,
+    zMitteOben,
+    zMitte,
+    zMitteUnten,
+    zZielanzeigeOben,
+    zZielanzeige
+};
+
 // A state on the multipurpose panel: seven stacked text rows.
 class TAbstractMultipurposePanelState : public TAbstractState
 {

@@ -173,11 +173,23 @@ void ArtikelScan(TAbstractState* AState, const char* AName, const QString& AText
         AState->FussTipSet(QStringLiteral("Unbekannter Barcode!"), false, true);
 }
 
-void Zeile_Setzen(TfrmMDE* AMaske, TZeile AZeile, const QString& AText)
+void Zeile_Setzen(TfrmMDE* AMaske, TMultipurposeZeile AZeile, const QString& AText)
 {
     QLabel* zeile = AMaske->FMultipurposeZeilen[size_t(AZeile)];
     zeile->setText(AText);
     zeile->setVisible(true);
+}
+
+bool Lagerort_Umsetzen(TAbstractState* AState, const QString& AText, TZAM_Lagerort_Info& AInfo, const QString& AWarnung,
+                       bool ALang)
+{
+    TQIV_Umsetzen_Optionen optionen;
+    optionen.Stumm = true;
+    optionen.EtikKuerzel = true;
+    if (DM_Torvik->Lagerplatz_Behaelter_umsetzen(AText, AInfo, optionen))
+        return true;
+    AState->FussTipSet(AWarnung, ALang, true);
+    return false;
 }
 
 void ListenKnopf(TfrmMDE* AMaske, const char* AName, bool ASichtbar)

@@ -4,6 +4,8 @@
 #include "TIntTrio.h"
 #include "TQIV_ZPMDE_Datentraeger.h"
 
+#include "TAbstractMultipurposePanelState.h"
+#include "TZAM_Lagerort_Info.h"
 #include "TZAM_UmgesetztUArtikelScanDaten.h"
 
 #include <QString>
@@ -65,18 +67,12 @@ using TArtikel = std::function<void(const TInt32Trio& AProduktId, int AGrInd)>;
 using TSonst = std::function<void(const QString& AText)>;
 void ArtikelScan(TAbstractState* AState, const char* AName, const QString& AText,
                  TZAM_UmgesetztUArtikelScanDaten& AScanndaten, const TArtikel& AArtikel, const TSonst& ASonst = {});
-// The rows of the multipurpose panel.
-enum TZeile : int
-{
-    zBehaeltername,
-    zBehaelternameUnten,
-    zMitteOben,
-    zMitte,
-    zMitteUnten,
-    zZielanzeigeOben,
-    zZielanzeige
-};
-void Zeile_Setzen(TfrmMDE* AMaske, TZeile AZeile, const QString& AText);
+// Shows a row of the multipurpose panel with the text.
+void Zeile_Setzen(TfrmMDE* AMaske, TMultipurposeZeile AZeile, const QString& AText);
+// A scanned place or container, converted silently (short labels filled); false with AWarnung
+// as warning footer when the text names none.
+bool Lagerort_Umsetzen(TAbstractState* AState, const QString& AText, TZAM_Lagerort_Info& AInfo, const QString& AWarnung,
+                       bool ALang);
 // Shows or hides a button under the single list.
 void ListenKnopf(TfrmMDE* AMaske, const char* AName, bool ASichtbar);
 

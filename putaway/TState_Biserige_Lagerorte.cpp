@@ -155,13 +155,9 @@ bool TState_Biserige_Lagerorte::LagerortScan(const QString& AText)
 {
     Warnung_Ruecksetzen();
     const auto& e = FMaske->Datentraeger_Get().Einlagerung;
-    TQIV_Umsetzen_Optionen optionen;
-    optionen.Stumm = true;
     TZAM_Lagerort_Info info;
-    if (!DM_Torvik->Lagerplatz_Behaelter_umsetzen(AText, info, optionen)) {
-        FussTipSet(QStringLiteral("Unbekannter Barcode!"), false, true);
+    if (!E::Lagerort_Umsetzen(this, AText, info, QStringLiteral("Unbekannter Barcode!"), false))
         return false;
-    }
     QString meldung;
     if (!Lagerort_Zulaessig(info, e.Personalisiert, e.PersoZielFiliale, meldung, e.BehaelterAlsAnLPOK,
                             e.KundenVBSAlsAnLPOK)) {

@@ -29,12 +29,12 @@ void TState_EinwegBehaelter::StateAnfangMaskeMalen()
             if (TZAM_BewegungsDienste::Bewegung(*DM_Torvik).Lagerort_4_Behaelter(FEinwegB.Id, ort) && ort.Defined())
                 platz = DM_Torvik->LagerEditServer_GoC()->LagerortName(ort);
         }
-        E::Zeile_Setzen(FMaske, E::zMitte, QString());
-        E::Zeile_Setzen(FMaske, E::zBehaelternameUnten, QStringLiteral("Bitte scannen Sie"));
-        E::Zeile_Setzen(FMaske, E::zMitteUnten,
+        E::Zeile_Setzen(FMaske, zMitte, QString());
+        E::Zeile_Setzen(FMaske, zBehaelternameUnten, QStringLiteral("Bitte scannen Sie"));
+        E::Zeile_Setzen(FMaske, zMitteUnten,
                         FEinwegB.Id.Defined() ? FEinwegB.Name : QStringLiteral("einen freien Einweg-Behälter"));
         if (!platz.isEmpty())
-            E::Zeile_Setzen(FMaske, E::zZielanzeigeOben, QStringLiteral("auf ") + platz);
+            E::Zeile_Setzen(FMaske, zZielanzeigeOben, QStringLiteral("auf ") + platz);
     });
 }
 
@@ -77,13 +77,9 @@ void TState_EinwegBehaelter::Scan(const QString& AText)
 {
     Warnung_Ruecksetzen();
     auto& e = FMaske->Datentraeger_Get().Einlagerung;
-    TQIV_Umsetzen_Optionen optionen;
-    optionen.Stumm = true;
     TZAM_Lagerort_Info info;
-    if (!DM_Torvik->Lagerplatz_Behaelter_umsetzen(AText, info, optionen)) {
-        FussTipSet(QStringLiteral("Bitte scannen Sie den Ziellagerort!"), true, true);
+    if (!E::Lagerort_Umsetzen(this, AText, info, QStringLiteral("Bitte scannen Sie den Ziellagerort!"), true))
         return;
-    }
     if (FEinwegB.Id.Defined()) {
         if (info.LagerortId != FEinwegB.Id) {
             FussTipSet(QStringLiteral("Bitte scannen Sie den angegebenen Behälter!"), true, true);

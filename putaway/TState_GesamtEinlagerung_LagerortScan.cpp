@@ -109,8 +109,8 @@ bool TState_GesamtEinlagerung_LagerortScan::Vorbelegen()
 void TState_GesamtEinlagerung_LagerortScan::StateAnfangMaskeMalen()
 {
     TAbstractMultipurposePanelState::StateAnfangMaskeMalen();
-    E::Zeile_Setzen(FMaske, E::zBehaelternameUnten, BelegZeile(FMaske));
-    E::Zeile_Setzen(FMaske, E::zZielanzeigeOben, QStringLiteral("Ziellagerort"));
+    E::Zeile_Setzen(FMaske, zBehaelternameUnten, BelegZeile(FMaske));
+    E::Zeile_Setzen(FMaske, zZielanzeigeOben, QStringLiteral("Ziellagerort"));
 }
 
 QString TState_GesamtEinlagerung_LagerortScan::Caption_Get()
@@ -133,14 +133,9 @@ bool TState_GesamtEinlagerung_LagerortScan::Scan(const QString& AText)
 {
     Warnung_Ruecksetzen();
     auto& e = FMaske->Datentraeger_Get().Einlagerung;
-    TQIV_Umsetzen_Optionen optionen;
-    optionen.Stumm = true;
-    optionen.EtikKuerzel = true;
     TZAM_Lagerort_Info info;
-    if (!DM_Torvik->Lagerplatz_Behaelter_umsetzen(AText, info, optionen)) {
-        FussTipSet(QStringLiteral("Bitte scannen Sie den Ziellagerort!"), true, true);
+    if (!E::Lagerort_Umsetzen(this, AText, info, QStringLiteral("Bitte scannen Sie den Ziellagerort!"), true))
         return false;
-    }
     if (e.Ziel == bmzBearbeitung) {
         if (FEinwegBId.Defined() && info.LagerortId != FEinwegBId) {
             FussTipSet(QStringLiteral("Bitte scannen Sie den angegebenen Behälter!"), true, true);

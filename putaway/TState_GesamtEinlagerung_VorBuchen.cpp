@@ -29,8 +29,8 @@ void TState_GesamtEinlagerung_VorBuchen::StateAnfangMaskeMalen()
     TAbstractMultipurposePanelState::StateAnfangMaskeMalen();
     TZAM_Hausregel::OhneBusy("TState_GesamtEinlagerung_VorBuchen.StateAnfangMaskeMalen", [&] {
         const TIntTrio ort = FMaske->Datentraeger_Get().Einlagerung.Gesamt_An_Lagerplatz;
-        E::Zeile_Setzen(FMaske, E::zBehaelternameUnten, TState_GesamtEinlagerung_LagerortScan::BelegZeile(FMaske));
-        E::Zeile_Setzen(FMaske, E::zZielanzeigeOben, DM_Torvik->LagerEditServer_GoC()->LagerortName(ort));
+        E::Zeile_Setzen(FMaske, zBehaelternameUnten, TState_GesamtEinlagerung_LagerortScan::BelegZeile(FMaske));
+        E::Zeile_Setzen(FMaske, zZielanzeigeOben, DM_Torvik->LagerEditServer_GoC()->LagerortName(ort));
     });
 }
 

@@ -62,8 +62,8 @@ void TState_KundenVBS::Malen()
         FMaske->MeldungAn(o);
         return;
     }
-    E::Zeile_Setzen(FMaske, E::zBehaelternameUnten, QStringLiteral("Bitte scannen Sie"));
-    E::Zeile_Setzen(FMaske, E::zMitteUnten, FKundenVBS.Anzeige());
+    E::Zeile_Setzen(FMaske, zBehaelternameUnten, QStringLiteral("Bitte scannen Sie"));
+    E::Zeile_Setzen(FMaske, zMitteUnten, FKundenVBS.Anzeige());
 }
 
 QString TState_KundenVBS::Caption_Get()
@@ -82,14 +82,9 @@ void TState_KundenVBS::Gescannt(const QString& AText, TZAM_UmgesetztUArtikelScan
     TZAM_Hausregel::Ausfuehren(FBusy, "TState_KundenVBS.Gescannt", [&] {
         Warnung_Ruecksetzen();
         auto& e = FMaske->Datentraeger_Get().Einlagerung;
-        TQIV_Umsetzen_Optionen optionen;
-        optionen.Stumm = true;
-        optionen.EtikKuerzel = true;
         TZAM_Lagerort_Info info;
-        if (!DM_Torvik->Lagerplatz_Behaelter_umsetzen(AText, info, optionen)) {
-            FussTipSet(QStringLiteral("Bitte scannen Sie den Ziellagerort!"), true, true);
+        if (!E::Lagerort_Umsetzen(this, AText, info, QStringLiteral("Bitte scannen Sie den Ziellagerort!"), true))
             return;
-        }
         if (info.LagerortId == FKundenVBS.Id) {
             e.KundenVBSAlsAnLPOK = true;
             const auto zuruecksetzen = qScopeGuard([&e] { e.KundenVBSAlsAnLPOK = false; });

@@ -210,13 +210,9 @@ void TState_ZielLagerorte::Artikel(const TInt32Trio& AProduktId, int AGrInd)
 void TState_ZielLagerorte::Lagerort(const QString& AText)
 {
     const auto& e = FMaske->Datentraeger_Get().Einlagerung;
-    TQIV_Umsetzen_Optionen optionen;
-    optionen.Stumm = true;
     TZAM_Lagerort_Info info;
-    if (!DM_Torvik->Lagerplatz_Behaelter_umsetzen(AText, info, optionen)) {
-        FussTipSet(QStringLiteral("Unbekannter Barcode!"), false, true);
+    if (!E::Lagerort_Umsetzen(this, AText, info, QStringLiteral("Unbekannter Barcode!"), false))
         return;
-    }
     const int r = Zeile_fuer_Ziellagerort_bestimmen(*FVRListe, GewaehlteZeile());
     if (r < 0) {
         FussTipSet(QStringLiteral("Bitte wählen Sie zunächst eine Zeile!"), false, true);
