@@ -108,9 +108,10 @@ void Kopieren(TZAM_Datenbank& ADb, int AErste, int ALetzte)
                   bereich);
     ADb.Schreiben(CZahlen + QStringLiteral("INSERT INTO zam_bne (id1, id2, id3, typ, datum, prod_id1, prod_id2, "
                                            "prod_id3, bewtyp, eingang_art, eingang_id1, eingang_id2, eingang_id3, "
-                                           "eingang_nr) SELECT n.id1, n.id2 + z.i * ?, n.id3, n.typ, n.datum, "
-                                           "n.prod_id1, n.prod_id2, n.prod_id3, n.bewtyp, n.eingang_art, "
-                                           "n.eingang_id1, n.eingang_id2 + z.i * ?, n.eingang_id3, n.eingang_nr "
+                                           "eingang_nr, offen, offen_groessen) SELECT n.id1, n.id2 + z.i * ?, n.id3, "
+                                           "n.typ, n.datum, n.prod_id1, n.prod_id2, n.prod_id3, n.bewtyp, "
+                                           "n.eingang_art, n.eingang_id1, n.eingang_id2 + z.i * ?, n.eingang_id3, "
+                                           "n.eingang_nr, n.offen, n.offen_groessen "
                                            "FROM zam_bne n, z WHERE n.id1 = 70 AND n.id2 BETWEEN ? AND ?"),
                   {CKopien, zeilen, CVorlagen, AErste, ALetzte});
     ADb.Schreiben(CZahlen + QStringLiteral("INSERT INTO zam_bnep (bne_id1, bne_id2, bne_id3, bne_typ, ziel_filiale, "
@@ -123,6 +124,7 @@ void Kopieren(TZAM_Datenbank& ADb, int AErste, int ALetzte)
                                            "p.lo_id2, p.lo_id3 FROM zam_bnep p, z WHERE p.bne_id1 = 70 AND "
                                            "p.bne_typ = 70 AND p.bne_id2 BETWEEN ? AND ? ORDER BY z.i, p.id"),
                   {CKopien, zeilen, AErste, ALetzte});
+    TZAM_EingangsbelegServerSql::OffenFortschreiben(ADb, QStringLiteral("id1 = 70 AND id2 > ?"), {ALetzte});
     // The templates' pieces once more for every copy; only these documents book onto the
     // goods-receipt place and into the branches' transport stock.
     const TIntTrio wePlatz = TrioAusPair(CZAM_Lagerverwaltung_DefaultWEFR, CLager);

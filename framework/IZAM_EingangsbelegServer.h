@@ -58,7 +58,8 @@ struct TZAM_Eingangsbewegung
     QString Bezeichnung, Farbe, Hersteller, HerstellerArtNr, GroesseName;
 };
 
-// An incoming document as the document lists show it: the open pieces of one of its products.
+// An incoming document as the document lists show it: its open pieces, in how many sizes and
+// articles, and the product with its article when it is the only one (for a place: a product).
 struct TZAM_Eingangsbeleg_Produkt
 {
     TZAM_Eingangsbeleg Beleg;
@@ -66,7 +67,8 @@ struct TZAM_Eingangsbeleg_Produkt
     int ArtNr = 0;
     QString Bezeichnung;
     int Offen = 0;
-    int Groessen = 0; // sizes with open pieces
+    int Groessen = 0; // sizes with open pieces, summed over the articles
+    int Artikel = 1;  // articles with open pieces
 };
 
 // The incoming documents of a warehouse: goods slips from branches, goods-receipt notices and
@@ -88,7 +90,7 @@ public:
 
     // The slips incoming to the branch with open movements: the to-branch belongs to the slip's
     // warehouse and the from-branch does not. With a product only that product's movements.
-    // One entry per slip and product, by slip and product.
+    // One entry per slip, by slip.
     virtual QList<TZAM_Eingangsbeleg_Produkt> WBS_4_Filiale(qint16 AFiliale, const TInt32Trio& AProdukt) = 0;
     // The notices and then the external-number documents of the warehouse with open movements.
     virtual QList<TZAM_Eingangsbeleg_Produkt> Belege_4_Lager(int ALager, const TInt32Trio& AProdukt) = 0;

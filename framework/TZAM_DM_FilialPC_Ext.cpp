@@ -45,23 +45,11 @@ QString ArtNrText(int AArtNr, const TInt32Trio& AProdukt)
     return AArtNr > 0 ? TZAM_CodeForm::ArtNr_Text(AArtNr) : AProdukt.ToText();
 }
 
-bool GleicherBeleg(const TZAM_Eingangsbeleg& A, const TZAM_Eingangsbeleg& B)
-{
-    return A.Art == B.Art && A.WBSId == B.WBSId && A.WEAvisId == B.WEAvisId && A.Fremdnummer == B.Fremdnummer;
-}
-
-// One row per document of the entries (consecutive per document, one per product).
+// One row per document.
 void Belege_Eintragen(TVRList& AListe, const QList<TZAM_Eingangsbeleg_Produkt>& AEintraege)
 {
-    for (qsizetype i = 0; i < AEintraege.size();) {
-        const TZAM_Eingangsbeleg& b = AEintraege.at(i).Beleg;
-        qsizetype bis = i;
-        int offen = 0, groessen = 0;
-        while (bis < AEintraege.size() && GleicherBeleg(AEintraege.at(bis).Beleg, b)) {
-            offen += AEintraege.at(bis).Offen;
-            groessen += AEintraege.at(bis).Groessen;
-            ++bis;
-        }
+    for (const TZAM_Eingangsbeleg_Produkt& e : AEintraege) {
+        const TZAM_Eingangsbeleg& b = e.Beleg;
         TVRArray z = AListe.VRArray_ForRowAdd_Generate();
         int herkunft = CZAM_WBSHerkunft_Fremdnr;
         if (b.Art == ebaWBS) {
@@ -80,16 +68,15 @@ void Belege_Eintragen(TVRList& AListe, const QList<TZAM_Eingangsbeleg_Produkt>& 
         String2VRItem(TZAM_DM_FilialPC_Ext::WBS_Herkunft_Text(herkunft), z[cwlHerkunft]);
         DateTime2VRItem(b.Datum, z[cwlDatum]);
         Integer2VRItem(b.AnFiliale, z[cwlAnFiliale]);
-        Integer2VRItem(offen, z[cwlOffen]);
-        if (bis - i == 1) {
-            String2VRItem(ArtNrText(AEintraege.at(i).ArtNr, AEintraege.at(i).ProduktId), z[cwlArtNr]);
-            String2VRItem(AEintraege.at(i).Bezeichnung, z[cwlBezeichnung]);
+        Integer2VRItem(e.Offen, z[cwlOffen]);
+        if (e.Artikel == 1) {
+            String2VRItem(ArtNrText(e.ArtNr, e.ProduktId), z[cwlArtNr]);
+            String2VRItem(e.Bezeichnung, z[cwlBezeichnung]);
         }
         Integer2VRItem(b.Lager, z[cwlLager]);
-        Integer2VRItem(int(bis - i), z[cwlArtikel]);
-        Integer2VRItem(groessen, z[cwlGroessen]);
+        Integer2VRItem(e.Artikel, z[cwlArtikel]);
+        Integer2VRItem(e.Groessen, z[cwlGroessen]);
         AListe.RowAdd(std::move(z));
-        i = bis;
     }
 }
 

@@ -37,6 +37,36 @@ QString Text(const TZAM_Eingangsbeleg& ABeleg)
 
 } // namespace
 
+QStringList TZAM_EingangsbelegServerSql::OffenFortschreibenSql(const QString& AWo)
+{
+    const QString positionen =
+        QStringLiteral("FROM zam_bnep p WHERE p.bne_id1 = zam_bne.id1 AND p.bne_id2 = zam_bne.id2 AND p.bne_id3 = "
+                       "zam_bne.id3 AND p.bne_typ = zam_bne.typ AND p.menge - p.erhalten - p.fehlmenge > 0");
+    const QString beleg = QStringLiteral("eingang_art, eingang_id1, eingang_id2, eingang_id3, eingang_nr");
+    return {QStringLiteral("UPDATE zam_bne SET offen = COALESCE((SELECT SUM(p.menge - p.erhalten - p.fehlmenge) ") +
+                positionen + QStringLiteral("), 0), offen_groessen = (SELECT COUNT(DISTINCT p.groesse) ") + positionen +
+                QStringLiteral(") WHERE typ = %1 AND (%2)").arg(CTyp).arg(AWo),
+            // The product is the only one's when one article is open.
+            QStringLiteral("INSERT INTO zam_eingang_offen (art, id1, id2, id3, nr, offen, artikel, groessen, prod_id1, "
+                           "prod_id2, prod_id3) SELECT %1, SUM(offen), SUM(CASE WHEN offen > 0 THEN 1 ELSE 0 END), "
+                           "SUM(offen_groessen), MIN(CASE WHEN offen > 0 THEN prod_id1 END), MIN(CASE WHEN offen > 0 "
+                           "THEN prod_id2 END), MIN(CASE WHEN offen > 0 THEN prod_id3 END) FROM zam_bne WHERE typ = %2 "
+                           "AND (%1) IN (SELECT %1 FROM zam_bne WHERE typ = %2 AND (%3)) GROUP BY %1 ON CONFLICT (art, "
+                           "id1, id2, id3, nr) DO UPDATE SET offen = excluded.offen, artikel = excluded.artikel, "
+                           "groessen = excluded.groessen, prod_id1 = excluded.prod_id1, prod_id2 = excluded.prod_id2, "
+                           "prod_id3 = excluded.prod_id3")
+                .arg(beleg)
+                .arg(CTyp)
+                .arg(AWo)};
+}
+
+void TZAM_EingangsbelegServerSql::OffenFortschreiben(TZAM_Datenbank& ADb, const QString& AWo,
+                                                     const QVariantList& AWerte)
+{
+    for (const QString& sql : OffenFortschreibenSql(AWo))
+        ADb.Schreiben(sql, AWerte);
+}
+
 void TZAM_EingangsbelegServerSql::InKlammer(const QString& AName, const std::function<void()>& ARumpf)
 {
     IZAM_Buchung& buchung = ZAMBuchung();
@@ -222,6 +252,7 @@ void TZAM_EingangsbelegServerSql::Schreiben(const TZAM_Eingangsbeleg& ABeleg,
     // on the key and writes nothing).
     const TIntTrio eingang = b.Art == ebaWBS ? TrioAusPair(b.WBSId, 0) : b.Art == ebaWEAvis ? b.WEAvisId : TIntTrio();
     int naechste = FDb.LesenWert(QStringLiteral("SELECT MAX(id2) FROM zam_bne WHERE id1 = ?"), {CTyp}, 0).toInt();
+    const int erste = naechste + 1;
     QHash<TInt32Trio, TIntTrio> zeilen;
     for (const TZAM_Eingangsbewegung& m : bewegungen) {
         TIntTrio id = zeilen.value(m.ProduktId);
@@ -254,4 +285,5 @@ void TZAM_EingangsbelegServerSql::Schreiben(const TZAM_Eingangsbeleg& ABeleg,
             BF_Zubuchen(m.ProduktId, m.AnFiliale, CZAM_ArtBestTyp_Frei, m.GrIdx, m.Menge);
         }
     }
+    OffenFortschreiben(FDb, QStringLiteral("id1 = ? AND id2 BETWEEN ? AND ?"), {CTyp, erste, naechste});
 }

@@ -34,6 +34,13 @@ public:
     // books none.
     void Schreiben(const TZAM_Eingangsbeleg& ABeleg, const QList<TZAM_Eingangsbewegung>& ABewegungen, bool AMitBestand);
 
+    // An order line keeps what its positions leave open (zam_bne.offen) and in how many sizes
+    // (offen_groessen), a document the sums of its lines (zam_eingang_offen), so a document list
+    // reads one row per document. Whoever changes the positions' pieces brings the lines that AWo
+    // selects (a condition on zam_bne) and their documents up to date.
+    static QStringList OffenFortschreibenSql(const QString& AWo);
+    static void OffenFortschreiben(TZAM_Datenbank& ADb, const QString& AWo, const QVariantList& AWerte);
+
 private:
     void InKlammer(const QString& AName, const std::function<void()>& ARumpf);
     // The document made ready to be written: kind checked, warehouse and date filled, its

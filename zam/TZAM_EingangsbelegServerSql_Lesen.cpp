@@ -11,14 +11,8 @@ const QString COffen = QStringLiteral("(p.menge - p.erhalten - p.fehlmenge)");
 const QString CZeilen = QStringLiteral("JOIN zam_bnep p ON p.bne_id1 = n.id1 AND p.bne_id2 = n.id2 AND "
                                        "p.bne_id3 = n.id3 AND p.bne_typ = n.typ ");
 
-// The columns a document list reads after its own sixteen: product, article, open pieces, sizes.
-const QString CProduktSpalten = QStringLiteral("n.prod_id1, n.prod_id2, n.prod_id3, a.artnr, a.bezeichnung, SUM") +
-                                COffen + QStringLiteral(", COUNT(DISTINCT p.groesse) ");
 const QString CArtikelJoin = QStringLiteral("LEFT JOIN zam_artikel a ON a.prod_id1 = n.prod_id1 AND "
                                             "a.prod_id2 = n.prod_id2 AND a.prod_id3 = n.prod_id3 ");
-const QString CProduktGruppe =
-    QStringLiteral("n.prod_id1, n.prod_id2, n.prod_id3, a.artnr, a.bezeichnung ORDER BY %1, n.prod_id1, n.prod_id2, "
-                   "n.prod_id3");
 const QString CProduktFilter = QStringLiteral(" AND n.prod_id1 = ? AND n.prod_id2 = ? AND n.prod_id3 = ?");
 
 void ProduktFilter(QString& ASql, QVariantList& AWerte, const TInt32Trio& AProdukt)
@@ -34,13 +28,41 @@ TInt32Trio Produkt(const QVariantList& AZeile, int AAb)
     return TInt32Trio(AZeile.at(AAb).toInt(), AZeile.at(AAb + 1).toInt(), AZeile.at(AAb + 2).toInt());
 }
 
+// The open pieces of each document (s): its sums, or with a product only that product's line
+// (its parameters go first).
+QString Offen(const TInt32Trio& AProdukt, QVariantList& AWerte)
+{
+    if (AProdukt.IsNull())
+        return QStringLiteral("zam_eingang_offen");
+    AWerte << AProdukt.Id1 << AProdukt.Id2 << AProdukt.Id3;
+    return QStringLiteral("(SELECT eingang_art AS art, eingang_id1 AS id1, eingang_id2 AS id2, eingang_id3 AS id3, "
+                          "eingang_nr AS nr, offen, 1 AS artikel, offen_groessen AS groessen, prod_id1, prod_id2, "
+                          "prod_id3 FROM zam_bne WHERE typ = 70 AND prod_id1 = ? AND prod_id2 = ? AND prod_id3 = ?)");
+}
+
+// A document list: AKopf the head's key (three parts), external number, from- and to-branch,
+// warehouse, date and from-warehouse flag from its table ATabelle, joined to its open pieces by
+// AVerbindung. One row per document with open pieces: the head, the product (the only one when
+// one article is open, with its article), open pieces, sizes and articles.
+QString Belegliste(const QString& AKopf, const QString& ATabelle, const QString& AOffen, const QString& AVerbindung,
+                   const QString& AWo, const QString& AOrdnung)
+{
+    return QStringLiteral("SELECT ") + AKopf +
+           QStringLiteral(", s.prod_id1, s.prod_id2, s.prod_id3, a.artnr, a.bezeichnung, s.offen, s.groessen, "
+                          "s.artikel FROM ") +
+           ATabelle + QStringLiteral(" JOIN ") + AOffen + QStringLiteral(" s ON ") + AVerbindung +
+           QStringLiteral(" AND s.offen > 0 LEFT JOIN zam_artikel a ON s.artikel = 1 AND a.prod_id1 = s.prod_id1 AND "
+                          "a.prod_id2 = s.prod_id2 AND a.prod_id3 = s.prod_id3 WHERE ") +
+           AWo + QStringLiteral(" ORDER BY ") + AOrdnung;
+}
+
 } // namespace
 
 QList<TZAM_Eingangsbeleg_Produkt> TZAM_EingangsbelegServerSql::Belege(const QString& ASql, const QVariantList& AWerte,
                                                                       TZAM_Eingangsbeleg_Art AArt)
 {
     QList<TZAM_Eingangsbeleg_Produkt> ergebnis;
-    const TZAM_Zeilen zeilen = FDb.Lesen(ASql, AWerte);
+    const TZAM_Zeilen zeilen = FDb.Lesen(FDb.Sql(ASql), AWerte);
     for (const QVariantList& r : zeilen.Zeilen()) {
         TZAM_Eingangsbeleg_Produkt e;
         TZAM_Eingangsbeleg& b = e.Beleg;
@@ -56,9 +78,12 @@ QList<TZAM_Eingangsbeleg_Produkt> TZAM_EingangsbelegServerSql::Belege(const QStr
         b.Lager = r.at(6).toInt();
         b.Datum = TZAM_Datenbank::ZeitpunktLesen(r.at(7));
         b.VonLager = r.at(8).toInt() != 0;
-        e.ProduktId = Produkt(r, 9);
-        e.ArtNr = r.at(12).toInt();
-        e.Bezeichnung = r.at(13).toString();
+        e.Artikel = r.at(16).toInt();
+        if (e.Artikel == 1) {
+            e.ProduktId = Produkt(r, 9);
+            e.ArtNr = r.at(12).toInt();
+            e.Bezeichnung = r.at(13).toString();
+        }
         e.Offen = r.at(14).toInt();
         e.Groessen = r.at(15).toInt();
         ergebnis << e;
@@ -71,50 +96,43 @@ QList<TZAM_Eingangsbeleg_Produkt> TZAM_EingangsbelegServerSql::WBS_4_Filiale(qin
 {
     // Incoming: the to-branch belongs to the slip's warehouse, the from-branch does not (goods
     // between a warehouse and its own branches never come in).
-    QString sql =
-        QStringLiteral("SELECT w.id1, w.id2, 0, '', w.von_filiale, w.an_filiale, w.lager, CAST(w.datum AS TEXT), "
-                       "CASE WHEN EXISTS (SELECT 1 FROM zam_filiale f WHERE f.nummer = w.von_filiale AND "
-                       "f.lager > 0) THEN 1 ELSE 0 END, ") +
-        CProduktSpalten +
-        QStringLiteral("FROM zam_wbs w JOIN zam_bne n ON n.typ = 70 AND n.eingang_art = 1 AND n.eingang_id1 = w.id1 "
-                       "AND n.eingang_id2 = w.id2 ") +
-        CZeilen + QStringLiteral("AND ") + COffen + QStringLiteral(" > 0 ") + CArtikelJoin +
-        QStringLiteral("WHERE w.an_filiale = ? AND EXISTS (SELECT 1 FROM zam_lagergruppe_filiale g WHERE "
-                       "g.lager = w.lager AND g.filiale = w.an_filiale) AND NOT EXISTS (SELECT 1 FROM "
-                       "zam_lagergruppe_filiale g WHERE g.lager = w.lager AND g.filiale = w.von_filiale)");
-    QVariantList werte = {int(AFiliale)};
-    ProduktFilter(sql, werte, AProdukt);
-    sql += QStringLiteral(" GROUP BY w.id1, w.id2, w.von_filiale, w.an_filiale, w.lager, w.datum, ") +
-           CProduktGruppe.arg(QStringLiteral("w.id1, w.id2"));
-    return Belege(sql, werte, ebaWBS);
+    QVariantList werte;
+    const QString offen = Offen(AProdukt, werte);
+    werte << int(AFiliale);
+    return Belege(
+        Belegliste(QStringLiteral("w.id1, w.id2, 0, '', w.von_filiale, w.an_filiale, w.lager, CAST(w.datum AS TEXT), "
+                                  "CASE WHEN EXISTS (SELECT 1 FROM zam_filiale f WHERE f.nummer = w.von_filiale AND "
+                                  "f.lager > 0) THEN 1 ELSE 0 END"),
+                   QStringLiteral("zam_wbs w"), offen,
+                   QStringLiteral("s.art = 1 AND s.id1 = w.id1 AND s.id2 = w.id2 AND s.id3 = 0 AND s.nr = ''"),
+                   QStringLiteral("w.an_filiale = ? AND EXISTS (SELECT 1 FROM zam_lagergruppe_filiale g WHERE "
+                                  "g.lager = w.lager AND g.filiale = w.an_filiale) AND NOT EXISTS (SELECT 1 FROM "
+                                  "zam_lagergruppe_filiale g WHERE g.lager = w.lager AND g.filiale = w.von_filiale)"),
+                   QStringLiteral("w.id1, w.id2")),
+        werte, ebaWBS);
 }
 
 QList<TZAM_Eingangsbeleg_Produkt> TZAM_EingangsbelegServerSql::Belege_4_Lager(int ALager, const TInt32Trio& AProdukt)
 {
-    QString avise =
-        QStringLiteral("SELECT v.id1, v.id2, v.id3, '', -1, v.filiale, v.lager, CAST(v.datum AS TEXT), 0, ") +
-        CProduktSpalten +
-        QStringLiteral("FROM zam_weav v JOIN zam_bne n ON n.typ = 70 AND n.eingang_art = 2 AND n.eingang_id1 = v.id1 "
-                       "AND n.eingang_id2 = v.id2 AND n.eingang_id3 = v.id3 ") +
-        CZeilen + QStringLiteral("AND ") + COffen + QStringLiteral(" > 0 ") + CArtikelJoin +
-        QStringLiteral("WHERE v.lager = ?");
-    QVariantList werte = {ALager};
-    ProduktFilter(avise, werte, AProdukt);
-    avise += QStringLiteral(" GROUP BY v.id1, v.id2, v.id3, v.filiale, v.lager, v.datum, ") +
-             CProduktGruppe.arg(QStringLiteral("v.id1, v.id2, v.id3"));
-    QList<TZAM_Eingangsbeleg_Produkt> ergebnis = Belege(avise, werte, ebaWEAvis);
+    QVariantList werte;
+    QString offen = Offen(AProdukt, werte);
+    werte << ALager;
+    QList<TZAM_Eingangsbeleg_Produkt> ergebnis = Belege(
+        Belegliste(QStringLiteral("v.id1, v.id2, v.id3, '', -1, v.filiale, v.lager, CAST(v.datum AS TEXT), 0"),
+                   QStringLiteral("zam_weav v"), offen,
+                   QStringLiteral("s.art = 2 AND s.id1 = v.id1 AND s.id2 = v.id2 AND s.id3 = v.id3 AND s.nr = ''"),
+                   QStringLiteral("v.lager = ?"), QStringLiteral("v.id1, v.id2, v.id3")),
+        werte, ebaWEAvis);
 
-    QString fremd = QStringLiteral("SELECT 0, 0, 0, f.nummer, -1, f.filiale, f.lager, CAST(f.datum AS TEXT), 0, ") +
-                    CProduktSpalten +
-                    QStringLiteral("FROM zam_fremdbeleg f JOIN zam_bne n ON n.typ = 70 AND n.eingang_art = 3 AND "
-                                   "n.eingang_nr = f.nummer ") +
-                    CZeilen + QStringLiteral("AND ") + COffen + QStringLiteral(" > 0 ") + CArtikelJoin +
-                    QStringLiteral("WHERE f.lager = ?");
-    werte = {ALager};
-    ProduktFilter(fremd, werte, AProdukt);
-    fremd += QStringLiteral(" GROUP BY f.nummer, f.filiale, f.lager, f.datum, ") +
-             CProduktGruppe.arg(QStringLiteral("f.nummer {BINAER}"));
-    ergebnis << Belege(FDb.Sql(fremd), werte, ebaFremdnummer);
+    werte.clear();
+    offen = Offen(AProdukt, werte);
+    werte << ALager;
+    ergebnis << Belege(
+        Belegliste(QStringLiteral("0, 0, 0, f.nummer, -1, f.filiale, f.lager, CAST(f.datum AS TEXT), 0"),
+                   QStringLiteral("zam_fremdbeleg f"), offen,
+                   QStringLiteral("s.art = 3 AND s.id1 = 0 AND s.id2 = 0 AND s.id3 = 0 AND s.nr = f.nummer"),
+                   QStringLiteral("f.lager = ?"), QStringLiteral("f.nummer {BINAER}")),
+        werte, ebaFremdnummer);
     return ergebnis;
 }
 

@@ -10,6 +10,7 @@
 #include "TZAM_InfoMeldungListe.h"
 #include "TZAM_Lagerort_Info.h"
 #include "TZAM_Lagersperren.h"
+#include "TZAM_Werteliste.h"
 #include "ZAMBestandsarten.h"
 #include "ZAMGlobal.h"
 #include "ZAMInfoKoords.h"
@@ -124,10 +125,7 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
     }
 
     // Stock rows name an article size: goods of a size that does not exist are refused, not raised.
-    if (an && FDb.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_artikel_groesse WHERE prod_id1 = ? "
-                                           "AND prod_id2 = ? AND prod_id3 = ? AND groesse = ?"),
-                            {ABew.ProduktId.Id1, ABew.ProduktId.Id2, ABew.ProduktId.Id3, int(ABew.GrInd)}, 0)
-                      .toInt() == 0) {
+    if (an && !Groesse_Vorhanden(ABew.ProduktId, ABew.GrInd)) {
         AMeldungen.Meldung_Add(CZAM_Info_Lagbew_GroesseUnbekannt,
                                {ABew.ProduktId.ToText(), QString::number(ABew.GrInd)});
         return false;
@@ -259,7 +257,44 @@ bool TZAM_LagerBewegungEditServerSql::Planen(const TZAM_Lager_BEW& ABew, const T
     return true;
 }
 
+bool TZAM_LagerBewegungEditServerSql::Groesse_Vorhanden(const TInt32Trio& AProdukt, int AGroesse)
+{
+    const QVariantList produkt = {AProdukt.Id1, AProdukt.Id2, AProdukt.Id3};
+    if (!FVorrat)
+        return FDb.LesenWert(QStringLiteral("SELECT COUNT(*) FROM zam_artikel_groesse WHERE prod_id1 = ? "
+                                            "AND prod_id2 = ? AND prod_id3 = ? AND groesse = ?"),
+                             produkt + QVariantList{AGroesse}, 0)
+                   .toInt() > 0;
+    auto it = FVorrat->Groessen.find(AProdukt);
+    if (it == FVorrat->Groessen.end()) {
+        QSet<int> groessen;
+        const TZAM_Zeilen z = FDb.Lesen(QStringLiteral("SELECT groesse FROM zam_artikel_groesse WHERE prod_id1 = ? "
+                                                       "AND prod_id2 = ? AND prod_id3 = ?"),
+                                        produkt);
+        for (const QVariantList& r : z.Zeilen())
+            groessen.insert(r.at(0).toInt());
+        it = FVorrat->Groessen.insert(AProdukt, groessen);
+    }
+    return it->contains(AGroesse);
+}
+
 bool TZAM_LagerBewegungEditServerSql::Ort_Lesen(const TIntTrio& AId, TOrt& AOrt)
+{
+    if (!FVorrat) {
+        const std::optional<TOrt> ort = Ort_Datenbank(AId);
+        if (ort)
+            AOrt = *ort;
+        return ort.has_value();
+    }
+    auto it = FVorrat->Orte.constFind(AId);
+    if (it == FVorrat->Orte.cend())
+        it = FVorrat->Orte.insert(AId, Ort_Datenbank(AId));
+    if (*it)
+        AOrt = **it;
+    return it->has_value();
+}
+
+std::optional<TZAM_LagerBewegungEditServerSql::TOrt> TZAM_LagerBewegungEditServerSql::Ort_Datenbank(const TIntTrio& AId)
 {
     const TZAM_Zeilen z =
         FDb.Lesen(QStringLiteral("SELECT l.lager, l.bereich, l.filiale, b.filiale, l.auf_id1, l.auf_id2, l.auf_id3 "
@@ -268,22 +303,24 @@ bool TZAM_LagerBewegungEditServerSql::Ort_Lesen(const TIntTrio& AId, TOrt& AOrt)
                                  "WHERE l.id1 = ? AND l.id2 = ? AND l.id3 = ?"),
                   Werte(AId));
     if (z.IsEmpty())
-        return false;
+        return std::nullopt;
     const QVariantList& r = z.Zeilen().first();
-    AOrt = TOrt();
-    AOrt.Id = AId;
-    AOrt.Lager = r.at(0).toInt();
-    AOrt.Bereich = r.at(1).toInt();
-    AOrt.Filiale = r.at(2).toInt();
-    AOrt.BehFiliale = r.at(3).isNull() ? -1 : r.at(3).toInt();
+    TOrt ort;
+    ort.Id = AId;
+    ort.Lager = r.at(0).toInt();
+    ort.Bereich = r.at(1).toInt();
+    ort.Filiale = r.at(2).toInt();
+    ort.BehFiliale = r.at(3).isNull() ? -1 : r.at(3).toInt();
     if (!r.at(4).isNull())
-        AOrt.Auf = TIntTrio(r.at(4).toInt(), r.at(5).toInt(), r.at(6).toInt());
-    return true;
+        ort.Auf = TIntTrio(r.at(4).toInt(), r.at(5).toInt(), r.at(6).toInt());
+    return ort;
 }
 
 bool TZAM_LagerBewegungEditServerSql::FremdGesperrt(const TOrt& AOrt, TZAM_InfoMeldungListe& AMeldungen)
 {
     // The place itself and everything it stands on: a locked place keeps the containers on it.
+    if (FVorrat && FVorrat->Frei.contains(AOrt.Id))
+        return false;
     TIntTrio id = AOrt.Id;
     for (int tiefe = 0; tiefe < 32 && id.Defined(); ++tiefe) {
         QString halter;
@@ -298,6 +335,8 @@ bool TZAM_LagerBewegungEditServerSql::FremdGesperrt(const TOrt& AOrt, TZAM_InfoM
             break;
         id = TIntTrio(z.Wert(0, 0).toInt(), z.Wert(0, 1).toInt(), z.Wert(0, 2).toInt());
     }
+    if (FVorrat)
+        FVorrat->Frei.insert(AOrt.Id);
     return false;
 }
 
@@ -352,43 +391,66 @@ int TZAM_LagerBewegungEditServerSql::Empfaenger(const TOrt& AOrt, int AFiliale)
     return filialen.isEmpty() ? -1 : filialen.first();
 }
 
-void TZAM_LagerBewegungEditServerSql::Journal(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur,
-                                              int AUmlagerungsArt)
+namespace {
+const QStringList CJournalSpalten = {
+    QStringLiteral("prot_id1"),     QStringLiteral("prot_id2"),     QStringLiteral("prot_id3"),
+    QStringLiteral("zeit"),         QStringLiteral("mita_id1"),     QStringLiteral("mita_id2"),
+    QStringLiteral("prod_id1"),     QStringLiteral("prod_id2"),     QStringLiteral("prod_id3"),
+    QStringLiteral("groesse"),      QStringLiteral("von_id1"),      QStringLiteral("von_id2"),
+    QStringLiteral("von_id3"),      QStringLiteral("an_id1"),       QStringLiteral("an_id2"),
+    QStringLiteral("an_id3"),       QStringLiteral("menge"),        QStringLiteral("umlagerungsart"),
+    QStringLiteral("korrekturart"), QStringLiteral("von_filiale"),  QStringLiteral("an_filiale"),
+    QStringLiteral("verweis_typ"),  QStringLiteral("verweis_id1"),  QStringLiteral("verweis_id2"),
+    QStringLiteral("verweis_id3"),  QStringLiteral("verweis_bewtyp")};
+} // namespace
+
+QVariantList TZAM_LagerBewegungEditServerSql::JournalZeile(const TZAM_Lager_BEW& ABew,
+                                                           const TZAM_Lager_BNE_Korrektur* AKorrektur,
+                                                           int AUmlagerungsArt)
 {
     const TIntTrio prot = ZAMBuchung().GetProtId();
     const QDateTime zeit = ABew.Buchungszeit.isValid() ? ABew.Buchungszeit : QDateTime::currentDateTime();
-    FDb.Schreiben(
-        QStringLiteral("INSERT INTO zam_bewegung (prot_id1, prot_id2, prot_id3, zeit, mita_id1, mita_id2, prod_id1, "
-                       "prod_id2, prod_id3, groesse, von_id1, von_id2, von_id3, an_id1, an_id2, an_id3, menge, "
-                       "umlagerungsart, korrekturart, von_filiale, an_filiale, verweis_typ, verweis_id1, verweis_id2, "
-                       "verweis_id3, verweis_bewtyp) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-        {prot.Id1,
-         prot.Id2,
-         prot.Id3,
-         zeit.toMSecsSinceEpoch(),
-         ABew.Mitarbeiter.Id1,
-         ABew.Mitarbeiter.Id2,
-         ABew.ProduktId.Id1,
-         ABew.ProduktId.Id2,
-         ABew.ProduktId.Id3,
-         int(ABew.GrInd),
-         ABew.VonLagerortId.Id1,
-         ABew.VonLagerortId.Id2,
-         ABew.VonLagerortId.Id3,
-         ABew.AnLagerortId.Id1,
-         ABew.AnLagerortId.Id2,
-         ABew.AnLagerortId.Id3,
-         ABew.Menge,
-         AUmlagerungsArt,
-         AKorrektur ? int(AKorrektur->KorrekturArt) : 0,
-         AKorrektur ? int(AKorrektur->VonFiliale) : -1,
-         AKorrektur ? int(AKorrektur->AnFiliale) : -1,
-         int(ABew.VerweisTyp),
-         ABew.VerweisId.Id1,
-         ABew.VerweisId.Id2,
-         ABew.VerweisId.Id3,
-         int(ABew.VerweisBewTyp)});
+    return {prot.Id1,
+            prot.Id2,
+            prot.Id3,
+            zeit.toMSecsSinceEpoch(),
+            ABew.Mitarbeiter.Id1,
+            ABew.Mitarbeiter.Id2,
+            ABew.ProduktId.Id1,
+            ABew.ProduktId.Id2,
+            ABew.ProduktId.Id3,
+            int(ABew.GrInd),
+            ABew.VonLagerortId.Id1,
+            ABew.VonLagerortId.Id2,
+            ABew.VonLagerortId.Id3,
+            ABew.AnLagerortId.Id1,
+            ABew.AnLagerortId.Id2,
+            ABew.AnLagerortId.Id3,
+            ABew.Menge,
+            AUmlagerungsArt,
+            AKorrektur ? int(AKorrektur->KorrekturArt) : 0,
+            AKorrektur ? int(AKorrektur->VonFiliale) : -1,
+            AKorrektur ? int(AKorrektur->AnFiliale) : -1,
+            int(ABew.VerweisTyp),
+            ABew.VerweisId.Id1,
+            ABew.VerweisId.Id2,
+            ABew.VerweisId.Id3,
+            int(ABew.VerweisBewTyp)};
+}
+
+void TZAM_LagerBewegungEditServerSql::Journal(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur,
+                                              int AUmlagerungsArt)
+{
+    zam_ZeilenEinfuegen(FDb, QStringLiteral("zam_bewegung"), CJournalSpalten,
+                        {JournalZeile(ABew, AKorrektur, AUmlagerungsArt)});
+}
+
+void TZAM_LagerBewegungEditServerSql::Journal(const QList<std::pair<TZAM_Lager_BEW, TZAM_Lager_BNE_Korrektur>>& ASchritte)
+{
+    QList<QVariantList> zeilen;
+    for (const auto& [bew, korrektur] : ASchritte)
+        zeilen << JournalZeile(bew, &korrektur, 0);
+    zam_ZeilenEinfuegen(FDb, QStringLiteral("zam_bewegung"), CJournalSpalten, zeilen);
 }
 
 bool TZAM_LagerBewegungEditServerSql::Behaelter_Zuordnung_Loeschen(const TIntTrio& ABehaelter, bool ABuchen)

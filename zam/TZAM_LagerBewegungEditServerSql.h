@@ -3,7 +3,12 @@
 #include "IZAM_LagerBewegungEditServer.h"
 #include "TZAM_Allokation.h"
 
+#include <QHash>
+#include <QSet>
+
 #include <functional>
+#include <memory>
+#include <optional>
 
 class TZAM_Datenbank;
 
@@ -80,6 +85,7 @@ private:
     bool Planen(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur, int AFiliale,
                 class TZAM_Bestandsplan& APlan, TZAM_InfoMeldungListe& AMeldungen);
     bool Ort_Lesen(const TIntTrio& AId, TOrt& AOrt);
+    std::optional<TOrt> Ort_Datenbank(const TIntTrio& AId);
     // Runs ARumpf in a bracket of its own (kind 69, named "Class." + AName) under a savepoint:
     // false rolls its writes back, an exception abandons the bracket.
     bool GanzOderGarNicht(const QString& AName, const std::function<bool()>& ARumpf);
@@ -89,6 +95,40 @@ private:
                              const class TZAM_Bestandsplan& APlan);
     int Empfaenger(const TOrt& AOrt, int AFiliale);
     void Journal(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur, int AUmlagerungsArt);
+    // Journal rows of several corrected movements in as few statements as the parameter limit allows.
+    void Journal(const QList<std::pair<TZAM_Lager_BEW, TZAM_Lager_BNE_Korrektur>>& ASchritte);
+    static QVariantList JournalZeile(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur,
+                                     int AUmlagerungsArt);
+
+    // While a call that books many movements over the same places runs (TVorratAn), places,
+    // their locks and the sizes of articles are read once each. Off for calls that move places.
+    struct TVorrat
+    {
+        QHash<TIntTrio, std::optional<TOrt>> Orte;
+        QSet<TIntTrio> Frei; // places found locked by no other program
+        QHash<TInt32Trio, QSet<int>> Groessen;
+    };
+    class TVorratAn
+    {
+    public:
+        explicit TVorratAn(TZAM_LagerBewegungEditServerSql& AServer) : S(AServer), FEigener(!AServer.FVorrat)
+        {
+            if (FEigener)
+                S.FVorrat = std::make_unique<TVorrat>();
+        }
+        ~TVorratAn()
+        {
+            if (FEigener)
+                S.FVorrat.reset();
+        }
+        TVorratAn(const TVorratAn&) = delete;
+        TVorratAn& operator=(const TVorratAn&) = delete;
+
+    private:
+        TZAM_LagerBewegungEditServerSql& S;
+        const bool FEigener;
+    };
+    bool Groesse_Vorhanden(const TInt32Trio& AProdukt, int AGroesse);
 
     // The collective putaway: its record checked, its movements planned (..._Sammeleinlagerung.cpp).
     class TSammeleinlagerung;
@@ -98,4 +138,5 @@ private:
 
     TZAM_Datenbank& FDb;
     TZAM_Allokation FAllokation;
+    std::unique_ptr<TVorrat> FVorrat;
 };

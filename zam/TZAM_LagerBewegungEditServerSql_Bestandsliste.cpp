@@ -70,26 +70,37 @@ void TZAM_LagerBewegungEditServerSql::Bestandsliste(const QString& AMit, const Q
             QStringLiteral(
                 "SELECT o.id1, o.id2, o.id3, o.art, o.name, o.lager, o.filiale, COALESCE(c.filiale, -1), "
                 "b.prod_id1, b.prod_id2, b.prod_id3, b.groesse, SUM(b.menge), a.artnr, a.bezeichnung, a.hersteller, "
-                "a.farbe, g.name FROM zam_bestand b JOIN zam_lagerort o ON o.id1 = b.lo_id1 AND o.id2 = b.lo_id2 "
-                "AND o.id3 = b.lo_id3 LEFT JOIN zam_behaelter c ON c.id1 = o.id1 AND c.id2 = o.id2 AND c.id3 = o.id3 "
+                "a.farbe, g.name, u.id1, u.id2, u.id3, u.art, u.name FROM zam_bestand b JOIN zam_lagerort o ON "
+                "o.id1 = b.lo_id1 AND o.id2 = b.lo_id2 AND o.id3 = b.lo_id3 LEFT JOIN zam_lagerort u ON "
+                "u.id1 = o.auf_id1 AND u.id2 = o.auf_id2 AND u.id3 = o.auf_id3 "
+                "LEFT JOIN zam_behaelter c ON c.id1 = o.id1 AND c.id2 = o.id2 AND c.id3 = o.id3 "
                 "LEFT JOIN zam_artikel a ON a.prod_id1 = b.prod_id1 AND a.prod_id2 = b.prod_id2 "
                 "AND a.prod_id3 = b.prod_id3 LEFT JOIN zam_artikel_groesse g ON g.prod_id1 = b.prod_id1 "
                 "AND g.prod_id2 = b.prod_id2 AND g.prod_id3 = b.prod_id3 AND g.groesse = b.groesse "
                 "WHERE b.menge > 0 AND ") +
             AFilter +
             QStringLiteral(" GROUP BY o.id1, o.id2, o.id3, o.art, o.name, o.lager, o.filiale, c.filiale, b.prod_id1, "
-                           "b.prod_id2, b.prod_id3, b.groesse, a.artnr, a.bezeichnung, a.hersteller, a.farbe, g.name"),
+                           "b.prod_id2, b.prod_id3, b.groesse, a.artnr, a.bezeichnung, a.hersteller, a.farbe, g.name, "
+                           "u.id1, u.id2, u.id3, u.art, u.name"),
         AWerte);
-    QMap<QString, TPlatz> plaetze; // containers already walked
+    QMap<QString, TPlatz> plaetze; // containers in containers already walked
     for (const QVariantList& r : z.Zeilen()) {
         const TIntTrio ort = Trio(r, 0);
         TPlatz platz{ort, r.at(4).toString()};
         const bool behaelter = r.at(3).toInt() == CZAM_Lagerort_Behaelter;
         if (behaelter) {
-            const QString schluessel = ort.ToText();
-            if (!plaetze.contains(schluessel))
-                plaetze.insert(schluessel, Platz_4_Behaelter(FDb, ort));
-            platz = plaetze.value(schluessel);
+            // Mostly a container stands on a place; one standing in another is walked up.
+            const TIntTrio auf = Trio(r, 18);
+            if (r.at(18).isNull())
+                platz = {};
+            else if (r.at(21).toInt() != CZAM_Lagerort_Behaelter)
+                platz = {auf, r.at(22).toString()};
+            else {
+                const QString schluessel = auf.ToText();
+                if (!plaetze.contains(schluessel))
+                    plaetze.insert(schluessel, Platz_4_Behaelter(FDb, auf));
+                platz = plaetze.value(schluessel);
+            }
         }
         const int filiale = r.at(7).toInt() >= 0 ? r.at(7).toInt() : r.at(6).toInt();
         const int i = AListe.RowAdd(AListe.VRArray_ForRowAdd_Generate());

@@ -7,6 +7,7 @@
 
 #include "TZAM_Bestandsplan.h"
 #include "TZAM_Datenbank.h"
+#include "TZAM_EingangsbelegServerSql.h"
 #include "TZAM_InfoMeldungListe.h"
 #include "ZAMInfoKoords.h"
 
@@ -90,20 +91,16 @@ public:
                     return false;
                 }
             }
+        if (!FAenderungen.isEmpty())
+            TZAM_EingangsbelegServerSql::OffenFortschreiben(S.FDb, QStringLiteral("id1 = ? AND id2 = ? AND id3 = ?"),
+                                                            {R.BelegId.Id1, R.BelegId.Id2, R.BelegId.Id3});
         if (!FPlan.Ausfuehren(S.FDb, M))
             return false;
-        for (const TSchritt& s : FSchritte)
-            S.Journal(s.Bew, &s.Korrektur, 0);
+        S.Journal(FSchritte);
         return true;
     }
 
 private:
-    struct TSchritt
-    {
-        TZAM_Lager_BEW Bew;
-        TZAM_Lager_BNE_Korrektur Korrektur;
-    };
-
     bool SatzPruefen()
     {
         QStringList fehlt;
@@ -409,13 +406,15 @@ private:
     QList<TZeile> FZeilen;
     QMap<int, TZeilenAenderung> FAenderungen; // by line key: the order in which devices lock them
     QMap<QString, int> FLVPBGenommen;
-    QList<TSchritt> FSchritte;
+    QList<std::pair<TZAM_Lager_BEW, TZAM_Lager_BNE_Korrektur>> FSchritte;
     TZAM_Bestandsplan FPlan;
 };
 
 bool TZAM_LagerBewegungEditServerSql::Sammeleinlagerung_Buchen(TQIV_Lager_Sammeleinlagerung& ARec,
                                                                TZAM_InfoMeldungListe& AMeldungen, bool ABuchen)
 {
+    // The record's places are checked once, not for every movement booked onto them.
+    const TVorratAn vorrat(*this);
     if (!ABuchen) {
         TSammeleinlagerung e(*this, ARec, AMeldungen);
         return e.Planen() && e.Pruefen();

@@ -1,5 +1,7 @@
 #include "TZAM_Schema.h"
 
+#include "TZAM_EingangsbelegServerSql.h"
+
 const QList<TZAM_Migration>& TZAM_Schema::Daten()
 {
     static const QList<TZAM_Migration> GDaten = {
@@ -536,6 +538,21 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
           QStringLiteral("ALTER TABLE zam_bnep ADD COLUMN lo_id1 INTEGER NOT NULL DEFAULT 0"),
           QStringLiteral("ALTER TABLE zam_bnep ADD COLUMN lo_id2 INTEGER NOT NULL DEFAULT 0"),
           QStringLiteral("ALTER TABLE zam_bnep ADD COLUMN lo_id3 INTEGER NOT NULL DEFAULT 0")},
+         {},
+         {}},
+        // What an incoming document's order lines leave open, and the sums per document (kind and
+        // key as the lines name it: eingang_art, _id1.._id3, _nr), kept by
+        // TZAM_EingangsbelegServerSql::OffenFortschreiben; the product is set when one article is open.
+        {17,
+         QStringLiteral("Offene Stueck je Auftragszeile und Eingangsbeleg"),
+         QStringList{QStringLiteral("ALTER TABLE zam_bne ADD COLUMN offen INTEGER NOT NULL DEFAULT 0"),
+                     QStringLiteral("ALTER TABLE zam_bne ADD COLUMN offen_groessen INTEGER NOT NULL DEFAULT 0"),
+                     QStringLiteral("CREATE TABLE zam_eingang_offen (art INTEGER NOT NULL, id1 INTEGER NOT NULL, "
+                                    "id2 INTEGER NOT NULL, id3 INTEGER NOT NULL, nr VARCHAR(40) NOT NULL, "
+                                    "offen INTEGER NOT NULL, artikel INTEGER NOT NULL, groessen INTEGER NOT NULL, "
+                                    "prod_id1 INTEGER, prod_id2 INTEGER, prod_id3 INTEGER, "
+                                    "PRIMARY KEY (art, id1, id2, id3, nr))")} +
+             TZAM_EingangsbelegServerSql::OffenFortschreibenSql(QStringLiteral("1 = 1")),
          {},
          {}},
     };

@@ -5,6 +5,7 @@
 #include "TQIV_PersoAuswahl.h"
 #include "TZAM_DM_FilialPC_Ext.h"
 #include "TZAM_Datenbank.h"
+#include "TZAM_EingangsbelegServerSql.h"
 #include "TZAM_TestArtikel.h"
 #include "TZAM_TestFehler.h"
 #include "TZAM_TestLager.h"
@@ -182,6 +183,7 @@ private Q_SLOTS:
         // 1-4 put away: one piece received, one written off.
         Db().Schreiben(QStringLiteral("UPDATE zam_bnep SET erhalten = 1, fehlmenge = 1 WHERE bne_id1 = 70 AND "
                                       "bne_id2 IN (SELECT id2 FROM zam_bne WHERE eingang_id2 = 4)"));
+        TZAM_EingangsbelegServerSql::OffenFortschreiben(Db(), QStringLiteral("1 = 1"), {});
 
         const struct
         {
@@ -237,6 +239,7 @@ private Q_SLOTS:
         FServer->Fremdbeleg_Anlegen(Fremd(QStringLiteral("FR-2"), 1), {Bew(A::Hemd, 2, 1)});
         Db().Schreiben(QStringLiteral("UPDATE zam_bnep SET erhalten = 1 WHERE bne_id2 IN (SELECT id2 FROM zam_bne "
                                       "WHERE eingang_nr = 'FR-2')"));
+        TZAM_EingangsbelegServerSql::OffenFortschreiben(Db(), QStringLiteral("1 = 1"), {});
         TZAM_TestLager::Bestand(Db(), CWEPlatz, A::A(A::Flasche).Id(), 0, CZAM_ArtBestTyp_Frei, 4, 10);
 
         const QStringList belege = {QStringLiteral("WE-Avis 7-1-1"), QStringLiteral("Fremdnr. FR-1")};

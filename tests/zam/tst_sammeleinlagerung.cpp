@@ -9,6 +9,7 @@
 #include "TVRList.h"
 #include "TZAM_CodeForm.h"
 #include "TZAM_Datenbank.h"
+#include "TZAM_EingangsbelegServerSql.h"
 #include "TZAM_Helferprozess.h"
 #include "TZAM_InfoMeldungListe.h"
 #include "TZAM_Lagersperren.h"
@@ -81,6 +82,7 @@ public:
         Zeile(CWBS, 1, 2, 20, 11, CKunde, {});
         Zeile(CWBS, 2, 3, 20, 11, {}, {});
         Zeile(CAvis, 1, 5, 10, 10, {}, CWE);
+        TZAM_EingangsbelegServerSql::OffenFortschreiben(Db, QStringLiteral("1 = 1"), {});
         Bew = Glob_WWSServerFactoryClass().Create<IZAM_LagerBewegungEditServer>();
     }
 
@@ -318,6 +320,11 @@ private Q_SLOTS:
         QCOMPARE(gemeldet, f.Meldungen);
         QCOMPARE(TL::Differenz(vorher, TL::Stand(t.Db)), f.Aenderungen);
         QCOMPARE(t.Zeilen(), f.Zeilen);
+        // The lines' open pieces follow their positions.
+        QCOMPARE(t.Texte(QStringLiteral("SELECT offen, offen_groessen FROM zam_bne ORDER BY id1, id2, id3")),
+                 t.Texte(QStringLiteral("SELECT COALESCE(SUM(menge - erhalten - fehlmenge), 0), COUNT(DISTINCT CASE "
+                                        "WHEN menge - erhalten - fehlmenge > 0 THEN groesse END) FROM zam_bnep "
+                                        "GROUP BY bne_id1, bne_id2, bne_id3 ORDER BY bne_id1, bne_id2, bne_id3")));
         const bool gebucht = f.Ergebnis && f.Buchen;
         QCOMPARE(t.Reservierungen(), gebucht ? f.LVPB : lvpbVorher);
         QCOMPARE(t.Journal(), f.Journal);
