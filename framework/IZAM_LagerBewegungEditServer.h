@@ -1,12 +1,14 @@
 #pragma once
 
+#include "EZAM_Exception.h"
 #include "IZAM_Server.h"
 #include "TInt32Trio.h"
+#include "TQIV_AufgabenZeile.h"
 #include "TQIV_Lager_Sammeleinlagerung.h"
 #include "TZAM_AufgabenAllokation.h"
 #include "TZAM_Lager_BEW.h"
-#include "TQIV_AufgabenZeile.h"
 #include "TZAM_PersArt_ExtVerweis.h"
+#include "ZAMInfoKoords.h"
 
 class TVRList;
 class TZAM_InfoMeldungListe;
@@ -24,6 +26,18 @@ struct TZAM_BehaelterFuerZiel
     QString Name;
     bool operator==(const TZAM_BehaelterFuerZiel&) const = default;
 };
+
+// Pieces of one product for one branch, by size: a line of a stock receipt or issue.
+struct TZAM_Intv100_Sortiment_MeMitProduktIdMitFil
+{
+    TInt32Trio ProduktId;
+    qint16 Filiale = -1;
+    TZAM_Intv100_Sortiment_Me Menge;
+};
+
+// The modes of LagerZuAbgang_Buchen.
+constexpr int CZAM_LagerZugang = 2;
+constexpr int CZAM_LagerAbgang = 3;
 
 class IZAM_LagerBewegungEditServer : public IZAM_Server
 {
@@ -107,6 +121,47 @@ public:
     virtual QList<TZAM_BehaelterFuerZiel> Behaelter_4_Ziel(int ALager, int AFiliale) = 0;
     virtual void Cache_Leeren() = 0;
 
+    // A stock receipt (CZAM_LagerZugang: each line's pieces onto AAn, a gain (correction 66) of
+    // the line's branch in BF) or issue (CZAM_LagerAbgang: off AVon, a loss (correction 62) of the
+    // branch). One journal row per size. Refused with the reason and nothing stored: less stock
+    // on the source or less free stock of the branch than the quantity, a branch outside the
+    // warehouse group of ALager, a place of another warehouse, a quantity of 0 or below.
+    // ABuchen false only tests.
+    virtual bool LagerZuAbgang_Buchen(int AModus, const TIntTrio& AVon, const TIntTrio& AAn,
+                                      const QList<TZAM_Intv100_Sortiment_MeMitProduktIdMitFil>& AMengen, int ALager,
+                                      const TIntPair& AMitarbeiter, TZAM_InfoMeldungListe& AMeldungen, bool ABuchen)
+    {
+        NichtImplementiert("LagerZuAbgang_Buchen");
+    }
+    // The content of a place in the stock-list layout (Bestandsliste_4_Lagerort's columns;
+    // 10 quantity, 20 size index, 7 product, 2 branch): one row per product and size of its
+    // loose goods and one row per container standing on it (its key in column 6, no product).
+    // False for an unknown place.
+    virtual bool Lagerortinhalt_Lesen(const TIntTrio& ALagerort, TVRList& AListe)
+    {
+        NichtImplementiert("Lagerortinhalt_Lesen");
+    }
+    // Whether the container may be put onto the target: not onto itself or anything standing on
+    // it, not into another warehouse, neither locked by another program, a target container
+    // neither on transport nor with its slip printed. The reasons go to AMeldungen.
+    virtual bool Behaelter_Zuordnung_Pruefen(const TIntTrio& ABehaelter, const TIntTrio& AZiel,
+                                             TZAM_InfoMeldungListe& AMeldungen)
+    {
+        NichtImplementiert("Behaelter_Zuordnung_Pruefen");
+    }
+    // Moves the container with everything in and on it onto the target (after the test above);
+    // whether it moved. ABuchen false only tests; ASchluessel is kept for callers (empty).
+    virtual bool Behaelter_Umsetzen(const TIntTrio& ABehaelter, const TIntTrio& AZiel,
+                                    TZAM_InfoMeldungListe& AMeldungen, bool ABuchen, const QString& ASchluessel)
+    {
+        NichtImplementiert("Behaelter_Umsetzen");
+    }
+    // Assigns the place (or container) to the branch (kind 0 and 2 of FilialZuordnung_Lesen).
+    virtual void Lagerort_FilialeZuordnen(int AFiliale, const TIntTrio& ALagerort)
+    {
+        NichtImplementiert("Lagerort_FilialeZuordnen");
+    }
+
     // Allocation of stock to tasks for a pick list. A run begins with Allokation_Zuruecksetzen;
     // within it no piece is allocated twice. Free stock that no personalised entry holds, on
     // ordinary places of ALager, in containers on them and on the hall, none of them locked (also
@@ -133,4 +188,11 @@ public:
                                 bool AMitLagerbewegung_physisch, bool AMitBNEKorrektur, bool AAufgabe_Nicht_Loeschen,
                                 bool ADruckAufgabeBenoetigt, TZAM_InfoMeldungListe* AMeldungen,
                                 bool& AAufgabeGeloescht) = 0;
+
+private:
+    [[noreturn]] static void NichtImplementiert(const char* AName)
+    {
+        throw EZAM_Exception(CZAM_Info_Fehler_Standard_FktNichtImplementiert, {},
+                             QStringLiteral("IZAM_LagerBewegungEditServer.") + QLatin1String(AName));
+    }
 };
