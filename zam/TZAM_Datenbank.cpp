@@ -1,5 +1,8 @@
 #include "TZAM_Datenbank.h"
 
+#include <memory>
+#include <unordered_map>
+
 #include "EZAM_Exception.h"
 #include "TZAM_PgStatus.h"
 #include "ZAMInfoKoords.h"
@@ -44,6 +47,16 @@ bool NenntId(const QString& ASql)
         if (spalte.trimmed().compare(QLatin1String("id"), Qt::CaseInsensitive) == 0)
             return true;
     return false;
+}
+
+using TVorbereitete = std::unordered_map<QString, std::unique_ptr<QSqlQuery>>;
+
+// The statements prepared on each connection of this thread, by connection name: the objects of
+// one connection share it, and whichever closes it drops them first.
+std::unordered_map<QString, TVorbereitete>& AlleVorbereiteten()
+{
+    thread_local std::unordered_map<QString, TVorbereitete> GAlle;
+    return GAlle;
 }
 
 } // namespace
@@ -136,6 +149,7 @@ void TZAM_Datenbank::Schliessen() noexcept
     if (!QSqlDatabase::contains(FName))
         return;
     TransaktionZuruecksetzen();
+    VorbereiteteVerwerfen();
     {
         QSqlDatabase db = Verbindung();
         db.close();
@@ -270,28 +284,57 @@ bool TZAM_Datenbank::Einmal(QSqlQuery& q, const QString& ASql, const QVariantLis
         }
         return Ergebnis(q, AZeilen, AGeaendert, AFehler);
     }
-    if (!q.prepare(ASql)) {
-        *AFehler = q.lastError();
+    QSqlQuery* vorbereitet = Vorbereitet(ASql, AFehler);
+    if (!vorbereitet)
         return false;
-    }
+    QSqlQuery& p = *vorbereitet;
     for (const QVariant& w : AWerte) {
         // A null QString is an empty text, not SQL NULL; NULL is bound as an invalid QVariant.
         // Truth values are stored as 0 and 1 on both engines.
         if (w.typeId() == QMetaType::QString && w.toString().isNull())
-            q.addBindValue(QString(QLatin1String("")));
+            p.addBindValue(QString(QLatin1String("")));
         else if (w.typeId() == QMetaType::Bool)
-            q.addBindValue(w.toBool() ? 1 : 0);
+            p.addBindValue(w.toBool() ? 1 : 0);
         else if (w.typeId() == QMetaType::QDateTime)
-            q.addBindValue(ZeitpunktText(w.toDateTime()));
+            p.addBindValue(ZeitpunktText(w.toDateTime()));
         else
-            q.addBindValue(w);
+            p.addBindValue(w);
     }
-    if (!q.exec()) {
-        *AFehler = q.lastError();
-        return false;
+    if (p.exec() && Ergebnis(p, AZeilen, AGeaendert, AFehler)) {
+        // Reset for the next execution: SQLite would keep a finished read open.
+        p.finish();
+        return true;
     }
-    return Ergebnis(q, AZeilen, AGeaendert, AFehler);
+    if (!AFehler->isValid())
+        *AFehler = p.lastError();
+    // A statement that failed is not kept: the caller's query takes it over and releases it once
+    // the transaction is rolled back.
+    q = std::move(p);
+    AlleVorbereiteten()[FName].erase(ASql);
+    return false;
 }
+
+QSqlQuery* TZAM_Datenbank::Vorbereitet(const QString& ASql, QSqlError* AFehler)
+{
+    TVorbereitete& vorbereitet = AlleVorbereiteten()[FName];
+    if (const auto it = vorbereitet.find(ASql); it != vorbereitet.end())
+        return it->second.get();
+    // Statements built from varying lists would pile up: the kept ones go now and then, outside a
+    // transaction (PostgreSQL releases a statement only in a healthy one).
+    if (vorbereitet.size() >= 400 && !FInTransaktion)
+        vorbereitet.clear();
+    auto q = std::make_unique<QSqlQuery>(Verbindung());
+    // PostgreSQL's driver reads a forward-only result row by row and leaves the connection busy
+    // until the query goes; a whole result leaves it idle at once.
+    q->setForwardOnly(IstSQLite());
+    if (!q->prepare(ASql)) {
+        *AFehler = q->lastError();
+        return nullptr;
+    }
+    return vorbereitet.emplace(ASql, std::move(q)).first->second.get();
+}
+
+void TZAM_Datenbank::VorbereiteteVerwerfen() { AlleVorbereiteten().erase(FName); }
 
 // Reads every row, wanted or not: PostgreSQL reports an error of a later row only there.
 bool TZAM_Datenbank::Ergebnis(QSqlQuery& q, TZAM_Zeilen* AZeilen, int* AGeaendert, QSqlError* AFehler)
@@ -479,6 +522,7 @@ void TZAM_Datenbank::Wiederverbinden()
 {
     if (FInTransaktion)
         throw EZAM_Exception(CZAM_Info_Fehler_DB_Verbindung_Verloren, FKonfig.Beschreibung());
+    VorbereiteteVerwerfen();
     if (QSqlDatabase::contains(FName)) {
         QSqlDatabase db = Verbindung();
         db.close();
