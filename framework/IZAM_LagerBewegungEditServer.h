@@ -35,6 +35,16 @@ struct TZAM_Intv100_Sortiment_MeMitProduktIdMitFil
     TZAM_Intv100_Sortiment_Me Menge;
 };
 
+// Where a product's stock on a warehouse's places disagrees with its branches' stock (BF).
+struct TZAM_LVLB_BF_Abweichung
+{
+    int Lager = 0;
+    int GrInd = 0;
+    qint64 Lagerbestand = 0;  // on the places and in the containers of the warehouse
+    qint64 Filialbestand = 0; // of the warehouse group's branches
+    bool operator==(const TZAM_LVLB_BF_Abweichung&) const = default;
+};
+
 // The modes of LagerZuAbgang_Buchen.
 constexpr int CZAM_LagerZugang = 2;
 constexpr int CZAM_LagerAbgang = 3;
@@ -125,7 +135,8 @@ public:
     // the line's branch in BF) or issue (CZAM_LagerAbgang: off AVon, a loss (correction 62) of the
     // branch). One journal row per size. Refused with the reason and nothing stored: less stock
     // on the source or less free stock of the branch than the quantity, a branch outside the
-    // warehouse group of ALager, a place of another warehouse, a quantity of 0 or below.
+    // warehouse group of ALager, a place of another warehouse, a quantity below 0 or none at all,
+    // an issue of pieces reserved on the place (zam_lvpb). A mode other than 2 or 3 raises.
     // ABuchen false only tests.
     virtual bool LagerZuAbgang_Buchen(int AModus, const TIntTrio& AVon, const TIntTrio& AAn,
                                       const QList<TZAM_Intv100_Sortiment_MeMitProduktIdMitFil>& AMengen, int ALager,
@@ -135,8 +146,9 @@ public:
     }
     // The content of a place in the stock-list layout (Bestandsliste_4_Lagerort's columns;
     // 10 quantity, 20 size index, 7 product, 2 branch): one row per product and size of its
-    // loose goods and one row per container standing on it (its key in column 6, no product).
-    // False for an unknown place.
+    // loose goods and branch and one row per container standing on it (its key in column 6, no
+    // product, quantity 0). Column 2: the branch of reserved pieces, else the container's or place's
+    // assignment, else the warehouse's only branch, else -1. False for an unknown place.
     virtual bool Lagerortinhalt_Lesen(const TIntTrio& ALagerort, TVRList& AListe)
     {
         NichtImplementiert("Lagerortinhalt_Lesen");
@@ -150,16 +162,26 @@ public:
         NichtImplementiert("Behaelter_Zuordnung_Pruefen");
     }
     // Moves the container with everything in and on it onto the target (after the test above);
-    // whether it moved. ABuchen false only tests; ASchluessel is kept for callers (empty).
+    // whether it moved. The journal gets a row per product and size it carries (relocation kind 9).
+    // ABuchen false only tests; ASchluessel is kept for callers (empty).
     virtual bool Behaelter_Umsetzen(const TIntTrio& ABehaelter, const TIntTrio& AZiel,
                                     TZAM_InfoMeldungListe& AMeldungen, bool ABuchen, const QString& ASchluessel)
     {
         NichtImplementiert("Behaelter_Umsetzen");
     }
-    // Assigns the place (or container) to the branch (kind 0 and 2 of FilialZuordnung_Lesen).
+    // Assigns the place (or container) to the branch (kind 0 and 2 of FilialZuordnung_Lesen); -1
+    // removes it. Raises for an unknown place or a branch outside the place's warehouse.
     virtual void Lagerort_FilialeZuordnen(int AFiliale, const TIntTrio& ALagerort)
     {
         NichtImplementiert("Lagerort_FilialeZuordnen");
+    }
+
+    // Per warehouse with branches and per size: the product's stock on the warehouse's places and
+    // containers against the sum of its branches' stock of the types goods keep on places (free
+    // and blocked); the sizes where they differ, by warehouse and size.
+    virtual QList<TZAM_LVLB_BF_Abweichung> LVLB_BF_Abweichungen(const TInt32Trio& AProduktId)
+    {
+        NichtImplementiert("LVLB_BF_Abweichungen");
     }
 
     // Allocation of stock to tasks for a pick list. A run begins with Allokation_Zuruecksetzen;

@@ -52,6 +52,10 @@ public:
     virtual bool Lager_4_Behaelter(int& ALager, const TIntTrio& ABehaelter) = 0;
     // The warehouse recorded for the branch; 0 or below: none.
     virtual int Lager_4_Filiale(int AFiliale) = 0;
+    // The organisation of the place's structure element of kind AArt (kind 8: the branch the place
+    // serves); a container without an element of that kind answers for what it stands on. Empty
+    // when none.
+    virtual TOrgeIdKompl Strukturelement_Orge(const TIntTrio& ALagerort, int AArt) = 0;
 
     // Splits AMenge over the warehouse's branches by their branch stock of the types in the set
     // (a bit set), in the group's branch order, each as far as its stock goes. ARest 1: the split

@@ -68,6 +68,24 @@ void TLVLZMani::Lagerort_Verweis_Loeschen(const TIntTrio& ALagerort)
         Server().Zuordnung_Loeschen(ALagerort);
 }
 
+TQIV_Behaelter_Status TLVLZMani::Lagerort_Status_Ermitteln(const TIntTrio& ALagerort)
+{
+    TZAM_LVLZ_Zuordnung z;
+    if (ALagerort.IsNull() || !Server().Zuordnung_Lesen(ALagerort, z))
+        return bhsUnbekannt;
+    return TQIV_Behaelter_Status(z.Status);
+}
+
+bool TLVLZMani::Behaelter_Fertig_Setzten(const TIntTrio& ABehaelter)
+{
+    TZAM_LVLZ_Zuordnung z;
+    if (ABehaelter.IsNull() || !Server().Zuordnung_Lesen(ABehaelter, z))
+        return false;
+    z.Status = bhsFertig;
+    Server().Zuordnung_Schreiben(ABehaelter, z);
+    return true;
+}
+
 bool TLVLZMani::BelegDaten_4_Lagerort(QString& ABelegNr, QString& AVerfKombiText, int& AAuftragsTyp,
                                       QString& ADatumText, const TIntTrio& ALagerort)
 {

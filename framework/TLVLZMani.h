@@ -28,6 +28,11 @@ public:
                                              int& AAuftragsTyp, int& AStatus, const TIntTrio& ALagerort);
     // Removes the place's assignment; nothing when it has none.
     void Lagerort_Verweis_Loeschen(const TIntTrio& ALagerort);
+    // The container status of the place's assignment; bhsUnbekannt when it has none.
+    TQIV_Behaelter_Status Lagerort_Status_Ermitteln(const TIntTrio& ALagerort);
+    // Marks the assigned container finished (bhsFertig), keeping its document and combination;
+    // false, writing nothing, when it has no assignment.
+    bool Behaelter_Fertig_Setzten(const TIntTrio& ABehaelter);
     // The document whose goods the place holds: its formatted number, the process combination's
     // name, the order type and the document date as text ("dd.MM.yyyy"); false (texts empty)
     // when none.

@@ -29,6 +29,8 @@ inline constexpr TZAM_Lager_Ausgezeichnete_Bereiche CZAM_Bereich_BearbStart = 8;
 QString CZAM_Lager_Ausgezeichnete_Bereiche_2_String(TZAM_Lager_Ausgezeichnete_Bereiche ABereich);
 
 using TZAM_Lagerort_Art = quint8; // the place class (zam_lagerort.klasse)
+// Every container reads as class 2, whatever its row stores.
+inline constexpr TZAM_Lagerort_Art CZAM_LagerortArt_Behaelter = 2;
 
 // What a place is, as the storage structure reports it.
 struct TZAM_Lagerort_Info

@@ -60,6 +60,13 @@ inline const TInfoKoord CZAM_Info_Lagbew_FremdesLager{"LAGBEW", 2011};
 inline const TInfoKoord CZAM_Info_Lagbew_GroesseAusserhalb{"LAGBEW", 2012};
 inline const TInfoKoord CZAM_Info_Lagbew_EinlagerungUnvollstaendig{"LAGBEW", 2013};
 inline const TInfoKoord CZAM_Info_Lagbew_AnderesGeraet{"LAGBEW", 2014};
+// Stock receipts and issues, container moves and the branch assignment of places.
+inline const TInfoKoord CZAM_Info_Lagbew_FilialeFremd{"LAGBEW", 2015};
+inline const TInfoKoord CZAM_Info_Lagbew_BehaelterZyklus{"LAGBEW", 2016};
+inline const TInfoKoord CZAM_Info_Lagbew_BehaelterAufTransport{"LAGBEW", 2017};
+inline const TInfoKoord CZAM_Info_Lagbew_BehaelterWBSGedruckt{"LAGBEW", 2018};
+inline const TInfoKoord CZAM_Info_Lagbew_KeinBehaelter{"LAGBEW", 2019};
+inline const TInfoKoord CZAM_Info_Lagbew_Reserviert{"LAGBEW", 2020};
 
 // Tasks: the task service's refusals of a fulfilment.
 inline const TInfoKoord CZAM_Info_Aufgabe_MengeUngueltig{"AUFGABE", 2101};

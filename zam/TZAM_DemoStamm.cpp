@@ -129,7 +129,8 @@ void TZAM_DemoStamm::Lagerorte(TZAM_Datenbank& ADb)
     const TIntTrio halle = TrioAusPair(CZAM_Lagerverwaltung_Halle, 1);
     ADb.Schreiben(sql, {halle.Id1, halle.Id2, halle.Id3, 1, 1, QStringLiteral("Halle"), QStringLiteral("HALLE"), 0, 0,
                         0, 0, QVariant()});
-    // Rows A and B are in operation (row A counted), row C is new, C-03-04 locked.
+    // Rows A and B are in operation (row A counted), row C is new, C-03-04 locked. Places are of
+    // class 1; class 2 is the containers'.
     const QDate gezaehlt = QDate::currentDate().addDays(-30);
     const QChar reihen[] = {QLatin1Char('A'), QLatin1Char('B'), QLatin1Char('C')};
     for (int r = 1; r <= 3; ++r)
@@ -139,7 +140,7 @@ void TZAM_DemoStamm::Lagerorte(TZAM_Datenbank& ADb)
                                      .arg(r, 2, 10, QLatin1Char('0'))
                                      .arg(s, 2, 10, QLatin1Char('0'));
             ADb.Schreiben(sql, {1, r, s, 1, 0, name, QString(name).remove(QLatin1Char('-')), r == 3 && s == 4 ? 1 : 0,
-                                1, r, r < 3 ? 1 : 0, r == 1 ? QVariant(gezaehlt) : QVariant()});
+                                1, 1, r < 3 ? 1 : 0, r == 1 ? QVariant(gezaehlt) : QVariant()});
         }
 }
 

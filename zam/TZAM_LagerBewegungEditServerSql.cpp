@@ -296,12 +296,12 @@ bool TZAM_LagerBewegungEditServerSql::Ort_Lesen(const TIntTrio& AId, TOrt& AOrt)
 
 std::optional<TZAM_LagerBewegungEditServerSql::TOrt> TZAM_LagerBewegungEditServerSql::Ort_Datenbank(const TIntTrio& AId)
 {
-    const TZAM_Zeilen z =
-        FDb.Lesen(QStringLiteral("SELECT l.lager, l.bereich, l.filiale, b.filiale, l.auf_id1, l.auf_id2, l.auf_id3 "
-                                 "FROM zam_lagerort l LEFT JOIN zam_behaelter b "
-                                 "ON b.id1 = l.id1 AND b.id2 = l.id2 AND b.id3 = l.id3 "
-                                 "WHERE l.id1 = ? AND l.id2 = ? AND l.id3 = ?"),
-                  Werte(AId));
+    const TZAM_Zeilen z = FDb.Lesen(
+        QStringLiteral("SELECT l.lager, l.bereich, l.filiale, b.filiale, l.auf_id1, l.auf_id2, l.auf_id3, l.art "
+                       "FROM zam_lagerort l LEFT JOIN zam_behaelter b "
+                       "ON b.id1 = l.id1 AND b.id2 = l.id2 AND b.id3 = l.id3 "
+                       "WHERE l.id1 = ? AND l.id2 = ? AND l.id3 = ?"),
+        Werte(AId));
     if (z.IsEmpty())
         return std::nullopt;
     const QVariantList& r = z.Zeilen().first();
@@ -313,6 +313,7 @@ std::optional<TZAM_LagerBewegungEditServerSql::TOrt> TZAM_LagerBewegungEditServe
     ort.BehFiliale = r.at(3).isNull() ? -1 : r.at(3).toInt();
     if (!r.at(4).isNull())
         ort.Auf = TIntTrio(r.at(4).toInt(), r.at(5).toInt(), r.at(6).toInt());
+    ort.Kennung = r.at(7).toInt();
     return ort;
 }
 
@@ -445,11 +446,12 @@ void TZAM_LagerBewegungEditServerSql::Journal(const TZAM_Lager_BEW& ABew, const 
                         {JournalZeile(ABew, AKorrektur, AUmlagerungsArt)});
 }
 
-void TZAM_LagerBewegungEditServerSql::Journal(const QList<std::pair<TZAM_Lager_BEW, TZAM_Lager_BNE_Korrektur>>& ASchritte)
+void TZAM_LagerBewegungEditServerSql::Journal(
+    const QList<std::pair<TZAM_Lager_BEW, TZAM_Lager_BNE_Korrektur>>& ASchritte, int AUmlagerungsArt)
 {
     QList<QVariantList> zeilen;
     for (const auto& [bew, korrektur] : ASchritte)
-        zeilen << JournalZeile(bew, &korrektur, 0);
+        zeilen << JournalZeile(bew, &korrektur, AUmlagerungsArt);
     zam_ZeilenEinfuegen(FDb, QStringLiteral("zam_bewegung"), CJournalSpalten, zeilen);
 }
 

@@ -4,6 +4,7 @@
 #include "TZAM_Allokation.h"
 
 #include <QHash>
+#include <QMap>
 #include <QSet>
 
 #include <functional>
@@ -45,6 +46,16 @@ public:
     bool Behaelter_Zuordnen(const TIntTrio& ABehaelter, int AFiliale, int ALager) override;
     QList<TZAM_BehaelterFuerZiel> Behaelter_4_Ziel(int ALager, int AFiliale) override;
     void Cache_Leeren() override {}
+    bool LagerZuAbgang_Buchen(int AModus, const TIntTrio& AVon, const TIntTrio& AAn,
+                              const QList<TZAM_Intv100_Sortiment_MeMitProduktIdMitFil>& AMengen, int ALager,
+                              const TIntPair& AMitarbeiter, TZAM_InfoMeldungListe& AMeldungen, bool ABuchen) override;
+    bool Lagerortinhalt_Lesen(const TIntTrio& ALagerort, TVRList& AListe) override;
+    bool Behaelter_Zuordnung_Pruefen(const TIntTrio& ABehaelter, const TIntTrio& AZiel,
+                                     TZAM_InfoMeldungListe& AMeldungen) override;
+    bool Behaelter_Umsetzen(const TIntTrio& ABehaelter, const TIntTrio& AZiel, TZAM_InfoMeldungListe& AMeldungen,
+                            bool ABuchen, const QString& ASchluessel) override;
+    void Lagerort_FilialeZuordnen(int AFiliale, const TIntTrio& ALagerort) override;
+    QList<TZAM_LVLB_BF_Abweichung> LVLB_BF_Abweichungen(const TInt32Trio& AProduktId) override;
     void Allokation_Zuruecksetzen() override { FAllokation.Zuruecksetzen(); }
     void Allokation_Vorbereiten(const QList<QPair<TInt32Trio, int>>& AArtikel, int ALager) override
     {
@@ -74,6 +85,7 @@ private:
         TIntTrio Id;
         int Lager = 0;
         int Bereich = 0;
+        int Kennung = 0;     // the place's kind (a container: 3)
         int Filiale = -1;    // the ordinary branch assignment
         int BehFiliale = -1; // a container's delivery branch
         TIntTrio Auf;        // what it stands on; null for none
@@ -96,7 +108,7 @@ private:
     int Empfaenger(const TOrt& AOrt, int AFiliale);
     void Journal(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur, int AUmlagerungsArt);
     // Journal rows of several corrected movements in as few statements as the parameter limit allows.
-    void Journal(const QList<std::pair<TZAM_Lager_BEW, TZAM_Lager_BNE_Korrektur>>& ASchritte);
+    void Journal(const QList<std::pair<TZAM_Lager_BEW, TZAM_Lager_BNE_Korrektur>>& ASchritte, int AUmlagerungsArt = 0);
     static QVariantList JournalZeile(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur* AKorrektur,
                                      int AUmlagerungsArt);
 
@@ -129,6 +141,11 @@ private:
         const bool FEigener;
     };
     bool Groesse_Vorhanden(const TInt32Trio& AProdukt, int AGroesse);
+    // Issued pieces must not be reserved ones: what zam_lvpb holds on the place stays (..._Lagerort.cpp).
+    bool Unreserviert_Reicht(const TIntTrio& AOrt, const QMap<QPair<TInt32Trio, int>, int>& AMengen,
+                             TZAM_InfoMeldungListe& AMeldungen);
+    // The branch a place's goods belong to when nothing else says: the warehouse's only branch, else -1.
+    int Einzige_Filiale(int ALager);
 
     // The collective putaway: its record checked, its movements planned (..._Sammeleinlagerung.cpp).
     class TSammeleinlagerung;

@@ -22,7 +22,8 @@ TZAM_Lagerort_Info AusZeile(const QVariantList& z)
     info.Kurz = z.at(5).toString();
     info.Gesperrt = z.at(6).toInt() != 0;
     info.Bereich = TZAM_Lager_Ausgezeichnete_Bereiche(z.at(7).toInt());
-    info.Art = TZAM_Lagerort_Art(z.at(8).toInt());
+    info.Art =
+        info.Kennung == CZAM_Lagerort_Behaelter ? CZAM_LagerortArt_Behaelter : TZAM_Lagerort_Art(z.at(8).toInt());
     info.Lager = z.at(9).toInt();
     return info;
 }
@@ -202,6 +203,26 @@ bool TZAM_LagerEditServerSql::Lager_4_Behaelter(int& ALager, const TIntTrio& ABe
 int TZAM_LagerEditServerSql::Lager_4_Filiale(int AFiliale)
 {
     return FDb.LesenWert(QStringLiteral("SELECT lager FROM zam_filiale WHERE nummer = ?"), {AFiliale}, 0).toInt();
+}
+
+TOrgeIdKompl TZAM_LagerEditServerSql::Strukturelement_Orge(const TIntTrio& ALagerort, int AArt)
+{
+    // The place's own element, else (for a container) that of the place it stands on, at any depth.
+    const TZAM_Zeilen z = FDb.Lesen(
+        QStringLiteral("WITH RECURSIVE kette (id1, id2, id3, tiefe) AS (SELECT id1, id2, id3, 0 FROM zam_lagerort "
+                       "WHERE id1 = ? AND id2 = ? AND id3 = ? UNION ALL SELECT o.auf_id1, o.auf_id2, o.auf_id3, "
+                       "k.tiefe + 1 FROM zam_lagerort o JOIN kette k ON o.id1 = k.id1 AND o.id2 = k.id2 "
+                       "AND o.id3 = k.id3 WHERE o.art = ? AND o.auf_id1 IS NOT NULL AND k.tiefe < 32) "
+                       "SELECT s.orge_id1, s.orge_id2, s.orge_ebene1, s.orge_ebene2 FROM kette k "
+                       "JOIN zam_strukturelement s ON s.lo_id1 = k.id1 AND s.lo_id2 = k.id2 AND s.lo_id3 = k.id3 "
+                       "WHERE s.art = ? ORDER BY k.tiefe LIMIT 1"),
+        {ALagerort.Id1, ALagerort.Id2, ALagerort.Id3, int(CZAM_Lagerort_Behaelter), AArt});
+    TOrgeIdKompl orge;
+    if (!z.IsEmpty()) {
+        orge.OrgeId = TIntPair(z.Wert(0, 0).toInt(), z.Wert(0, 1).toInt());
+        orge.OrgeEbene = TIntPair(z.Wert(0, 2).toInt(), z.Wert(0, 3).toInt());
+    }
+    return orge;
 }
 
 bool TZAM_LagerEditServerSql::Menge_NachFilialen_Verteilen(TQIV_MengeUFilialeArr& AArr, const TInt32Trio& AProduktId,

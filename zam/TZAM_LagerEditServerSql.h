@@ -30,6 +30,7 @@ public:
     TZAM_LagerVorr_Array Wurmloecher_Lesen(int ALager) override;
     bool Lager_4_Behaelter(int& ALager, const TIntTrio& ABehaelter) override;
     int Lager_4_Filiale(int AFiliale) override;
+    TOrgeIdKompl Strukturelement_Orge(const TIntTrio& ALagerort, int AArt) override;
 
     bool Menge_NachFilialen_Verteilen(TQIV_MengeUFilialeArr& AArr, const TInt32Trio& AProduktId, int AGrInd, int AMenge,
                                       int ALager, qint64 ABestandsarten, int ARest) override;

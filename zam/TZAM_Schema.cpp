@@ -555,6 +555,20 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
              TZAM_EingangsbelegServerSql::OffenFortschreibenSql(QStringLiteral("1 = 1")),
          {},
          {}},
+        // The storage structure's elements of a place: per kind the organisation (business-partner
+        // organisation of a branch, TOrgeIdKompl) the element belongs to; kind 8 names the branch a
+        // place serves. Containers carry place class 2.
+        {18,
+         QStringLiteral("Strukturelemente der Lagerorte, Lagerortklasse der Behälter"),
+         {QStringLiteral("CREATE TABLE zam_strukturelement (lo_id1 INTEGER NOT NULL, lo_id2 INTEGER NOT NULL, "
+                         "lo_id3 INTEGER NOT NULL, art INTEGER NOT NULL, orge_id1 INTEGER NOT NULL, "
+                         "orge_id2 INTEGER NOT NULL, orge_ebene1 INTEGER NOT NULL DEFAULT 0, "
+                         "orge_ebene2 INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (lo_id1, lo_id2, lo_id3, art), "
+                         "FOREIGN KEY (lo_id1, lo_id2, lo_id3) REFERENCES zam_lagerort (id1, id2, id3) "
+                         "ON DELETE CASCADE)"),
+          QStringLiteral("UPDATE zam_lagerort SET klasse = 2 WHERE art = 3")},
+         {},
+         {}},
     };
     return GDaten;
 }

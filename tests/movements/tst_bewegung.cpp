@@ -87,6 +87,7 @@ public:
     TZAM_LagerVorr_Array Wurmloecher_Lesen(int) override { return ++W.WurmlochLesungen, W.Wurmloecher; }
     bool Lager_4_Behaelter(int&, const TIntTrio&) override { return false; }
     int Lager_4_Filiale(int) override { return 1; }
+    TOrgeIdKompl Strukturelement_Orge(const TIntTrio&, int) override { return {}; }
     bool Menge_NachFilialen_Verteilen(TQIV_MengeUFilialeArr& A, const TInt32Trio&, int, int, int, qint64 S,
                                       int R) override
     {
