@@ -25,4 +25,8 @@ public:
     virtual QList<TZAM_Nummernkreis> Kreise(int ATabellenArt) = 0;
     // True when the object (exact name) knows the record type.
     virtual bool ObjektSatzTypExist(const QString& AObjekt, int ASatzTyp) = 0;
+    // The next serial of the range (created when missing), above AMindestens. Counts in the
+    // caller's booking bracket: devices that count at once wait for each other, and a cancelled
+    // bracket hands the serial out again.
+    virtual int NaechsteNummer(int ATabellenArt, int ANummer, int AMindestens) = 0;
 };

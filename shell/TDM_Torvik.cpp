@@ -5,28 +5,29 @@
 #include "IZAM_ArtikelServer.h"
 #include "IZAM_AuftragsDateien.h"
 #include "IZAM_BelegEditServer.h"
+#include "IZAM_ListDruckEditServer.h"
 #include "IZAM_WegeOptEditServer.h"
 #include "TBelimani.h"
+#include "TFilialTabelle.h"
 #include "TLVLZMani.h"
 #include "TQIV_ArtLesSimple.h"
+#include "TQIV_ArtvLesenTools.h"
 #include "TQIV_ArtvLesenToolsDispoWEMani.h"
 #include "TQIV_EXBI_Mani.h"
+#include "TQIV_SimpleBestandsLeser.h"
 #include "TQIV_WerkstattMani.h"
 #include "TSCANNMani.h"
 #include "TSimplePriceReader.h"
 #include "TVRList.h"
-#include "TZAM_GrundCache.h"
-#include "TFilialTabelle.h"
-#include "TZAM_AuftrFilListe.h"
-#include "TZAM_LieferungMani.h"
-#include "TZAM_DM_FilialPC_Ext.h"
-#include "TQIV_ArtvLesenTools.h"
-#include "TQIV_SimpleBestandsLeser.h"
 #include "TZAMFormStore.h"
 #include "TZAMWarteForm.h"
 #include "TZAM_ArtBarcodeMani.h"
+#include "TZAM_AuftrFilListe.h"
+#include "TZAM_DM_FilialPC_Ext.h"
+#include "TZAM_GrundCache.h"
 #include "TZAM_Hausregel.h"
 #include "TZAM_Klang.h"
+#include "TZAM_LieferungMani.h"
 #include "TfrmArtNrGrPopup.h"
 #include "ZAMFehler.h"
 #include "ZAMFormMitte.h"
@@ -130,6 +131,7 @@ TDM_Torvik::~TDM_Torvik()
         FAuftragsDateien.reset();
         FWegeOptEditServer.reset();
     });
+    freigeben("TDM_Torvik.ListDruckEditServer", [&] { FListDruckEditServer.reset(); });
     freigeben("TDM_Torvik.Aufgabenliste", [&] { FAufgabenliste.reset(); });
     freigeben("TDM_Torvik.AufgabenEditServer", [&] { FAufgabenEditServer.reset(); });
     freigeben("TDM_Torvik.AufgabenEditServer_Temp", [&] { FAufgabenEditServer_Temp.reset(); });
@@ -317,6 +319,11 @@ IZAM_AbarbEditServer* TDM_Torvik::AbarbEditServer_GoC()
 IZAM_AuftragsDateien* TDM_Torvik::AuftragsDateien_GoC()
 {
     return Dienst_GoC(FAuftragsDateien, "TDM_Torvik.AuftragsDateien_GoC");
+}
+
+IZAM_ListDruckEditServer* TDM_Torvik::ListDruckEditServer_GoC()
+{
+    return Dienst_GoC(FListDruckEditServer, "TDM_Torvik.ListDruckEditServer_GoC");
 }
 
 IZAM_BelegEditServer* TDM_Torvik::BelegEditServer_GoC()

@@ -57,6 +57,7 @@ class TZAMWarteForm;
 class TZAM_InfoMeldungListe;
 class IZAM_AuftragsDateien;
 class IZAM_BelegEditServer;
+class IZAM_ListDruckEditServer;
 class IZAM_GrundServer;
 class IZAM_WegeOptEditServer;
 class IZAM_AbarbEditServer;
@@ -370,6 +371,25 @@ public:
     // parameter "RESBELDR" is set; on the printer named (empty: the site's document printer).
     void Reservierung_ausEBS_Drucken(const TIntTrio& AEBSId, const QString& ADrucker);
 
+    // Goods slips (shipping/TDM_Torvik_Warenbegleitschein.cpp). Failures are registered under
+    // "TDM_Torvik." and the name and answer false.
+    IZAM_ListDruckEditServer* ListDruckEditServer_GoC();
+    // True when the printer is known, or any other name goes to a default printer; "PDF" and a
+    // machine without printers print into files.
+    bool TestWBSDruckMoeglich(const QString& ADrucker);
+    bool WarenbegleitscheinVorbereiten(bool& AEtwasZuTun, const TIntTrio& ALagerort, int AZielFiliale);
+    bool WarenbegleitscheinDrucken(QString& AFehler, QString& ABoutName, QString& ABoulName, qint16& AVonFiliale,
+                                   qint16& AAnFiliale, TIntPair& AListenNr, const QString& ADrucker,
+                                   const TIntTrio& ALagerort, bool AInBuchung);
+    bool WarenbegleitscheinDrucken(QString& AFehler, const QString& ADrucker, const TIntTrio& ALagerort);
+    bool WarenbegleitscheinFuerLagerorteDrucken(QString& AFehler, QString& ABoutName, QString& ABoulName,
+                                                qint16& AVonFiliale, qint16& AAnFiliale, TIntPair& AListenNr,
+                                                const TIntTrio& ALagerort, int AZielFil, const QString& ADrucker,
+                                                bool AOhneWarteMaske, bool AInBuchung);
+    bool WarenbegleitscheinFuerLagerorteDrucken(QString& AFehler, const TIntTrio& ALagerort, int AZielFil,
+                                                const QString& ADrucker);
+    bool VersPapFuerWBSErstellen(int AVonFiliale, int AAnFiliale, const TIntPair& AListenNr);
+
     // Tasks (tasks/TDM_Torvik_Aufgaben.cpp: loading and reasons; _AufgabenZaehlen.cpp: the
     // counters; _Auftraege.cpp: order locks and order quantities; _AufgabeBuchen.cpp).
     // The shared task service: whoever loads last owns its list.
@@ -535,6 +555,7 @@ private:
     std::unique_ptr<IZAM_AuftragsDateien> FAuftragsDateien;
     std::unique_ptr<TQIV_EXBI_Mani> FEXBIMani;
     std::unique_ptr<IZAM_BelegEditServer> FBelegEditServer;
+    std::unique_ptr<IZAM_ListDruckEditServer> FListDruckEditServer;
     std::unique_ptr<TSimplePriceReader> FSimplePriceReader;
     std::unique_ptr<TZAM_GrundCache> FHLAnfoGrundCache;
     TQIV_AufgabenZaehlKlammer* FAufgabenZaehlKlammer = nullptr;

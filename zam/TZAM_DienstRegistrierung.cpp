@@ -2,6 +2,7 @@
 
 #include "EZAM_Exception.h"
 #include "Glob_WWSServerFactoryClass.h"
+#include "TZAM_AbarbEditServerSql.h"
 #include "TZAM_ArtikelBildServerSql.h"
 #include "TZAM_ArtikelServerSql.h"
 #include "TZAM_AufgabenEditServerSql.h"
@@ -19,15 +20,15 @@
 #include "TZAM_FilialTabelleSql.h"
 #include "TZAM_FormStoreServerSql.h"
 #include "TZAM_GPListenServerSql.h"
-#include "TZAM_AbarbEditServerSql.h"
 #include "TZAM_GrundServerSql.h"
+#include "TZAM_LVLZServerSql.h"
 #include "TZAM_LagerBewegungEditServerSql.h"
 #include "TZAM_LagerEditServerSql.h"
 #include "TZAM_LagerInventurServerSql.h"
-#include "TZAM_LVLZServerSql.h"
+#include "TZAM_ListDruckEditServerSql.h"
+#include "TZAM_MandListeServerSql.h"
 #include "TZAM_MaskfileServerSql.h"
 #include "TZAM_NummernkreisServerSql.h"
-#include "TZAM_MandListeServerSql.h"
 #include "TZAM_PreisServerSql.h"
 #include "TZAM_RechteServerSql.h"
 #include "TZAM_ScannServerSql.h"
@@ -94,6 +95,7 @@ void TZAM_DienstRegistrierung::Registrieren()
     Dienst<IZAM_MaskfileServer, TZAM_MaskfileServerSql>();
     Dienst<IZAM_NummernkreisServer, TZAM_NummernkreisServerSql>();
     Dienst<IZAM_EingangsbelegServer, TZAM_EingangsbelegServerSql>();
+    Dienst<IZAM_ListDruckEditServer, TZAM_ListDruckEditServerSql>();
     // The customer-order documents are a module of their own, with the second factory.
     Dienst<IZAM_BelegEditServer, TZAM_BelegEditServerSql>(Glob_ServerFactoryClass());
 }

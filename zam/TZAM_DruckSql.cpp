@@ -7,6 +7,7 @@
 #include "TZAM_Druckauftrag.h"
 
 #include <QDateTime>
+#include <QPrinterInfo>
 
 std::unique_ptr<IZAM_DruckAuftrag> TZAM_DruckSql::Beginnen(const QString& ADrucker, const QString& AArt,
                                                            const QSizeF& ASeiteMm)
@@ -17,7 +18,8 @@ std::unique_ptr<IZAM_DruckAuftrag> TZAM_DruckSql::Beginnen(const QString& ADruck
                              ADrucker.isEmpty() ? QStringLiteral("(ohne Namen)") : ADrucker,
                              QStringLiteral("TZAM_DruckSql.Beginnen"));
     QString datei;
-    if (ziel.Art == TZAM_DruckZiel::dzPDF)
+    // A printer only the replaced printer list knows (tests) prints into a file as well.
+    if (ziel.Art == TZAM_DruckZiel::dzPDF || QPrinterInfo::printerInfo(ziel.Name).isNull())
         datei = TZAM_DruckDatei::Anlegen(TZAM_DruckDatei::Ordner(FIni), AArt, QDateTime::currentDateTime());
     return std::make_unique<TZAM_Druckauftrag>(FDb, ADrucker, AArt, ASeiteMm, ziel, datei);
 }

@@ -18,7 +18,28 @@ TZAM_DruckZiel TZAM_DruckZiel::Bestimmen(const QString& ADrucker, const QStringL
     return {dzKeiner, {}};
 }
 
+namespace {
+std::function<TZAM_DruckZiel::TSystemDrucker()>& Quelle()
+{
+    static std::function<TZAM_DruckZiel::TSystemDrucker()> GQuelle;
+    return GQuelle;
+}
+} // namespace
+
+TZAM_DruckZiel::TSystemDrucker TZAM_DruckZiel::SystemDrucker()
+{
+    if (Quelle())
+        return Quelle()();
+    return {QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName()};
+}
+
+void TZAM_DruckZiel::SystemDruckerErsetzen(std::function<TSystemDrucker()> AQuelle)
+{
+    Quelle() = std::move(AQuelle);
+}
+
 TZAM_DruckZiel TZAM_DruckZiel::Bestimmen(const QString& ADrucker)
 {
-    return Bestimmen(ADrucker, QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName());
+    const TSystemDrucker s = SystemDrucker();
+    return Bestimmen(ADrucker, s.Namen, s.Standard);
 }

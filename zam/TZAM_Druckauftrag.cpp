@@ -41,7 +41,7 @@ TZAM_Druckauftrag::TZAM_Druckauftrag(TZAM_Datenbank& ADb, const QString& ADrucke
                                      const QSizeF& ASeiteMm, const TZAM_DruckZiel& AZiel, const QString& APdfDatei)
     : FDb(ADb), FDrucker(ADrucker), FArt(AArt), FDatei(APdfDatei)
 {
-    if (AZiel.Art == TZAM_DruckZiel::dzDrucker) {
+    if (AZiel.Art == TZAM_DruckZiel::dzDrucker && FDatei.isEmpty()) {
         FGeraet = std::make_unique<TGeraet>(QPrinterInfo::printerInfo(AZiel.Name), QPrinter::HighResolution);
     } else {
         FGeraet = std::make_unique<TGeraet>(QPrinter::HighResolution);

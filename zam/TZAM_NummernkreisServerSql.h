@@ -12,6 +12,7 @@ public:
 
     QList<TZAM_Nummernkreis> Kreise(int ATabellenArt) override;
     bool ObjektSatzTypExist(const QString& AObjekt, int ASatzTyp) override;
+    int NaechsteNummer(int ATabellenArt, int ANummer, int AMindestens) override;
 
 private:
     TZAM_Datenbank& FDb;

@@ -261,7 +261,8 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
                             "prot_id2 INTEGER NOT NULL DEFAULT 0, prot_id3 INTEGER NOT NULL DEFAULT 0, "
                             "FOREIGN KEY (auf_id1, auf_id2, auf_id3) REFERENCES zam_auko (id1, id2, id3) "
                             "ON DELETE CASCADE)"),
-             QStringLiteral("CREATE INDEX zam_aufgabe_erfuellung_auf ON zam_aufgabe_erfuellung (auf_id1, auf_id2, auf_id3)"),
+             QStringLiteral(
+                 "CREATE INDEX zam_aufgabe_erfuellung_auf ON zam_aufgabe_erfuellung (auf_id1, auf_id2, auf_id3)"),
              QStringLiteral("CREATE TABLE zam_bne (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, id3 INTEGER NOT NULL, "
                             "typ INTEGER NOT NULL DEFAULT 0, datum {ZEITPUNKT} NOT NULL, PRIMARY KEY (id1, id2, id3))"),
              // An order-line position: the quantity of a transaction for a target (and source) branch,
@@ -276,7 +277,8 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
                             "ext_id3 INTEGER NOT NULL DEFAULT 0, ext_nummer INTEGER NOT NULL DEFAULT 0, "
                             "menge INTEGER NOT NULL DEFAULT 0, bewtyp INTEGER NOT NULL DEFAULT 0)"),
              QStringLiteral("CREATE INDEX zam_bnep_bne ON zam_bnep (bne_id1, bne_id2, bne_id3, bne_typ, ziel_filiale)"),
-             QStringLiteral("CREATE INDEX zam_bnep_ext ON zam_bnep (ext_kennung, ext_id1, ext_id2, ext_id3, ext_nummer)"),
+             QStringLiteral(
+                 "CREATE INDEX zam_bnep_ext ON zam_bnep (ext_kennung, ext_id1, ext_id2, ext_id3, ext_nummer)"),
              // An external order: its source (kennung), order id and position; positionen is how many
              // positions the order has in all.
              QStringLiteral("CREATE TABLE zam_exbi (id {ID}, kennung VARCHAR(20) NOT NULL, "
@@ -287,12 +289,13 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
                             "positionen INTEGER NOT NULL DEFAULT 1, "
                             "UNIQUE (kennung, auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr))"),
              QStringLiteral("CREATE INDEX zam_exbi_bestellnr ON zam_exbi (bestellnr)"),
-             QStringLiteral("CREATE TABLE zam_atk (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, "
-                            "belegnr VARCHAR(20) NOT NULL DEFAULT '', datum {ZEITPUNKT}, "
-                            "auslieferungtyp VARCHAR(1) NOT NULL DEFAULT '', zahlungsart VARCHAR(1) NOT NULL DEFAULT '', "
-                            "herkunftskz VARCHAR(1) NOT NULL DEFAULT '', glaeubiger1 INTEGER NOT NULL DEFAULT 0, "
-                            "glaeubiger2 INTEGER NOT NULL DEFAULT 0, glaeubiger_orge1 INTEGER NOT NULL DEFAULT 0, "
-                            "glaeubiger_orge2 INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (id1, id2))"),
+             QStringLiteral(
+                 "CREATE TABLE zam_atk (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, "
+                 "belegnr VARCHAR(20) NOT NULL DEFAULT '', datum {ZEITPUNKT}, "
+                 "auslieferungtyp VARCHAR(1) NOT NULL DEFAULT '', zahlungsart VARCHAR(1) NOT NULL DEFAULT '', "
+                 "herkunftskz VARCHAR(1) NOT NULL DEFAULT '', glaeubiger1 INTEGER NOT NULL DEFAULT 0, "
+                 "glaeubiger2 INTEGER NOT NULL DEFAULT 0, glaeubiger_orge1 INTEGER NOT NULL DEFAULT 0, "
+                 "glaeubiger_orge2 INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (id1, id2))"),
              QStringLiteral("CREATE TABLE zam_atpk (pos_id1 INTEGER NOT NULL, pos_id2 INTEGER NOT NULL, "
                             "pos_id3 INTEGER NOT NULL, pos_id4 INTEGER NOT NULL, atk_id1 INTEGER NOT NULL, "
                             "atk_id2 INTEGER NOT NULL, prod_id1 INTEGER NOT NULL DEFAULT 0, "
@@ -301,11 +304,12 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
                             "PRIMARY KEY (pos_id1, pos_id2, pos_id3, pos_id4), "
                             "FOREIGN KEY (atk_id1, atk_id2) REFERENCES zam_atk (id1, id2) ON DELETE CASCADE)"),
              QStringLiteral("CREATE INDEX zam_atpk_atk ON zam_atpk (atk_id1, atk_id2)"),
-             QStringLiteral("CREATE TABLE zam_atpb (auftrag_id1 INTEGER NOT NULL, auftrag_id2 INTEGER NOT NULL, "
-                            "auftrag_id3 INTEGER NOT NULL, auftrag_nr INTEGER NOT NULL, pos_id1 INTEGER NOT NULL, "
-                            "pos_id2 INTEGER NOT NULL, pos_id3 INTEGER NOT NULL, zustand VARCHAR(1) NOT NULL DEFAULT '', "
-                            "bezahlt VARCHAR(1) NOT NULL DEFAULT 'N', "
-                            "PRIMARY KEY (auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr))"),
+             QStringLiteral(
+                 "CREATE TABLE zam_atpb (auftrag_id1 INTEGER NOT NULL, auftrag_id2 INTEGER NOT NULL, "
+                 "auftrag_id3 INTEGER NOT NULL, auftrag_nr INTEGER NOT NULL, pos_id1 INTEGER NOT NULL, "
+                 "pos_id2 INTEGER NOT NULL, pos_id3 INTEGER NOT NULL, zustand VARCHAR(1) NOT NULL DEFAULT '', "
+                 "bezahlt VARCHAR(1) NOT NULL DEFAULT 'N', "
+                 "PRIMARY KEY (auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr))"),
              QStringLiteral("CREATE INDEX zam_atpb_pos ON zam_atpb (pos_id1, pos_id2, pos_id3, auftrag_nr)"),
              QStringLiteral("CREATE TABLE zam_bfp (id {ID}, verweis_art VARCHAR(1) NOT NULL, "
                             "verweis_id1 INTEGER NOT NULL, verweis_id2 INTEGER NOT NULL, verweis_id3 INTEGER NOT NULL, "
@@ -317,16 +321,18 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
                             "id2 INTEGER NOT NULL, id3 INTEGER NOT NULL, bezeichnung VARCHAR(60) NOT NULL, "
                             "prio_reihenfolge INTEGER NOT NULL DEFAULT 0, nur_aufgabe INTEGER NOT NULL DEFAULT 0, "
                             "prio_signal INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (gruppe, id1, id2, id3))"),
-             QStringLiteral("CREATE TABLE zam_laufweg (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, id3 INTEGER NOT NULL, "
-                            "lager INTEGER NOT NULL, name VARCHAR(60) NOT NULL, reihenfolge INTEGER NOT NULL DEFAULT 0, "
-                            "PRIMARY KEY (id1, id2, id3))"),
+             QStringLiteral(
+                 "CREATE TABLE zam_laufweg (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, id3 INTEGER NOT NULL, "
+                 "lager INTEGER NOT NULL, name VARCHAR(60) NOT NULL, reihenfolge INTEGER NOT NULL DEFAULT 0, "
+                 "PRIMARY KEY (id1, id2, id3))"),
              QStringLiteral("CREATE INDEX zam_laufweg_lager ON zam_laufweg (lager, reihenfolge)"),
-             QStringLiteral("CREATE TABLE zam_laufweg_platz (laufweg_id1 INTEGER NOT NULL, laufweg_id2 INTEGER NOT NULL, "
-                            "laufweg_id3 INTEGER NOT NULL, pos INTEGER NOT NULL, lo_id1 INTEGER NOT NULL, "
-                            "lo_id2 INTEGER NOT NULL, lo_id3 INTEGER NOT NULL, "
-                            "PRIMARY KEY (laufweg_id1, laufweg_id2, laufweg_id3, pos), "
-                            "FOREIGN KEY (laufweg_id1, laufweg_id2, laufweg_id3) REFERENCES zam_laufweg (id1, id2, id3) "
-                            "ON DELETE CASCADE)"),
+             QStringLiteral(
+                 "CREATE TABLE zam_laufweg_platz (laufweg_id1 INTEGER NOT NULL, laufweg_id2 INTEGER NOT NULL, "
+                 "laufweg_id3 INTEGER NOT NULL, pos INTEGER NOT NULL, lo_id1 INTEGER NOT NULL, "
+                 "lo_id2 INTEGER NOT NULL, lo_id3 INTEGER NOT NULL, "
+                 "PRIMARY KEY (laufweg_id1, laufweg_id2, laufweg_id3, pos), "
+                 "FOREIGN KEY (laufweg_id1, laufweg_id2, laufweg_id3) REFERENCES zam_laufweg (id1, id2, id3) "
+                 "ON DELETE CASCADE)"),
              QStringLiteral("CREATE TABLE zam_vkpreis (prod_id1 INTEGER NOT NULL, prod_id2 INTEGER NOT NULL, "
                             "prod_id3 INTEGER NOT NULL, filiale INTEGER NOT NULL, groesse INTEGER NOT NULL, "
                             "ab DATE NOT NULL, preis_cent {INT64} NOT NULL CHECK (preis_cent >= 0), "
@@ -338,7 +344,8 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
         // the unique key, which begins with the source, cannot find it.
         {8,
          QStringLiteral("Externe Bestellungen nach Auftrag"),
-         {QStringLiteral("CREATE INDEX zam_exbi_auftrag ON zam_exbi (auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr)")},
+         {QStringLiteral(
+             "CREATE INDEX zam_exbi_auftrag ON zam_exbi (auftrag_id1, auftrag_id2, auftrag_id3, auftrag_nr)")},
          {},
          {}},
         // The status a task had before the handheld that locked it set its own: restored when the
@@ -367,8 +374,9 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
          {}},
         {12,
          QStringLiteral("Behältertypen; ob ein Behälter ein Einweg-Behälter ist, sagt sein Typ"),
-         {QStringLiteral("CREATE TABLE zam_behaelter_typ (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, name TEXT NOT NULL, "
-                         "einweg INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (id1, id2))"),
+         {QStringLiteral(
+              "CREATE TABLE zam_behaelter_typ (id1 INTEGER NOT NULL, id2 INTEGER NOT NULL, name TEXT NOT NULL, "
+              "einweg INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (id1, id2))"),
           QStringLiteral("INSERT INTO zam_behaelter_typ (id1, id2, name, einweg) VALUES (1, 1, 'Gitterbox', 0)"),
           QStringLiteral("INSERT INTO zam_behaelter_typ (id1, id2, name, einweg) VALUES (1, 2, 'Einweg-Behälter', 1)"),
           QStringLiteral("ALTER TABLE zam_behaelter ADD COLUMN typ_id1 INTEGER NOT NULL DEFAULT 1"),
@@ -455,8 +463,9 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
                          "lager_filiale INTEGER NOT NULL DEFAULT -1)"),
           QStringLiteral("CREATE INDEX zam_scansatz_mita ON zam_scansatz (mita_id1, mita_id2, typ, offen)"),
           QStringLiteral("CREATE TABLE zam_terminal (kennung VARCHAR(60) PRIMARY KEY, nummer INTEGER NOT NULL UNIQUE)"),
-          QStringLiteral("CREATE TABLE zam_druckauftrag (id {ID}, zeit {INT64} NOT NULL, drucker TEXT NOT NULL, "
-                         "art VARCHAR(40) NOT NULL, datei TEXT NOT NULL DEFAULT '', seiten INTEGER NOT NULL DEFAULT 0)")},
+          QStringLiteral(
+              "CREATE TABLE zam_druckauftrag (id {ID}, zeit {INT64} NOT NULL, drucker TEXT NOT NULL, "
+              "art VARCHAR(40) NOT NULL, datei TEXT NOT NULL DEFAULT '', seiten INTEGER NOT NULL DEFAULT 0)")},
          {},
          {}},
         // Goods-receipt posting: articles blocked for goods receipt and their marking kind; the
@@ -484,10 +493,11 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
           QStringLiteral("CREATE TABLE zam_auftrfil (lieferant_id1 INTEGER NOT NULL, lieferant_id2 INTEGER NOT NULL, "
                          "eintrag INTEGER NOT NULL, auftr_filiale INTEGER NOT NULL, pos INTEGER NOT NULL, "
                          "filiale INTEGER NOT NULL, PRIMARY KEY (lieferant_id1, lieferant_id2, eintrag, pos))"),
-          QStringLiteral("CREATE TABLE zam_maskfile (schluessel1 VARCHAR(40) NOT NULL, schluessel2 VARCHAR(40) NOT NULL, "
-                         "schluessel3 VARCHAR(40) NOT NULL, schluessel4 VARCHAR(40) NOT NULL, "
-                         "schluessel5 VARCHAR(40) NOT NULL, inhalt TEXT NOT NULL DEFAULT '', "
-                         "PRIMARY KEY (schluessel1, schluessel2, schluessel3, schluessel4, schluessel5))")},
+          QStringLiteral(
+              "CREATE TABLE zam_maskfile (schluessel1 VARCHAR(40) NOT NULL, schluessel2 VARCHAR(40) NOT NULL, "
+              "schluessel3 VARCHAR(40) NOT NULL, schluessel4 VARCHAR(40) NOT NULL, "
+              "schluessel5 VARCHAR(40) NOT NULL, inhalt TEXT NOT NULL DEFAULT '', "
+              "PRIMARY KEY (schluessel1, schluessel2, schluessel3, schluessel4, schluessel5))")},
          {},
          {}},
         // WE-Plus order entry: the purchase orders with the house's own order number; the number
@@ -567,6 +577,12 @@ const QList<TZAM_Migration>& TZAM_Schema::Daten()
                          "FOREIGN KEY (lo_id1, lo_id2, lo_id3) REFERENCES zam_lagerort (id1, id2, id3) "
                          "ON DELETE CASCADE)"),
           QStringLiteral("UPDATE zam_lagerort SET klasse = 2 WHERE art = 3")},
+         {},
+         {}},
+        // Number ranges count their serials (TZAM_NummernkreisServerSql::NaechsteNummer).
+        {19,
+         QStringLiteral("Stand der Nummernkreise"),
+         {QStringLiteral("ALTER TABLE zam_nummernkreis ADD COLUMN stand INTEGER NOT NULL DEFAULT 0")},
          {},
          {}},
     };
