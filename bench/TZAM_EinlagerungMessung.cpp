@@ -34,25 +34,6 @@ constexpr int CLager = TZAM_DemoGross::CLager;
 constexpr int COperationsArt = 69;
 const QString CBuchung = QStringLiteral("TZAM_EinlagerungMessung.Sammeleinlagerung");
 
-// The SQLite median and 95th percentile per row, for the ratios of the PostgreSQL rows.
-QHash<QString, std::pair<double, double>>& SQLiteWerte()
-{
-    static QHash<QString, std::pair<double, double>> GWerte;
-    return GWerte;
-}
-
-void Zeile(bool ASQLite, const QString& AOperation, const QList<double>& AMs, double AZielMs)
-{
-    const auto [median, p95] = TZAM_Messung::Zeile(AOperation, AMs, AZielMs);
-    if (AMs.isEmpty())
-        return;
-    if (ASQLite)
-        SQLiteWerte()[AOperation] = {median, p95};
-    else if (const auto s = SQLiteWerte().value(AOperation); s.first > 0 && s.second > 0)
-        std::printf("(PostgreSQL/SQLite: Median %.2f, 95 %% %.2f)\n", median / s.first, p95 / s.second);
-    std::fflush(stdout);
-}
-
 double Ms(const QElapsedTimer& AUhr)
 {
     return double(AUhr.nsecsElapsed()) / 1e6;
@@ -144,7 +125,7 @@ void TZAM_EinlagerungMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe)
         zeilen = Belegliste(dm);
         ms << Ms(uhr);
     }
-    Zeile(sqlite, QStringLiteral("Einlagerung: Belegliste (4 Filialen, Lager)"), ms, 100);
+    TZAM_Messung::ZeileMitVerhaeltnis(sqlite, QStringLiteral("Einlagerung: Belegliste (4 Filialen, Lager)"), ms, 100);
     std::printf("(%d Belege in der Liste)\n", zeilen);
     // The same in goods-receipt mode 2: also the articles on the goods-receipt place.
     AUmgebung.ParameterSetzen(QStringLiteral("WEMode_Param"), QStringLiteral("2"));
@@ -155,7 +136,7 @@ void TZAM_EinlagerungMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe)
         ms << Ms(uhr);
     }
     AUmgebung.ParameterSetzen(QStringLiteral("WEMode_Param"), QStringLiteral("0"));
-    Zeile(sqlite, QStringLiteral("Einlagerung: Belegliste mit WE-Platz"), ms, 100);
+    TZAM_Messung::ZeileMitVerhaeltnis(sqlite, QStringLiteral("Einlagerung: Belegliste mit WE-Platz"), ms, 100);
     std::printf("(%d Zeilen mit den Artikeln auf dem WE-Platz)\n", zeilen);
 
     // b. A slip scanned in the document choice until the kinds menu is on the screen: the choice
@@ -194,7 +175,7 @@ void TZAM_EinlagerungMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe)
             ++zielwahl;
             bewegungen += dm.DMExtFilPC_GoC()->Bewegungsliste().GetRowCount();
         }
-        Zeile(sqlite, AOperation, zeiten, 50);
+        TZAM_Messung::ZeileMitVerhaeltnis(sqlite, AOperation, zeiten, 50);
         std::printf("(%d von %d Scans im Artenmenü, im Mittel %lld Bewegungen)\n", zielwahl, ALaeufeScan,
                     zielwahl > 0 ? bewegungen / zielwahl : 0);
     };
@@ -210,7 +191,7 @@ void TZAM_EinlagerungMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe)
         ms << Ms(uhr);
         orte = liste->GetRowCount();
     }
-    Zeile(sqlite, QStringLiteral("Einlagerung: bisherige Lagerorte (200)"), ms, 50);
+    TZAM_Messung::ZeileMitVerhaeltnis(sqlite, QStringLiteral("Einlagerung: bisherige Lagerorte (200)"), ms, 50);
     std::printf("(%d Lagerorte)\n", orte);
 
     // d. The collective putaway of a ten-size article onto two places, in the handheld's bracket;
@@ -237,7 +218,8 @@ void TZAM_EinlagerungMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe)
         ms << zeit;
         ++gebucht;
     }
-    Zeile(sqlite, QStringLiteral("Einlagerung: Sammeleinlagerung 10 Gr. auf 2 Plätze"), ms, 50);
+    TZAM_Messung::ZeileMitVerhaeltnis(sqlite, QStringLiteral("Einlagerung: Sammeleinlagerung 10 Gr. auf 2 Plätze"), ms,
+                                      50);
     std::printf("(%d von %d gebucht%s)\n", gebucht, ALaeufe,
                 fehler.isEmpty() ? "" : qPrintable(QStringLiteral("; zuletzt abgelehnt: ") + fehler));
 }

@@ -1,6 +1,7 @@
 #include "TZAM_Messung.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 
 #include <algorithm>
@@ -49,4 +50,18 @@ std::pair<double, double> TZAM_Messung::Zeile(const QString& AOperation, QList<d
     std::printf("%s\n", qPrintable(zeile));
     std::fflush(stdout);
     return {median, p95};
+}
+
+void TZAM_Messung::ZeileMitVerhaeltnis(bool ASQLite, const QString& AOperation, const QList<double>& AMs,
+                                       double AZielMs)
+{
+    static QHash<QString, std::pair<double, double>> GSQLite;
+    const auto [median, p95] = Zeile(AOperation, AMs, AZielMs);
+    if (AMs.isEmpty())
+        return;
+    if (ASQLite)
+        GSQLite[AOperation] = {median, p95};
+    else if (const auto s = GSQLite.value(AOperation); s.first > 0 && s.second > 0)
+        std::printf("(PostgreSQL/SQLite: Median %.2f, 95 %% %.2f)\n", median / s.first, p95 / s.second);
+    std::fflush(stdout);
 }

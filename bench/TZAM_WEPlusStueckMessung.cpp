@@ -147,25 +147,6 @@ QList<TZeile> Erfassen(TDM_Torvik& ADm, TQIV_WEPlus_DatenCache& ACache)
     return zeilen;
 }
 
-// The SQLite median and 95th percentile per row, for the ratios of the PostgreSQL rows.
-QHash<QString, std::pair<double, double>>& SQLiteWerte()
-{
-    static QHash<QString, std::pair<double, double>> GWerte;
-    return GWerte;
-}
-
-void Zeile(bool ASQLite, const QString& AOperation, const QList<double>& AMs, double AZielMs)
-{
-    const auto [median, p95] = TZAM_Messung::Zeile(AOperation, AMs, AZielMs);
-    if (AMs.isEmpty())
-        return;
-    if (ASQLite)
-        SQLiteWerte()[AOperation] = {median, p95};
-    else if (const auto s = SQLiteWerte().value(AOperation); s.first > 0 && s.second > 0)
-        std::printf("(PostgreSQL/SQLite: Median %.2f, 95 %% %.2f)\n", median / s.first, p95 / s.second);
-    std::fflush(stdout);
-}
-
 double Ms(const QElapsedTimer& AUhr)
 {
     return double(AUhr.nsecsElapsed()) / 1e6;
@@ -231,7 +212,7 @@ void TZAM_WEPlusStueckMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe)
         ms << Ms(uhr);
         gemalt += maske.HeaderCaption_Get() == QLatin1String("Einlagerung");
     }
-    Zeile(sqlite, QStringLiteral("WE-Plus Stück: Scan bis Ziel"), ms, 50);
+    TZAM_Messung::ZeileMitVerhaeltnis(sqlite, QStringLiteral("WE-Plus Stück: Scan bis Ziel"), ms, 50);
     std::printf("(%d von %d Stück mit Ziel, Cache %d Stück)\n", gemalt, ALaeufe,
                 dm.Gesamtmenge_im_DatenCache(w.DatenCache, {}));
 
@@ -256,7 +237,7 @@ void TZAM_WEPlusStueckMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe)
     }
     if (gebucht == 0)
         std::printf("WE-Plus Stück: kein Stück gebucht\n");
-    Zeile(sqlite, QStringLiteral("WE-Plus Stück: Buchen"), ms, 50);
+    TZAM_Messung::ZeileMitVerhaeltnis(sqlite, QStringLiteral("WE-Plus Stück: Buchen"), ms, 50);
     std::printf("(%d von %d Stück gebucht)\n", gebucht, ALaeufe);
     maske.ChangeState<TQIV_State_WEPlus_Artikelweise_LOScan>();
     w.DatenCache.Clear();
@@ -285,7 +266,7 @@ void TZAM_WEPlusStueckMessung::Messen(TZAM_TestUmgebung& AUmgebung, int ALaeufe)
         ms << zeit;
         gruppen = db.LesenWert(belege).toLongLong() - vorher;
     }
-    Zeile(sqlite, QStringLiteral("WE-Plus Stück: Buchung 1000 Zeilen"), ms, 0);
+    TZAM_Messung::ZeileMitVerhaeltnis(sqlite, QStringLiteral("WE-Plus Stück: Buchung 1000 Zeilen"), ms, 0);
     std::printf("(%lld Gruppen je Buchung)\n", gruppen);
     rechte->Abmelden();
 }
