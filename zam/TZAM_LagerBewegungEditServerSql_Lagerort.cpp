@@ -6,6 +6,7 @@
 #include "TZAM_Bestandsplan.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_InfoMeldungListe.h"
+#include "TZAM_Korrektur.h"
 #include "TZAM_Lagerort_Info.h"
 #include "ZAMInfoKoords.h"
 
@@ -77,13 +78,8 @@ bool TZAM_LagerBewegungEditServerSql::LagerZuAbgang_Buchen(
             bew.Menge = menge;
             bew.Buchungszeit = jetzt;
             bew.Mitarbeiter = AMitarbeiter;
-            TZAM_Lager_BNE_Korrektur k;
-            k.ProduktId = zeile.ProduktId;
-            k.GrInd = quint8(gr);
-            k.Menge = menge;
-            k.VonFiliale = k.AnFiliale = zeile.Filiale;
-            k.KorrekturArt = zugang ? CZAM_Korrektur_InventurPlus : CZAM_Korrektur_InventurMinus;
-            schritte.append({bew, k});
+            schritte.append({bew, zam_Korrektur(bew, zugang ? CZAM_Korrektur_InventurPlus : CZAM_Korrektur_InventurMinus,
+                                                zeile.Filiale, zeile.Filiale)});
             abgaenge[{zeile.ProduktId, gr}] += menge;
         }
     }

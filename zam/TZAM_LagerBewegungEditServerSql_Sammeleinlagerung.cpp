@@ -9,6 +9,7 @@
 #include "TZAM_Datenbank.h"
 #include "TZAM_EingangsbelegServerSql.h"
 #include "TZAM_InfoMeldungListe.h"
+#include "TZAM_Korrektur.h"
 #include "ZAMInfoKoords.h"
 
 #include <QMap>
@@ -243,10 +244,10 @@ private:
                     a.Groesse = gr;
                     a.Erhalten += n;
                     TZAM_Lager_BEW bew = Satz(gr, z->Lagerort, e.Ziel(), n);
-                    TZAM_Lager_BNE_Korrektur k = Korrektur(bew, CZAM_Korrektur_Keine, -1, -1);
+                    TZAM_Lager_BNE_Korrektur k = zam_Korrektur(bew, CZAM_Korrektur_Keine, -1, -1);
                     // Pieces on no place are on transport to the line's branch: received now.
                     if (!z->Lagerort.Defined())
-                        k = Korrektur(bew, CZAM_Korrektur_AusTransport, z->QuellFiliale, z->ZielFiliale);
+                        k = zam_Korrektur(bew, CZAM_Korrektur_AusTransport, z->QuellFiliale, z->ZielFiliale);
                     if (z->Verweis.Defined())
                         bew.LVPB = Reservierungen(z->Lagerort, e.Ziel(), gr, n, z->Verweis,
                                                   R.PersoFiliale >= 0 ? R.PersoFiliale : z->ZielFiliale);
@@ -267,7 +268,7 @@ private:
                 if (R.Verweis.Defined())
                     bew.LVPB = Reservierungen(R.VonLagerort, e.Ziel(), gr, n, R.Verweis,
                                               R.PersoFiliale >= 0 ? R.PersoFiliale : R.AnFiliale);
-                if (!Schritt(bew, Korrektur(bew, CZAM_Korrektur_Keine, -1, -1), R.VonFiliale))
+                if (!Schritt(bew, zam_Korrektur(bew, CZAM_Korrektur_Keine, -1, -1), R.VonFiliale))
                     return false;
             }
         return true;
@@ -289,7 +290,7 @@ private:
             if (z.Lagerort.Defined())
                 continue;
             TZAM_Lager_BEW bew = Satz(z.Groesse, {}, {}, rest);
-            if (!Schritt(bew, Korrektur(bew, CZAM_Korrektur_TransportFehlmenge, z.QuellFiliale, z.ZielFiliale), -1))
+            if (!Schritt(bew, zam_Korrektur(bew, CZAM_Korrektur_TransportFehlmenge, z.QuellFiliale, z.ZielFiliale), -1))
                 return false;
         }
         return true;
@@ -309,8 +310,8 @@ private:
                     continue;
                 TZAM_Lager_BEW bew = Satz(gr, {}, e.Ziel(), n);
                 const TZAM_Lager_BNE_Korrektur k =
-                    eigentuemer >= 0 ? Korrektur(bew, CZAM_Korrektur_InventurPlus, eigentuemer, eigentuemer)
-                                     : Korrektur(bew, CZAM_Korrektur_Keine, -1, -1);
+                    eigentuemer >= 0 ? zam_Korrektur(bew, CZAM_Korrektur_InventurPlus, eigentuemer, eigentuemer)
+                                     : zam_Korrektur(bew, CZAM_Korrektur_Keine, -1, -1);
                 if (!Schritt(bew, k, eigentuemer))
                     return false;
             }
@@ -376,18 +377,6 @@ private:
             bew.VerweisBewTyp = quint8(R.BewByte);
         }
         return bew;
-    }
-
-    static TZAM_Lager_BNE_Korrektur Korrektur(const TZAM_Lager_BEW& ABew, int AArt, int AVonFiliale, int AAnFiliale)
-    {
-        TZAM_Lager_BNE_Korrektur k;
-        k.ProduktId = ABew.ProduktId;
-        k.GrInd = ABew.GrInd;
-        k.Menge = ABew.Menge;
-        k.VonFiliale = qint16(AVonFiliale);
-        k.AnFiliale = qint16(AAnFiliale);
-        k.KorrekturArt = quint8(AArt);
-        return k;
     }
 
     bool Schritt(const TZAM_Lager_BEW& ABew, const TZAM_Lager_BNE_Korrektur& AKorrektur, int AFiliale)

@@ -10,6 +10,7 @@
 #include "TZAM_Datenbank.h"
 #include "TZAM_GanzOderGarNicht.h"
 #include "TZAM_InfoMeldungListe.h"
+#include "TZAM_Korrektur.h"
 #include "TdmBeli.h"
 #include "ZAMGlobal.h"
 #include "ZAMInfoKoords.h"
@@ -266,13 +267,7 @@ bool TZAM_ListDruckEditServerSql::Slip_Buchen(const QList<int>& AZeilen, TIntPai
             d.Vorzeichen = -1;
             bew.LVPB.append(d);
         }
-        TZAM_Lager_BNE_Korrektur korr;
-        korr.ProduktId = bew.ProduktId;
-        korr.GrInd = bew.GrInd;
-        korr.Menge = bew.Menge;
-        korr.VonFiliale = qint16(von);
-        korr.AnFiliale = qint16(an);
-        korr.KorrekturArt = CZAM_Korrektur_AufTransport;
+        TZAM_Lager_BNE_Korrektur korr = zam_Korrektur(bew, CZAM_Korrektur_AufTransport, von, an);
         if (!bewegung->Bestandskorrektur_Buchen(bew, korr, true, &AMeldungen))
             return false;
 
