@@ -1,17 +1,19 @@
 #pragma once
 
 #include "TInt32Trio.h"
-#include "TIntTrio.h"
 #include "TIntPairList.h"
+#include "TIntTrio.h"
 #include "TIntTrioList.h"
-#include "TQIV_Dispo_Info.h"
-#include "TQIV_WEPlus_DatenCache.h"
 #include "TQIV_AufgabenZaehlung.h"
+#include "TQIV_Dispo_Info.h"
 #include "TQIV_Lager_Sammeleinlagerung.h"
-#include "TZAM_PersArt_ExtVerweis.h"
+#include "TQIV_WEPlus_DatenCache.h"
 #include "TVTVRListModel.h"
 #include "TZAM_Aufgaben_Suchkriterien.h"
 #include "TZAM_Intv100_Sortiment_MeMitProduktId.h"
+#include "TZAM_Lagerbewegung_Modus.h"
+#include "TZAM_Lagerort_Info.h"
+#include "TZAM_PersArt_ExtVerweis.h"
 
 #include <QDate>
 #include <QList>
@@ -55,6 +57,13 @@ struct TQIV_ZPMDE_Nachsort_KomBeh
     int KomBehAnLag = -1;    // -1: the target is a branch
     bool KomBehBehaelter = false;
     bool KomBehSelbstGesperrt = false;
+};
+
+// The article a branch choice interrupted: processed with the chosen branch on return.
+struct TQIV_ZPMDE_Manuell_Merkdaten
+{
+    TInt32Trio Produkt_Id;
+    quint8 GrInd0 = 255; // 255: none
 };
 
 // The data a handheld workflow carries from state to state: one section per workflow. Lists that
@@ -197,6 +206,24 @@ struct TQIV_ZPMDE_Datentraeger
     {
         bool AusVersandhilfe = false;
     } Versandhilfe;
+
+    // The manual movements: the mode, the places the whole-bin and container chains carry from
+    // state to state, and the branches and warehouses they are assigned to (-1: none; a branch of
+    // 0 after the branch choice was left).
+    struct
+    {
+        TZAM_Lagerbewegung_Modus Modus = CZAM_LB_Modus_Keiner;
+        TZAM_Lagerort_Info FBehaelter;
+        TZAM_Lagerort_Info FQuelle;
+        TZAM_Lagerort_Info FZiel;
+        qint16 FFilZuordBuchen = -1;
+        qint16 FFilZuordQuelle = -1; // the branch chosen, or the whole bin's source assignment
+        qint16 FFilZuordZiel = -1;
+        qint32 FLagZuordQuelle = -1;
+        qint32 FLagZuordZiel = -1;
+        TQIV_ZPMDE_Manuell_Merkdaten FMerkDaten;
+        QString ExternGescannt; // a scan handed over from another state
+    } Manuell;
 
     // The branch choice: where it returns to.
     struct

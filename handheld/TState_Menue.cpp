@@ -3,12 +3,13 @@
 #include "EZAM_Exception.h"
 #include "IZAM_GPListenServer.h"
 #include "TDM_Torvik.h"
+#include "TQIV_State_WEPlus_ScanSatzSuche.h"
 #include "TState_EingangsBelegWahl.h"
 #include "TState_Filiale.h"
 #include "TState_HLAnfoGrund.h"
+#include "TState_ManuelleLagerbewegung.h"
 #include "TState_NachsortAuswahl.h"
 #include "TState_Optionen.h"
-#include "TQIV_State_WEPlus_ScanSatzSuche.h"
 #include "TState_Wareneingang.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Hausregel.h"
@@ -54,7 +55,7 @@ const QList<TQIV_MenueEintrag>& TState_Menue::Menuetabelle()
         {CZPMDEM_WEPLUS, QStringLiteral("Wareneingang PLUS"), StateKlasse<TQIV_State_WEPlus_ScanSatzSuche>()},
         {CZPMDEM_EinlagUVersHilfe, QStringLiteral("Einlagerungs-/Versandhilfe"), nullptr},
         {CZPMDEM_Anreicherung, QStringLiteral("GTIN (EAN) Anreicherung"), nullptr},
-        {CZPMDEM_LagerZuAb, QStringLiteral("Manuelle Lagerbewegung"), nullptr},
+        {CZPMDEM_LagerZuAb, QStringLiteral("Manuelle Lagerbewegung"), StateKlasse<TState_ManuelleLagerbewegung>()},
         {CZPMDEM_Paketversand, QStringLiteral("Paketversand"), nullptr},
         {CZPMDEM_BearbStart, QStringLiteral("Bearbeitungs-Vorbereitung"), nullptr},
         {CZPMDEM_UmlagBehaelter, QStringLiteral("Umlagerung Behälter"), nullptr},
