@@ -87,8 +87,10 @@ public:
     // The stock of a place with the containers standing on it, at any depth.
     virtual bool Bestandsliste_4_Lagerort(const TIntTrio& ALagerort, TVRList& AListe) = 0;
     // The stock of a product on the places and in the containers of a warehouse; a container's
-    // goods name the container in 5/6 and the place it stands on in 3/4.
-    virtual bool Bestandsliste_4_Produkt(const TInt32Trio& AProduktId, int ALager, TVRList& AListe) = 0;
+    // goods name the container in 5/6 and the place it stands on in 3/4. AJeLagerort: one row per
+    // place or container with the sum of all sizes (size columns of the smallest size).
+    virtual bool Bestandsliste_4_Produkt(const TInt32Trio& AProduktId, int ALager, TVRList& AListe,
+                                         bool AJeLagerort = false) = 0;
 
     // A place's branch: kind 0 a container's delivery branch, 2 the ordinary assignment, 3 a
     // wormhole's branch; -1 when none.

@@ -199,6 +199,9 @@ struct TQIV_ZPMDE_Datentraeger
         qint16 ZielFilialeGewaehlt = -1;
         bool KundenVBSAlsAnLPOK = false;
         bool BehaelterAlsAnLPOK = false;
+        // The movement list holds the document's movements of the default kinds, loaded just
+        // before the target choice opens (which then does not load them again).
+        bool BewegungenGeladen = false;
     } Einlagerung;
 
     // The putaway-and-shipping help.

@@ -106,19 +106,9 @@ void ArtikelSollZusammenstellenLP(TVRList& AListe, const TInt32Trio& AProduktId,
 
 std::unique_ptr<TVRList> BisherigeLagerorteAnzeigen(const TInt32Trio& AProduktId, int ALager)
 {
-    TVRList bestand;
-    TZAM_BewegungsDienste::Bewegung(*DM_Torvik).Bestandsliste_4_Produkt(AProduktId, ALager, bestand);
-    if (bestand.GetRowCount() == 0)
-        return CreateCopyVRList(bestand);
-    TVRGroupList gruppen;
-    TVRGroup& g = gruppen.GroupAdd();
-    g.SpalteAdd(4);
-    g.SpalteAdd(6);
-    for (int c = 0; c < bestand.GetColumnCount(); ++c)
-        g.FunktionAdd(c, c == 10 ? gfSumme : gfErsterWert);
-    std::unique_ptr<TVRList> liste = CreateGroupedVRList(bestand, gruppen);
-    for (int r = 0; r < liste->GetRowCount(); ++r)
-        liste->RowChildDelete(r);
+    // One row per place and container, summed over the sizes.
+    auto liste = std::make_unique<TVRList>();
+    TZAM_BewegungsDienste::Bewegung(*DM_Torvik).Bestandsliste_4_Produkt(AProduktId, ALager, *liste, true);
     for (int c = 0; c < liste->GetColumnCount(); ++c)
         liste->SetColumnVisible(c, c == 3 || c == 5 || c == 10);
     return liste;

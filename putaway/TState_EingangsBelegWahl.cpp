@@ -167,7 +167,7 @@ void TState_EingangsBelegWahl::ZeileAuslesen_U_Weiter()
         e.WBSID = FVRListe->GetCellValueAsIntPair(r, CWBS);
         if (FMaske->FOptionen.Einlagerung.WBSGesEinlagerung != u'N') {
             DM_Torvik->DMExtFilPC_GoC()->SetFiliale(e.AnFilialeAusKlick);
-            E::Bewegungen_Laden(FMaske, 30);
+            e.BewegungenGeladen = E::Bewegungen_Laden(FMaske, 30);
             WBSInhaltMerken();
         }
         ChangeState(StateKlasse<TState_ZielWahl>());
@@ -239,6 +239,7 @@ void TState_EingangsBelegWahl::BelegScan(const QString& AText)
         for (int f : kandidaten) {
             e.WEAVFilNr = qint16(f);
             if (E::Bewegungen_Laden(FMaske, 30) && DM_Torvik->DMExtFilPC_GoC()->Bewegungsliste().GetRowCount() > 0) {
+                e.BewegungenGeladen = true;
                 ChangeState(StateKlasse<TState_ZielWahl>());
                 return;
             }
@@ -255,6 +256,7 @@ void TState_EingangsBelegWahl::BelegScan(const QString& AText)
         return;
     }
     WBSInhaltMerken();
+    e.BewegungenGeladen = true;
     ChangeState(StateKlasse<TState_ZielWahl>());
 }
 

@@ -49,7 +49,12 @@ void TState_ZielWahl::Vor_Anfang(bool& AWeiter)
     TZAM_Hausregel::Ausfuehren(FBusy, "TState_ZielWahl.Vor_Anfang", [&] {
         {
             const TQIV_Wartemaske warten(FMaske, QStringLiteral("Ziele werden ermittelt."));
-            Ziele_Ermitteln(FBewLadenPersoAuswahl);
+            bool& geladen = FMaske->Datentraeger_Get().Einlagerung.BewegungenGeladen;
+            if (geladen && FBewLadenPersoAuswahl == 30)
+                ZieleUndFilialenErmitteln();
+            else
+                Ziele_Ermitteln(FBewLadenPersoAuswahl);
+            geladen = false;
         }
         if (FVersandAnz + FFAFuerKubeAnz + FEinlagerungAnz + FBearbeitungAnz > 0)
             return;

@@ -69,7 +69,8 @@ public:
     bool Sammeleinlagerung_Buchen(TQIV_Lager_Sammeleinlagerung& ARec, TZAM_InfoMeldungListe& AMeldungen,
                                   bool ABuchen) override;
     bool Bestandsliste_4_Lagerort(const TIntTrio& ALagerort, TVRList& AListe) override;
-    bool Bestandsliste_4_Produkt(const TInt32Trio& AProduktId, int ALager, TVRList& AListe) override;
+    bool Bestandsliste_4_Produkt(const TInt32Trio& AProduktId, int ALager, TVRList& AListe,
+                                 bool AJeLagerort = false) override;
     bool Aufgabe_Buchen(TZAM_Lager_BEW& ALagerbewegung_physisch, TQIV_AufgabenZeile& AAufgabenzeile,
                         TZAM_Lager_BEW& ALagerbewegung_Fehlmenge, TZAM_Aufgabe_Erfuellen_Daten& AErfuellungsdaten_Fehlmenge,
                         bool AMitAufgaben_Erfuellung_Fehl, TZAM_Lager_BNE_Korrektur& ALagerBNE_physisch,
@@ -151,7 +152,8 @@ private:
     class TSammeleinlagerung;
     // The stock lists: the rows of zam_bestand that AFilter (over b, the stock row, and o, its
     // place) selects, AMit a WITH clause it uses (..._Bestandsliste.cpp). Raises on a read failure.
-    void Bestandsliste(const QString& AMit, const QString& AFilter, const QVariantList& AWerte, TVRList& AListe);
+    void Bestandsliste(const QString& AMit, const QString& AFilter, const QVariantList& AWerte, TVRList& AListe,
+                       bool AJeLagerort = false);
 
     TZAM_Datenbank& FDb;
     TZAM_Allokation FAllokation;

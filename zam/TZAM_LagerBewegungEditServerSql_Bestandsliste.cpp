@@ -56,7 +56,7 @@ template <class T, class F> TVRItem Zelle(const T& AWert, F AKonverter)
 } // namespace
 
 void TZAM_LagerBewegungEditServerSql::Bestandsliste(const QString& AMit, const QString& AFilter,
-                                                    const QVariantList& AWerte, TVRList& AListe)
+                                                    const QVariantList& AWerte, TVRList& AListe, bool AJeLagerort)
 {
     AListe.ColumnsClear();
     // Column 0 groups; 1..20 are the catalogue's columns, the ones never shown hidden.
@@ -65,23 +65,32 @@ void TZAM_LagerBewegungEditServerSql::Bestandsliste(const QString& AMit, const Q
         const TSucheListeColInfo& info = CQIV_SucheListeCols(s);
         AListe.ColumnAdd(info.Caption, info.Typ, info.Breite, info.Verwendbar);
     }
+    // Per place the article and size columns are those of the smallest size (the filter names one
+    // product).
+    const QString artikel = AJeLagerort
+                                ? QStringLiteral("MIN(b.prod_id1), MIN(b.prod_id2), MIN(b.prod_id3), "
+                                                 "MIN(b.groesse), SUM(b.menge), MIN(a.artnr), MIN(a.bezeichnung), "
+                                                 "MIN(a.hersteller), MIN(a.farbe), MIN(g.name)")
+                                : QStringLiteral("b.prod_id1, b.prod_id2, b.prod_id3, b.groesse, SUM(b.menge), "
+                                                 "a.artnr, a.bezeichnung, a.hersteller, a.farbe, g.name");
+    const QString artikelGruppe = AJeLagerort
+                                      ? QString()
+                                      : QStringLiteral("b.prod_id1, b.prod_id2, b.prod_id3, b.groesse, "
+                                                       "a.artnr, a.bezeichnung, a.hersteller, a.farbe, g.name, ");
     const TZAM_Zeilen z = FDb.Lesen(
         AMit +
-            QStringLiteral(
-                "SELECT o.id1, o.id2, o.id3, o.art, o.name, o.lager, o.filiale, COALESCE(c.filiale, -1), "
-                "b.prod_id1, b.prod_id2, b.prod_id3, b.groesse, SUM(b.menge), a.artnr, a.bezeichnung, a.hersteller, "
-                "a.farbe, g.name, u.id1, u.id2, u.id3, u.art, u.name FROM zam_bestand b JOIN zam_lagerort o ON "
-                "o.id1 = b.lo_id1 AND o.id2 = b.lo_id2 AND o.id3 = b.lo_id3 LEFT JOIN zam_lagerort u ON "
-                "u.id1 = o.auf_id1 AND u.id2 = o.auf_id2 AND u.id3 = o.auf_id3 "
-                "LEFT JOIN zam_behaelter c ON c.id1 = o.id1 AND c.id2 = o.id2 AND c.id3 = o.id3 "
-                "LEFT JOIN zam_artikel a ON a.prod_id1 = b.prod_id1 AND a.prod_id2 = b.prod_id2 "
-                "AND a.prod_id3 = b.prod_id3 LEFT JOIN zam_artikel_groesse g ON g.prod_id1 = b.prod_id1 "
-                "AND g.prod_id2 = b.prod_id2 AND g.prod_id3 = b.prod_id3 AND g.groesse = b.groesse "
-                "WHERE b.menge > 0 AND ") +
-            AFilter +
-            QStringLiteral(" GROUP BY o.id1, o.id2, o.id3, o.art, o.name, o.lager, o.filiale, c.filiale, b.prod_id1, "
-                           "b.prod_id2, b.prod_id3, b.groesse, a.artnr, a.bezeichnung, a.hersteller, a.farbe, g.name, "
-                           "u.id1, u.id2, u.id3, u.art, u.name"),
+            QStringLiteral("SELECT o.id1, o.id2, o.id3, o.art, o.name, o.lager, o.filiale, COALESCE(c.filiale, -1), ") +
+            artikel +
+            QStringLiteral(", u.id1, u.id2, u.id3, u.art, u.name FROM zam_bestand b JOIN zam_lagerort o ON "
+                           "o.id1 = b.lo_id1 AND o.id2 = b.lo_id2 AND o.id3 = b.lo_id3 LEFT JOIN zam_lagerort u ON "
+                           "u.id1 = o.auf_id1 AND u.id2 = o.auf_id2 AND u.id3 = o.auf_id3 "
+                           "LEFT JOIN zam_behaelter c ON c.id1 = o.id1 AND c.id2 = o.id2 AND c.id3 = o.id3 "
+                           "LEFT JOIN zam_artikel a ON a.prod_id1 = b.prod_id1 AND a.prod_id2 = b.prod_id2 "
+                           "AND a.prod_id3 = b.prod_id3 LEFT JOIN zam_artikel_groesse g ON g.prod_id1 = b.prod_id1 "
+                           "AND g.prod_id2 = b.prod_id2 AND g.prod_id3 = b.prod_id3 AND g.groesse = b.groesse "
+                           "WHERE b.menge > 0 AND ") +
+            AFilter + QStringLiteral(" GROUP BY o.id1, o.id2, o.id3, o.art, o.name, o.lager, o.filiale, c.filiale, ") +
+            artikelGruppe + QStringLiteral("u.id1, u.id2, u.id3, u.art, u.name"),
         AWerte);
     QMap<QString, TPlatz> plaetze; // containers in containers already walked
     for (const QVariantList& r : z.Zeilen()) {
@@ -152,11 +161,12 @@ bool TZAM_LagerBewegungEditServerSql::Bestandsliste_4_Lagerort(const TIntTrio& A
     return ok;
 }
 
-bool TZAM_LagerBewegungEditServerSql::Bestandsliste_4_Produkt(const TInt32Trio& AProduktId, int ALager, TVRList& AListe)
+bool TZAM_LagerBewegungEditServerSql::Bestandsliste_4_Produkt(const TInt32Trio& AProduktId, int ALager, TVRList& AListe,
+                                                              bool AJeLagerort)
 {
     const bool ok = TZAM_Hausregel::Kern(nullptr, "TZAM_LagerBewegungEditServerSql.Bestandsliste_4_Produkt", 0, [&] {
         Bestandsliste({}, QStringLiteral("b.prod_id1 = ? AND b.prod_id2 = ? AND b.prod_id3 = ? AND o.lager = ?"),
-                      {AProduktId.Id1, AProduktId.Id2, AProduktId.Id3, ALager}, AListe);
+                      {AProduktId.Id1, AProduktId.Id2, AProduktId.Id3, ALager}, AListe, AJeLagerort);
     });
     if (!ok)
         AListe.RowsClear();

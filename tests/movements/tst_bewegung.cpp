@@ -185,7 +185,7 @@ public:
         return false;
     }
     bool Bestandsliste_4_Lagerort(const TIntTrio&, TVRList&) override { return false; }
-    bool Bestandsliste_4_Produkt(const TInt32Trio&, int, TVRList&) override { return false; }
+    bool Bestandsliste_4_Produkt(const TInt32Trio&, int, TVRList&, bool) override { return false; }
     void Allokation_Zuruecksetzen() override {}
     QList<TZAM_AllokationsEintrag> Aufgabe_Allokieren(const TZAM_AufgabenAllokation&, int, bool,
                                                      const TZAM_LaufwegVerbotDict*) override
