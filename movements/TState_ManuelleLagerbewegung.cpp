@@ -2,6 +2,7 @@
 
 #include "EZAM_Exception.h"
 #include "TQIV_ZurueckModus.h"
+#include "TState_Behaelter_Umbuchen_BehaelterScan.h"
 #include "TState_Menue.h"
 #include "TState_ReineLagerBewegungGes_VonLOScan.h"
 #include "TZAM_BtnMenu.h"
@@ -15,7 +16,7 @@ const QList<TState_ManuelleLagerbewegung::TEintrag>& TState_ManuelleLagerbewegun
         {CZAM_LB_Modus_UmlagerungArtikel, nullptr},
         {CZAM_LB_Modus_Lagerzugang, nullptr},
         {CZAM_LB_Modus_Lagerabgang, nullptr},
-        {CZAM_LB_Modus_UmlagerungBehaelter, nullptr},
+        {CZAM_LB_Modus_UmlagerungBehaelter, StateKlasse<TState_Behaelter_Umbuchen_BehaelterScan>()},
         {CZAM_LB_Modus_GesamtesFach, StateKlasse<TState_ReineLagerBewegungGes_VonLOScan>()},
     };
     return GTabelle;

@@ -1,9 +1,11 @@
 // Manual movements on the handheld, on the demo site: a whole bin with its loose goods and the
 // container on it in one booking, a refused part taking the whole bin back, the place rules of
-// both sides.
+// both sides; a container rebooked onto another place, the branch rule, moves the service refuses
+// and processing pieces failing inside the booking, each storing nothing.
 #include "TDM_Torvik.h"
 #include "TQIV_ScanFeld.h"
 #include "TState_ManuelleLagerbewegung.h"
+#include "TState_Wechsel_BearbSchritt_BehaelterScan.h"
 #include "TZAM_Datenbank.h"
 #include "TZAM_TestHandgeraet.h"
 #include "TZAM_TestLager.h"
@@ -225,6 +227,143 @@ private Q_SLOTS:
         FMaske->AktState()->btnBuchenClick();
         QCOMPARE(Tip(), QStringLiteral("Der Quelllagerplatz ist leer."));
         QCOMPARE(Journal(), journal);
+    }
+
+    // BEH-0003 goes from A-01-03 onto B-02-01 with its pieces; the menu opens again.
+    void behaelterUmbuchen_data() { ZAM_MotorenDaten(); }
+    void behaelterUmbuchen()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        Modus(3);
+        QCOMPARE(Name(), QStringLiteral("TState_Behaelter_Umbuchen_BehaelterScan"));
+        QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Umlagerung Behälter"));
+        const auto vorher = TZAM_TestLager::Stand(Db());
+        Platz(CA0101);
+        QCOMPARE(Tip(), QStringLiteral("Bitte scannen Sie den Behälter!"));
+        Platz(CBeh3);
+        QCOMPARE(Name(), QStringLiteral("TState_Behaelter_Umbuchen_LagerortScan"));
+        QCOMPARE(Tip(), QStringLiteral("Bitte scannen Sie den Ziellagerort!"));
+        Platz(CB0201);
+        QCOMPARE(Name(), QStringLiteral("TState_Behaelter_Umbuchen_VorBuchen"));
+        QCOMPARE(Tip(), QStringLiteral("Bitte bestätigen!"));
+        FMaske->AktState()->btnBuchenClick();
+        QCOMPARE(Name(), QStringLiteral("TState_ManuelleLagerbewegung"));
+        QCOMPARE(Auf(CBeh3), CB0201);
+        QCOMPARE(TZAM_TestLager::Stand(Db()), vorher);
+        QCOMPARE(Zahl(QStringLiteral("SELECT SUM(menge) FROM zam_bewegung WHERE umlagerungsart = 9 AND von_id3 = 3 "
+                                     "AND an_id2 = 2 AND an_id3 = 1 AND prod_id2 = 100005")),
+                 4);
+    }
+
+    // Which target a container may go onto: the branch rule, the areas, a processing start.
+    void behaelterZiele_data() { ZAM_MotorenDaten(); }
+    void behaelterZiele()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        Db().Schreiben(QStringLiteral("UPDATE zam_lagerort SET filiale = 12 WHERE id1 = 1 AND id2 = 2 AND id3 = 4"));
+        const QString filiale = QStringLiteral("Der Behälter muss der gleichen Filiale zugeordnet sein wie das Ziel!");
+        const struct
+        {
+            TIntTrio Behaelter, Ziel;
+            QString Tip; // empty: accepted
+        } faelle[] = {
+            {CBeh1, CB0201, filiale}, // BEH-0001 is branch 12's, B-02-01 of no branch
+            {CBeh1, CBeh3, filiale},  // a container of no branch, but holding branch 14's pieces
+            {CBeh1, CVBS12, QStringLiteral("In die Versandbereitstellung darf kein Behälter gestellt werden!")},
+            {CBeh1, CB0204, {}},
+            {CBeh1, CBeh6, {}}, // empty and of no branch: takes branch 12
+            {CBeh3, CWE01, QStringLiteral("Auf die Warenannahme darf kein Behälter gestellt werden!")},
+            {CBeh3, CBearb, QStringLiteral("Ein Lagerort zur Warenbearbeitung darf nicht direkt bebucht werden.")},
+            {CBeh3, CBStart, QStringLiteral("Der Behälter wird nicht bearbeitet!")},
+            {CBeh3, CC0304, QStringLiteral("Der Lagerort ist gesperrt!")},
+        };
+        for (const auto& f : faelle) {
+            Modus(3);
+            Platz(f.Behaelter);
+            Platz(f.Ziel);
+            if (!f.Tip.isEmpty()) {
+                QCOMPARE(Tip(), f.Tip);
+                QCOMPARE(Name(), QStringLiteral("TState_Behaelter_Umbuchen_LagerortScan"));
+                continue;
+            }
+            QCOMPARE(Name(), QStringLiteral("TState_Behaelter_Umbuchen_VorBuchen"));
+            FMaske->AktState()->btnBuchenClick();
+            QCOMPARE(Name(), QStringLiteral("TState_ManuelleLagerbewegung"));
+            QCOMPARE(Auf(f.Behaelter), f.Ziel);
+        }
+        QCOMPARE(Zahl(QStringLiteral("SELECT filiale FROM zam_behaelter WHERE id1 = 5 AND id3 = 6")), 12);
+        // A container in processing stays there.
+        Stellen(CBeh6, CBearb);
+        Modus(3);
+        Platz(CBeh6);
+        QCOMPARE(Tip(), QStringLiteral("Ware auf einem Bearbeitungslagrort kann hier nicht gebucht werden."));
+    }
+
+    // Refused by the movement service (onto itself, into its own content) or failing in a
+    // processing piece inside the booking (onto the shipping completion place, off a processing
+    // start): the container stays, nothing is written, the state stays.
+    void behaelterNichtGespeichert_data() { ZAM_MotorenDaten(); }
+    void behaelterNichtGespeichert()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        const int journal = Journal();
+        const QString methode = QStringLiteral("TAbstractState_Behaelter_Umbuchen_VorBuchen.DoBtnBuchenClick");
+        const struct
+        {
+            TIntTrio Behaelter, Ziel, Auf;
+            QString Fehler;
+        } faelle[] = {
+            {CBeh2, CBeh2, CB0201, QStringLiteral("das ist er selbst oder sein Inhalt")},
+            {CBeh2, CBeh6, CB0201, QStringLiteral("das ist er selbst oder sein Inhalt")},
+            {CBeh3, CVersand, CA0103, methode + QStringLiteral(".5: ANAFFuerBeahelterBuchen")},
+            {CBeh6, CB0204, CBStart, methode + QStringLiteral(".4: Behaelter_VollSetzten_u_LVZDrucken")},
+        };
+        // BEH-0006 stands in BEH-0002 for the first two, then on the processing start.
+        for (const auto& f : faelle) {
+            if (f.Behaelter == CBeh6)
+                Stellen(CBeh6, CBStart);
+            Modus(3);
+            Platz(f.Behaelter);
+            Platz(f.Ziel);
+            QCOMPARE(Name(), QStringLiteral("TState_Behaelter_Umbuchen_VorBuchen"));
+            FMaske->AktState()->btnBuchenClick();
+            QCOMPARE(Name(), QStringLiteral("TState_Behaelter_Umbuchen_VorBuchen"));
+            QVERIFY2((Tip() + ZAMInfo().GezeigteMeldungenHolen().join(u'\n')).contains(f.Fehler), qPrintable(Tip()));
+            QCOMPARE(Auf(f.Behaelter), f.Auf);
+            QCOMPARE(Journal(), journal);
+            ZAMBuchung().IstOffen(); // an abandoned booking is reported once
+            QVERIFY(!ZAMBuchung().IstOffen());
+        }
+    }
+
+    // A step change takes a full container standing on processing only; where it goes next is not
+    // known yet, so the chain stops there with the message.
+    void wechselBearbSchritt_data() { ZAM_MotorenDaten(); }
+    void wechselBearbSchritt()
+    {
+        ZAM_MOTOR(m);
+        Starten(m);
+        FMaske->FModus = CZPMDEM_BearbUmlagerung;
+        FMaske->ChangeState<TState_Wechsel_BearbSchritt_BehaelterScan>();
+        QCOMPARE(FMaske->HeaderCaption_Get(), QStringLiteral("Wechsel Bearbeitungs-Schritt"));
+        Platz(CBeh3);
+        QCOMPARE(Tip(), QStringLiteral("Der Behälter ist nicht voll!"));
+        Db().Schreiben(QStringLiteral("INSERT INTO zam_lvlz (lo_id1, lo_id2, lo_id3, verweis_art, verweis_id1, "
+                                      "verweis_id2, verweis_id3, auftragstyp, status) VALUES (5, 0, 3, 1, 1, 7003, 0, "
+                                      "1, 2)"));
+        Platz(CBeh3);
+        QCOMPARE(Tip(), QStringLiteral("Behälter nicht auf Bearbeitungs-Vorbereitung oder -Schritt!"));
+        Stellen(CBeh3, CBStart);
+        ZAMInfo().GezeigteMeldungenHolen();
+        Platz(CBeh3);
+        QCOMPARE(Name(), QStringLiteral("TState_Wechsel_BearbSchritt_BehaelterScan"));
+        QVERIFY(ZAMInfo().GezeigteMeldungenHolen().join(u'\n').contains(QStringLiteral("noch nicht verfügbar")));
+        // Back where the chain was started.
+        FMaske->AktState()->btnZurueckClick();
+        QCOMPARE(Name(), QStringLiteral("TState_Menue"));
     }
 };
 
