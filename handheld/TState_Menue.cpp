@@ -4,6 +4,7 @@
 #include "IZAM_GPListenServer.h"
 #include "TDM_Torvik.h"
 #include "TQIV_State_WEPlus_ScanSatzSuche.h"
+#include "TState_Behaelter_Umbuchen_BehaelterScan.h"
 #include "TState_EingangsBelegWahl.h"
 #include "TState_Filiale.h"
 #include "TState_HLAnfoGrund.h"
@@ -11,6 +12,7 @@
 #include "TState_NachsortAuswahl.h"
 #include "TState_Optionen.h"
 #include "TState_Wareneingang.h"
+#include "TState_Wechsel_BearbSchritt_BehaelterScan.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
@@ -58,8 +60,10 @@ const QList<TQIV_MenueEintrag>& TState_Menue::Menuetabelle()
         {CZPMDEM_LagerZuAb, QStringLiteral("Manuelle Lagerbewegung"), StateKlasse<TState_ManuelleLagerbewegung>()},
         {CZPMDEM_Paketversand, QStringLiteral("Paketversand"), nullptr},
         {CZPMDEM_BearbStart, QStringLiteral("Bearbeitungs-Vorbereitung"), nullptr},
-        {CZPMDEM_UmlagBehaelter, QStringLiteral("Umlagerung Behälter"), nullptr},
-        {CZPMDEM_BearbUmlagerung, QStringLiteral("Wechsel Bearbeitungs-Schritt"), nullptr},
+        {CZPMDEM_UmlagBehaelter, QStringLiteral("Umlagerung Behälter"),
+         StateKlasse<TState_Behaelter_Umbuchen_BehaelterScan>()},
+        {CZPMDEM_BearbUmlagerung, QStringLiteral("Wechsel Bearbeitungs-Schritt"),
+         StateKlasse<TState_Wechsel_BearbSchritt_BehaelterScan>()},
         {CZPMDEM_BearbVersand, QStringLiteral("Bearbeitungs-Abschluss"), nullptr},
         {CZPMDEM_Optionen, QStringLiteral("Optionen"), StateKlasse<TState_Optionen>()},
     };

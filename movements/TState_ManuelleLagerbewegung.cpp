@@ -2,7 +2,9 @@
 
 #include "EZAM_Exception.h"
 #include "TQIV_ZurueckModus.h"
+#include "TState_Behaelter_Umbuchen_BehaelterScan.h"
 #include "TState_Menue.h"
+#include "TState_ReineLagerBewegungGes_VonLOScan.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
@@ -11,9 +13,11 @@
 const QList<TState_ManuelleLagerbewegung::TEintrag>& TState_ManuelleLagerbewegung::Tabelle()
 {
     static const QList<TEintrag> GTabelle = {
-        {CZAM_LB_Modus_UmlagerungArtikel, nullptr}, {CZAM_LB_Modus_Lagerzugang, nullptr},
-        {CZAM_LB_Modus_Lagerabgang, nullptr},       {CZAM_LB_Modus_UmlagerungBehaelter, nullptr},
-        {CZAM_LB_Modus_GesamtesFach, nullptr},
+        {CZAM_LB_Modus_UmlagerungArtikel, nullptr},
+        {CZAM_LB_Modus_Lagerzugang, nullptr},
+        {CZAM_LB_Modus_Lagerabgang, nullptr},
+        {CZAM_LB_Modus_UmlagerungBehaelter, StateKlasse<TState_Behaelter_Umbuchen_BehaelterScan>()},
+        {CZAM_LB_Modus_GesamtesFach, StateKlasse<TState_ReineLagerBewegungGes_VonLOScan>()},
     };
     return GTabelle;
 }
