@@ -2,7 +2,9 @@
 
 #include "EZAM_Exception.h"
 #include "TQIV_ZurueckModus.h"
+#include "TState_LagerZuAbGang.h"
 #include "TState_Menue.h"
+#include "TState_ReineLagerBewegung.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Hausregel.h"
 #include "TfrmMDE.h"
@@ -11,8 +13,10 @@
 const QList<TState_ManuelleLagerbewegung::TEintrag>& TState_ManuelleLagerbewegung::Tabelle()
 {
     static const QList<TEintrag> GTabelle = {
-        {CZAM_LB_Modus_UmlagerungArtikel, nullptr}, {CZAM_LB_Modus_Lagerzugang, nullptr},
-        {CZAM_LB_Modus_Lagerabgang, nullptr},       {CZAM_LB_Modus_UmlagerungBehaelter, nullptr},
+        {CZAM_LB_Modus_UmlagerungArtikel, StateKlasse<TState_ReineLagerBewegung>()},
+        {CZAM_LB_Modus_Lagerzugang, StateKlasse<TState_LagerZuAbGang>()},
+        {CZAM_LB_Modus_Lagerabgang, StateKlasse<TState_LagerZuAbGang>()},
+        {CZAM_LB_Modus_UmlagerungBehaelter, nullptr},
         {CZAM_LB_Modus_GesamtesFach, nullptr},
     };
     return GTabelle;
