@@ -14,10 +14,24 @@ bool TState_Filialauswahl::FuerWareneingang() const
     return FMaske->Datentraeger_Get().Filialauswahl.UrsprungsState == StateKlasse<TState_Wareneingang>();
 }
 
+bool TState_Filialauswahl::Hineinbuchen() const
+{
+    return FuerWareneingang() || FMaske->Datentraeger_Get().Manuell.Modus == CZAM_LB_Modus_Lagerzugang;
+}
+
+bool TState_Filialauswahl::MitAutomatisch() const
+{
+    const TZAM_Lagerbewegung_Modus modus = FMaske->Datentraeger_Get().Manuell.Modus;
+    return !FuerWareneingang() && (modus == CZAM_LB_Modus_Lagerabgang || modus == CZAM_LB_Modus_Paketversand);
+}
+
 void TState_Filialauswahl::FilialeUebernehmen(int AFilNr)
 {
+    TQIV_ZPMDE_Datentraeger& d = FMaske->Datentraeger_Get();
     if (FuerWareneingang())
-        FMaske->Datentraeger_Get().Wareneingang.FilNr = qint16(AFilNr);
+        d.Wareneingang.FilNr = qint16(AFilNr);
+    else
+        d.Manuell.FFilZuordQuelle = qint16(AFilNr);
 }
 
 void TState_Filialauswahl::ZurueckZumUrsprung()
@@ -31,11 +45,20 @@ void TState_Filialauswahl::Vor_Anfang(bool& AWeiter)
     TAbstractBTNListState::Vor_Anfang(AWeiter);
     TZAM_Hausregel::OhneBusy("TState_Filialauswahl.Vor_Anfang", [&] {
         const QList<int>& filialen = DM_Torvik->GetAktLagerFilialen();
-        if (filialen.size() != 1)
+        int filiale = -1;
+        if (filialen.size() == 1) {
+            // Nothing to choose: the caller goes on with the warehouse's one branch.
+            filiale = filialen.first();
+        } else if (!FuerWareneingang() && FMaske->Datentraeger_Get().Manuell.Modus == CZAM_LB_Modus_Lagerzugang) {
+            // A terminal that always books its receipts for one branch of the warehouse.
+            const int zugang = FMaske->FOptionen.ManuLagerBew.LagerZugFil;
+            if (zugang > 0 && filialen.contains(zugang))
+                filiale = zugang;
+        }
+        if (filiale < 0)
             return;
-        // Nothing to choose: the caller goes on with the warehouse's one branch.
         AWeiter = false;
-        FilialeUebernehmen(filialen.first());
+        FilialeUebernehmen(filiale);
         ZurueckZumUrsprung();
     });
 }
@@ -51,6 +74,13 @@ void TState_Filialauswahl::StateAnfangMaskeMalen()
     menu->BeginUpdate();
     menu->Clear();
     TZAM_Hausregel::OhneBusy("TState_Filialauswahl.StateAnfangMaskeMalen", [&] {
+        if (MitAutomatisch()) {
+            TZAM_BtnMenuItem item;
+            item.ButtonType = 1;
+            item.Tag = CFilialeAutomatisch;
+            item.LeftCaption = QStringLiteral("Automatisch");
+            menu->Add(item);
+        }
         IZAM_FilialTabelle* tabelle = DM_Torvik->FilialTabelle_GoC();
         for (int nummer : DM_Torvik->GetAktLagerFilialen()) {
             TZAM_Filiale f;
@@ -78,8 +108,7 @@ QString TState_Filialauswahl::Caption_Get()
 QString TState_Filialauswahl::FussTip(bool& ALang)
 {
     ALang = true;
-    // The goods receipt books goods into the branch chosen here.
-    if (FuerWareneingang())
+    if (Hineinbuchen())
         return QStringLiteral("Bitte wählen Sie die Filiale, in die Ware hineingebucht werden soll.");
     return QStringLiteral("Bitte wählen Sie die Filiale, aus die Ware herausgebucht werden soll.");
 }
@@ -98,11 +127,16 @@ void TState_Filialauswahl::btnmButtonsClick(int AButtonIndex)
 void TState_Filialauswahl::btnZurueckClick()
 {
     TZAM_Hausregel::Ausfuehren(FBusy, "TState_Filialauswahl.btnZurueckClick", [&] {
+        // The article waiting for its branch is dropped; 0 tells the caller that nothing was chosen.
+        TQIV_ZPMDE_Datentraeger& d = FMaske->Datentraeger_Get();
         if (FuerWareneingang()) {
-            TQIV_ZPMDE_Datentraeger& d = FMaske->Datentraeger_Get();
             d.Wareneingang.FilNr = 0;
             d.Wareneingang.Produkt_Id.Clear();
             d.Wareneingang.GrInd0 = CZAM_Intv100_OhneGroesse;
+        } else {
+            d.Manuell.FMerkDaten.Produkt_Id.Clear();
+            d.Manuell.FMerkDaten.GrInd0 = CZAM_Intv100_OhneGroesse;
+            d.Manuell.FFilZuordQuelle = 0;
         }
         const TQIV_ZurueckModus zurueck(FMaske);
         ZurueckZumUrsprung();

@@ -3,7 +3,9 @@
 #include "EZAM_Exception.h"
 #include "TQIV_ZurueckModus.h"
 #include "TState_Behaelter_Umbuchen_BehaelterScan.h"
+#include "TState_LagerZuAbGang.h"
 #include "TState_Menue.h"
+#include "TState_ReineLagerBewegung.h"
 #include "TState_ReineLagerBewegungGes_VonLOScan.h"
 #include "TZAM_BtnMenu.h"
 #include "TZAM_Hausregel.h"
@@ -13,9 +15,9 @@
 const QList<TState_ManuelleLagerbewegung::TEintrag>& TState_ManuelleLagerbewegung::Tabelle()
 {
     static const QList<TEintrag> GTabelle = {
-        {CZAM_LB_Modus_UmlagerungArtikel, nullptr},
-        {CZAM_LB_Modus_Lagerzugang, nullptr},
-        {CZAM_LB_Modus_Lagerabgang, nullptr},
+        {CZAM_LB_Modus_UmlagerungArtikel, StateKlasse<TState_ReineLagerBewegung>()},
+        {CZAM_LB_Modus_Lagerzugang, StateKlasse<TState_LagerZuAbGang>()},
+        {CZAM_LB_Modus_Lagerabgang, StateKlasse<TState_LagerZuAbGang>()},
         {CZAM_LB_Modus_UmlagerungBehaelter, StateKlasse<TState_Behaelter_Umbuchen_BehaelterScan>()},
         {CZAM_LB_Modus_GesamtesFach, StateKlasse<TState_ReineLagerBewegungGes_VonLOScan>()},
     };

@@ -89,7 +89,7 @@ void TState_ReineLagerBewegungGes_VorBuchen::Buchen()
     if (liste.GetRowCount() > 0) {
         QString meldung;
         ok = Umlagerung_Buchen_Do(meldung, weniger, m.FFilZuordZiel, false, false, m.FZiel, m.FQuelle, CColMenge,
-                                  CColGrIdx, CColProdukt, CColFiliale, &liste, m.FLagZuordQuelle, m.FLagZuordZiel,
+                                  CColGrIdx, CColProdukt, CColFiliale, liste, m.FLagZuordQuelle, m.FLagZuordZiel,
                                   m.FFilZuordQuelle);
         if (!meldung.isEmpty())
             meldungen << meldung;

@@ -1,0 +1,6 @@
+#include "TState_ReineLagerBewegung.h"
+
+const TStateKlasse* TState_ReineLagerBewegung::EigeneStateKlasse() const
+{
+    return StateKlasse<TState_ReineLagerBewegung>();
+}
