@@ -1,16 +1,18 @@
 // Times the framework operations every booking waits for, on SQLite and (with the test server
-// of scripts/pg-testserver.sh up) on PostgreSQL:  zam_bench [LAEUFE] [wareneingang|einlagerung]
+// of scripts/pg-testserver.sh up) on PostgreSQL:  zam_bench [LAEUFE] [wareneingang|einlagerung|lagerbewegung]
+#include "TDM_Torvik.h"
 #include "TZAM_AufgabenMessung.h"
 #include "TZAM_DemoGross.h"
 #include "TZAM_EinlagerungMessung.h"
 #include "TZAM_LagerMessung.h"
+#include "TZAM_LagerbewegungMessung.h"
 #include "TZAM_Messung.h"
+#include "TZAM_TestUmgebung.h"
 #include "TZAM_WEBuchungMessung.h"
 #include "TZAM_WEPlusAuftragMessung.h"
 #include "TZAM_WEPlusStueckMessung.h"
 #include "TZAM_WareneingangMessung.h"
 #include "TZAM_WettlaufMessung.h"
-#include "TZAM_TestUmgebung.h"
 #include "ZAMGlobal.h"
 
 #include <QApplication>
@@ -20,7 +22,13 @@
 namespace {
 
 // What the second argument selects: everything, only the goods receipt's rows or only the putaway's.
-enum TAuswahl { taAlles, taWareneingang, taEinlagerung };
+enum TAuswahl
+{
+    taAlles,
+    taWareneingang,
+    taEinlagerung,
+    taLagerbewegung
+};
 
 void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe, TAuswahl AAuswahl)
 {
@@ -28,13 +36,11 @@ void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe, TAuswahl AAuswahl)
     CommonLock().SetBenutzer(TIntPair(1, 1), QStringLiteral("Messung"));
     TZAM_Messung::Kopf(AMotor == TZAM_TestUmgebung::tmSQLite ? QStringLiteral("SQLite") : QStringLiteral("PostgreSQL"));
     int n = 0;
-    TZAM_Messung::Zeile(QStringLiteral("Sperre setzen (LockObjekt)"), ALaeufe, 0, [&] {
-        CommonLock().LockObjekt(QStringLiteral("Platz"), QString::number(n++));
-    });
+    TZAM_Messung::Zeile(QStringLiteral("Sperre setzen (LockObjekt)"), ALaeufe, 0,
+                        [&] { CommonLock().LockObjekt(QStringLiteral("Platz"), QString::number(n++)); });
     n = 0;
-    TZAM_Messung::Zeile(QStringLiteral("Sperre lösen (UnlockObjekt)"), ALaeufe, 0, [&] {
-        CommonLock().UnlockObjekt(QStringLiteral("Platz"), QString::number(n++));
-    });
+    TZAM_Messung::Zeile(QStringLiteral("Sperre lösen (UnlockObjekt)"), ALaeufe, 0,
+                        [&] { CommonLock().UnlockObjekt(QStringLiteral("Platz"), QString::number(n++)); });
     TZAM_Messung::Zeile(QStringLiteral("leere Buchungsklammer"), ALaeufe, 0, [] {
         ZAMBuchung().Oeffnen(69, QStringLiteral("Messung"));
         ZAMBuchung().Schliessen(QStringLiteral("Messung"));
@@ -48,11 +54,22 @@ void Messen(TZAM_TestUmgebung::TMotor AMotor, int ALaeufe, TAuswahl AAuswahl)
         TZAM_EinlagerungMessung::Messen(umg, ALaeufe);
         return;
     }
+    const auto lagerbewegung = [&] {
+        TDM_Torvik dm({QStringLiteral("bench"), QStringLiteral("-mde")});
+        TZAM_LagerbewegungMessung::Messen(umg, dm, ALaeufe);
+    };
+    if (AAuswahl == taLagerbewegung) {
+        umg.DemoAnlegen();
+        TZAM_DemoGross::Anlegen(umg.Backend().Datenbank(), {});
+        lagerbewegung();
+        return;
+    }
     if (AAuswahl == taWareneingang) {
         umg.DemoAnlegen();
         TZAM_DemoGross::Anlegen(umg.Backend().Datenbank(), {});
     } else {
         TZAM_LagerMessung::Messen(umg, ALaeufe);
+        lagerbewegung();
         // On the large site, for a branch of its warehouse.
         TZAM_AufgabenMessung::Messen(umg, ALaeufe, 905);
     }
@@ -76,9 +93,10 @@ int main(int argc, char** argv)
     // "wareneingang" as the second argument: only the goods receipt's rows, on the large site;
     // "einlagerung": only the putaway's, on the large site with four branches.
     const QString auswahlText = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    const TAuswahl auswahl = auswahlText == QLatin1String("wareneingang")  ? taWareneingang
-                             : auswahlText == QLatin1String("einlagerung") ? taEinlagerung
-                                                                           : taAlles;
+    const TAuswahl auswahl = auswahlText == QLatin1String("wareneingang")    ? taWareneingang
+                             : auswahlText == QLatin1String("einlagerung")   ? taEinlagerung
+                             : auswahlText == QLatin1String("lagerbewegung") ? taLagerbewegung
+                                                                             : taAlles;
     try {
         Messen(TZAM_TestUmgebung::tmSQLite, laeufe, auswahl);
         QString grund;
@@ -92,8 +110,7 @@ int main(int argc, char** argv)
             }
             TZAM_TestUmgebung umg(TZAM_TestUmgebung::tmPostgres);
             TZAM_WettlaufMessung::Picken(umg);
-        }
-        else
+        } else
             std::printf("\nPostgreSQL: nicht gemessen (%s)\n", qPrintable(grund));
     } catch (const std::exception& E) {
         std::fprintf(stderr, "zam_bench: %s\n", E.what());
