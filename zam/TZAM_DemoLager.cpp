@@ -191,7 +191,7 @@ void TZAM_DemoLager::KundenVBS(TZAM_Datenbank& ADb)
 void TZAM_DemoLager::ManuelleBewegungen(TZAM_Datenbank& ADb)
 {
     const TIntTrio paket1{5, 0, 13}, paket2{5, 0, 14}, bearb{5, 0, 15}, bstart{5, 0, 16}, sued{5, 0, 30};
-    const TIntTrio vbs14b{2, 2, 3}, a0103{1, 1, 3}, s0102{3, 1, 2};
+    const TIntTrio vbs14b{2, 2, 3}, s0102{3, 1, 2};
     const TPlatz plaetze[] = {
         {paket1, 1, 3, "PAKET-01", 0},
         {paket2, 1, 3, "PAKET-02", 0},
@@ -205,7 +205,6 @@ void TZAM_DemoLager::ManuelleBewegungen(TZAM_Datenbank& ADb)
          {TBehaelter{paket1}, TBehaelter{paket2}, TBehaelter{bearb, 1}, TBehaelter{bstart, 1}, TBehaelter{sued, 30}})
         Behaelter(ADb, b);
     Bestand(ADb, vbs14b, 100003, 2, CZAM_ArtBestTyp_Frei, 3, 14);
-    Bestand(ADb, a0103, 100006, 0, CZAM_ArtBestTyp_Frei, 2, 1);
     Bestand(ADb, bearb, 100004, 3, CZAM_ArtBestTyp_Frei, 2, 1);
     Bestand(ADb, sued, 100009, 4, CZAM_ArtBestTyp_Frei, 3, 30);
 }

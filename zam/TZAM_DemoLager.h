@@ -18,8 +18,8 @@ public:
     // KVBS-04 at the end of its first walking route, KVBS-05 like KVBS-01 off the routes.
     static void KundenVBS(TZAM_Datenbank& ADb);
     // For the manual movements: the empty parcel containers PAKET-01 and PAKET-02 (no place, no
-    // branch), goods for branch 14 on its staging place VBS-14-B, loose goods on A-01-03 beside its
-    // two containers, containers on the processing place BEARB-01 and the processing start
-    // BSTART-01, and in warehouse 2 a container S-BEH-01 on S-01-02 with stock of branch 30.
+    // branch), goods for branch 14 on its staging place VBS-14-B, containers on the processing place
+    // BEARB-01 and the processing start BSTART-01, and in warehouse 2 a container S-BEH-01 on
+    // S-01-02 with stock of branch 30. (A-01-03 already holds loose goods beside two containers.)
     static void ManuelleBewegungen(TZAM_Datenbank& ADb);
 };
