@@ -71,3 +71,12 @@ void TAbstractBTNListState::LeftCaptionKuerzen(int AMaxBreite)
         menu->Item_Set(i, item);
     }
 }
+
+void TAbstractBTNListState::KnoepfeEinpassen()
+{
+    TZAM_BtnMenu* menu = btnmButtons();
+    if (!FontSizeEinstellen(menu->width() - 8, 10))
+        LeftCaptionKuerzen(menu->width() - 8);
+    FMaske->BtnMenu_BlaetterbtnsSchalten();
+    menu->setFocus();
+}

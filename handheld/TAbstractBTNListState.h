@@ -16,4 +16,7 @@ public:
     bool FontSizeEinstellen(int AMaxBreite, int AMinGroesse);
     // Shortens the left captions until left and right caption fit AMaxBreite.
     void LeftCaptionKuerzen(int AMaxBreite);
+    // After painting the buttons: the captions fitted to the menu (font down to size 10, else
+    // shortened), the paging buttons switched and the menu focused.
+    void KnoepfeEinpassen();
 };

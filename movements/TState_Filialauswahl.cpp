@@ -94,10 +94,7 @@ void TState_Filialauswahl::StateAnfangMaskeMalen()
         }
     });
     menu->EndUpdate();
-    if (!FontSizeEinstellen(menu->width() - 8, 10))
-        LeftCaptionKuerzen(menu->width() - 8);
-    FMaske->BtnMenu_BlaetterbtnsSchalten();
-    menu->setFocus();
+    KnoepfeEinpassen();
 }
 
 QString TState_Filialauswahl::Caption_Get()

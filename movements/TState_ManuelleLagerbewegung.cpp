@@ -46,10 +46,7 @@ void TState_ManuelleLagerbewegung::StateAnfangMaskeMalen()
         menu->Add(item);
     }
     menu->EndUpdate();
-    if (!FontSizeEinstellen(menu->width() - 8, 10))
-        LeftCaptionKuerzen(menu->width() - 8);
-    FMaske->BtnMenu_BlaetterbtnsSchalten();
-    menu->setFocus();
+    KnoepfeEinpassen();
 }
 
 QString TState_ManuelleLagerbewegung::FussTip(bool& ALang)
