@@ -503,6 +503,14 @@ private Q_SLOTS:
                                              p2 + "1-9-1 (1-9-1) | " + artnr + " 40 2 (1) - L1",
                                              p2 + "1-9-2 (1-9-2) | " + artnr + " 42 3 (3) 11 L1",
                                              "WE (1-4-1) | - (-) | " + artnr + " 40 5 (1) - L1"}));
+        // Per place: a container holding two sizes is one row with their sum.
+        TL::Bestand(t.Db, TL::C, s, 3, CFr, 6, 10);
+        QVERIFY(t.Bew->Bestandsliste_4_Produkt(s, 1, liste, true));
+        QCOMPARE(zeilen(liste), QStringList({"1-1-1 (1-1-1) | - (-) | " + artnr + " 40 4 (1) - L1",
+                                             p2 + "- (-) | " + artnr + " 41 1 (2) - L1",
+                                             p2 + "1-9-1 (1-9-1) | " + artnr + " 40 8 (1) - L1",
+                                             p2 + "1-9-2 (1-9-2) | " + artnr + " 42 3 (3) 11 L1",
+                                             "WE (1-4-1) | - (-) | " + artnr + " 40 5 (1) - L1"}));
         // A read failure answers false with an empty list.
         t.Db.Schreiben(QStringLiteral("ALTER TABLE zam_bestand RENAME TO zam_bestand_weg"));
         QVERIFY(!t.Bew->Bestandsliste_4_Produkt(s, 1, liste));
