@@ -22,6 +22,20 @@ QString TQIV_WWSDrucker::GetPrinterByTyp(int ATyp)
     return Glob_WWSServerFactoryClass().Create<IZAM_DruckerKonfig>()->DruckerFuerTyp(ATyp);
 }
 
+bool TQIV_WWSDrucker::IstKonfiguriert(const QString& AName)
+{
+    for (const TZAM_Drucker& d : Glob_WWSServerFactoryClass().Create<IZAM_DruckerKonfig>()->Drucker())
+        if (d.Name.compare(AName, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+bool TQIV_WWSDrucker::AltDruckerDefiniert(const QString& AAltDrucker, const QString& ADrucker)
+{
+    return !AAltDrucker.trimmed().isEmpty() && AAltDrucker.compare(ADrucker, Qt::CaseInsensitive) != 0 &&
+           IstKonfiguriert(AAltDrucker);
+}
+
 QString TQIV_WWSDrucker::SystemStandardDrucker()
 {
     return QPrinterInfo::defaultPrinterName();

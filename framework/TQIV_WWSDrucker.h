@@ -10,6 +10,11 @@ class TQIV_WWSDrucker
 public:
     // The configured printer of the type; empty when none.
     static QString GetPrinterByTyp(int ATyp);
+    // Whether the printer configuration knows the name (letter case ignored).
+    static bool IstKonfiguriert(const QString& AName);
+    // An alternative printer counts when it is named, differs from the printer and the printer
+    // configuration knows it.
+    static bool AltDruckerDefiniert(const QString& AAltDrucker, const QString& ADrucker);
     // The machine's default printer; empty when it has none.
     static QString SystemStandardDrucker();
     // The configured printers, then (with AMitSystemDruckern) the machine's printers; each name once.

@@ -67,6 +67,8 @@ inline const TInfoKoord CZAM_Info_Lagbew_BehaelterAufTransport{"LAGBEW", 2017};
 inline const TInfoKoord CZAM_Info_Lagbew_BehaelterWBSGedruckt{"LAGBEW", 2018};
 inline const TInfoKoord CZAM_Info_Lagbew_KeinBehaelter{"LAGBEW", 2019};
 inline const TInfoKoord CZAM_Info_Lagbew_Reserviert{"LAGBEW", 2020};
+// The framework's warning that a product's place stock and branch stock disagree (insert: article).
+inline const TInfoKoord CZAM_Info_Warnung_LagerZuBFDefekt{"LAGBEW", 2021};
 
 // Tasks: the task service's refusals of a fulfilment.
 inline const TInfoKoord CZAM_Info_Aufgabe_MengeUngueltig{"AUFGABE", 2101};

@@ -11,6 +11,7 @@
 #include "TState_ManuelleLagerbewegung.h"
 #include "TState_NachsortAuswahl.h"
 #include "TState_Optionen.h"
+#include "TState_PaketVersand.h"
 #include "TState_Wareneingang.h"
 #include "TState_Wechsel_BearbSchritt_BehaelterScan.h"
 #include "TZAM_BtnMenu.h"
@@ -58,7 +59,7 @@ const QList<TQIV_MenueEintrag>& TState_Menue::Menuetabelle()
         {CZPMDEM_EinlagUVersHilfe, QStringLiteral("Einlagerungs-/Versandhilfe"), nullptr},
         {CZPMDEM_Anreicherung, QStringLiteral("GTIN (EAN) Anreicherung"), nullptr},
         {CZPMDEM_LagerZuAb, QStringLiteral("Manuelle Lagerbewegung"), StateKlasse<TState_ManuelleLagerbewegung>()},
-        {CZPMDEM_Paketversand, QStringLiteral("Paketversand"), nullptr},
+        {CZPMDEM_Paketversand, QStringLiteral("Paketversand"), StateKlasse<TState_PaketVersand>()},
         {CZPMDEM_BearbStart, QStringLiteral("Bearbeitungs-Vorbereitung"), nullptr},
         {CZPMDEM_UmlagBehaelter, QStringLiteral("Umlagerung Behälter"),
          StateKlasse<TState_Behaelter_Umbuchen_BehaelterScan>()},

@@ -91,8 +91,10 @@ protected:
     virtual void DoBtnBuchenClick();
     // Whether the back button asks first.
     virtual bool HatEingaben() const;
-    // Gives the locks back and returns to the mode menu.
+    // Gives the locks back and returns to VerlassenZiel.
     virtual void Verlassen();
+    // Where the workflow goes when it is left: the mode menu.
+    virtual const TStateKlasse* VerlassenZiel() const;
     // The state comes back from the branch choice (or another state handing a scan back): the
     // list and the places stay.
     virtual bool Wiedereintritt() const;

@@ -117,5 +117,10 @@ void TAbstractLagerZuAbGangState::Verlassen()
     Lagerort_Info_Init(m.FQuelle);
     Lagerort_Info_Init(m.FZiel);
     m.FMerkDaten = TQIV_ZPMDE_Manuell_Merkdaten();
-    ChangeState(StateKlasse<TState_ManuelleLagerbewegung>());
+    ChangeState(VerlassenZiel());
+}
+
+const TStateKlasse* TAbstractLagerZuAbGangState::VerlassenZiel() const
+{
+    return StateKlasse<TState_ManuelleLagerbewegung>();
 }

@@ -187,10 +187,14 @@ bool TAbstractState_ReineLagerBewegung::LagerortTest(const TZAM_Lagerort_Info& A
                                                      qint16& AFilZuord, qint32& ALagZuord)
 {
     IZAM_LagerBewegungEditServer& bewegung = TZAM_BewegungsDienste::Bewegung(*DM_Torvik);
-    AFilZuord = qint16(Zuordnung(bewegung.FilialZuordnung_Lesen(AInfo.LagerortId, 2)));
-    ALagZuord = Zuordnung(bewegung.LagerZuordnung_Lesen(AInfo.LagerortId, 2));
     const bool paketversand = Modus() == CZAM_LB_Modus_Paketversand;
     const bool behaelter = AInfo.Kennung == CZAM_Lagerort_Behaelter;
+    AFilZuord = qint16(Zuordnung(bewegung.FilialZuordnung_Lesen(AInfo.LagerortId, 2)));
+    // A picking container names its branch as its delivery branch: that is the branch the parcel
+    // goes to.
+    if (paketversand && behaelter && AFilZuord <= 0)
+        AFilZuord = qint16(Zuordnung(bewegung.FilialZuordnung_Lesen(AInfo.LagerortId, 0)));
+    ALagZuord = Zuordnung(bewegung.LagerZuordnung_Lesen(AInfo.LagerortId, 2));
     auto ablehnen = [&](const QString& AText) {
         FussTipSet(AText, true, true);
         return false;

@@ -394,15 +394,33 @@ void TAbstractDetailState::WBSDruckKlick(const char* AName)
         // The task is given back only once the slip is printed; a failed print keeps the step.
         if (!WBSDruck(kb.Kommissionierbehaelter, kb.KomBehAnFil))
             return;
-        StateAufgabe()->Aufgabe_Entsperren_Und_StatusRuecksetzen();
+        TState_Aufgabe* aufgabe = StateAufgabe();
+        aufgabe->Aufgabe_Entsperren_Und_StatusRuecksetzen();
+        // The container travels with its slip: the run goes on with another one.
+        static_cast<TState_Kommissionierbehaelter*>(FMaske->GiveState(StateKlasse<TState_Kommissionierbehaelter>()))
+            ->Init_Und_entsperren_Nachsort_KomBeh();
+        if (!aufgabe->FAktAufgId.Defined()) {
+            aufgabe->ChangeStateZurueck_Oder_ProgrammBeenden(true, DM_Torvik->FUmlagHLPrioModus);
+            return;
+        }
+        FMaske->Datentraeger_Get().Nachsort.KommBehWahlStates = {StateKlasse<TState_Aufgabe>(),
+                                                                 StateKlasse<TState_VonPlatzScan>()};
+        ChangeState(StateKlasse<TState_Kommissionierbehaelter>());
     });
 }
 
-bool TAbstractDetailState::WBSDruck(const TIntTrio&, qint16)
+bool TAbstractDetailState::WBSDruck(const TIntTrio& ABehaelter, qint16 AZielFiliale)
 {
-    // Goods slips are printed once their printing is built; until then the print fails.
-    const EZAM_Exception fehler(CZAM_Info_Fehler_Standard_FktNichtImplementiert, QString(),
-                                QStringLiteral("TAbstractDetailState.WBSDruck"));
-    FussTipSet(fehler.Meldungstext(), true, true);
-    return false;
+    QString fehler;
+    if (!DM_Torvik->WarenbegleitscheinFuerLagerorteDrucken(fehler, ABehaelter, AZielFiliale,
+                                                           FMaske->FOptionen.Allgemein.DruckerWBS)) {
+        if (!fehler.isEmpty())
+            FussTipSet(fehler, true, true);
+        return false;
+    }
+    // A container on its way to the branch is no parcel source any more.
+    TIntTrio& quelle = FMaske->Datentraeger_Get().Paketversand.QuellId;
+    if (quelle == ABehaelter)
+        quelle = TIntTrio();
+    return true;
 }

@@ -11,6 +11,7 @@
 #include "TState_HLAnfoZielLOAuswahl.h"
 #include "TState_Kommissionierbehaelter.h"
 #include "TState_MehrPosBestellungen.h"
+#include "TState_PaketVersand.h"
 #include "TState_VonPlatzScan.h"
 #include "TVRList.h"
 #include "TVTVRList.h"
@@ -251,8 +252,15 @@ void TState_Aufgabe::WBSDruckenOderZurueck(bool ADrucken)
 
 void TState_Aufgabe::PaketversandStarten()
 {
-    throw EZAM_Exception(CZAM_Info_Fehler_Standard_FktNichtImplementiert, QString(),
-                         QStringLiteral("TState_Aufgabe.PaketversandStarten"));
+    // The picking container is packed into parcels: it is handed over as the parcels' source and
+    // the run starts afresh with another container.
+    TQIV_ZPMDE_Datentraeger& d = FMaske->Datentraeger_Get();
+    const TIntTrio behaelter = d.Nachsort.KommBeh.Kommissionierbehaelter;
+    static_cast<TState_Kommissionierbehaelter*>(FMaske->GiveState(StateKlasse<TState_Kommissionierbehaelter>()))
+        ->Init_Und_entsperren_Nachsort_KomBeh();
+    d.Paketversand.QuellId = behaelter;
+    LetzteDatenLeeren();
+    ChangeState(StateKlasse<TState_PaketVersand>());
 }
 
 void TState_Aufgabe::NichtErledigteAufaben_NeuLaden(bool AEntsperren)

@@ -8,6 +8,8 @@
 #include "ZAMBestandsarten.h"
 #include "ZAMLagerKonstanten.h"
 
+#include <utility>
+
 namespace {
 
 struct TPlatz
@@ -205,6 +207,12 @@ void TZAM_DemoLager::ManuelleBewegungen(TZAM_Datenbank& ADb)
          {TBehaelter{paket1}, TBehaelter{paket2}, TBehaelter{bearb, 1}, TBehaelter{bstart, 1}, TBehaelter{sued, 30}})
         Behaelter(ADb, b);
     Bestand(ADb, vbs14b, 100003, 2, CZAM_ArtBestTyp_Frei, 3, 14);
+    // VBS-12 and VBS-14-B lie in their branch's structure element, which names the branch that
+    // parcels packed from them go to (VBS-14-A lies in none).
+    for (const auto& [platz, filiale] : {std::pair{TIntTrio{2, 2, 1}, 12}, std::pair{vbs14b, 14}})
+        ADb.Schreiben(QStringLiteral("INSERT INTO zam_strukturelement (lo_id1, lo_id2, lo_id3, art, orge_id1, "
+                                     "orge_id2, orge_ebene1, orge_ebene2) VALUES (?, ?, ?, 8, 100, ?, 10, 1)"),
+                      {platz.Id1, platz.Id2, platz.Id3, filiale});
     Bestand(ADb, bearb, 100004, 3, CZAM_ArtBestTyp_Frei, 2, 1);
     Bestand(ADb, sued, 100009, 4, CZAM_ArtBestTyp_Frei, 3, 30);
 }
