@@ -51,26 +51,12 @@ void TState_ReineLagerBewegungGes_AnLOScan::Gescannt(const QString& AText, TZAM_
 
 void TState_ReineLagerBewegungGes_AnLOScan::Scan(const QString& AText)
 {
-    Warnung_Ruecksetzen();
     auto& m = FMaske->Datentraeger_Get().Manuell;
     TZAM_Lagerort_Info info;
-    TQIV_Umsetzen_Optionen optionen;
-    optionen.Stumm = true;
-    if (!DM_Torvik->Lagerplatz_Behaelter_umsetzen(AText, info, optionen)) {
-        FussTipSet(QStringLiteral("Bitte scannen Sie den Ziellagerort!"), true, true);
-        return;
-    }
-    if (info.LagerortId == m.FQuelle.LagerortId) {
-        FussTipSet(QStringLiteral("Quell- und Ziellagerort dürfen nicht identisch sein!"), true, true);
-        return;
-    }
     qint16 filiale = -1;
     qint32 lager = -1;
-    const QString fehler = TState_ReineLagerBewegungGes_VonLOScan::LagerortTest(FMaske, info, true, filiale, lager);
-    if (!fehler.isEmpty()) {
-        FussTipSet(fehler, true, true);
+    if (!TState_ReineLagerBewegungGes_VonLOScan::OrtScannen(this, AText, true, info, filiale, lager))
         return;
-    }
     m.FZiel = info;
     m.FFilZuordZiel = filiale;
     m.FLagZuordZiel = lager;

@@ -82,24 +82,38 @@ void TState_ReineLagerBewegungGes_VonLOScan::Gescannt(const QString& AText, TZAM
     TZAM_Hausregel::Ausfuehren(FBusy, "TState_ReineLagerBewegungGes_VonLOScan.Gescannt", [&] { Scan(AText); });
 }
 
-void TState_ReineLagerBewegungGes_VonLOScan::Scan(const QString& AText)
+bool TState_ReineLagerBewegungGes_VonLOScan::OrtScannen(TAbstractState* AState, const QString& AText, bool AAlsZiel,
+                                                        TZAM_Lagerort_Info& AInfo, qint16& AFilZuord, qint32& ALagZuord)
 {
-    Warnung_Ruecksetzen();
-    auto& m = FMaske->Datentraeger_Get().Manuell;
-    TZAM_Lagerort_Info info;
+    AState->Warnung_Ruecksetzen();
     TQIV_Umsetzen_Optionen optionen;
     optionen.Stumm = true;
-    if (!DM_Torvik->Lagerplatz_Behaelter_umsetzen(AText, info, optionen)) {
-        FussTipSet(QStringLiteral("Bitte scannen Sie den Quelllagerort!"), true, true);
-        return;
+    if (!DM_Torvik->Lagerplatz_Behaelter_umsetzen(AText, AInfo, optionen)) {
+        AState->FussTipSet(AAlsZiel ? QStringLiteral("Bitte scannen Sie den Ziellagerort!")
+                                    : QStringLiteral("Bitte scannen Sie den Quelllagerort!"),
+                           true, true);
+        return false;
     }
+    if (AAlsZiel && AInfo.LagerortId == AState->Maske()->Datentraeger_Get().Manuell.FQuelle.LagerortId) {
+        AState->FussTipSet(QStringLiteral("Quell- und Ziellagerort dürfen nicht identisch sein!"), true, true);
+        return false;
+    }
+    const QString fehler = LagerortTest(AState->Maske(), AInfo, AAlsZiel, AFilZuord, ALagZuord);
+    if (!fehler.isEmpty()) {
+        AState->FussTipSet(fehler, true, true);
+        return false;
+    }
+    return true;
+}
+
+void TState_ReineLagerBewegungGes_VonLOScan::Scan(const QString& AText)
+{
+    auto& m = FMaske->Datentraeger_Get().Manuell;
+    TZAM_Lagerort_Info info;
     qint16 filiale = -1;
     qint32 lager = -1;
-    const QString fehler = LagerortTest(FMaske, info, false, filiale, lager);
-    if (!fehler.isEmpty()) {
-        FussTipSet(fehler, true, true);
+    if (!OrtScannen(this, AText, false, info, filiale, lager))
         return;
-    }
     m.FQuelle = info;
     m.FFilZuordQuelle = filiale;
     m.FLagZuordQuelle = lager;

@@ -26,6 +26,11 @@ public:
     static QString LagerortTest(TfrmMDE* AMaske, const TZAM_Lagerort_Info& AInfo, bool AAlsZiel, qint16& AFilZuord,
                                 qint32& ALagZuord);
 
+    // The scanned place converted (silently) and tested, a target also against the source; false
+    // with the reason in AState's footer.
+    static bool OrtScannen(TAbstractState* AState, const QString& AText, bool AAlsZiel, TZAM_Lagerort_Info& AInfo,
+                           qint16& AFilZuord, qint32& ALagZuord);
+
 private:
     void Scan(const QString& AText);
     void BehaelterFrageAntwort(int AAntwort);
